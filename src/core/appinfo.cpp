@@ -1,0 +1,45 @@
+#include "core/appinfo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace vc {
+
+namespace {
+std::string g_exeName;
+std::string g_programDir;
+
+std::string WithSlash(std::string d) {
+    if (d.empty() || d.back() != '/') d += '/';
+    return d;
+}
+}  // namespace
+
+void InitAppInfo(const std::string& argv0) {
+    g_exeName = QFileInfo(QString::fromStdString(argv0)).fileName().toStdString();
+    QString real = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (real.isEmpty()) real = QFileInfo(QString::fromStdString(argv0)).canonicalFilePath();
+    g_programDir = WithSlash(QFileInfo(real).absolutePath().toStdString());
+}
+
+void SetExeFileNameForTest(const std::string& name) { g_exeName = name; }
+void SetProgramDirectoryForTest(const std::string& dir) { g_programDir = WithSlash(dir); }
+
+std::string StartedExeFileName() { return g_exeName; }
+std::string ProgramDirectory() { return g_programDir; }
+
+std::string ProductNameOf(const std::string& exe) {
+    if (exe.size() > 4 && QString::fromStdString(exe).endsWith(".exe", Qt::CaseInsensitive))
+        return exe.substr(0, exe.size() - 4);
+    return exe;
+}
+
+std::string ConfigDirectory(const std::string& folder) {
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty()) base = QDir::homePath() + "/.config";
+    return WithSlash((base + "/" + QString::fromStdString(folder)).toStdString());
+}
+
+}  // namespace vc

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "core/appinfo.h"
+#include "core/cmdline.h"
+#include "core/inifile.h"
+#include "core/timeutil.h"
+
+using namespace vc;
+
+TEST(TimeHelpers, SecondsToHms) {
+    struct Case {
+        int32_t s;
+        const char* text;
+    } cases[] = {{0, "00:00:00"},   {100, "00:01:40"},   {3599, "00:59:59"}, {3600, "01:00:00"},
+                 {360000, "100:00:00"}, {-5, "00:00:-05"}, {-3725, "-01:-02:-05"}, {59, "00:00:59"}};
+    for (const auto& c : cases) EXPECT_EQ(SecondsToHms(c.s), c.text) << c.s;
+}
+
+TEST(TimeHelpers, HmsToSeconds) {
+    struct Case {
+        const char* text;
+        int32_t s;
+    } cases[] = {{"00:01:40", 100}, {"01:00:00", 3600}, {"00:00:00", 0},   {"100:00:00", 0},
+                 {"N/A", 0},         {"", 0},           {"aa:00:00", 0},   {"12:34:56.78", 45296},
+                 {"00:01", 0},       {"99:59:59", 359999}};
+    for (const auto& c : cases) EXPECT_EQ(HmsToSeconds(c.text), c.s) << c.text;
+}
+
+TEST(TimeHelpers, RoundTripOfDurations) {
+    for (int32_t s : {0, 1, 61, 3661, 86399, 359999}) EXPECT_EQ(HmsToSeconds(SecondsToHms(s)), s);
+}
+
+TEST(NumberHelpers, MulDivRoundsHalfAwayFromZero) {
+    struct Case {
+        int32_t a, b, d, r;
+    } cases[] = {{12, 10000, 100, 1200}, {1, 1, 2, 1},          {-1, 1, 2, -1},
+                 {3, 1, 2, 2},           {5000, 263, 10000, 132}, {1, 1, 3, 0},
+                 {2, 1, 3, 1},           {2000000000, 3, 4, 1500000000}, {7, 5, 0, -1},
+                 {-5000, 263, 10000, -132}};
+    for (const auto& c : cases) EXPECT_EQ(MulDiv(c.a, c.b, c.d), c.r) << c.a << "*" << c.b << "/" << c.d;
+}
+
+TEST(NumberHelpers, RoundingModes) {
+    EXPECT_EQ(RoundHalfEven(0.5), 0);
+    EXPECT_EQ(RoundHalfEven(1.5), 2);
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(799.2), 799);
+    EXPECT_EQ(RoundHalfAway(2.5), 3);
+    EXPECT_EQ(RoundHalfAway(-2.5), -3);
+}
+
+TEST(CommandLine, QuoteIfBlankQuotesOnlyWhenNeeded) {
+    EXPECT_EQ(QuoteIfBlank("/usr/bin/register.dat"), "/usr/bin/register.dat");
+    EXPECT_EQ(QuoteIfBlank("/my videos/a.avi"), "\"/my videos/a.avi\"");
+    EXPECT_EQ(QuoteIfBlank("a\"b"), "\"a\\\"b\"");
+    EXPECT_EQ(QuoteIfBlank("dir with\\"), "\"dir with\\\\\"");
+}
+
+TEST(CommandLine, SplitFollowsWindowsRules) {
+    struct Case {
+        const char* line;
+        std::vector<std::string> args;
+    } cases[] = {
+        {"a b  c", {"a", "b", "c"}},
+        {"\"a b\" c", {"a b", "c"}},
+        {"a\\\\\\\"b", {"a\\\"b"}},      // 3 backslashes + quote: one backslash, literal quote
+        {"a\\\\\"b c\"", {"a\\b c"}},    // 2 backslashes + quote: one backslash, quote opens
+        {"a\\b", {"a\\b"}},              // backslashes before other characters are literal
+        {"\"\"", {""}},                  // an empty quoted argument
+        {"\"a\"\"b\"", {"a\"b"}},        // doubled quote inside quotes
+        {"  -vormek\t-y ", {"-vormek", "-y"}},
+        {"", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitCommandLine(c.line), c.args) << c.line;
+}
+
+TEST(CommandLine, QuotedArgumentsComeBackUnchanged) {
+    const std::vector<std::string> names = {
+        "plain.avi",          "with blank.avi",       "double\"quote.avi",   "back\\slash\\",
+        "trail\\\\ \\",       "-leading-dash.mp4",    "$(rm -rf ~).avi",     "`id`.mkv",
+        "semi;colon&amp.mp3", "Ünïcödé 名前 файл.wmv", "tab\there",           " lead and trail ",
+        "\\\"",               "\"",                   "a\\\\\"b c"};
+    std::string line = "enc";
+    for (const auto& n : names) line += " " + QuoteIfBlank(n);
+    auto args = SplitCommandLine(line);
+    ASSERT_EQ(args.size(), names.size() + 1);
+    for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(args[i + 1], names[i]);
+}
+
+TEST(IniFile, ReadsCaseInsensitiveHexAndBlanks) {
+    IniFile ini;
+    ASSERT_TRUE(ini.LoadFromText(
+        "[Profiles]\nSelcetIndex=3\n[plane]\nvideo=0\naudio=7\n[bt_set]\nLeft=0x20\nTop=$1F\n"
+        "Width=yes\nHeight=\n[102]\nvideo bitrate=4\n"));
+    EXPECT_EQ(ini.ReadInt("profiles", "selcetindex", 1), 3);
+    EXPECT_FALSE(ini.ReadBool("PLANE", "Video", true));
+    EXPECT_TRUE(ini.ReadBool("plane", "audio", false));
+    EXPECT_EQ(ini.ReadInt("BT_SET", "left", 6), 32);
+    EXPECT_EQ(ini.ReadInt("bt_set", "top", 6), 31);
+    EXPECT_EQ(ini.ReadInt("bt_set", "width", 6), 6);
+    EXPECT_EQ(ini.ReadInt("bt_set", "height", 6), 6);
+    EXPECT_EQ(ini.ReadInt("bt_set", "missing", 6), 6);
+    EXPECT_EQ(ini.ReadInt("102", "Video Bitrate", 2), 4);
+}
+
+TEST(IniFile, WritesAndReadsBackThroughAFile) {
+    QTemporaryDir dir;
+    std::string path = dir.path().toStdString() + "/sub/pro Video Converter.ini";
+    {
+        IniFile ini(path);
+        ini.WriteInt("27", "video bitrate", 3);
+        ini.WriteString("output", "path", "/home/u/My Videos/");
+        ini.WriteBool("plane", "video", false);
+        ASSERT_TRUE(ini.Save());
+    }
+    std::ifstream f(path);
+    std::string text((std::istreambuf_iterator<char>(f)), {});
+    EXPECT_NE(text.find("video bitrate=3"), std::string::npos) << text;
+    IniFile back(path);
+    EXPECT_EQ(back.ReadInt("27", "VIDEO BITRATE", 2), 3);
+    EXPECT_EQ(back.ReadString("output", "path"), "/home/u/My Videos/");
+    EXPECT_FALSE(back.ReadBool("plane", "video", true));
+}
+
+TEST(AppInfo, ProductNameDropsExeOnly) {
+    EXPECT_EQ(ProductNameOf("Sample.exe"), "Sample");
+    EXPECT_EQ(ProductNameOf("VideoConverter"), "VideoConverter");
+    EXPECT_EQ(ProductNameOf("My App 2.5"), "My App 2.5");
+    EXPECT_EQ(ProductNameOf("iPod.EXE"), "iPod");
+}
+
+TEST(AppInfo, ConfigDirectoryFollowsXdg) {
+    qputenv("XDG_CONFIG_HOME", "/tmp/xdgtest");
+    EXPECT_EQ(ConfigDirectory("VideoConverter"), "/tmp/xdgtest/VideoConverter/");
+}
