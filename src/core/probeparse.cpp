@@ -1,0 +1,106 @@
+#include "core/probeparse.h"
+
+#include <algorithm>
+
+namespace vc {
+
+namespace {
+
+constexpr std::size_t kMaxToken = 10;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The text after the first comma of the line, without the line's last character (the
+// encoder's lines were read with a trailing line end that this drops).
+std::string AfterFirstComma(const std::string& line) {
+    const std::size_t comma = line.find(',');
+    if (comma == std::string::npos) return {};
+    std::string r = line.substr(comma + 1);
+    if (!r.empty() && comma + 1 < line.size()) r.pop_back();
+    return r;
+}
+
+// The characters from `from` up to the first comma of the whole line; nothing when the line
+// has no comma (a line delivered in part) or the comma comes earlier.
+std::string UpToFirstComma(const std::string& line, std::size_t from) {
+    const std::size_t comma = line.find(',');
+    if (comma == std::string::npos || comma <= from) return {};
+    return line.substr(from, comma - from);
+}
+
+}  // namespace
+
+std::string ExtractRateBeforeKbs(const std::string& key, const std::string& line) {
+    if (line.find(key) == std::string::npos) return {};
+    const std::size_t k = line.find(" kb/s");
+    if (k == std::string::npos || k == 0) return {};
+    const std::size_t lowest = k > kMaxToken ? k - kMaxToken : 0;
+    for (std::size_t i = k; i-- > lowest;) {
+        if (line[i] == ' ') return line.substr(i + 1, k - i - 1);
+    }
+    return line.substr(lowest, k - lowest);
+}
+
+std::string ExtractPictureSize(const std::string& line) {
+    const std::size_t v = line.find("Video:");
+    if (v == std::string::npos) return {};
+    std::string t = line.substr(v);
+    t.pop_back();
+    const std::size_t x = t.find('x');
+    if (x == std::string::npos) return {};
+    const std::size_t lowest = x > kMaxToken ? x - kMaxToken : 0;
+    std::size_t start = lowest;
+    for (std::size_t i = x; i-- > lowest;) {
+        if (t[i] == ' ') {
+            start = i + 1;
+            break;
+        }
+    }
+    std::size_t end = x + 1;
+    while (end < t.size() && end <= x + kMaxToken && IsDigit(t[end])) ++end;
+    return t.substr(start, end - start);
+}
+
+void ParseAudioLine(ProbeResult& result, const std::string& line) {
+    const std::size_t a = line.find("Audio:");
+    if (a == std::string::npos) return;
+    result.audioFormat = UpToFirstComma(line, a + 7);
+    result.sampleRate.clear();
+    result.channels.clear();
+    std::string r = AfterFirstComma(line);
+    std::size_t comma = r.find(',');
+    if (comma == std::string::npos) return;
+    result.sampleRate = r.substr(0, comma);
+    r = r.substr(comma + 1);
+    comma = r.find(',');
+    if (comma == std::string::npos) return;
+    result.channels = r.substr(0, comma);
+}
+
+void ParseVideoLine(ProbeResult& result, const std::string& line) {
+    const std::size_t v = line.find("Video:");
+    if (v == std::string::npos) return;
+    result.videoFormat = UpToFirstComma(line, v + 7);
+    std::string r = AfterFirstComma(line);
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t comma = r.find(',');
+        if (comma != std::string::npos) r = r.substr(comma + 1);
+    }
+    result.frameRate = r;
+}
+
+void ProbeReadLine(ProbeResult& result, const std::string& line) {
+    const std::size_t d = line.find("Duration:");
+    if (d != std::string::npos) {
+        const std::size_t from = d + 10;
+        result.durationText = from < line.size() ? line.substr(from, 8) : std::string();
+    }
+    if (auto s = ExtractRateBeforeKbs("bitrate:", line); !s.empty()) result.totalRate = s;
+    if (auto s = ExtractRateBeforeKbs("Video:", line); !s.empty()) result.videoRate = s;
+    if (auto s = ExtractRateBeforeKbs("Audio:", line); !s.empty()) result.audioRate = s;
+    if (auto s = ExtractPictureSize(line); !s.empty()) result.pictureSize = s;
+    ParseAudioLine(result, line);
+    ParseVideoLine(result, line);
+}
+
+}  // namespace vc
