@@ -1,1 +1,16 @@
-int main() { return 1; }
+#include <string>
+#include <vector>
+
+#include "encoder.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    vc::encoder::Invocation inv;
+    std::string error;
+    if (!vc::encoder::ParseArguments(args, inv, error)) {
+        vc::encoder::PrintError(error);
+        return 2;
+    }
+    if (inv.probe) return vc::encoder::RunProbe(inv.input);
+    return vc::encoder::RunConversion(inv.ffmpegArgs);
+}

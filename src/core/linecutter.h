@@ -8,7 +8,7 @@
 namespace vc {
 
 class LineCutter {
-public:
+  public:
     using Deliver = std::function<void(const std::string& line)>;
 
     explicit LineCutter(Deliver deliver) : deliver_(std::move(deliver)) {}
@@ -24,7 +24,7 @@ public:
 
     const std::string& CurrentLine() const { return line_; }
 
-private:
+  private:
     void Put(char c);
 
     Deliver deliver_;

@@ -8,7 +8,9 @@ namespace {
 
 constexpr std::size_t kMaxToken = 10;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The text after the first comma of the line, without the line's last character (the
 // encoder's lines were read with a trailing line end that this drops).

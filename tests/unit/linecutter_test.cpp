@@ -41,8 +41,8 @@ TEST(LineCutter, ControlBytes) {
         {std::string("a\0b", 3), "a b"},
         {"a\ab", "a b"},
         {"abc\b\bX", "aXc"},
-        {"\b\bab", "ab"},                 // backspace never goes below the start
-        {"a\tb", "a        b"},           // tab: eight blanks
+        {"\b\bab", "ab"},                     // backspace never goes below the start
+        {"a\tb", "a        b"},               // tab: eight blanks
         {"abcdefghijk\r\tZ", "        Zjk"},  // tab overwrites after a carriage return
         {"1234\r12\r", "1234"},
     };
@@ -76,18 +76,19 @@ TEST(ProgressSeconds, Table) {
         {"frame=  300 fps=25 q=2.0 size=  1024kB time=12.34 bitrate= 679.7kbits/s", 12},
         {"time=100.00 bitrate=1", 100},
         {"time=0.52 bitrate=1", 0},
-        {"time=00:00:12.34 bitrate=1", 0},      // HH:MM:SS form
-        {"time=123456.00 bitrate=1", 0},        // above 100000
+        {"time=00:00:12.34 bitrate=1", 0},  // HH:MM:SS form
+        {"time=123456.00 bitrate=1", 0},    // above 100000
         {"time=100000.99 bitrate=1", 100000},
-        {"bitrate=1 time=12.34", 0},            // bitrate= before time=
-        {"time=12.34", 0},                      // no bitrate=
-        {"size=1 bitrate=1", 0},                // no time=
-        {"time=12 bitrate=1.5", 0},             // no "." before bitrate=
+        {"bitrate=1 time=12.34", 0},  // bitrate= before time=
+        {"time=12.34", 0},            // no bitrate=
+        {"size=1 bitrate=1", 0},      // no time=
+        {"time=12 bitrate=1.5", 0},   // no "." before bitrate=
         {"time=abc.5 bitrate=1", 0},
         {"time=-5.00 bitrate=1", 0},
         {"time=.5 bitrate=1", 0},
     };
-    for (const auto& tc : cases) EXPECT_EQ(vc::ParseProgressSeconds(tc.line), tc.seconds) << tc.line;
+    for (const auto& tc : cases)
+        EXPECT_EQ(vc::ParseProgressSeconds(tc.line), tc.seconds) << tc.line;
 }
 
 }  // namespace

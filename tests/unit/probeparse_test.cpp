@@ -64,12 +64,12 @@ TEST(ProbeParse, RateTokens) {
     };
     const Case cases[] = {
         {"bitrate:", kDuration, "1514"},
-        {"Video:", kDuration, ""},                                      // key missing
-        {"Audio:", "Audio: aac, 44100 Hz, stereo, fltp", ""},           // no " kb/s"
-        {"Audio:", "Audio: aac, 44100 Hz,  kb/s", ""},                  // blank right before
-        {"bitrate:", "bitrate: 123456789012345 kb/s", "6789012345"},    // last 10 characters
+        {"Video:", kDuration, ""},                                    // key missing
+        {"Audio:", "Audio: aac, 44100 Hz, stereo, fltp", ""},         // no " kb/s"
+        {"Audio:", "Audio: aac, 44100 Hz,  kb/s", ""},                // blank right before
+        {"bitrate:", "bitrate: 123456789012345 kb/s", "6789012345"},  // last 10 characters
         {"bitrate:", "bitrate: 1234567890 kb/s", "1234567890"},
-        {"bitrate:", "12 kb/s bitrate:", "12"},                         // token at line start
+        {"bitrate:", "12 kb/s bitrate:", "12"},  // token at line start
     };
     for (const auto& tc : cases)
         EXPECT_EQ(vc::ExtractRateBeforeKbs(tc.key, tc.line), tc.rate) << tc.line;

@@ -1,0 +1,122 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <map>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+}
+
+#include "encoder.h"
+
+namespace vc::encoder {
+
+namespace {
+
+// Encoder names of older FFmpeg releases and what the current one calls them. Used only when
+// the old name is not available in this build.
+const std::map<std::string, std::string>& EncoderAliases() {
+    static const std::map<std::string, std::string> aliases = {
+        {"libfaac", "aac"},
+        {"libvo_aacenc", "aac"},
+        {"libaacplus", "aac"},
+        {"xvid", "libxvid"},
+        {"vorbis", "libvorbis"},
+        {"libamr_nb", "libopencore_amrnb"},
+        {"libamr_wb", "libvo_amrwbenc"},
+        {"mp3", "libmp3lame"},
+        {"h264", "libx264"},
+        {"x264", "libx264"},
+    };
+    return aliases;
+}
+
+std::string TranslateEncoder(const std::string& name) {
+    if (avcodec_find_encoder_by_name(name.c_str())) return name;
+    const auto it = EncoderAliases().find(name);
+    if (it != EncoderAliases().end() && avcodec_find_encoder_by_name(it->second.c_str()))
+        return it->second;
+    return name;  // let ffmpeg report it
+}
+
+bool IsCodecOption(const std::string& opt) {
+    return opt == "-vcodec" || opt == "-acodec" || opt == "-c:v" || opt == "-c:a" ||
+           opt == "-codec:v" || opt == "-codec:a";
+}
+
+}  // namespace
+
+std::string AsFileUrl(const std::string& path) {
+    // "name:rest" would be taken as a protocol; an explicit file: keeps it a file name.
+    const auto colon = path.find(':');
+    if (colon != std::string::npos && path.find('/') > colon) return "file:" + path;
+    return path;
+}
+
+bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::string& error) {
+    out = Invocation();
+    std::vector<std::string> rest;
+    bool haveInput = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-vormek") continue;
+        if (a == "-vormin") {
+            if (i + 1 >= args.size()) {
+                error = "Error: -vormin needs an input file";
+                return false;
+            }
+            out.input = args[++i];
+            haveInput = true;
+            rest.push_back("-i");
+            rest.push_back(AsFileUrl(out.input));
+            continue;
+        }
+        const bool takesValue = i + 1 < args.size();
+        if (a == "-b" && takesValue) {
+            rest.push_back("-b:v");
+            rest.push_back(args[++i]);
+        } else if (a == "-ab" && takesValue) {
+            rest.push_back("-b:a");
+            rest.push_back(args[++i]);
+        } else if (a == "-qscale" && takesValue) {
+            rest.push_back("-q:v");
+            rest.push_back(args[++i]);
+        } else if (a == "-vol" && takesValue) {
+            // Old volume scale: 256 is unchanged.
+            rest.push_back("-af");
+            rest.push_back("volume=" + args[++i] + "/256");
+        } else if (a == "-sameq") {
+            rest.push_back("-q:v");
+            rest.push_back("1");
+        } else if (IsCodecOption(a) && takesValue) {
+            rest.push_back(a);
+            rest.push_back(TranslateEncoder(args[++i]));
+        } else {
+            rest.push_back(a);
+        }
+    }
+    // The probe run names only the input; anything more is a conversion for ffmpeg.
+    if (haveInput && rest.size() == 2) {
+        out.probe = true;
+        return true;
+    }
+    if (!haveInput && rest.empty()) {
+        error = "Error: no input file given (use -vormin FILE)";
+        return false;
+    }
+    // The output file is the last argument; keep a name with a colon a file name.
+    if (!rest.empty() && !rest.back().empty() && rest.back()[0] != '-' &&
+        !(rest.size() >= 2 && rest[rest.size() - 2] == "-i"))
+        rest.back() = AsFileUrl(rest.back());
+    out.ffmpegArgs = std::move(rest);
+    return true;
+}
+
+void PrintError(const std::string& message) {
+    std::string line = message + "\n";
+    // Unbuffered: the line must be out before the process ends, even on a signal.
+    if (::write(STDOUT_FILENO, line.data(), line.size()) < 0) {
+    }
+}
+
+}  // namespace vc::encoder

@@ -1,0 +1,265 @@
+// Probe mode: the media information in the classic console form the program parses.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/avutil.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/pixdesc.h>
+}
+
+#include "encoder.h"
+
+namespace vc::encoder {
+
+namespace {
+
+std::string AvError(int err) {
+    char buf[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(err, buf, sizeof buf);
+    return buf;
+}
+
+// A field of a stream line: the reader splits at commas, so none may appear inside.
+std::string Field(std::string text) {
+    for (char& c : text)
+        if (c == ',') c = ' ';
+    return text;
+}
+
+// A field printed before the picture size: the reader takes the first "x" after "Video:" as
+// the size, so an "x" here (dnxhd, xyz12le) is written as "X".
+std::string FieldBeforeSize(std::string text) {
+    text = Field(std::move(text));
+    for (char& c : text)
+        if (c == 'x') c = 'X';
+    return text;
+}
+
+std::string Printf(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string Printf(const char* fmt, ...) {
+    char buf[256];
+    va_list ap;
+    va_start(ap, fmt);
+    vsnprintf(buf, sizeof buf, fmt, ap);
+    va_end(ap);
+    return buf;
+}
+
+std::string DurationText(int64_t duration) {
+    if (duration == AV_NOPTS_VALUE || duration < 0) return "N/A";
+    const int64_t d = duration + (duration <= INT64_MAX - 5000 ? 5000 : 0);
+    int64_t secs = d / AV_TIME_BASE;
+    const int64_t us = d % AV_TIME_BASE;
+    const int64_t mins = secs / 60;
+    secs %= 60;
+    return Printf("%02" PRId64 ":%02" PRId64 ":%02" PRId64 ".%02" PRId64, mins / 60, mins % 60,
+                  secs, (100 * us) / AV_TIME_BASE);
+}
+
+bool Shown(const AVStream* st) {
+    const auto type = st->codecpar->codec_type;
+    if (type == AVMEDIA_TYPE_AUDIO) return true;
+    // Cover art of an audio file is not a video stream.
+    return type == AVMEDIA_TYPE_VIDEO && !(st->disposition & AV_DISPOSITION_ATTACHED_PIC);
+}
+
+// Bit rates in bit/s for shown streams whose container names none: first from the total
+// minus the others when only one is missing, else from the sizes of the first packets.
+std::map<int, int64_t> EstimateMissingRates(AVFormatContext* fmt) {
+    std::map<int, int64_t> rates;
+    std::vector<int> missing;
+    int64_t known = 0;
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVStream* st = fmt->streams[i];
+        if (!Shown(st)) continue;
+        if (st->codecpar->bit_rate > 0)
+            known += st->codecpar->bit_rate;
+        else
+            missing.push_back(static_cast<int>(i));
+    }
+    if (missing.empty()) return rates;
+    if (missing.size() == 1 && fmt->bit_rate > known) {
+        rates[missing[0]] = fmt->bit_rate - known;
+        return rates;
+    }
+    struct Span {
+        int64_t bytes = 0;
+        int64_t first = AV_NOPTS_VALUE;
+        int64_t last = AV_NOPTS_VALUE;
+    };
+    std::map<int, Span> spans;
+    for (int idx : missing) spans[idx];
+    AVPacket* pkt = av_packet_alloc();
+    int64_t readBytes = 0;
+    // A few seconds of each stream give a usable average without reading much of the file.
+    constexpr double kSeconds = 3.0;
+    constexpr int64_t kMaxBytes = 16 << 20;
+    for (int n = 0; n < 5000 && readBytes < kMaxBytes; ++n) {
+        if (av_read_frame(fmt, pkt) < 0) break;
+        readBytes += pkt->size;
+        auto it = spans.find(pkt->stream_index);
+        if (it != spans.end()) {
+            Span& s = it->second;
+            s.bytes += pkt->size;
+            const int64_t ts = pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts;
+            if (ts != AV_NOPTS_VALUE) {
+                const int64_t end = ts + std::max<int64_t>(pkt->duration, 0);
+                if (s.first == AV_NOPTS_VALUE || ts < s.first) s.first = ts;
+                if (s.last == AV_NOPTS_VALUE || end > s.last) s.last = end;
+            }
+        }
+        av_packet_unref(pkt);
+        bool enough = true;
+        for (const auto& [idx, s] : spans) {
+            const double tb = av_q2d(fmt->streams[idx]->time_base);
+            if (s.first == AV_NOPTS_VALUE || (s.last - s.first) * tb < kSeconds) enough = false;
+        }
+        if (enough) break;
+    }
+    av_packet_free(&pkt);
+    for (const auto& [idx, s] : spans) {
+        const double seconds = s.first == AV_NOPTS_VALUE
+                                   ? 0
+                                   : (s.last - s.first) * av_q2d(fmt->streams[idx]->time_base);
+        if (seconds > 0.04) rates[idx] = static_cast<int64_t>(s.bytes * 8 / seconds);
+    }
+    // Whatever stayed unknown shares what the total leaves over.
+    if (rates.size() < missing.size() && fmt->bit_rate > 0) {
+        int64_t left = fmt->bit_rate - known;
+        for (const auto& [idx, r] : rates) left -= r;
+        const int64_t unknown = static_cast<int64_t>(missing.size() - rates.size());
+        if (left > 0)
+            for (int idx : missing)
+                if (!rates.count(idx)) rates[idx] = left / unknown;
+    }
+    return rates;
+}
+
+std::string RateText(int64_t bitsPerSecond) {
+    if (bitsPerSecond <= 0) return "N/A kb/s";
+    return Printf("%" PRId64 " kb/s", (bitsPerSecond + 500) / 1000);
+}
+
+std::string VideoLine(int index, const AVStream* st, AVFormatContext* fmt, int64_t rate) {
+    const AVCodecParameters* par = st->codecpar;
+    const char* pix = av_get_pix_fmt_name(static_cast<AVPixelFormat>(par->format));
+    const AVRational fr = av_guess_frame_rate(fmt, const_cast<AVStream*>(st), nullptr);
+    const std::string fps = fr.num > 0 && fr.den > 0 ? Printf("%.2f fps", av_q2d(fr)) : "N/A fps";
+    // The reader drops a line's last character before taking the frame rate (the rest of the
+    // line after the fourth comma), so the line ends with a blank that it can drop.
+    return Printf("    Stream #0.%d: Video: %s, %s, %dx%d, %s, %s \n", index,
+                  FieldBeforeSize(avcodec_get_name(par->codec_id)).c_str(),
+                  FieldBeforeSize(pix ? pix : "unknown").c_str(), par->width, par->height,
+                  RateText(rate).c_str(), Field(fps).c_str());
+}
+
+std::string AudioLine(int index, const AVStream* st, int64_t rate) {
+    const AVCodecParameters* par = st->codecpar;
+    char layout[128] = {};
+    // Containers such as WAV leave the layout unnamed; the usual one for the count reads
+    // "mono" or "stereo" instead of "1 channels".
+    AVChannelLayout named{};
+    if (par->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+        av_channel_layout_default(&named, par->ch_layout.nb_channels);
+    else
+        av_channel_layout_copy(&named, &par->ch_layout);
+    const int described = av_channel_layout_describe(&named, layout, sizeof layout);
+    av_channel_layout_uninit(&named);
+    if (described < 0 || !layout[0])
+        std::snprintf(layout, sizeof layout, "%d channels", par->ch_layout.nb_channels);
+    const char* sfmt = av_get_sample_fmt_name(static_cast<AVSampleFormat>(par->format));
+    return Printf("    Stream #0.%d: Audio: %s, %d Hz, %s, %s, %s\n", index,
+                  Field(avcodec_get_name(par->codec_id)).c_str(), par->sample_rate,
+                  Field(layout).c_str(), Field(sfmt ? sfmt : "unknown").c_str(),
+                  RateText(rate).c_str());
+}
+
+}  // namespace
+
+int RunProbe(const std::string& path) {
+    av_log_set_level(AV_LOG_QUIET);
+    struct stat sb {};
+    if (::stat(path.c_str(), &sb) != 0) {
+        PrintError("Error: the input file does not exist or cannot be reached");
+        return 1;
+    }
+    if (!S_ISREG(sb.st_mode)) {
+        PrintError("Error: the input is not a regular file");
+        return 1;
+    }
+    if (sb.st_size == 0) {
+        PrintError("Error: the input file is empty");
+        return 1;
+    }
+
+    AVFormatContext* fmt = nullptr;
+    AVDictionary* opts = nullptr;
+    // Enough to know the streams of common files; the rates come from the headers or a short
+    // look at the packets, so there is no need to read further.
+    av_dict_set(&opts, "probesize", "2000000", 0);
+    av_dict_set(&opts, "analyzeduration", "2000000", 0);
+    int err = avformat_open_input(&fmt, AsFileUrl(path).c_str(), nullptr, &opts);
+    av_dict_free(&opts);
+    if (err < 0) {
+        PrintError("Error: cannot read the input file: " + AvError(err));
+        return 1;
+    }
+    err = avformat_find_stream_info(fmt, nullptr);
+    if (err < 0) {
+        PrintError("Error: cannot read the streams of the input file: " + AvError(err));
+        avformat_close_input(&fmt);
+        return 1;
+    }
+    bool any = false;
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) any = any || Shown(fmt->streams[i]);
+    if (!any) {
+        PrintError("Error: the input file holds no audio or video stream");
+        avformat_close_input(&fmt);
+        return 1;
+    }
+
+    int64_t total = fmt->bit_rate;
+    if (total <= 0 && fmt->duration > 0 && sb.st_size > 0)
+        total = static_cast<int64_t>(sb.st_size * 8.0 * AV_TIME_BASE / fmt->duration);
+    fmt->bit_rate = total;
+    const auto estimates = EstimateMissingRates(fmt);
+
+    std::string out = Printf("Input #0, %s:\n", fmt->iformat->name);
+    const int64_t start = fmt->start_time == AV_NOPTS_VALUE ? 0 : fmt->start_time;
+    out += "  Duration: " + DurationText(fmt->duration) +
+           Printf(", start: %s%" PRId64 ".%06" PRId64, start < 0 ? "-" : "",
+                  static_cast<int64_t>(std::llabs(start) / AV_TIME_BASE),
+                  static_cast<int64_t>(std::llabs(start) % AV_TIME_BASE)) +
+           ", bitrate: " + (total > 0 ? Printf("%" PRId64 " kb/s", (total + 500) / 1000) : "N/A") +
+           "\n";
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVStream* st = fmt->streams[i];
+        if (!Shown(st)) continue;
+        int64_t rate = st->codecpar->bit_rate;
+        if (rate <= 0) {
+            const auto it = estimates.find(static_cast<int>(i));
+            if (it != estimates.end()) rate = it->second;
+        }
+        if (st->codecpar->codec_type == AVMEDIA_TYPE_VIDEO)
+            out += VideoLine(static_cast<int>(i), st, fmt, rate);
+        else
+            out += AudioLine(static_cast<int>(i), st, rate);
+    }
+    avformat_close_input(&fmt);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+    return 0;
+}
+
+}  // namespace vc::encoder
