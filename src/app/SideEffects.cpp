@@ -1,0 +1,71 @@
+#include "app/SideEffects.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+namespace vc {
+
+namespace {
+QString Title(QWidget* parent) {
+    return parent && !parent->windowTitle().isEmpty() ? parent->windowTitle()
+                                                      : QStringLiteral("Video Converter");
+}
+}  // namespace
+
+void DesktopSideEffects::Warning(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, Title(parent), text, QMessageBox::Ok);
+}
+
+void DesktopSideEffects::Information(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, Title(parent), text, QMessageBox::Ok);
+}
+
+bool DesktopSideEffects::Confirm(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, Title(parent), text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+bool DesktopSideEffects::AskYesNo(QWidget* parent, const QString& text) {
+    return QMessageBox::information(parent, Title(parent), text,
+                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void DesktopSideEffects::Error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, Title(parent), text, QMessageBox::Ok);
+}
+
+QStringList DesktopSideEffects::OpenFiles(QWidget* parent, const QString& caption,
+                                          const QString& filter) {
+    QFileDialog dlg(parent, caption);
+    dlg.setFileMode(QFileDialog::ExistingFiles);
+    dlg.setNameFilter(filter);
+    dlg.setFilter(dlg.filter() | QDir::Hidden);
+    dlg.setOption(QFileDialog::ReadOnly, false);
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return dlg.selectedFiles();
+}
+
+int DesktopSideEffects::ExecDialog(QDialog* dialog) { return dialog->exec(); }
+
+void DesktopSideEffects::OpenFolder(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void DesktopSideEffects::OpenUrl(const QString& url) {
+    QUrl u = QUrl::fromUserInput(url);
+    QDesktopServices::openUrl(u);
+}
+
+void DesktopSideEffects::StartDetached(const QString& program, const QStringList& args) {
+    QProcess::startDetached(program, args);
+}
+
+void DesktopSideEffects::Shutdown() {
+    QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+}
+
+}  // namespace vc

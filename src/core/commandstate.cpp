@@ -1,0 +1,53 @@
+#include "core/commandstate.h"
+
+namespace vc {
+
+namespace {
+struct Row {
+    std::vector<std::string> names;
+    bool a, b, c, d, e;
+};
+
+const std::vector<Row>& Table() {
+    static const std::vector<Row> rows = {
+        {{"&Add File(A)", "A&dd Folder(D)"}, 1, 1, 1, 0, 0},
+        {{"Proper&ties(T)", "&Remove(R)", "Re&name(N)"}, 0, 0, 1, 0, 0},
+        {{"&Clear(C)", "Select A&ll(L)", "&Unselect All(U)", "Con&vert(V)"}, 0, 1, 1, 0, 0},
+        {{"&Pause(P)", "&Stop(S)"}, 0, 0, 0, 0, 1},
+        {{"bt_dvdopen", "bt_ifo"}, 1, 1, 1, 0, 0},
+        {{"bt_remove", "bt_play", "bt_cut"}, 0, 0, 1, 0, 0},
+        {{"bt_clear", "bt_chapte", "bt_set", "bt_start"}, 0, 1, 1, 0, 0},
+        {{"bt_back", "bt_next", "bt_playstop", "bt_playpause", "bt_images"}, 0, 0, 0, 1, 0},
+        {{"Bt_Convertstop", "bt_pause"}, 0, 0, 0, 0, 1},
+        {{"play_bar", "cut_play_bar"}, 0, 0, 0, 1, 0},
+    };
+    return rows;
+}
+
+void Apply(std::map<std::string, bool>& out, bool Row::*column) {
+    for (const auto& r : Table())
+        for (const auto& n : r.names) out[n] = r.*column;
+}
+}  // namespace
+
+std::map<std::string, bool> ComputeCommandState(const CommandFacts& f) {
+    std::map<std::string, bool> out;
+    // Every state that holds rewrites the whole table; the last one wins.
+    if (f.rows == 0) Apply(out, &Row::a);
+    if (f.rows > 0 && !f.selected) Apply(out, &Row::b);
+    if (f.selected) Apply(out, &Row::c);
+    if (f.previewing) Apply(out, &Row::d);
+    if (f.converting) Apply(out, &Row::e);
+    return out;
+}
+
+const std::vector<std::string>& ManagedCommands() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> v;
+        for (const auto& r : Table()) v.insert(v.end(), r.names.begin(), r.names.end());
+        return v;
+    }();
+    return names;
+}
+
+}  // namespace vc

@@ -1,0 +1,23 @@
+#pragma once
+// Which commands are enabled, from four facts: rows in the job list, a selected row,
+// a preview playing, a batch converting.
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vc {
+
+struct CommandFacts {
+    int rows = 0;
+    bool selected = false;
+    bool previewing = false;
+    bool converting = false;
+};
+
+// Menu items are named by their captions, buttons by their names, and the two seek bars
+// by their skin names ("play_bar", "cut_play_bar": true = shown).
+std::map<std::string, bool> ComputeCommandState(const CommandFacts& facts);
+// Every name the table manages, in table order.
+const std::vector<std::string>& ManagedCommands();
+
+}  // namespace vc

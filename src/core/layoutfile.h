@@ -1,0 +1,58 @@
+#pragma once
+// The layout file Skin.ini: control places, menu offsets, fill widths, web addresses.
+#include <string>
+#include <vector>
+
+#include "core/inifile.h"
+
+namespace vc {
+
+struct ButtonLayout {
+    std::string name;
+    std::string hint;
+    int left = 6, top = 6, width = 6, height = 6;
+    bool visible = true;
+};
+
+struct PlacedRect {
+    int left = 6, top = 6, width = 6, height = 6;
+    bool visible = true;
+};
+
+class LayoutFile {
+public:
+    // False when the file does not exist (the caller reports it); values then read as defaults.
+    bool Load(const std::string& path);
+    bool Loaded() const { return loaded_; }
+    const std::string& Path() const { return ini_.Path(); }
+
+    // The 17 picture buttons in reading order, with their fixed hints and visible defaults.
+    std::vector<ButtonLayout> Buttons() const;
+
+    int Int(const std::string& section, const std::string& key, int def) const;
+    bool Flag(const std::string& section, const std::string& key, bool def) const;
+    std::string Text(const std::string& section, const std::string& key, const std::string& def) const;
+
+    // Width of a progress fill at 10000: section "Play", "convert" or "CutPlay", key "pos".
+    int FillWidth(const std::string& section) const { return Int(section, "pos", 263); }
+    // Menu offset of section S: "left" (6), "top" (64).
+    int MenuLeft(const std::string& section) const { return Int(section, "left", 6); }
+    int MenuTop(const std::string& section) const { return Int(section, "top", 64); }
+
+    // Re-reads the file so that a change takes effect at the next use.
+    void Reload();
+
+private:
+    IniFile ini_;
+    bool loaded_ = false;
+};
+
+// Fixed button names, hints and visible defaults, in reading order.
+struct ButtonSpec {
+    const char* name;
+    const char* hint;
+    bool visible;
+};
+const std::vector<ButtonSpec>& PictureButtonSpecs();
+
+}  // namespace vc

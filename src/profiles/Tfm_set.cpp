@@ -1,0 +1,141 @@
+#include "profiles/Tfm_set.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/SideEffects.h"
+#include "core/timeutil.h"
+
+namespace vc {
+
+namespace {
+const char* kSizeWarning =
+    "Invalid height or width, please input again or select from the pull-down menu.";
+
+bool PositiveWhole(const std::string& t) {
+    int64_t v = 0;
+    return ParseInt(t, v) && v != 0;
+}
+}  // namespace
+
+Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
+    setObjectName("fm_set");
+    setWindowTitle("Settings");
+    setModal(true);
+
+    GroupBox1 = new QGroupBox("Format Settings", this);
+    GroupBox1->setObjectName("GroupBox1");
+    auto* grid = new QGridLayout(GroupBox1);
+    auto addRow = [&](int row, QLabel*& label, const char* labelName, const QString& text,
+                      QComboBox*& box, const char* boxName, bool editable) {
+        label = new QLabel(text, GroupBox1);
+        label->setObjectName(labelName);
+        box = new QComboBox(GroupBox1);
+        box->setObjectName(boxName);
+        box->setEditable(editable);
+        box->setMinimumWidth(240);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+    };
+    addRow(0, Label1, "Label1", "Video Size:", cb_size, "cb_size", true);
+    addRow(1, Label2, "Label2", "Video Quality:", cb_videobitrate, "cb_videobitrate", false);
+    addRow(2, Label3, "Label3", "Audio Quality:", cb_audiobitrate, "cb_audiobitrate", false);
+    addRow(3, Label4, "Label4", "Channel:", cb_channel, "cb_channel", false);
+    cb_size->setToolTip("Video Quality");
+    cb_size->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* q : {"Higher Quality", "High Quality", "Normal", "Low Quality", "Lower Quality"}) {
+        cb_videobitrate->addItem(q);
+        cb_audiobitrate->addItem(q);
+    }
+    cb_channel->addItems({"Mono", "Stereo"});
+    cb_channel->setCurrentIndex(1);
+    if (cb_size->lineEdit()) cb_size->lineEdit()->installEventFilter(this);
+
+    rg_finish = new QGroupBox("Output Settings", this);
+    rg_finish->setObjectName("rg_finish");
+    rg_finishGroup = new QButtonGroup(this);
+    auto* rl = new QVBoxLayout(rg_finish);
+    const char* items[] = {"Do nothing after conversion finished",
+                           "Open the target folder after conversion finished",
+                           "Automatically shut down after conversion finished"};
+    for (int i = 0; i < 3; ++i) {
+        auto* r = new QRadioButton(items[i], rg_finish);
+        r->setObjectName(QString("rg_finish_%1").arg(i));
+        rg_finishGroup->addButton(r, i);
+        rl->addWidget(r);
+    }
+
+    Button1 = new QPushButton("OK", this);
+    Button1->setObjectName("Button1");
+    Button1->setDefault(true);
+    Button2 = new QPushButton("Cancel", this);
+    Button2->setObjectName("Button2");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(GroupBox1);
+    lay->addWidget(rg_finish);
+    lay->addLayout(buttons);
+    connect(Button1, &QPushButton::clicked, this, &Tfm_set::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &Tfm_set::Button2Click);
+}
+
+int Tfm_set::FinishItem() const { return std::max(0, rg_finishGroup->checkedId()); }
+
+void Tfm_set::SetFinishItem(int item) {
+    if (auto* b = rg_finishGroup->button(item)) b->setChecked(true);
+}
+
+void Tfm_set::showEvent(QShowEvent* e) {
+    if (currentFinishAction) SetFinishItem(currentFinishAction());
+    if (parentWidget()) move(parentWidget()->geometry().center() - rect().center());
+    QDialog::showEvent(e);
+}
+
+void Tfm_set::Button1Click() {
+    if (onOk) onOk(FinishItem());
+    accept();
+}
+
+// Cancel undoes nothing: box changes stay in force, only the finish choice is dropped.
+void Tfm_set::Button2Click() { reject(); }
+
+int Tfm_set::CheckSize() {
+    const std::string text = cb_size->currentText().toStdString();
+    if (text == "The original width and height") return 0;
+    std::string w, h;
+    size_t x = text.find('x');
+    if (x != std::string::npos) {
+        w = text.substr(0, x);
+        h = text.substr(x + 1);
+        size_t paren = h.find('(');
+        if (paren != std::string::npos) h = h.substr(0, paren);
+    }
+    int warnings = 0;
+    for (const std::string* part : {&w, &h}) {
+        if (!PositiveWhole(*part)) {
+            ++warnings;
+            if (effects) effects->Warning(this, kSizeWarning);
+        }
+    }
+    return warnings;
+}
+
+bool Tfm_set::eventFilter(QObject* o, QEvent* e) {
+    if (cb_size && o == cb_size->lineEdit() && e->type() == QEvent::FocusOut) CheckSize();
+    return QDialog::eventFilter(o, e);
+}
+
+}  // namespace vc

@@ -1,0 +1,102 @@
+#include "shell/PictureButton.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vc {
+
+PictureButton::PictureButton(const QString& name, QWidget* parent) : QAbstractButton(parent) {
+    setObjectName(name);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+bool PictureButton::LoadPictures(const QString& normal, const QString& over,
+                                 const QString& disabled) {
+    bool ok = normal_.load(normal);
+    ok = over_.load(over) && ok;
+    ok = disabled_.load(disabled) && ok;
+    update();
+    return ok;
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPixmap* pix = &normal_;
+    if (!isEnabled() && !disabled_.isNull())
+        pix = &disabled_;
+    else if ((hovered_ || isDown()) && !over_.isNull())
+        pix = &over_;
+    if (!pix->isNull()) {
+        p.drawPixmap(rect(), *pix);
+        return;
+    }
+    // No picture: a plain rounded button with the hint text, dimmed when disabled.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(hovered_ ? "#3a414d" : "#2d333d"));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 6, 6);
+    p.setPen(QColor(isEnabled() ? "#e8ebf0" : "#6b7480"));
+    p.drawText(rect(), Qt::AlignCenter, toolTip());
+}
+
+void PictureButton::enterEvent(QEnterEvent* e) {
+    hovered_ = true;
+    update();
+    QAbstractButton::enterEvent(e);
+}
+
+void PictureButton::leaveEvent(QEvent* e) {
+    hovered_ = false;
+    update();
+    QAbstractButton::leaveEvent(e);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* e) {
+    emit mousePressed();
+    QAbstractButton::mousePressEvent(e);
+}
+
+PictureLabel::PictureLabel(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setMouseTracking(true);
+}
+
+bool PictureLabel::LoadPicture(const QString& path) {
+    QPixmap p;
+    if (!p.load(path)) return false;
+    path_ = path;
+    SetPixmap(p);
+    return true;
+}
+
+void PictureLabel::SetPixmap(const QPixmap& p) {
+    pix_ = p;
+    if (!fixedSize_ && !p.isNull()) resize(p.size());
+    update();
+}
+
+void PictureLabel::paintEvent(QPaintEvent*) {
+    if (pix_.isNull()) return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, pix_);
+}
+
+void PictureLabel::mouseMoveEvent(QMouseEvent* e) {
+    emit mouseMoved(e->position().toPoint(), e->buttons());
+}
+
+void PictureLabel::mousePressEvent(QMouseEvent* e) {
+    pressedInside_ = e->button() == Qt::LeftButton;
+    emit mousePressed(e->position().toPoint());
+}
+
+void PictureLabel::mouseReleaseEvent(QMouseEvent* e) {
+    emit mouseReleased(e->position().toPoint());
+    if (pressedInside_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit clicked();
+    pressedInside_ = false;
+}
+
+}  // namespace vc
