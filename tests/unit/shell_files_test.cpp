@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "core/commandstate.h"
+#include "core/languagefile.h"
+#include "core/layoutfile.h"
+
+using namespace vc;
+
+namespace {
+std::string WriteFile(const QTemporaryDir& dir, const std::string& name, const std::string& text) {
+    std::string path = dir.path().toStdString() + "/" + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+std::vector<std::string> Enabled(const CommandFacts& f) {
+    std::vector<std::string> on;
+    for (const auto& [name, state] : ComputeCommandState(f))
+        if (state) on.push_back(name);
+    return on;
+}
+}  // namespace
+
+TEST(CommandState, FiveStatesLastOneWins) {
+    using V = std::vector<std::string>;
+    struct Case {
+        const char* what;
+        CommandFacts facts;
+        V enabled;
+    } cases[] = {
+        {"empty list", {0, false, false, false}, {"&Add File(A)", "A&dd Folder(D)", "bt_dvdopen", "bt_ifo"}},
+        {"rows, none selected",
+         {3, false, false, false},
+         {"&Add File(A)", "&Clear(C)", "A&dd Folder(D)", "Con&vert(V)", "Select A&ll(L)",
+          "&Unselect All(U)", "bt_chapte", "bt_clear", "bt_dvdopen", "bt_ifo", "bt_set", "bt_start"}},
+        {"a row selected",
+         {3, true, false, false},
+         {"&Add File(A)", "&Clear(C)", "&Remove(R)", "A&dd Folder(D)", "Con&vert(V)", "Proper&ties(T)",
+          "Re&name(N)", "Select A&ll(L)", "&Unselect All(U)", "bt_chapte", "bt_clear", "bt_cut",
+          "bt_dvdopen", "bt_ifo", "bt_play", "bt_remove", "bt_set", "bt_start"}},
+        {"previewing",
+         {3, true, true, false},
+         {"bt_back", "bt_images", "bt_next", "bt_playpause", "bt_playstop", "cut_play_bar", "play_bar"}},
+        {"converting overrides everything",
+         {3, true, true, true},
+         {"&Pause(P)", "&Stop(S)", "Bt_Convertstop", "bt_pause"}},
+        {"converting, empty selection", {2, false, false, true}, {"&Pause(P)", "&Stop(S)", "Bt_Convertstop", "bt_pause"}},
+    };
+    for (auto& c : cases) {
+        V got = Enabled(c.facts);
+        std::sort(got.begin(), got.end());
+        std::sort(c.enabled.begin(), c.enabled.end());
+        EXPECT_EQ(got, c.enabled) << c.what;
+        EXPECT_EQ(ComputeCommandState(c.facts).size(), ManagedCommands().size()) << c.what;
+    }
+}
+
+TEST(LanguageFile, LinesByNumber) {
+    QTemporaryDir dir;
+    std::string text;
+    for (int i = 1; i <= 10; ++i) text += "line " + std::to_string(i) + (i == 3 ? "\r\n" : "\n");
+    const std::string path = WriteFile(dir, "language.info", text);
+    std::string got;
+    EXPECT_EQ(ReadLanguageLine(path, 1, got), LanguageLookup::Found);
+    EXPECT_EQ(got, "line 1");
+    EXPECT_EQ(ReadLanguageLine(path, 3, got), LanguageLookup::Found);
+    EXPECT_EQ(got, "line 3") << "a CR line end is not part of the text";
+    got = "unchanged";
+    EXPECT_EQ(ReadLanguageLine(path, 26, got), LanguageLookup::PastEnd);
+    EXPECT_EQ(got, "unchanged");
+    EXPECT_EQ(ReadLanguageLine(dir.path().toStdString() + "/missing.info", 1, got),
+              LanguageLookup::FileError);
+}
+
+TEST(LayoutFile, ButtonsAndValuesWithDefaults) {
+    QTemporaryDir dir;
+    const std::string path = WriteFile(dir, "Skin.ini",
+                                       "[bt_set]\n[BT_DVDOPEN]\n[bt_play]\nLeft=0x20\nTop=$10\nWidth=40\n"
+                                       "Height=abc\nVisible=2\n[bt_cut]\nVisible=yes\n[bt_remove]\nvisible=0\n"
+                                       "[pltop]\npltop=90\n[Play]\npos=280\n[file]\nleft=244\n");
+    LayoutFile layout;
+    ASSERT_TRUE(layout.Load(path));
+    std::map<std::string, ButtonLayout> b;
+    for (const auto& x : layout.Buttons()) b[x.name] = x;
+    ASSERT_EQ(b.size(), 17u);
+    // An empty section places the button at 6,6 sized 6x6 with the button's own default.
+    EXPECT_EQ(b["bt_set"].left, 6);
+    EXPECT_EQ(b["bt_set"].height, 6);
+    EXPECT_FALSE(b["bt_set"].visible);
+    EXPECT_TRUE(b["bt_dvdopen"].visible);
+    EXPECT_EQ(b["bt_play"].left, 32);
+    EXPECT_EQ(b["bt_play"].top, 16);
+    EXPECT_EQ(b["bt_play"].width, 40);
+    EXPECT_EQ(b["bt_play"].height, 6) << "a value that is not an integer reads as the default";
+    EXPECT_TRUE(b["bt_play"].visible) << "any non-zero flag is true";
+    EXPECT_TRUE(b["bt_cut"].visible) << "'yes' is not an integer: the default applies";
+    EXPECT_FALSE(b["bt_remove"].visible);
+    EXPECT_EQ(b["bt_pause"].hint, "Stop conversion");
+    EXPECT_EQ(layout.Int("pltop", "pltop", 6), 90);
+    EXPECT_EQ(layout.FillWidth("Play"), 280);
+    EXPECT_EQ(layout.FillWidth("convert"), 263);
+    EXPECT_EQ(layout.MenuLeft("file"), 244);
+    EXPECT_EQ(layout.MenuTop("file"), 64);
+    EXPECT_EQ(layout.Text("Support", "web", "https://x.example/"), "https://x.example/");
+}
+
+TEST(LayoutFile, MissingFileGivesDefaults) {
+    QTemporaryDir dir;
+    LayoutFile layout;
+    EXPECT_FALSE(layout.Load(dir.path().toStdString() + "/Skin.ini"));
+    EXPECT_EQ(layout.FillWidth("Play"), 263);
+    EXPECT_EQ(layout.Buttons().size(), 17u);
+}
