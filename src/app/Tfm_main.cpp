@@ -51,6 +51,21 @@ Tfm_main::Tfm_main(SideEffects* effects, QWidget* parent) : QWidget(parent), fx_
     connect(Skin1, &skin::SkinEngine::OnMouseDown, this, &Tfm_main::Skin1MouseDown);
     connect(Skin1, &skin::SkinEngine::OnMouseUp, this, &Tfm_main::Skin1MouseUp);
     connect(Skin1, &skin::SkinEngine::OnScrollTrack, this, &Tfm_main::Skin1ScrollTrack);
+    setStyleSheet(QStringLiteral(
+        "QLineEdit { background: #2d333d; color: #e8ebf0; border: none; selection-background-color: #3d9bf4; }"
+        "QTreeWidget { background: #252a32; alternate-background-color: #2a3039; color: #e8ebf0;"
+        "  border: none; border-radius: 6px; gridline-color: #3a414d; selection-background-color: #2f7fce; }"
+        "QHeaderView::section { background: #2d333d; color: #9aa4b2; border: none;"
+        "  border-right: 1px solid #3a414d; padding: 4px 6px; }"
+        "QMenu { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d; padding: 4px; }"
+        "QMenu::item { padding: 5px 22px 5px 14px; border-radius: 4px; }"
+        "QMenu::item:selected { background: #3d9bf4; color: white; }"
+        "QMenu::item:disabled { color: #6b7480; }"
+        "QMenu::separator { height: 1px; background: #3a414d; margin: 4px 6px; }"
+        "QScrollBar:vertical { background: #252a32; width: 10px; }"
+        "QScrollBar::handle:vertical { background: #3a414d; border-radius: 4px; min-height: 24px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
+        "QComboBox { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d; border-radius: 4px; }"));
     CreateComponents();
     CreateMenus();
     FormCreate();
@@ -456,9 +471,8 @@ QString Tfm_main::LanguageText(int id) {
     LanguageLookup r = ReadLanguageLine(ProgramDirectory + "language.info", id, line);
     if (r == LanguageLookup::FileError) {
         // Reported once; hover events would otherwise raise it on every move.
-        static bool reported = false;
-        if (!reported) {
-            reported = true;
+        if (!languageErrorShown_) {
+            languageErrorShown_ = true;
             fx_->Error(this, "The language file \"language.info\" cannot be read. Please install again.");
         }
         return {};

@@ -191,6 +191,7 @@ private:
     bool closing_ = false;
     int leftMoveInt_ = 6;
     bool showChecks_ = false;
+    bool languageErrorShown_ = false;
 };
 
 }  // namespace vc

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include "app/Tfm_main.h"
+#include "shell/PictureButton.h"
+#include "support/program.h"
+
+using namespace vc;
+using namespace vc::test;
+
+namespace {
+skin::SkinRect Area(Tfm_main& w, const char* name) {
+    skin::SkinRect r;
+    auto* o = w.Skin()->WindowRoot(&w)->FindChild(name);
+    if (o && o->placement()) o->placement()->GetArea(r);
+    return r;
+}
+}  // namespace
+
+TEST(MainWindow, StartUpRunsOnceAndShowsTheSkin) {
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    ASSERT_TRUE(w.SkinBound());
+    EXPECT_EQ(w.ExeFileName, "VideoConverter");
+    EXPECT_EQ(w.size(), QSize(820, 562));
+    EXPECT_TRUE(p.fx.messages.empty()) << p.fx.messages.front().text.toStdString();
+    EXPECT_EQ(w.About1->text(), "About VideoConverter");
+    EXPECT_FALSE(w.lv->isVisible()) << "the list appears with the first job";
+    EXPECT_EQ(w.lv->headerItem()->text(0), "Title");
+    // Showing again changes nothing: the sequence ran once.
+    w.ShowText("profilestext", "changed");
+    w.hide();
+    w.show();
+    Pump();
+    EXPECT_EQ(w.SkinText("profilestext"), "changed");
+}
+
+TEST(MainWindow, SetPosFillScalesToTheLayoutWidth) {
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    const skin::SkinRect start = Area(w, "convertpos");
+    const int width = w.Layout().FillWidth("convert");
+    struct Case {
+        int value, expected;
+    } cases[] = {{0, 0}, {10000, width}, {20000, width}, {5000, (width + 1) / 2}, {1, 0}};
+    for (const auto& c : cases) {
+        w.SetPosFill("convertpos", c.value);
+        skin::SkinRect r = Area(w, "convertpos");
+        EXPECT_EQ(r.right - r.left, c.expected) << c.value;
+        EXPECT_EQ(r.left, start.left);
+        EXPECT_EQ(r.top, start.top);
+    }
+    // The conversion fill also shows the encoder's latest line in the hint.
+    w.EncoderStatusLine = "frame=10 time=1.00 bitrate=100";
+    w.SetPosFill("convertpos", 100);
+    EXPECT_EQ(w.SkinText("hint"), "frame=10 time=1.00 bitrate=100");
+}
+
+TEST(MainWindow, SetPosFillDefaultWidthWithoutPlaySection) {
+    ProgramFolder folder;
+    folder.Write("Skin.ini", "[bt_dvdopen]\nLeft=12\n");
+    Program p("VideoConverter", folder.Path());
+    p.Show();
+    const skin::SkinRect start = Area(*p.fm_main, "playpos");
+    p.fm_main->SetPosFill("playpos", 10000);
+    EXPECT_EQ(Area(*p.fm_main, "playpos").right, start.left + 263);
+}
+
+TEST(MainWindow, PlaceBackdropMovesTheSkinObjectAndPanel) {
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.PlaceBackdrop(true, 174, 100, 250, 300);
+    skin::SkinRect r = Area(w, "di");
+    EXPECT_EQ(r.left, 174);
+    EXPECT_EQ(r.top, 100);
+    EXPECT_EQ(r.right, 424);
+    EXPECT_EQ(r.bottom, 400);
+    EXPECT_TRUE(w.pl_back->isVisible());
+    EXPECT_EQ(w.pl_back->pos(), QPoint(174, 100));
+    w.PlaceBackdrop(false, 0, 0, 0, 0);
+    EXPECT_FALSE(w.pl_back->isVisible());
+    EXPECT_EQ(Area(w, "di").right, 0);
+}
+
+TEST(MainWindow, LanguageTextHintsAndTheConvertingRule) {
+    ProgramFolder folder;
+    std::string text;
+    for (int i = 1; i <= 30; ++i) text += "text " + std::to_string(i) + "\n";
+    folder.Write("language.info", text);
+    Program p("Sample.exe", folder.Path());
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    EXPECT_EQ(w.LanguageText(25), "text 25");
+    EXPECT_EQ(w.SkinText("hint"), "text 25 Sample.");
+    EXPECT_EQ(w.LanguageText(9), "text 9");
+    EXPECT_EQ(w.SkinText("hint"), "text 9");
+    EXPECT_EQ(w.LanguageText(30), "text 30");
+    EXPECT_EQ(w.SkinText("hint"), "text 9") << "ids above 25 change nothing but the result";
+    EXPECT_EQ(w.LanguageText(31), "");
+    w.Converting = true;
+    EXPECT_EQ(w.LanguageText(3), "");
+    EXPECT_EQ(w.SkinText("hint"), "text 9");
+    EXPECT_EQ(w.LanguageText(26), "text 26");
+    w.Converting = false;
+}
+
+TEST(MainWindow, CommandStatesFollowListPreviewAndBatch) {
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    auto enabled = [&](const char* b) { return w.button(b)->isEnabled(); };
+    w.UpdateCommandState();
+    EXPECT_TRUE(enabled("bt_dvdopen"));
+    EXPECT_FALSE(enabled("bt_remove"));
+    EXPECT_FALSE(enabled("bt_start"));
+    EXPECT_FALSE(w.menuItem("&Clear(C)")->isEnabled());
+
+    auto* item = new QTreeWidgetItem(w.lv, QStringList{"clip"});
+    w.UpdateCommandState();
+    EXPECT_TRUE(enabled("bt_start"));
+    EXPECT_TRUE(enabled("bt_set"));
+    EXPECT_FALSE(enabled("bt_play"));
+    item->setSelected(true);
+    w.UpdateCommandState();
+    EXPECT_TRUE(enabled("bt_play"));
+    EXPECT_TRUE(w.menuItem("Re&name(N)")->isEnabled());
+
+    w.playing = true;
+    w.UpdateCommandState();
+    EXPECT_TRUE(enabled("bt_playstop"));
+    EXPECT_FALSE(enabled("bt_dvdopen"));
+    w.playing = false;
+    w.Converting = true;
+    w.UpdateCommandState();
+    EXPECT_TRUE(enabled("bt_pause"));
+    EXPECT_TRUE(w.menuItem("&Stop(S)")->isEnabled());
+    EXPECT_FALSE(enabled("bt_play"));
+    EXPECT_FALSE(w.menuItem("Con&vert(V)")->isEnabled());
+    w.Converting = false;
+}
+
+TEST(MainWindow, CloseQuestionWhileConverting) {
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.Converting = true;
+    p.fx.yesNoAnswers = {false};
+    EXPECT_FALSE(p.Close());
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(p.fx.Texts("askyesno").size(), 1);
+    EXPECT_EQ(p.fx.Texts("askyesno")[0], "The convertion is processing, are you sure to quit?");
+    w.Converting = false;
+    EXPECT_TRUE(p.Close()) << "no batch: closes without a question";
+    EXPECT_EQ(p.fx.Texts("askyesno").size(), 1);
+}
+
+TEST(MainWindow, MissingDataFilesGiveMessagesNotCrashes) {
+    struct Case {
+        const char* file;
+        const char* message;
+    } cases[] = {{"skn.skn", "skin file"},
+                 {"Skin.ini", "The program file cannot be found, please install again."},
+                 {"language.info", "language.info"}};
+    for (const auto& c : cases) {
+        ProgramFolder folder;
+        folder.Remove(c.file);
+        Program p("VideoConverter", folder.Path());
+        p.Show();
+        p.fm_main->LanguageText(25);
+        p.fm_main->SetPosFill("convertpos", 5000);
+        p.fm_main->UpdateCommandState();
+        bool found = false;
+        for (const auto& m : p.fx.messages) found = found || m.text.contains(c.message);
+        EXPECT_TRUE(found) << c.file;
+    }
+}
