@@ -1,0 +1,37 @@
+#pragma once
+// Remembered settings per profile: the chosen entry of each format box, kept in the ini file
+// "pro " + the settings file name, one section per profile number.
+#include <string>
+
+#include "core/choicebox.h"
+
+namespace vc {
+
+inline constexpr const char* kKeySize = "size";
+inline constexpr const char* kKeyVideo = "video bitrate";
+inline constexpr const char* kKeyAudio = "audio bitrate";
+inline constexpr const char* kKeyChannel = "Channel";
+
+// "pro " + the settings file's name ("pro VideoConverter.ini").
+std::string ProfileSettingsFileName(const std::string& settingsFileName);
+
+// A profile number that has a section (1..131 except the blank slots).
+bool HasRememberedSection(int profileId);
+// Audio-only profiles remember only "audio bitrate" and "Channel".
+bool IsAudioOnlyProfile(int profileId);
+// Default chosen size entry of a profile.
+int DefaultSizeIndex(int profileId);
+
+// Writes the chosen index of each of the profile's keys into its section (-1 for a typed size
+// or a box without a chosen entry). Nothing for a number without a section. Returns an error
+// text when the file cannot be read or written, else empty.
+std::string StoreRememberedSettings(const std::string& iniPath, int profileId,
+                                    const FormatBoxes& boxes);
+
+// Chooses the remembered (or default) entry of each of the profile's boxes, in the order size,
+// video, audio, channel. An index outside a box's list leaves it without a chosen entry.
+// Nothing for a number without a section. Returns an error text when the file exists but
+// cannot be read, else empty.
+std::string LoadRememberedSettings(const std::string& iniPath, int profileId, FormatBoxes& boxes);
+
+}  // namespace vc

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "core/cmdline.h"
+#include "core/invocation.h"
+
+using namespace vc;
+
+namespace {
+
+// A job and the boxes as a selection of the profile leaves them.
+struct Job {
+    QTemporaryDir dir;
+    PlainFormatBoxes plain;
+    InvocationInputs in;
+
+    Job(int profileId, std::vector<std::string> sizes, const std::string& size, int video,
+        int audio, int channel = 1) {
+        FormatBoxes boxes = plain.boxes();
+        InitFormatBoxes(boxes);
+        SetSelectedProfile(in.profile, profileId);
+        for (const std::string& s : sizes) plain.size.addItem(s);
+        const int i = plain.size.findText(size);
+        if (i >= 0)
+            plain.size.setCurrentIndex(i);
+        else
+            plain.size.setEditText(size);
+        plain.video.addItem(kKeepSourceVideo);
+        plain.audio.addItem(kKeepSourceAudio);
+        plain.video.setCurrentIndex(video);
+        plain.audio.setCurrentIndex(audio);
+        plain.channel.setCurrentIndex(channel);
+        if (profileId == 112 || profileId == 113 || profileId == 114) {
+            plain.video.setEnabled(false);
+            plain.audio.setEnabled(false);
+            plain.channel.setEnabled(false);
+        }
+        const std::string rates[5] = {"900", "700", "500", "300", "200"};
+        for (int k = 0; k < 5; ++k) in.profile.videoRates[k] = rates[k];
+        in.profile.arguments = "-c:v libx264 -f avi";
+        in.boxes = boxes;
+        in.outputFolderText = dir.path().toStdString() + "/out";
+        in.caption = "clip";
+        in.job.sourcePath = "/media/in.avi";
+        in.job.pictureSize = "640x480";
+        in.job.durationText = "00:01:40";
+        in.job.videoRate = "1200";
+        in.job.audioRate = "96";
+        in.trim = {100, 0, 100};
+        in.encoderPath = "/opt/vc/register.dat";
+        in.programDirectory = "/opt/vc/";
+    }
+    std::string Out() const { return dir.path().toStdString() + "/out/"; }
+};
+
+}  // namespace
+
+TEST(Invocation, WorkedExampleByteForByte) {
+    Job j(102, {"160x120", "176x144", "320x240", "352x288", "640x480"}, "320x240", 2, 1);
+    j.in.encoderPath = "/opt/Video Converter/register.dat";
+    j.in.job.sourcePath = "/media/my clip.avi";
+    j.in.profile.arguments = "-c:v libx264 -c:a libmp3lame -f avi";
+    const InvocationResult r = BuildInvocation(j.in);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(r.rec.outputFile, j.Out() + "clip.avi");
+    EXPECT_EQ(r.rec.lengthSeconds, 100);
+    EXPECT_EQ(r.rec.workingDirectory, "/opt/vc/");
+    const std::string expected =
+        "\"/opt/Video Converter/register.dat\" -vormek -y  -ss 00:00:00 -vormin "
+        "\"/media/my clip.avi\" -r 24 -b 799000 -ab 192000 -ac 2 -aspect 1.3333 -t 00:01:40 "
+        "-s 320x240  -ar 44100 -c:v libx264 -c:a libmp3lame -f avi -sn  " +
+        j.Out() + "clip.avi";
+    EXPECT_EQ(JoinCommandLine(r.rec), expected);
+}
+
+TEST(Invocation, FragmentTable) {
+    struct Case {
+        const char* name;
+        int profile;
+        std::vector<std::string> sizes;
+        std::string size;
+        int video, audio, channel;
+        // Expected fragments; nullptr = not checked.
+        const char* sizeF;
+        const char* aspectF;
+        const char* videoF;
+        const char* audioF;
+        const char* sampleF;
+        const char* channelF;
+        const char* formatF;
+    } cases[] = {
+        {"VCD PAL", 112, {"PAL", "NTSC"}, "PAL", 2, 2, 1,
+         "", "", "", "", "", " -ac 2", "-c:v libx264 -f avi -target pal-vcd "},
+        {"SVCD NTSC", 113, {"PAL", "NTSC"}, "NTSC", 2, 2, 0,
+         "", "", "", "", "", " -ac 1", "-c:v libx264 -f avi -target ntsc-svcd "},
+        {"DVD", 114, {"PAL", "NTSC"}, "PAL", 2, 2, 1,
+         "", "", "", "", "", nullptr, "-c:v libx264 -f avi -target pal-dvd "},
+        {"3GP audio Normal", 8, {"176x144"}, "176x144", 2, 2, 1,
+         " -s 176x144", " -aspect 1.2222", nullptr, " -ab 7400", " -ar 8000 ", " -ac 1 ", nullptr},
+        {"AMR Lower", 71, {"No Video"}, "No Video", 2, 4, 1,
+         nullptr, nullptr, nullptr, " -ab 4750", " -ar 8000 ", " -ac 1 ", nullptr},
+        {"Higher audio: 48000", 102, {"320x240"}, "320x240", 2, 0, 1,
+         nullptr, nullptr, " -r 24 -b 799000", " -ab 320000", " -ar 48000 ", nullptr, nullptr},
+        {"High audio: 44100", 102, {"320x240"}, "320x240", 2, 1, 1,
+         nullptr, nullptr, nullptr, " -ab 192000", " -ar 44100 ", nullptr, nullptr},
+        {"Low audio: 22050", 102, {"320x240"}, "320x240", 2, 3, 1,
+         nullptr, nullptr, nullptr, " -ab 64000", " -ar 22050 ", nullptr, nullptr},
+        {"NTSC note", 102, {"720x480(NTSC)"}, "720x480(NTSC)", 2, 2, 1,
+         " -s 720x480", " -aspect 1.5000", nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"16:9", 102, {"1280x720"}, "1280x720", 2, 2, 1,
+         " -s 1280x720", " -aspect 1.7778", nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"keep-source size", 102, {"320x240", kKeepSourceSize}, kKeepSourceSize, 2, 2, 1,
+         " -s 640x480", " -aspect 1.3333", " -r 24 -b 1598000", nullptr, nullptr, nullptr,
+         nullptr},
+        {"keep-source video and audio", 102, {"320x240"}, "320x240", 5, 5, 1,
+         nullptr, nullptr, " -r 24 -b 1200000", " -ab 96000", " -ar 44100 ", nullptr, nullptr},
+        {"typed size", 102, {"320x240"}, "400x300", 2, 2, 1,
+         " -s 400x300", " -aspect 1.3333", " -r 24 -b 999000", nullptr, nullptr, nullptr,
+         nullptr},
+        {"device rates", 27, {"320x240"}, "320x240", 1, 2, 1,
+         nullptr, nullptr, " -r 24 -b 700000", " -ab 128000", nullptr, nullptr, nullptr},
+        {"no chosen channel: stereo", 27, {"320x240"}, "320x240", 1, 2, -1,
+         nullptr, nullptr, nullptr, nullptr, nullptr, " -ac 2", nullptr},
+        {"no chosen qualities: Normal", 27, {"320x240"}, "320x240", -1, -1, 1,
+         nullptr, nullptr, " -r 24 -b 500000", " -ab 128000", nullptr, nullptr, nullptr},
+        // 3GP: 96 x 1.51 = 145 plus 12 for the phone audio, minus 320 from the audio table
+        // would be negative.
+        {"small 3GP picture, rich audio", 8, {"128x96"}, "128x96", 4, 0, 1,
+         nullptr, nullptr, " -r 24 -b 32000", " -ab 12200", nullptr, nullptr, nullptr},
+        {"3GP Normal video and audio", 8, {"176x144"}, "176x144", 2, 2, 1,
+         nullptr, nullptr, " -r 24 -b 359000", nullptr, nullptr, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Job j(c.profile, c.sizes, c.size, c.video, c.audio, c.channel);
+        if (c.profile == 71) {
+            j.in.profile.videoRates[0] = "*";
+            j.plain.size.setEnabled(false);
+        }
+        const InvocationResult r = BuildInvocation(j.in);
+        ASSERT_TRUE(r.ok()) << r.error;
+        auto check = [](const char* want, const std::string& got) {
+            if (want) {
+                EXPECT_EQ(got, want);
+            }
+        };
+        check(c.sizeF, r.rec.sizeFragment);
+        check(c.aspectF, r.rec.aspectFragment);
+        check(c.videoF, r.rec.videoRateFragment);
+        check(c.audioF, r.rec.audioRateFragment);
+        check(c.sampleF, r.rec.sampleRateFragment);
+        check(c.channelF, r.rec.channelFragment);
+        check(c.formatF, r.rec.formatFragment);
+    }
+}
+
+TEST(Invocation, VcdCommandLineEndsWithTheTarget) {
+    Job j(112, {"PAL", "NTSC"}, "PAL", 2, 2);
+    j.in.profile.arguments = "-f vcd";
+    const InvocationResult r = BuildInvocation(j.in);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(JoinCommandLine(r.rec),
+              "/opt/vc/register.dat -vormek -y  -ss 00:00:00 -vormin /media/in.avi -ac 2 -t "
+              "00:01:40 -f vcd -target pal-vcd  -sn  " +
+                  j.Out() + "clip.mpg");
+}
+
+TEST(Invocation, InvalidSizesAndFoldersAreErrorsNotCrashes) {
+    for (const char* typed : {"abc", "320x", "x240", "320X240", "0x240", "320x0", "320x240 -f null"}) {
+        Job j(102, {"320x240"}, typed, 2, 2);
+        const InvocationResult r = BuildInvocation(j.in);
+        EXPECT_FALSE(r.ok()) << typed;
+        EXPECT_NE(r.error.find("width"), std::string::npos) << r.error;
+    }
+    {
+        Job j(102, {"320x240"}, "320x240", 2, 2);
+        j.in.outputFolderText = "";
+        EXPECT_FALSE(BuildInvocation(j.in).ok());
+        j.in.outputFolderText = j.dir.path().toStdString() + "/no/such/parents";
+        EXPECT_FALSE(BuildInvocation(j.in).ok());
+    }
+    {
+        Job j(112, {"PAL", "NTSC"}, "", 2, 2);  // disc profile without a standard
+        EXPECT_FALSE(BuildInvocation(j.in).ok());
+    }
+    {
+        Job j(102, {"320x240"}, "320x240", 5, 2);
+        j.in.job.videoRate = "fast";
+        EXPECT_FALSE(BuildInvocation(j.in).ok());
+    }
+}
+
+TEST(Invocation, OutputFolderIsCreatedAndNamesAvoidExistingFiles) {
+    Job j(102, {"320x240"}, "320x240", 2, 2);
+    namespace fs = std::filesystem;
+    EXPECT_FALSE(fs::exists(j.Out()));
+    std::vector<std::string> made;
+    for (int k = 0; k < 3; ++k) {
+        const InvocationResult r = BuildInvocation(j.in);
+        ASSERT_TRUE(r.ok()) << r.error;
+        made.push_back(r.rec.outputFile);
+        std::ofstream(r.rec.outputFile) << "x";
+    }
+    EXPECT_EQ(made, (std::vector<std::string>{j.Out() + "clip.avi", j.Out() + "clip_1.avi",
+                                              j.Out() + "clip_2.avi"}));
+    // A folder typed with its trailing "/" is taken as it is.
+    j.in.outputFolderText = j.Out();
+    EXPECT_EQ(BuildInvocation(j.in).rec.outputFile, j.Out() + "clip_3.avi");
+
+    struct Case {
+        const char* caption;
+        std::set<std::string> existing;
+        const char* expected;
+    } names[] = {
+        {"my.clip", {}, "/o/my.avi"},
+        {"my.clip", {"/o/my.avi"}, "/o/my.clip_1.avi"},
+        {"clip", {"/o/clip.avi", "/o/clip_1.avi"}, "/o/clip_2.avi"},
+        {"a.b.c", {}, "/o/a.b.avi"},
+    };
+    for (const Case& c : names) {
+        auto exists = [&c](const std::string& p) { return c.existing.count(p) > 0; };
+        EXPECT_EQ(ChooseOutputPath("/o/", c.caption, ".avi", exists), c.expected) << c.caption;
+    }
+}
+
+TEST(Invocation, StartLengthAndQuotedPathsSurviveSplitting) {
+    Job j(102, {"320x240"}, "320x240", 2, 2);
+    j.in.trim = {100, 65, 90};
+    j.in.job.durationText = "";
+    j.in.job.sourcePath = "/media/say \"hi\" \\ now.avi";
+    j.in.caption = "odd \"name\"";
+    const InvocationResult r = BuildInvocation(j.in);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(r.rec.startFragment, " -ss 00:01:05");
+    EXPECT_EQ(r.rec.lengthFragment, " -t ");
+    EXPECT_EQ(r.rec.lengthSeconds, 0);
+    const std::vector<std::string> args = SplitCommandLine(JoinCommandLine(r.rec));
+    ASSERT_GE(args.size(), 6u);
+    EXPECT_EQ(args[6], j.in.job.sourcePath);
+    EXPECT_EQ(args.back(), j.Out() + "odd \"name\".avi");
+}
