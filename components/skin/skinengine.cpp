@@ -325,8 +325,9 @@ void SkinSurface::mouseReleaseEvent(QMouseEvent* e) {
     if (pressed) pressed->Repaint();
     emit engine_->OnMouseUp(source, e->button(), pt.x(), pt.y());
     if (!self) return;
-    // Only the left button clicks, so a stray right click cannot close a window.
-    if (e->button() == Qt::LeftButton && pressed == source) emit engine_->OnClick(source);
+    // Only the left button clicks, so a stray right click cannot close a window; a slider
+    // dragged off and released elsewhere does not click either.
+    if (e->button() == Qt::LeftButton && pressed && pressed == o) emit engine_->OnClick(o);
 }
 
 void SkinSurface::leaveEvent(QEvent*) { SetHover(nullptr); }
