@@ -18,11 +18,14 @@
 #include "core/catalogue.h"
 #include "core/commandstate.h"
 #include "core/languagefile.h"
+#include "core/profilesettings.h"
 #include "core/timeutil.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
 #include "shell/PictureButton.h"
+#include "jobs/EncoderRunner.h"
+#include "jobs/MediaProbe.h"
 
 namespace vc {
 
@@ -68,6 +71,8 @@ Tfm_main::Tfm_main(SideEffects* effects, QWidget* parent) : QWidget(parent), fx_
         "QComboBox { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d; border-radius: 4px; }"));
     CreateComponents();
     CreateMenus();
+    probe_ = std::make_unique<MediaProbe>();
+    WireCommands();
     FormCreate();
 }
 
@@ -78,7 +83,16 @@ void Tfm_main::AttachWindows(Tfm_dir* dir, Tfm_set* set, Tfm_info* info, Tfm_dvd
     fm_set_ = set;
     fm_info_ = info;
     fm_dvdcutter_ = cutter;
-    if (fm_set_) fm_set_->effects = fx_;
+    if (fm_set_) {
+        fm_set_->effects = fx_;
+        fm_set_->currentFinishAction = [this] { return FinishAction; };
+        fm_set_->onOk = [this](int item) {
+            FinishAction = item;
+            RefreshSizeEstimates();
+            std::string err = StoreRememberedSettings(ProfileSettingsFilePath(), ProfileId, fm_set_->Boxes());
+            if (!err.empty()) fx_->Error(this, QString::fromStdString(err));
+        };
+    }
 }
 
 std::string Tfm_main::ProductName() const { return ProductNameOf(ExeFileName); }
@@ -89,6 +103,10 @@ PictureButton* Tfm_main::button(const std::string& name) const {
 }
 
 QAction* Tfm_main::menuItem(const QString& caption) const {
+    // Items are known by the captions they were created with ("&Pause(P)" reads "Continue"
+    // while a batch is paused).
+    auto it = menuByCaption_.find(caption);
+    if (it != menuByCaption_.end()) return it->second;
     for (QMenu* m : {zm_popup_file, zm_pop_edit, zm_pop_actions, zm_pop_tools, zm_pop_help, pop_dvd})
         for (QAction* a : m->actions())
             if (a->text() == caption) return a;
@@ -224,6 +242,7 @@ void Tfm_main::CreateMenus() {
     auto add = [this](QMenu* m, const QString& caption, const char* name) {
         QAction* a = m->addAction(caption);
         a->setObjectName(name);
+        menuByCaption_[caption] = a;
         return a;
     };
     zm_popup_file = new QMenu(this);

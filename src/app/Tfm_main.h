@@ -5,10 +5,14 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/SideEffects.h"
+#include "core/invocation.h"
+#include "core/jobrecords.h"
 #include "core/layoutfile.h"
+#include "core/profilefile.h"
 #include "skin/skin.h"
 
 class QTreeWidget;
@@ -26,6 +30,8 @@ class Tfm_dir;
 class Tfm_set;
 class Tfm_info;
 class Tfm_dvdcutter;
+class EncoderRunner;
+class MediaProbe;
 
 class Tfm_main : public QWidget {
     Q_OBJECT
@@ -144,7 +150,69 @@ public:
     void RestoreButtonPicture(int n);
     void RestoreCategoryPicture(int k);
 
+    // ---- profiles: selection, picker, pointer states, settings files
+    void SelectProfile(int n);
+    void OpenPicker();
+    void PointCategory(int k);
+    void PointButton(int n);
+    void FoldSubPanelHover();
+    void PageLink(const QString& name);
+    void ProfileButtonClick(int n);
+    std::string SettingsFilePath() const;
+    std::string ProfileSettingsFilePath() const;
+    QString PictureDir() const;
+    void BrowseOutput();
+    void OpenOutput();
+    void ShowSettingsDialog();
+    ProfileState profile;
+    bool VideoFirstPage = true;
+    bool AudioFirstPage = true;
+    int HoverButtonId = -1;
+
+    // ---- job list
+    void AddFiles();
+    void AddFolder();
+    bool AddMediaFile(const QString& path, QString* error = nullptr);
+    void RemoveSelectedJobs();
+    void ClearJobs();
+    void RenameJob();
+    void CommitRename();
+    void CheckAll(bool checked);
+    void lvClick();
+    void RefreshSizeEstimates();
+    QString OpenDialogFilter() const;
+    std::vector<Toriginalinfo> jobs;
+    std::vector<TrimRecord> trims;
+    int renameRow = -1;
+
+    // ---- batch
+    void StartBatch();
+    void StartJob();
+    bool LaunchEncoder(const intputrec& r);
+    void JvCreateProcessRead(const QString& line);
+    void JvCreateProcessTerminate(int exitCode);
+    void Convert_usedTimer();
+    void PauseToggle();
+    void ShowJobProgress(int v);
+    void ShowRunDisplays();
+    void BatchEnd();
+    void MarkRowError(int row);
+    intputrec CurrentInvocation;
+    int ElapsedSeconds = 0;
+    int ProgressValue = 0;
+    int RemainingSeconds = 0;
+    int64_t OutputKilobytes = 1;
+    EncoderRunner* currentRunner() const { return runner_.get(); }
+    MediaProbe* probe() const { return probe_.get(); }
+
     // ---- commands
+    void ShowProperties();
+    void ShowPropertiesDialog();
+    void OpenWebsite();
+    void ShowHelp();
+    static constexpr const char* kDefaultSupportUrl = "https://www.orvelle-software.example/support";
+    static constexpr const char* kDefaultAboutUrl = "https://www.orvelle-software.example/about";
+    static constexpr const char* kDefaultWebsiteUrl = "https://www.orvelle-software.example/";
     void PopupAt(QMenu* menu, const std::string& section);
     void PopupDvdMenu();
     void LoadSettings();
@@ -161,6 +229,7 @@ signals:
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     struct Bound {
@@ -171,6 +240,7 @@ private:
     };
     void CreateComponents();
     void CreateMenus();
+    void WireCommands();
     void BindObject(skin::ISkinObject* root, const QString& name, bool slider);
     Bound* bound(const QString& name);
     const Bound* bound(const QString& name) const;
@@ -192,6 +262,11 @@ private:
     int leftMoveInt_ = 6;
     bool showChecks_ = false;
     bool languageErrorShown_ = false;
+    std::unique_ptr<EncoderRunner> runner_;
+    std::unique_ptr<MediaProbe> probe_;
+    std::set<int> failedRows_;
+    std::map<QString, QAction*> menuByCaption_;
+    QString lastLaunchError_;
 };
 
 }  // namespace vc

@@ -1,6 +1,14 @@
 // Command dispatch of the main window: skin objects, menus and hover hints.
 #include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "core/catalogue.h"
+#include "preview/Tfm_dvdcutter.h"
+#include "shell/PictureButton.h"
 
 #include "app/Tfm_main.h"
 
@@ -38,11 +46,130 @@ void Tfm_main::PopupDvdMenu() {
     pop_dvd->popup(kavrin ? QPoint(p.x() + 85, p.y() + 64) : QPoint(p.x() + 16, p.y() + 54));
 }
 
+void Tfm_main::WireCommands() {
+    connect(Convert_used, &QTimer::timeout, this, &Tfm_main::Convert_usedTimer);
+    auto onClick = [this](const char* name, auto fn) {
+        connect(button(name), &QAbstractButton::clicked, this, fn);
+    };
+    onClick("bt_dvdopen", &Tfm_main::AddFiles);
+    onClick("bt_ifo", &Tfm_main::AddFolder);
+    onClick("bt_remove", &Tfm_main::RemoveSelectedJobs);
+    onClick("bt_clear", &Tfm_main::ClearJobs);
+    onClick("bt_chapte", &Tfm_main::ShowProperties);
+    onClick("bt_set", &Tfm_main::ShowSettingsDialog);
+    onClick("bt_start", &Tfm_main::StartBatch);
+    onClick("bt_pause", &Tfm_main::PauseToggle);
+    onClick("Bt_Convertstop", &Tfm_main::StopBatch);
+    onClick("bt_web", &Tfm_main::OpenWebsite);
+
+    auto onItem = [this](QAction* a, auto fn) { connect(a, &QAction::triggered, this, fn); };
+    onItem(AddFiles2, &Tfm_main::AddFiles);
+    onItem(AddFolder2, &Tfm_main::AddFolder);
+    onItem(Properties1, &Tfm_main::ShowProperties);
+    connect(Exit1, &QAction::triggered, this, [this] { close(); });
+    onItem(Remove1, &Tfm_main::RemoveSelectedJobs);
+    onItem(Clear2, &Tfm_main::ClearJobs);
+    onItem(Rename1, &Tfm_main::RenameJob);
+    connect(SelectAll1, &QAction::triggered, this, [this] { CheckAll(true); });
+    connect(UnselectAll1, &QAction::triggered, this, [this] { CheckAll(false); });
+    onItem(Convert2, &Tfm_main::StartBatch);
+    onItem(Pause1, &Tfm_main::PauseToggle);
+    onItem(Stop2, &Tfm_main::StopBatch);
+    onItem(settings, &Tfm_main::ShowSettingsDialog);
+    onItem(Help1, &Tfm_main::ShowHelp);
+    connect(Feedback1, &QAction::triggered, this,
+            [this] { fx_->OpenUrl(QString::fromStdString(layout_.Text("Support", "web", kDefaultSupportUrl))); });
+    connect(About1, &QAction::triggered, this,
+            [this] { fx_->OpenUrl(QString::fromStdString(layout_.Text("About", "web", kDefaultAboutUrl))); });
+    for (QAction* a : pop_dvd->actions()) {
+        const QString t = a->text();
+        if (t == "Select All") connect(a, &QAction::triggered, this, [this] { CheckAll(true); });
+        if (t == "Unselect ALL") connect(a, &QAction::triggered, this, [this] { CheckAll(false); });
+        if (t == "Convert") onItem(a, &Tfm_main::StartBatch);
+        if (t == "Stop") onItem(a, &Tfm_main::StopBatch);
+        if (t == "Exit") connect(a, &QAction::triggered, this, [this] { close(); });
+    }
+
+    connect(lv, &QTreeWidget::itemClicked, this, [this] { lvClick(); });
+    connect(lv, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (!Converting && !playing) UpdateCommandState();
+    });
+    connect(lv, &QWidget::customContextMenuRequested, this,
+            [this](QPoint p) { zm_pop_edit->popup(lv->viewport()->mapToGlobal(p)); });
+    connect(edt_tit, &QLineEdit::editingFinished, this, &Tfm_main::CommitRename);
+    lv->viewport()->installEventFilter(this);
+
+    // The profile picker's pictures.
+    for (const auto& [k, pic] : categoryPictures) {
+        const int index = k;
+        connect(pic, &PictureLabel::mouseMoved, this, [this, index] { PointCategory(index); });
+    }
+    for (const auto& [id, pic] : btim) {
+        const int n = id;
+        if (n != 13 && n != 14 && n != 98 && n != 101 && n != 117 && n != 132)
+            connect(pic, &PictureLabel::mouseMoved, this, [this, n] { PointButton(n); });
+        connect(pic, &PictureLabel::clicked, this, [this, n] { ProfileButtonClick(n); });
+    }
+    connect(Image13, &PictureLabel::mouseMoved, this, [this] { PointButton(109); });
+    for (PictureLabel* link : {Image94, Image93, Image2, Image5}) {
+        const QString name = link->objectName();
+        connect(link, &PictureLabel::clicked, this, [this, name] { PageLink(name); });
+    }
+    connect(im_mainico, &PictureLabel::clicked, this, &Tfm_main::OpenPicker);
+    pl_play->installEventFilter(this);
+}
+
+bool Tfm_main::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress && (o == lv->viewport() || o == pl_play)) {
+        if (o == lv->viewport()) CommitRename();
+        ClosePicker();
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void Tfm_main::ShowProperties() {
+    if (lv->selectedItems().isEmpty()) {
+        fx_->Information(this, LanguageText(30));
+        return;
+    }
+    ShowPropertiesDialog();
+}
+
+void Tfm_main::OpenWebsite() {
+    fx_->OpenUrl(QString::fromStdString(layout_.Text("website", "web", kDefaultWebsiteUrl)));
+}
+
+void Tfm_main::ShowHelp() {
+    fx_->OpenUrl(QString::fromStdString(ProgramDirectory + "help/index.html"));
+}
+
 void Tfm_main::Skin1Click(skin::ISkinObject* source) {
     if (!source) return;
     const QString n = source->Name();
     if (n == "mainclose") {
         close();
+    } else if (n == "cutclose") {
+        if (fm_dvdcutter_) fm_dvdcutter_->close();
+    } else if (n == "profiles") {
+        OpenPicker();
+    } else if (n == "openfiles") {
+        AddFiles();
+    } else if (n == "chapter" || n == "ifoopen" || n == "dvdopen") {
+        // decorative names: nothing to do
+    } else if (n == "openfolder") {
+        AddFolder();
+    } else if (n == "converter") {
+        StartBatch();
+    } else if (n == "remove") {
+        RemoveSelectedJobs();
+    } else if (n == "clear") {
+        ClearJobs();
+    } else if (n == "stopconverter") {
+        StopBatch();
+    } else if (n == "browse") {
+        BrowseOutput();
+    } else if (n == "open") {
+        OpenOutput();
     } else if (n == "help") {
         PopupAt(zm_pop_help, "help");
     } else if (n == "file") {
@@ -55,6 +182,11 @@ void Tfm_main::Skin1Click(skin::ISkinObject* source) {
         PopupAt(zm_pop_edit, "Edit");
     } else if (n == "purchase") {
         PopupAt(zm_pop_actions, "actions");
+    } else if (n == "cutter") {
+        if (playing)
+            fx_->Warning(this, LanguageText(27));
+        else if (Converting)
+            fx_->Warning(this, LanguageText(26));
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/SideEffects.h"
+#include "profiles/ComboChoiceBox.h"
 #include "core/timeutil.h"
 
 namespace vc {
@@ -90,6 +91,16 @@ Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
     lay->addLayout(buttons);
     connect(Button1, &QPushButton::clicked, this, &Tfm_set::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &Tfm_set::Button2Click);
+}
+
+FormatBoxes Tfm_set::Boxes() {
+    if (!size_) {
+        size_ = std::make_unique<ComboChoiceBox>(cb_size);
+        video_ = std::make_unique<ComboChoiceBox>(cb_videobitrate);
+        audio_ = std::make_unique<ComboChoiceBox>(cb_audiobitrate);
+        channel_ = std::make_unique<ComboChoiceBox>(cb_channel);
+    }
+    return {size_.get(), video_.get(), audio_.get(), channel_.get()};
 }
 
 int Tfm_set::FinishItem() const { return std::max(0, rg_finishGroup->checkedId()); }

@@ -3,6 +3,9 @@
 // profile: they exist for the whole run and conversions read them directly.
 #include <QDialog>
 #include <functional>
+#include <memory>
+
+#include "core/choicebox.h"
 
 class QComboBox;
 class QGroupBox;
@@ -41,6 +44,9 @@ public:
     std::function<void(int finishItem)> onOk;
     SideEffects* effects = nullptr;
 
+    // The four boxes as the live format settings.
+    FormatBoxes Boxes();
+
     void Button1Click();
     void Button2Click();
     // The size check when the focus leaves cb_size; returns the number of warnings shown.
@@ -49,6 +55,9 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    std::unique_ptr<ChoiceBox> size_, video_, audio_, channel_;
 };
 
 }  // namespace vc

@@ -1,0 +1,36 @@
+#pragma once
+// A drop-down box of the settings dialog seen through the core's box model.
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "core/choicebox.h"
+
+namespace vc {
+
+class ComboChoiceBox : public ChoiceBox {
+public:
+    explicit ComboChoiceBox(QComboBox* box) : box_(box) {}
+    int count() const override { return box_->count(); }
+    std::string itemText(int i) const override { return box_->itemText(i).toStdString(); }
+    void clear() override { box_->clear(); }
+    void addItem(const std::string& t) override { box_->addItem(QString::fromStdString(t)); }
+    void removeItem(int i) override { box_->removeItem(i); }
+    int currentIndex() const override {
+        // Typed text that is not the chosen entry counts as no entry.
+        int i = box_->currentIndex();
+        if (i >= 0 && box_->isEditable() && box_->currentText() != box_->itemText(i)) return -1;
+        return i;
+    }
+    void setCurrentIndex(int i) override {
+        box_->setCurrentIndex(i < box_->count() ? i : -1);
+        if (box_->currentIndex() < 0 && box_->isEditable()) box_->setEditText(QString());
+    }
+    std::string currentText() const override { return box_->currentText().toStdString(); }
+    void setEnabled(bool e) override { box_->setEnabled(e); }
+    bool isEnabled() const override { return box_->isEnabled(); }
+
+private:
+    QComboBox* box_;
+};
+
+}  // namespace vc
