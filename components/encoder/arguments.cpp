@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -5,6 +6,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavformat/avio.h>
 }
 
 #include "encoder.h"
@@ -46,11 +48,21 @@ bool IsCodecOption(const std::string& opt) {
 
 }  // namespace
 
-std::string AsFileUrl(const std::string& path) {
-    // "name:rest" would be taken as a protocol; an explicit file: keeps it a file name.
+std::string AsFileUrl(const std::string& path, bool output) {
+    // "name:rest" would be taken as a protocol; an explicit file: keeps a file name a file
+    // name. Inputs count as files when they exist (a lavfi graph does not); outputs when the
+    // prefix names no protocol libavformat can write to.
     const auto colon = path.find(':');
-    if (colon != std::string::npos && path.find('/') > colon) return "file:" + path;
-    return path;
+    if (colon == std::string::npos || path.find('/') < colon) return path;
+    if (!output) {
+        struct stat sb {};
+        return ::stat(path.c_str(), &sb) == 0 ? "file:" + path : path;
+    }
+    const std::string scheme = path.substr(0, colon);
+    void* opaque = nullptr;
+    while (const char* name = avio_enum_protocols(&opaque, 1))
+        if (scheme == name) return path;
+    return "file:" + path;
 }
 
 bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::string& error) {
@@ -68,7 +80,7 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
             out.input = args[++i];
             haveInput = true;
             rest.push_back("-i");
-            rest.push_back(AsFileUrl(out.input));
+            rest.push_back(AsFileUrl(out.input, false));
             continue;
         }
         const bool takesValue = i + 1 < args.size();
@@ -107,7 +119,7 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
     // The output file is the last argument; keep a name with a colon a file name.
     if (!rest.empty() && !rest.back().empty() && rest.back()[0] != '-' &&
         !(rest.size() >= 2 && rest[rest.size() - 2] == "-i"))
-        rest.back() = AsFileUrl(rest.back());
+        rest.back() = AsFileUrl(rest.back(), true);
     out.ffmpegArgs = std::move(rest);
     return true;
 }

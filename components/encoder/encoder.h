@@ -17,7 +17,7 @@ struct Invocation {
 bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::string& error);
 
 // A path that libav must read as a plain file even when it looks like "name:..." (a protocol).
-std::string AsFileUrl(const std::string& path);
+std::string AsFileUrl(const std::string& path, bool output);
 
 // Prints Duration/Stream lines for the input; exit status 0 on success.
 int RunProbe(const std::string& path);

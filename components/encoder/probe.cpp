@@ -209,7 +209,7 @@ int RunProbe(const std::string& path) {
     // look at the packets, so there is no need to read further.
     av_dict_set(&opts, "probesize", "2000000", 0);
     av_dict_set(&opts, "analyzeduration", "2000000", 0);
-    int err = avformat_open_input(&fmt, AsFileUrl(path).c_str(), nullptr, &opts);
+    int err = avformat_open_input(&fmt, AsFileUrl(path, false).c_str(), nullptr, &opts);
     av_dict_free(&opts);
     if (err < 0) {
         PrintError("Error: cannot read the input file: " + AvError(err));

@@ -1,0 +1,126 @@
+#include "jobs/EncoderRunner.h"
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QFileInfo>
+
+#include "core/cmdline.h"
+
+namespace vc {
+
+namespace {
+// Output is handed to the line cutter in blocks of this size at most; every block ends with
+// a delivery of the current line, which is how progress lines ending in CR are seen at once.
+constexpr qint64 kBlockSize = 1024;
+// Exit code for a run that ended by a signal we did not send.
+constexpr int kCrashExitCode = 255;
+}  // namespace
+
+EncoderRunner::EncoderRunner(QObject* parent)
+    : QObject(parent), cutter_([this](const std::string& line) {
+          emit lineRead(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+      }) {
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.setChildProcessModifier([] {
+        // Own group: pause and stop reach the encoder and every helper it starts.
+        ::setpgid(0, 0);
+        ::setpriority(PRIO_PROCESS, 0, 19);
+    });
+    connect(&process_, &QProcess::readyReadStandardOutput, this, &EncoderRunner::ReadAvailable);
+    connect(&process_, &QProcess::finished, this, &EncoderRunner::OnFinished);
+}
+
+EncoderRunner::~EncoderRunner() {
+    // Never leave an encoder behind, and never let QProcess complain about a live child.
+    if (process_.state() != QProcess::NotRunning) {
+        disconnect(&process_, nullptr, this, nullptr);
+        SignalGroup(SIGKILL);
+        process_.waitForFinished(5000);
+    }
+}
+
+bool EncoderRunner::Start(const QString& commandLine, const QString& workingDirectory,
+                          QString* error) {
+    auto fail = [&](const QString& message) {
+        if (error) *error = message;
+        return false;
+    };
+    if (started_) return fail(QStringLiteral("This encoder run has already been started."));
+    const std::vector<std::string> parts = SplitCommandLine(commandLine.toStdString());
+    if (parts.empty() || parts.front().empty())
+        return fail(QStringLiteral("The encoder command line is empty."));
+    QStringList arguments;
+    for (std::size_t i = 1; i < parts.size(); ++i) arguments << QString::fromStdString(parts[i]);
+    const QString program = QString::fromStdString(parts.front());
+
+    process_.setWorkingDirectory(workingDirectory);
+    process_.start(program, arguments, QIODevice::ReadOnly);
+    if (!process_.waitForStarted(10000)) {
+        const QString why = process_.errorString();
+        process_.kill();
+        process_.waitForFinished(1000);
+        return fail(QStringLiteral("Cannot start the encoder %1: %2")
+                        .arg(QFileInfo(program).fileName(), why));
+    }
+    started_ = true;
+    pgid_ = process_.processId();
+    return true;
+}
+
+void EncoderRunner::ReadAvailable() {
+    while (process_.bytesAvailable() > 0) {
+        const QByteArray block = process_.read(kBlockSize);
+        if (block.isEmpty()) break;
+        cutter_.Feed(block.constData(), static_cast<std::size_t>(block.size()));
+    }
+}
+
+void EncoderRunner::OnFinished(int exitCode, QProcess::ExitStatus status) {
+    if (ended_) return;
+    ended_ = true;
+    ReadAvailable();
+    cutter_.Finish();
+    suspended_ = false;
+    int code = exitCode;
+    if (terminated_)
+        code = kTerminatedExitCode;
+    else if (status == QProcess::CrashExit)
+        code = kCrashExitCode;
+    pgid_ = 0;
+    // Reported from the event loop, not from inside QProcess's own signal, so that a handler
+    // may delete this runner (or start the next one) safely.
+    QMetaObject::invokeMethod(
+        this, [this, code] { emit finished(code); }, Qt::QueuedConnection);
+}
+
+void EncoderRunner::SignalGroup(int sig) {
+    if (pgid_ > 0 && process_.state() != QProcess::NotRunning)
+        ::kill(-static_cast<pid_t>(pgid_), sig);
+}
+
+void EncoderRunner::Suspend() {
+    if (!IsRunning()) return;
+    SignalGroup(SIGSTOP);
+    suspended_ = true;
+}
+
+void EncoderRunner::Resume() {
+    if (!IsRunning()) return;
+    SignalGroup(SIGCONT);
+    suspended_ = false;
+}
+
+void EncoderRunner::Terminate() {
+    if (!IsRunning()) return;
+    terminated_ = true;
+    // SIGKILL ends stopped processes too; no need to continue them first.
+    SignalGroup(SIGKILL);
+}
+
+bool EncoderRunner::IsRunning() const {
+    return started_ && !ended_ && process_.state() != QProcess::NotRunning;
+}
+
+}  // namespace vc

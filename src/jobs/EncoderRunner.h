@@ -1,0 +1,61 @@
+#pragma once
+// One run of the encoder: started hidden from one command-line text (never through a shell),
+// its merged output cut into console lines on the window thread, and its end reported after
+// the last line. Every conversion, probe and snapshot gets its own runner.
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <memory>
+
+#include "core/linecutter.h"
+
+namespace vc {
+
+class EncoderRunner : public QObject {
+    Q_OBJECT
+  public:
+    // Exit code reported after Terminate, as the program has always used for a stopped run.
+    static constexpr int kTerminatedExitCode = 99;
+
+    explicit EncoderRunner(QObject* parent = nullptr);
+    ~EncoderRunner() override;
+
+    // Splits the command line with the Windows rules and starts the program at its lowest
+    // priority, in a process group of its own, with standard error merged into the output.
+    // Returns false with a readable message when it cannot be started; then nothing is emitted.
+    bool Start(const QString& commandLine, const QString& workingDirectory, QString* error);
+
+    // Pause, continue and stop act on the whole process group (the encoder and its helpers).
+    void Suspend();
+    void Resume();
+    void Terminate();
+
+    bool IsRunning() const;
+    bool IsSuspended() const { return suspended_; }
+    // The encoder's process id, which is also its process group id; 0 when not running.
+    qint64 ProcessId() const { return pgid_; }
+
+  signals:
+    // One delivery of the current line (a line may be delivered in part first, then whole).
+    // Handlers must not delete the runner; use deleteLater.
+    void lineRead(const QString& line);
+    // Exactly once per started run, after the last delivery, from the event loop (a handler
+    // may delete the runner). Non-zero when the run failed, crashed or was stopped
+    // (kTerminatedExitCode after Terminate).
+    void finished(int exitCode);
+
+  private:
+    void ReadAvailable();
+    void OnFinished(int exitCode, QProcess::ExitStatus status);
+    void SignalGroup(int sig);
+
+    QProcess process_;
+    LineCutter cutter_;
+    qint64 pgid_ = 0;
+    bool started_ = false;
+    bool ended_ = false;
+    bool terminated_ = false;
+    bool suspended_ = false;
+};
+
+}  // namespace vc
