@@ -35,7 +35,7 @@ class SkinObj final : public ISkinObject,
                       public ISkinPlacement,
                       public ISkinCaption,
                       public ISkinSlider {
-public:
+  public:
     SkinObj(WindowRecord* rec, ObjectDef def, bool isRoot)
         : def_(std::move(def)),
           area_(def_.rect),
@@ -93,7 +93,9 @@ public:
     }
 
     void Repaint();
-    QRect PaintBounds() const { return area_.adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin); }
+    QRect PaintBounds() const {
+        return area_.adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin);
+    }
     const QImage& Image() {
         if (!imageLoaded_) {
             imageLoaded_ = true;
@@ -114,27 +116,21 @@ public:
 };
 
 class SkinSurface final : public QWidget {
-public:
+  public:
     SkinSurface(SkinEngine* engine, WindowRecord* rec, QWidget* parent)
         : QWidget(parent), engine_(engine), rec_(rec) {
         setMouseTracking(true);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-    void Forget(SkinObj* o) {
-        if (hover_ == o) hover_ = nullptr;
-        if (pressed_ == o) pressed_ = nullptr;
-        if (drag_ == o) drag_ = nullptr;
-    }
-
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void leaveEvent(QEvent* e) override;
 
-private:
+  private:
     SkinObj* HitTest(const QPoint& p) const;
     void SetHover(SkinObj* o);
     int32_t SliderPosAt(const SkinObj* s, int x) const;
@@ -164,8 +160,10 @@ ISkinObject* SkinObj::FindChild(const QString& name) {
 
 void SkinObj::Repaint() {
     if (!rec_->surface) return;
-    if (root_) rec_->surface->update();
-    else rec_->surface->update(PaintBounds());
+    if (root_)
+        rec_->surface->update();
+    else
+        rec_->surface->update(PaintBounds());
 }
 
 struct SkinEngine::Impl {
@@ -267,7 +265,8 @@ void SkinSurface::SetHover(SkinObj* o) {
     if (hover_) hover_->Repaint();
     hover_ = o;
     if (hover_) hover_->Repaint();
-    const bool pointing = o && (o->def_.kind == ObjectKind::Button || o->def_.kind == ObjectKind::Slider);
+    const bool pointing =
+        o && (o->def_.kind == ObjectKind::Button || o->def_.kind == ObjectKind::Slider);
     setCursor(pointing ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
@@ -330,7 +329,9 @@ void SkinSurface::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && pressed && pressed == o) emit engine_->OnClick(o);
 }
 
-void SkinSurface::leaveEvent(QEvent*) { SetHover(nullptr); }
+void SkinSurface::leaveEvent(QEvent*) {
+    SetHover(nullptr);
+}
 
 // ---- surface: drawing ----
 
@@ -347,18 +348,24 @@ QFont FontOf(const ObjectDef& d) {
 
 Qt::TextElideMode ModeOf(Elide e) {
     switch (e) {
-        case Elide::Left: return Qt::ElideLeft;
-        case Elide::Middle: return Qt::ElideMiddle;
-        case Elide::Right: return Qt::ElideRight;
-        default: return Qt::ElideNone;
+        case Elide::Left:
+            return Qt::ElideLeft;
+        case Elide::Middle:
+            return Qt::ElideMiddle;
+        case Elide::Right:
+            return Qt::ElideRight;
+        default:
+            return Qt::ElideNone;
     }
 }
 
 QPainterPath Rounded(const QRectF& r, int radius) {
     QPainterPath path;
     const qreal rad = std::min<qreal>(radius, std::min(r.width(), r.height()) / 2);
-    if (rad > 0) path.addRoundedRect(r, rad, rad);
-    else path.addRect(r);
+    if (rad > 0)
+        path.addRoundedRect(r, rad, rad);
+    else
+        path.addRect(r);
     return path;
 }
 
@@ -429,7 +436,8 @@ void SkinSurface::DrawObject(QPainter& p, SkinObj* o) {
         if (d.fill2.isValid()) {
             // The gradient spans the object's full rectangle from the file, so a growing
             // progress fill keeps its colours in place.
-            QLinearGradient g(QPointF(d.rect.left(), 0), QPointF(d.rect.left() + d.rect.width(), 0));
+            QLinearGradient g(QPointF(d.rect.left(), 0),
+                              QPointF(d.rect.left() + d.rect.width(), 0));
             g.setColorAt(0, fill);
             g.setColorAt(1, d.fill2);
             p.setBrush(g);
@@ -467,10 +475,11 @@ void SkinSurface::DrawContent(QPainter& p, SkinObj* o, const QRectF& r, const QC
     const QFontMetricsF fm(font, this);
     qreal cell = 0;
     if (d.mono)
-        for (char c = '0'; c <= '9'; ++c) cell = std::max(cell, fm.horizontalAdvance(QLatin1Char(c)));
+        for (char c = '0'; c <= '9'; ++c)
+            cell = std::max(cell, fm.horizontalAdvance(QLatin1Char(c)));
 
-    const qreal gs = hasGlyph ? (d.glyphSize > 0 ? d.glyphSize : std::min<qreal>(box.height() - 8, 18))
-                              : 0;
+    const qreal gs =
+        hasGlyph ? (d.glyphSize > 0 ? d.glyphSize : std::min<qreal>(box.height() - 8, 18)) : 0;
     const qreal gap = hasGlyph && !text.isEmpty() ? d.glyphGap : 0;
     const qreal room = std::max<qreal>(0, box.width() - gs - gap);
 
@@ -489,8 +498,10 @@ void SkinSurface::DrawContent(QPainter& p, SkinObj* o, const QRectF& r, const QC
     }
     const qreal total = gs + gap + tw;
     qreal x = box.left();
-    if (d.align & Qt::AlignHCenter) x = box.left() + (box.width() - total) / 2;
-    else if (d.align & Qt::AlignRight) x = box.right() - total;
+    if (d.align & Qt::AlignHCenter)
+        x = box.left() + (box.width() - total) / 2;
+    else if (d.align & Qt::AlignRight)
+        x = box.right() - total;
     x = std::max(x, box.left());
     const qreal cy = box.center().y();
 

@@ -24,7 +24,7 @@ struct Token {
 };
 
 class Parser {
-public:
+  public:
     Parser(const QString& path) : path_(path), dir_(QFileInfo(path).absoluteDir()) {}
 
     SkinFile Run(const QString& text) {
@@ -60,7 +60,7 @@ public:
         return file;
     }
 
-private:
+  private:
     [[noreturn]] void Fail(const QString& what) const {
         throw SkinError(QStringLiteral("%1 line %2: %3")
                             .arg(QFileInfo(path_).fileName())
@@ -175,13 +175,16 @@ private:
     }
 
     void ParseStyleLine(const std::vector<Token>& t) {
-        if (t.size() < 2 || !t[1].key.isEmpty()) Fail(QStringLiteral("expected: style NAME key=value ..."));
+        if (t.size() < 2 || !t[1].key.isEmpty())
+            Fail(QStringLiteral("expected: style NAME key=value ..."));
         std::vector<Token> keys;
         for (size_t i = 2; i < t.size(); ++i) {
-            if (t[i].key.isEmpty()) Fail(QStringLiteral("expected key=value, got \"%1\"").arg(t[i].value));
+            if (t[i].key.isEmpty())
+                Fail(QStringLiteral("expected key=value, got \"%1\"").arg(t[i].value));
             if (t[i].key == QLatin1String("style")) {
                 auto it = styles_.find(t[i].value);
-                if (it == styles_.end()) Fail(QStringLiteral("unknown style \"%1\"").arg(t[i].value));
+                if (it == styles_.end())
+                    Fail(QStringLiteral("unknown style \"%1\"").arg(t[i].value));
                 keys.insert(keys.end(), it->begin(), it->end());
             } else {
                 keys.push_back(t[i]);
@@ -210,12 +213,16 @@ private:
 
     QRect Rect(const QString& v) const {
         const QStringList p = v.split(QLatin1Char(','));
-        if (p.size() != 4) Fail(QStringLiteral("rectangle \"%1\" is not LEFT,TOP,RIGHT,BOTTOM").arg(v));
+        if (p.size() != 4)
+            Fail(QStringLiteral("rectangle \"%1\" is not LEFT,TOP,RIGHT,BOTTOM").arg(v));
         int l = Int(p[0], QStringLiteral("left"), -10000, 10000);
         int tp = Int(p[1], QStringLiteral("top"), -10000, 10000);
         int r = Int(p[2], QStringLiteral("right"), -10000, 10000);
         int b = Int(p[3], QStringLiteral("bottom"), -10000, 10000);
-        if (r < l || b < tp) Fail(QStringLiteral("rectangle \"%1\" has its right or bottom edge before its left or top").arg(v));
+        if (r < l || b < tp)
+            Fail(QStringLiteral(
+                     "rectangle \"%1\" has its right or bottom edge before its left or top")
+                     .arg(v));
         return QRect(QPoint(l, tp), QPoint(r - 1, b - 1));
     }
 
@@ -228,7 +235,8 @@ private:
         o.name = t[1].value == QLatin1String("-") ? QString() : t[1].value;
         if (!o.name.isEmpty()) {
             if (names_.contains(o.name))
-                Fail(QStringLiteral("object \"%1\" is defined twice in form \"%2\"").arg(o.name, form.name));
+                Fail(QStringLiteral("object \"%1\" is defined twice in form \"%2\"")
+                         .arg(o.name, form.name));
             names_.insert(o.name);
         }
         o.rect = Rect(t[2].value);
@@ -248,10 +256,12 @@ private:
                 break;
         }
         for (size_t i = 3; i < t.size(); ++i) {
-            if (t[i].key.isEmpty()) Fail(QStringLiteral("expected key=value, got \"%1\"").arg(t[i].value));
+            if (t[i].key.isEmpty())
+                Fail(QStringLiteral("expected key=value, got \"%1\"").arg(t[i].value));
             if (t[i].key == QLatin1String("style")) {
                 auto it = styles_.find(t[i].value);
-                if (it == styles_.end()) Fail(QStringLiteral("unknown style \"%1\"").arg(t[i].value));
+                if (it == styles_.end())
+                    Fail(QStringLiteral("unknown style \"%1\"").arg(t[i].value));
                 for (const auto& k : *it) ApplyKey(o, k);
             }
         }
@@ -259,7 +269,8 @@ private:
             if (t[i].key != QLatin1String("style")) ApplyKey(o, t[i]);
         if (!o.image.isEmpty()) {
             QString abs = dir_.absoluteFilePath(o.image);
-            if (!QFileInfo::exists(abs)) Fail(QStringLiteral("picture \"%1\" does not exist").arg(o.image));
+            if (!QFileInfo::exists(abs))
+                Fail(QStringLiteral("picture \"%1\" does not exist").arg(o.image));
             o.image = abs;
         }
         form.objects.push_back(std::move(o));
@@ -268,37 +279,68 @@ private:
     void ApplyKey(ObjectDef& o, const Token& tk) const {
         const QString& k = tk.key;
         const QString& v = tk.value;
-        if (k == QLatin1String("visible")) o.visible = Bool(v, k);
-        else if (k == QLatin1String("hit")) o.hit = Bool(v, k);
-        else if (k == QLatin1String("drag")) o.drag = Bool(v, k);
-        else if (k == QLatin1String("fill")) o.fill = Color(v);
-        else if (k == QLatin1String("fill2")) o.fill2 = Color(v);
-        else if (k == QLatin1String("border")) o.border = Color(v);
-        else if (k == QLatin1String("border-width")) o.borderWidth = Int(v, k, 0, 20);
-        else if (k == QLatin1String("separator")) o.separator = Color(v);
-        else if (k == QLatin1String("shadow")) o.shadow = Color(v);
-        else if (k == QLatin1String("color")) o.color = Color(v);
-        else if (k == QLatin1String("radius")) o.radius = Int(v, k, 0, 1000);
-        else if (k == QLatin1String("hover-fill")) o.hover.fill = Color(v);
-        else if (k == QLatin1String("hover-color")) o.hover.color = Color(v);
-        else if (k == QLatin1String("hover-border")) o.hover.border = Color(v);
-        else if (k == QLatin1String("press-fill")) o.press.fill = Color(v);
-        else if (k == QLatin1String("press-color")) o.press.color = Color(v);
-        else if (k == QLatin1String("press-border")) o.press.border = Color(v);
-        else if (k == QLatin1String("font")) o.fontPx = Int(v, k, 4, 200);
-        else if (k == QLatin1String("weight")) o.weight = Weight(v);
-        else if (k == QLatin1String("align")) o.align = Align(v);
-        else if (k == QLatin1String("elide")) o.elide = ElideOf(v);
-        else if (k == QLatin1String("mono")) o.mono = Bool(v, k);
-        else if (k == QLatin1String("padding")) o.padding = Int(v, k, 0, 1000);
-        else if (k == QLatin1String("text")) o.text = v;
-        else if (k == QLatin1String("glyph")) o.glyph = v;
-        else if (k == QLatin1String("glyph-size")) o.glyphSize = Int(v, k, 0, 1000);
-        else if (k == QLatin1String("glyph-gap")) o.glyphGap = Int(v, k, 0, 1000);
-        else if (k == QLatin1String("image")) o.image = v;
-        else if (k == QLatin1String("thumb")) o.thumb = Color(v);
-        else if (k == QLatin1String("thumb-border")) o.thumbBorder = Color(v);
-        else if (k == QLatin1String("track")) o.track = Color(v);
+        if (k == QLatin1String("visible"))
+            o.visible = Bool(v, k);
+        else if (k == QLatin1String("hit"))
+            o.hit = Bool(v, k);
+        else if (k == QLatin1String("drag"))
+            o.drag = Bool(v, k);
+        else if (k == QLatin1String("fill"))
+            o.fill = Color(v);
+        else if (k == QLatin1String("fill2"))
+            o.fill2 = Color(v);
+        else if (k == QLatin1String("border"))
+            o.border = Color(v);
+        else if (k == QLatin1String("border-width"))
+            o.borderWidth = Int(v, k, 0, 20);
+        else if (k == QLatin1String("separator"))
+            o.separator = Color(v);
+        else if (k == QLatin1String("shadow"))
+            o.shadow = Color(v);
+        else if (k == QLatin1String("color"))
+            o.color = Color(v);
+        else if (k == QLatin1String("radius"))
+            o.radius = Int(v, k, 0, 1000);
+        else if (k == QLatin1String("hover-fill"))
+            o.hover.fill = Color(v);
+        else if (k == QLatin1String("hover-color"))
+            o.hover.color = Color(v);
+        else if (k == QLatin1String("hover-border"))
+            o.hover.border = Color(v);
+        else if (k == QLatin1String("press-fill"))
+            o.press.fill = Color(v);
+        else if (k == QLatin1String("press-color"))
+            o.press.color = Color(v);
+        else if (k == QLatin1String("press-border"))
+            o.press.border = Color(v);
+        else if (k == QLatin1String("font"))
+            o.fontPx = Int(v, k, 4, 200);
+        else if (k == QLatin1String("weight"))
+            o.weight = Weight(v);
+        else if (k == QLatin1String("align"))
+            o.align = Align(v);
+        else if (k == QLatin1String("elide"))
+            o.elide = ElideOf(v);
+        else if (k == QLatin1String("mono"))
+            o.mono = Bool(v, k);
+        else if (k == QLatin1String("padding"))
+            o.padding = Int(v, k, 0, 1000);
+        else if (k == QLatin1String("text"))
+            o.text = v;
+        else if (k == QLatin1String("glyph"))
+            o.glyph = v;
+        else if (k == QLatin1String("glyph-size"))
+            o.glyphSize = Int(v, k, 0, 1000);
+        else if (k == QLatin1String("glyph-gap"))
+            o.glyphGap = Int(v, k, 0, 1000);
+        else if (k == QLatin1String("image"))
+            o.image = v;
+        else if (k == QLatin1String("thumb"))
+            o.thumb = Color(v);
+        else if (k == QLatin1String("thumb-border"))
+            o.thumbBorder = Color(v);
+        else if (k == QLatin1String("track"))
+            o.track = Color(v);
         // Unknown keys are ignored so that newer skins still load.
     }
 
@@ -335,13 +377,16 @@ private:
 
 }  // namespace
 
-SkinFile ParseSkin(const QString& text, const QString& path) { return Parser(path).Run(text); }
+SkinFile ParseSkin(const QString& text, const QString& path) {
+    return Parser(path).Run(text);
+}
 
 SkinFile LoadSkin(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        throw SkinError(
-            QStringLiteral("Cannot open the skin file %1: %2").arg(path, f.errorString()).toStdString());
+        throw SkinError(QStringLiteral("Cannot open the skin file %1: %2")
+                            .arg(path, f.errorString())
+                            .toStdString());
     }
     const QByteArray bytes = f.readAll();
     return ParseSkin(QString::fromUtf8(bytes), QFileInfo(path).absoluteFilePath());

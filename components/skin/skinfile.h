@@ -24,8 +24,8 @@ struct ObjectDef {
     QRect rect;  // left, top, right, bottom in window pixels; right and bottom exclusive
     int line = 0;
     bool visible = true;
-    bool hit = true;   // takes part in hit-testing
-    bool drag = false; // a left press moves the window
+    bool hit = true;    // takes part in hit-testing
+    bool drag = false;  // a left press moves the window
     QColor fill, fill2, border, separator, color, shadow;
     int borderWidth = 1;
     int radius = 0;
@@ -38,9 +38,9 @@ struct ObjectDef {
     int padding = 0;    // horizontal text inset
     QString text;
     QString glyph;
-    int glyphSize = 0;  // 0: fitted to the object
-    int glyphGap = 6;   // between glyph and text when both are drawn
-    QString image;      // absolute path, resolved against the skin file's folder
+    int glyphSize = 0;                 // 0: fitted to the object
+    int glyphGap = 6;                  // between glyph and text when both are drawn
+    QString image;                     // absolute path, resolved against the skin file's folder
     QColor thumb, thumbBorder, track;  // sliders
 };
 

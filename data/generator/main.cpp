@@ -78,7 +78,9 @@ void Save(const QImage& img, const QString& rel) {
     ++g_written;
 }
 
-void Warn(const QString& what) { std::fprintf(stderr, "vc_picgen: %s\n", qPrintable(what)); }
+void Warn(const QString& what) {
+    std::fprintf(stderr, "vc_picgen: %s\n", qPrintable(what));
+}
 
 // Draws one line of text with its left edge at x, vertically centred on cy.
 void TextAt(QPainter& p, const QFont& f, const QColor& c, qreal x, qreal cy, const QString& s) {
@@ -107,9 +109,12 @@ struct ButtonLook {
 
 ButtonLook PlainLook(State s, const QColor& bg) {
     switch (s) {
-        case State::Hover: return {bg, kRaised2, kAccentHover, kAccent};
-        case State::Disabled: return {bg, kDimFill, kDim, QColor()};
-        default: return {bg, kRaised, kText, QColor()};
+        case State::Hover:
+            return {bg, kRaised2, kAccentHover, kAccent};
+        case State::Disabled:
+            return {bg, kDimFill, kDim, QColor()};
+        default:
+            return {bg, kRaised, kText, QColor()};
     }
 }
 
@@ -125,7 +130,9 @@ void ButtonShape(QPainter& p, const QRectF& r, const ButtonLook& look) {
 }
 
 // Width left for a label beside a glyph, with 6 px insets and a 6 px gap.
-qreal LabelRoom(int w, qreal glyphPx) { return w - 12 - glyphPx - 6; }
+qreal LabelRoom(int w, qreal glyphPx) {
+    return w - 12 - glyphPx - 6;
+}
 
 // A glyph and an optional label, centred together in the picture.
 QImage Button(int w, int h, const QString& glyph, const QString& label, const ButtonLook& look,
@@ -148,8 +155,10 @@ QImage Button(int w, int h, const QString& glyph, const QString& label, const Bu
     }
     const qreal total = glyphPx + gap + tw;
     qreal x = (w - total) / 2;
-    if (!glyph.isEmpty()) skin::DrawGlyph(p, glyph, QRectF(x, (h - glyphPx) / 2, glyphPx, glyphPx), look.content);
-    if (!label.isEmpty()) TextAt(p, Font(px, weight, family), look.content, x + glyphPx + gap, h / 2.0, label);
+    if (!glyph.isEmpty())
+        skin::DrawGlyph(p, glyph, QRectF(x, (h - glyphPx) / 2, glyphPx, glyphPx), look.content);
+    if (!label.isEmpty())
+        TextAt(p, Font(px, weight, family), look.content, x + glyphPx + gap, h / 2.0, label);
     return img;
 }
 
@@ -164,8 +173,8 @@ void PictureButtons() {
         const char *name, *glyph, *label;
     };
     const Tool tools[] = {
-        {"bt_dvdopen", "add-file", "Add File"}, {"bt_ifo", "add-folder", "Add Folder"},
-        {"bt_remove", "remove", "Remove"},      {"bt_clear", "clear", "Clear"},
+        {"bt_dvdopen", "add-file", "Add File"},    {"bt_ifo", "add-folder", "Add Folder"},
+        {"bt_remove", "remove", "Remove"},         {"bt_clear", "clear", "Clear"},
         {"bt_chapte", "properties", "Properties"}, {"bt_cut", "cut", "Cut"},
         {"bt_set", "settings", "Settings"},
     };
@@ -176,19 +185,26 @@ void PictureButtons() {
         if (FitSize(t.label, LabelRoom(92, 16), 12, 12, 400) == 0) family = kSansCondensed;
     for (const Tool& t : tools) {
         ButtonSet(t.name, [&](State s) {
-            return Button(92, 36, t.glyph, t.label, PlainLook(s, kPanel), 16, 12, 400, t.name, family);
+            return Button(92, 36, t.glyph, t.label, PlainLook(s, kPanel), 16, 12, 400, t.name,
+                          family);
         });
     }
-    ButtonSet("bt_web", [](State s) { return Button(36, 36, "info", {}, PlainLook(s, kPanel), 18, 0, 400, "bt_web"); });
+    ButtonSet("bt_web", [](State s) {
+        return Button(36, 36, "info", {}, PlainLook(s, kPanel), 18, 0, 400, "bt_web");
+    });
 
     const Tool transport[] = {
-        {"bt_back", "prev", ""},   {"bt_play", "play", ""}, {"bt_playpause", "pause", ""},
+        {"bt_back", "prev", ""},     {"bt_play", "play", ""}, {"bt_playpause", "pause", ""},
         {"bt_playstop", "stop", ""}, {"bt_next", "next", ""}, {"bt_images", "camera", ""},
     };
     for (const Tool& t : transport) {
-        ButtonSet(t.name, [&](State s) { return Button(40, 32, t.glyph, {}, PlainLook(s, kPanel), 18, 0, 400, t.name); });
+        ButtonSet(t.name, [&](State s) {
+            return Button(40, 32, t.glyph, {}, PlainLook(s, kPanel), 18, 0, 400, t.name);
+        });
     }
-    ButtonSet("bt_pause", [](State s) { return Button(40, 40, "pause", {}, PlainLook(s, kPanel), 20, 0, 400, "bt_pause"); });
+    ButtonSet("bt_pause", [](State s) {
+        return Button(40, 40, "pause", {}, PlainLook(s, kPanel), 20, 0, 400, "bt_pause");
+    });
     ButtonSet("Bt_Convertstop", [](State s) {
         ButtonLook look = PlainLook(s, kPanel);
         if (s == State::Hover) look = {kPanel, kError, kWhite, QColor()};
@@ -197,7 +213,8 @@ void PictureButtons() {
     ButtonSet("bt_start", [](State s) {
         ButtonLook look{kPanel, kAccent, kWhite, QColor()};
         if (s == State::Hover) look.fill = kAccentHover;
-        if (s == State::Disabled) look = {kPanel, QColor(0x2c, 0x45, 0x60), QColor(0x8a, 0x9b, 0xae), QColor()};
+        if (s == State::Disabled)
+            look = {kPanel, QColor(0x2c, 0x45, 0x60), QColor(0x8a, 0x9b, 0xae), QColor()};
         return Button(110, 48, "convert", QStringLiteral("Convert"), look, 20, 15, 700, "bt_start");
     });
 }
@@ -213,13 +230,17 @@ QString KindGlyph(const vc::ProfileEntry& e) {
         return QStringLiteral("note");
     if (name.contains(QLatin1String("(*.flv)")) || name.contains(QLatin1String("(*.swf)")))
         return QStringLiteral("flash");
-    if (panel == QLatin1String("pl_ipod") || panel == QLatin1String("pl_pmp")) return QStringLiteral("player");
-    if (panel == QLatin1String("pl_iphone") || panel == QLatin1String("pl_gphone") || panel == QLatin1String("pl_phone"))
+    if (panel == QLatin1String("pl_ipod") || panel == QLatin1String("pl_pmp"))
+        return QStringLiteral("player");
+    if (panel == QLatin1String("pl_iphone") || panel == QLatin1String("pl_gphone") ||
+        panel == QLatin1String("pl_phone"))
         return QStringLiteral("phone");
-    if (panel == QLatin1String("pl_psp") || panel == QLatin1String("pl_xbox")) return QStringLiteral("console");
+    if (panel == QLatin1String("pl_psp") || panel == QLatin1String("pl_xbox"))
+        return QStringLiteral("console");
     if (panel == QLatin1String("pl_appletv")) return QStringLiteral("tv");
     if (panel == QLatin1String("pl_win")) return QStringLiteral("pocketpc");
-    if (panel == QLatin1String("pl_hd") || name.startsWith(QLatin1String("HD "))) return QStringLiteral("hd");
+    if (panel == QLatin1String("pl_hd") || name.startsWith(QLatin1String("HD ")))
+        return QStringLiteral("hd");
     return QStringLiteral("film");
 }
 
@@ -283,12 +304,15 @@ QImage ProfileButton(const vc::ProfileEntry& e, bool highlighted) {
 
     const bool opener = e.kind == vc::ButtonKind::SubPanel;
     const qreal left = 50, right = opener ? w - 28 : w - 10;
-    if (opener) skin::DrawGlyph(p, QStringLiteral("chevron-right"), QRectF(w - 26, 15, 16, 16), highlighted ? kWhite : kText2);
+    if (opener)
+        skin::DrawGlyph(p, QStringLiteral("chevron-right"), QRectF(w - 26, 15, 16, 16),
+                        highlighted ? kWhite : kText2);
     const Wrapped wr = WrapName(name, right - left);
     if (wr.lines.isEmpty()) {
         Warn(QStringLiteral("profile %1 \"%2\" had to be shortened").arg(e.id).arg(name));
         const QFont f = Font(11);
-        TextAt(p, f, content, left, h / 2.0, QFontMetricsF(f).elidedText(name, Qt::ElideRight, right - left));
+        TextAt(p, f, content, left, h / 2.0,
+               QFontMetricsF(f).elidedText(name, Qt::ElideRight, right - left));
         return img;
     }
     const QFont f = Font(wr.px);
@@ -315,9 +339,9 @@ void ProfileButtons() {
 
 const char* CategoryGlyph(const QString& file) {
     static const QHash<QString, const char*> m = {
-        {"video1", "film"},  {"audio1", "note"},  {"ipod", "player"},  {"iphone", "phone"},
-        {"gphone", "phone"}, {"appletv", "tv"},   {"psp", "console"},  {"xbox", "console"},
-        {"phone", "phone"},  {"win", "pocketpc"}, {"pmp", "player"},   {"hd", "hd"},
+        {"video1", "film"},     {"audio1", "note"},  {"ipod", "player"}, {"iphone", "phone"},
+        {"gphone", "phone"},    {"appletv", "tv"},   {"psp", "console"}, {"xbox", "console"},
+        {"phone", "phone"},     {"win", "pocketpc"}, {"pmp", "player"},  {"hd", "hd"},
         {"animation", "flash"},
     };
     return m.value(file, "grid");
@@ -386,7 +410,8 @@ void PickerPictures() {
     for (const vc::Category& c : vc::Categories()) {
         Save(CategoryPicture(c, false), QStringLiteral("main/general/img_%1.bmp").arg(c.fileName));
         Save(CategoryPicture(c, true), QStringLiteral("main/move/img_%1.bmp").arg(c.fileName));
-        Save(Icon16(CategoryGlyph(QString::fromLatin1(c.fileName))), QStringLiteral("main/%1.bmp").arg(c.index));
+        Save(Icon16(CategoryGlyph(QString::fromLatin1(c.fileName))),
+             QStringLiteral("main/%1.bmp").arg(c.index));
     }
     Save(Icon16(QStringLiteral("grid")), QStringLiteral("main/14.bmp"));
     Save(PageLink(true, false), QStringLiteral("sub/page_next.bmp"));

@@ -43,12 +43,13 @@ const std::vector<const char*> kMainNames = {
     "audio", "subtitle", "video_size", "video_quality", "audio_quality", "channels", "stopplay"};
 const std::vector<const char*> kCutNames = {
     "cut_begin_time", "cut_end_time", "cut_play_time", "cut_play_bar", "cutplaypos", "cutclose",
-    "play", "stop", "pause", "begin", "end", "hou", "qian", "stopplay"};
+    "play",           "stop",         "pause",         "begin",        "end",        "hou",
+    "qian",           "stopplay"};
 // Objects that exist but are not shown at start.
 const std::vector<const char*> kHiddenAtStart = {
-    "dvdopen", "ifoopen", "chapter", "audio", "subtitle", "video_size", "video_quality",
-    "audio_quality", "channels", "stopplay", "cutter", "converter", "stopconverter", "play_bar",
-    "hint", "di"};
+    "dvdopen",       "ifoopen",       "chapter",  "audio",    "subtitle", "video_size",
+    "video_quality", "audio_quality", "channels", "stopplay", "cutter",   "converter",
+    "stopconverter", "play_bar",      "hint",     "di"};
 
 QRect AreaOf(ISkinObject* o) {
     SkinRect r;
@@ -57,7 +58,7 @@ QRect AreaOf(ISkinObject* o) {
 }
 
 class SkinEngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_NO_THROW(engine.OpenSkinFile(ShippedSkin())) << qPrintable(ShippedSkin());
         engine.SkinWindow(&main);
@@ -66,7 +67,8 @@ protected:
         engine.SkinWindowAs(&cut, kCutForm);
         main.show();
         cut.show();
-        QObject::connect(&engine, &SkinEngine::OnClick, [this](ISkinObject* s) { Log("click", s); });
+        QObject::connect(&engine, &SkinEngine::OnClick,
+                         [this](ISkinObject* s) { Log("click", s); });
         QObject::connect(&engine, &SkinEngine::OnMouseDown,
                          [this](ISkinObject* s, Qt::MouseButton, int, int) { Log("down", s); });
         QObject::connect(&engine, &SkinEngine::OnMouseUp,
@@ -84,7 +86,8 @@ protected:
 
     ISkinObject* Main(const char* name) { return engine.WindowRoot(&main)->FindChild(name); }
 
-    void Mouse(QWidget* window, QEvent::Type type, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+    void Mouse(QWidget* window, QEvent::Type type, QPoint p,
+               Qt::MouseButton button = Qt::LeftButton) {
         QWidget* surface = engine.Surface(window);
         ASSERT_NE(surface, nullptr);
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
@@ -177,7 +180,8 @@ TEST_F(SkinEngineTest, CaptionAreaAndSliderRoundTrip) {
 
 TEST_F(SkinEngineTest, ClickOnTheCloseBoxReportsItsName) {
     Click(&main, AreaOf(Main("mainclose")).center());
-    EXPECT_EQ(events, (std::vector<std::string>{"down:mainclose", "up:mainclose", "click:mainclose"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"down:mainclose", "up:mainclose", "click:mainclose"}));
     // The cut window's events arrive at the same engine signals.
     events.clear();
     Click(&cut, AreaOf(engine.WindowRoot(&cut)->FindChild("cutclose")).center());
@@ -197,7 +201,8 @@ TEST_F(SkinEngineTest, PressMoveReleaseInOrderAndClickOnlyOnTheSameObject) {
     Mouse(&main, QEvent::MouseButtonPress, files);
     Mouse(&main, QEvent::MouseMove, folder);
     Mouse(&main, QEvent::MouseButtonRelease, folder);
-    EXPECT_EQ(events, (std::vector<std::string>{"down:openfiles", "move:openfolder", "up:openfolder"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"down:openfiles", "move:openfolder", "up:openfolder"}));
     // A right click reports press and release but no click.
     events.clear();
     Mouse(&main, QEvent::MouseButtonPress, files, Qt::RightButton);
@@ -207,8 +212,9 @@ TEST_F(SkinEngineTest, PressMoveReleaseInOrderAndClickOnlyOnTheSameObject) {
     events.clear();
     Mouse(&main, QEvent::MouseMove, QPoint(6, 462), Qt::NoButton);
     Click(&main, QPoint(6, 462));
-    EXPECT_EQ(events, (std::vector<std::string>{"move:dozadozorozirivaz", "down:dozadozorozirivaz",
-                                                "up:dozadozorozirivaz", "click:dozadozorozirivaz"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"move:dozadozorozirivaz", "down:dozadozorozirivaz",
+                                        "up:dozadozorozirivaz", "click:dozadozorozirivaz"}));
 }
 
 TEST_F(SkinEngineTest, HiddenObjectsTakeNoPartInHitTesting) {
@@ -251,10 +257,10 @@ TEST_F(SkinEngineTest, DraggingTheSliderTracksAndKeepsTheMouse) {
     Mouse(&main, QEvent::MouseMove, QPoint(a.left() + 210, y));
     Mouse(&main, QEvent::MouseMove, QPoint(900, 20));  // far outside: clamps, keeps the bar
     Mouse(&main, QEvent::MouseButtonRelease, QPoint(900, 20));
-    EXPECT_EQ(events, (std::vector<std::string>{"down:play_bar", "track:play_bar:5000",
-                                                "track:play_bar:7500", "move:play_bar",
-                                                "track:play_bar:10000", "move:play_bar",
-                                                "up:play_bar"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"down:play_bar", "track:play_bar:5000",
+                                        "track:play_bar:7500", "move:play_bar",
+                                        "track:play_bar:10000", "move:play_bar", "up:play_bar"}));
     EXPECT_EQ(bar->slider()->GetPosition(), 10000);
 }
 
@@ -269,8 +275,8 @@ TEST_F(SkinEngineTest, DrawsFillsOverTheirCurrentAreaAndNeverOverflowsCaptions) 
     Main("filename")->caption()->SetText(QString(200, QLatin1Char('W')));
     const QImage after = main.grab().toImage();
     const QColor track(0x2d, 0x33, 0x3d);
-    EXPECT_NE(after.pixelColor(70, 516), track);  // inside the fill
-    EXPECT_EQ(after.pixelColor(300, 516), track); // beyond it: the bare track
+    EXPECT_NE(after.pixelColor(70, 516), track);   // inside the fill
+    EXPECT_EQ(after.pixelColor(300, 516), track);  // beyond it: the bare track
     // The caption ends at 230; the next four columns keep the panel colour.
     const QColor panel(0x25, 0x2a, 0x32);
     for (int x = 230; x < 234; ++x)
@@ -304,7 +310,8 @@ TEST(SkinFileErrors, MalformedLinesNameTheirLineAndKeepTheLoadedSkin) {
     {
         QFile f(good);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray("form f 100 50\n# unknown keys are skipped\ntext a 0,0,10,10 sparkle=yes\n"));
+        f.write(QByteArray(
+            "form f 100 50\n# unknown keys are skipped\ntext a 0,0,10,10 sparkle=yes\n"));
     }
     ASSERT_NO_THROW(engine.OpenSkinFile(good));
     for (const auto& c : cases) {
