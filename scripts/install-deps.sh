@@ -6,7 +6,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6network6 libgl-dev
   libsimpleini-dev libgtest-dev libgmock-dev
-  libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libmpv-dev ffmpeg
+  libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libmpv-dev libxcb1-dev ffmpeg
   xvfb xauth x11-apps imagemagick fonts-dejavu-core
   clang
 )

@@ -2,12 +2,15 @@
 
 #include <mpv/client.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
+#include <QVariant>
 #include <algorithm>
 #include <clocale>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,6 +36,30 @@ bool EnvSet(const char* name) {
 void EnsureNumericLocale() {
     const char* current = std::setlocale(LC_NUMERIC, nullptr);
     if (current == nullptr || std::strcmp(current, "C") != 0) std::setlocale(LC_NUMERIC, "C");
+}
+
+// True when `wid` can take mpv's X11 output: the program draws through X11 (not offscreen or
+// Wayland, whose window ids mean nothing to an X server) and the window exists on the display.
+bool UsableX11Window(uint64_t wid) {
+    if (wid == 0 || wid > UINT32_MAX || !EnvSet("DISPLAY")) return false;
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        const QVariant platform = app->property("platformName");
+        if (platform.isValid() && platform.toString() != QLatin1String("xcb")) return false;
+    }
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (connection == nullptr) return false;
+    bool exists = false;
+    if (xcb_connection_has_error(connection) == 0) {
+        xcb_generic_error_t* error = nullptr;
+        xcb_get_window_attributes_reply_t* reply = xcb_get_window_attributes_reply(
+            connection, xcb_get_window_attributes(connection, static_cast<xcb_window_t>(wid)),
+            &error);
+        exists = reply != nullptr && error == nullptr;
+        std::free(reply);
+        std::free(error);
+    }
+    xcb_disconnect(connection);
+    return exists;
 }
 
 int64_t EntryIdFromReply(const mpv_node& result) {
@@ -86,7 +113,8 @@ bool PreviewSession::Start() {
     set("keep-open", "no");
     set("force-window", "no");
 
-    const bool window = config_.wid != 0 && EnvSet("DISPLAY");
+    const bool window = UsableX11Window(config_.wid);
+    if (config_.wid != 0 && !window) Report("no usable X11 window, playing without picture", "");
     if (window) {
         set("wid", std::to_string(config_.wid));
         // Software X11 output first: it works on every X server; a failing output falls back

@@ -4,8 +4,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -17,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "support/clips.h"
 #include "support/preview_loader.h"
 
 namespace vc {
@@ -66,28 +65,19 @@ protected:
         loaded_ = LoadPreviewLibrary(&lib_, &error, VC_PROGRAM_DIR);
         load_error_ = error;
         dir_ = std::make_unique<QTemporaryDir>();
-        clip_ = MakeClip("clip.mkv", 7);
-        short_clip_ = MakeClip("short.mkv", 3);
+        const std::string dir = dir_->path().toStdString();
+        clip_ = test::MakeAviMpeg4Mp3(dir, "clip.avi", 7);
+        short_clip_ = test::MakeAviMpeg4Mp3(dir, "short.avi", 3);
+        audio_only_ = test::MakeMp3(dir, "tone.mp3", 3);
+        video_only_ = test::MakeVideoOnly(dir, "video.mp4", 3);
     }
     static void TearDownTestSuite() { dir_.reset(); }
-
-    // A clip of `seconds` with a moving test picture and a tone.
-    static std::string MakeClip(const QString& name, int seconds) {
-        const QString path = dir_->filePath(name);
-        const QString length = QString::number(seconds);
-        QProcess ffmpeg;
-        ffmpeg.start("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                "testsrc=size=320x240:rate=25:duration=" + length, "-f", "lavfi",
-                                "-i", "sine=frequency=440:duration=" + length, "-c:v", "mpeg4",
-                                "-c:a", "mp2", "-shortest", path});
-        if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0) return std::string();
-        return path.toStdString();
-    }
 
     void SetUp() override {
         ASSERT_TRUE(loaded_) << load_error_;
         ASSERT_FALSE(clip_.empty()) << "ffmpeg could not make the test clip";
-        ASSERT_FALSE(short_clip_.empty()) << "ffmpeg could not make the test clip";
+        for (const std::string* clip : {&short_clip_, &audio_only_, &video_only_})
+            ASSERT_FALSE(clip->empty()) << "ffmpeg could not make the test clips";
         g_position = -1.0;
         g_reports = 0;
         lib_.InitPreviewWindow(0, 320, 240);
@@ -106,6 +96,8 @@ protected:
     static std::unique_ptr<QTemporaryDir> dir_;
     static std::string clip_;
     static std::string short_clip_;
+    static std::string audio_only_;
+    static std::string video_only_;
 };
 
 PreviewFunctions PreviewLibTest::lib_;
@@ -114,6 +106,8 @@ std::string PreviewLibTest::load_error_;
 std::unique_ptr<QTemporaryDir> PreviewLibTest::dir_;
 std::string PreviewLibTest::clip_;
 std::string PreviewLibTest::short_clip_;
+std::string PreviewLibTest::audio_only_;
+std::string PreviewLibTest::video_only_;
 
 TEST_F(PreviewLibTest, ReportsPositionsInRealTime) {
     lib_.Seek(0);
@@ -253,6 +247,34 @@ TEST_F(PreviewLibTest, CallsWithoutAPlaybackAreHarmless) {
     std::this_thread::sleep_for(1000ms);
     EXPECT_GT(g_position.load(), 0.4);
     EXPECT_LT(g_position.load(), 2.0);
+
+    // Only one playback at a time: a second Play returns at once and leaves the first running.
+    {
+        WorkerPlay second(lib_, short_clip_);
+        EXPECT_TRUE(second.ReturnedWithin(1000ms));
+    }
+    EXPECT_FALSE(play.ReturnedWithin(0ms));
+}
+
+TEST_F(PreviewLibTest, PlayReturnsAtTheEndOfTheFile) {
+    const struct {
+        const char* what;
+        const std::string& path;
+    } cases[] = {{"video and sound", short_clip_},
+                 {"sound only", audio_only_},
+                 {"picture only", video_only_}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        lib_.InitPreviewWindow(0, 320, 240);
+        g_position = -1.0;
+        const Clock::time_point start = Clock::now();
+        WorkerPlay play(lib_, c.path);
+        ASSERT_TRUE(play.ReturnedWithin(8000ms)) << "Play did not return at the end of the file";
+        const double took = std::chrono::duration<double>(play.ReturnTime() - start).count();
+        EXPECT_GE(took, 2.0) << "Play returned before the end of the 3 s clip";
+        EXPECT_GE(g_position.load(), 2.0);
+        EXPECT_LE(g_position.load(), 3.5);
+    }
 }
 
 // On the GUI thread, Play runs the event loop: timers keep firing while it plays, and it returns
