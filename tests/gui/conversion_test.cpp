@@ -1,0 +1,190 @@
+// The conversion road end to end: files added through the program, a profile selected,
+// the batch run through the real register.dat and FFmpeg, outputs checked with ffprobe.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "app/Tfm_main.h"
+#include "core/profilesettings.h"
+#include "jobs/EncoderRunner.h"
+#include "profiles/Tfm_set.h"
+#include "support/clips.h"
+#include "support/program.h"
+
+using namespace vc;
+using namespace vc::test;
+
+namespace {
+QString Probe(const QString& file, const QString& entries) {
+    QProcess p;
+    p.start("ffprobe", {"-v", "error", "-show_entries", entries, "-of", "default=nw=1:nk=1", file});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+QString Status(Tfm_main& w, int row) { return w.lv->topLevelItem(row)->text(4); }
+
+bool EncoderAlive(qint64 pgid) {
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile stat("/proc/" + pid + "/stat");
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        const QString s = QString::fromUtf8(stat.readAll());
+        const QStringList f = s.mid(s.lastIndexOf(')') + 2).split(' ');
+        if (f.size() > 3 && f[3].toLongLong() == pgid && f[0] != "Z") return true;
+    }
+    return false;
+}
+}  // namespace
+
+class Conversion : public ::testing::Test {
+protected:
+    void SetUp() override {
+        src = dir.path().toStdString();
+        out = dir.path() + "/out/";
+    }
+    void AddFiles(Program& p, const QStringList& files) {
+        p.fx.fileAnswers.push_back(files);
+        p.fm_main->AddFiles();
+    }
+    QTemporaryDir dir;
+    std::string src;
+    QString out;
+};
+
+TEST_F(Conversion, TwoClipsWithProfile102) {
+    const std::string a = MakeMp4H264Aac(src, "holiday.mp4", 3);
+    const std::string b = MakeAviMpeg4Mp3(src, "my \"best\" clip.avi", 2);
+    ASSERT_FALSE(a.empty());
+    ASSERT_FALSE(b.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.SelectProfile(102);
+    w.ed_output->setText(out);
+    AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b)});
+    ASSERT_EQ(w.lv->topLevelItemCount(), 2) << (p.fx.messages.empty() ? "" : p.fx.messages[0].text.toStdString());
+    EXPECT_EQ(w.lv->topLevelItem(1)->text(0), "my \"best\" clip");
+    EXPECT_EQ(w.lv->topLevelItem(0)->text(2), "00:00:03");
+    w.StartBatch();
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 120000));
+    EXPECT_EQ(Status(w, 0), "Finish");
+    EXPECT_EQ(Status(w, 1), "Finish");
+    struct Expect {
+        QString file;
+        double seconds;
+    } outputs[] = {{out + "holiday.avi", 3}, {out + "my \"best\" clip.avi", 2}};
+    for (const auto& o : outputs) {
+        ASSERT_TRUE(QFile::exists(o.file)) << o.file.toStdString();
+        EXPECT_EQ(Probe(o.file, "format=format_name"), "avi");
+        EXPECT_EQ(Probe(o.file, "stream=codec_type").split('\n'), QStringList({"video", "audio"}));
+        EXPECT_NEAR(Probe(o.file, "format=duration").toDouble(), o.seconds, 0.5) << o.file.toStdString();
+    }
+    EXPECT_TRUE(p.fx.Texts("error").isEmpty());
+}
+
+TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
+    const std::string a = MakeMp4H264Aac(src, "one.mp4", 2);
+    const std::string b = MakeClip(src, "two.mp4", "-f lavfi -i testsrc2=size=1280x720:rate=30:duration=60 -c:v libx264 -preset ultrafast");
+    const std::string c = MakeMp4H264Aac(src, "three.mp4", 2);
+    ASSERT_FALSE(b.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.SelectProfile(125);
+    w.ed_output->setText(out);
+    AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b), QString::fromStdString(c)});
+    ASSERT_EQ(w.lv->topLevelItemCount(), 3);
+    w.StartBatch();
+    ASSERT_TRUE(WaitFor([&] { return w.JobIndex == 1 && Status(w, 1).endsWith('%'); }, 60000));
+    const qint64 pgid = w.currentRunner()->ProcessId();
+    w.PauseToggle();
+    EXPECT_EQ(w.Pause1->text(), "Continue");
+    const QString file = QString::fromStdString(w.CurrentInvocation.outputFile);
+    Pump(600);
+    const qint64 paused = QFileInfo(file).size();
+    Pump(1200);
+    EXPECT_EQ(QFileInfo(file).size(), paused) << "the output does not grow while paused";
+    w.PauseToggle();
+    EXPECT_EQ(w.Pause1->text(), "Pause");
+    EXPECT_TRUE(WaitFor([&] { return QFileInfo(file).size() > paused; }, 20000));
+    w.StopBatch();
+    EXPECT_FALSE(w.Converting);
+    EXPECT_EQ(Status(w, 0), "Finish");
+    EXPECT_EQ(Status(w, 1), "Stop");
+    EXPECT_EQ(Status(w, 2), "Status");
+    EXPECT_TRUE(WaitFor([&] { return !EncoderAlive(pgid); }, 5000)) << "no encoder process is left";
+    Pump(300);
+    EXPECT_EQ(Status(w, 2), "Status");
+    EXPECT_EQ(p.fx.opened.size(), 0) << "no finish action after a stop";
+}
+
+TEST_F(Conversion, DeletedSourceIsAnErrorAndTheBatchGoesOn) {
+    const std::string a = MakeMp4H264Aac(src, "gone.mp4", 2);
+    const std::string b = MakeMp4H264Aac(src, "kept.mp4", 2);
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.SelectProfile(17);
+    w.FinishAction = 1;
+    w.ed_output->setText(out);
+    AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b)});
+    ASSERT_EQ(w.lv->topLevelItemCount(), 2);
+    QFile::remove(QString::fromStdString(a));
+    w.StartBatch();
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 60000));
+    EXPECT_EQ(Status(w, 0), "Error");
+    EXPECT_EQ(Status(w, 1), "Finish");
+    EXPECT_TRUE(QFile::exists(out + "kept.mp3"));
+    EXPECT_EQ(p.fx.opened, QStringList({"folder:" + out}));
+}
+
+TEST_F(Conversion, UnreadableFileIsNotSupported) {
+    Program p;
+    p.Show();
+    QFile f(dir.path() + "/notes.avi");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("this is not a video\n");
+    f.close();
+    AddFiles(p, {f.fileName()});
+    EXPECT_EQ(p.fm_main->lv->topLevelItemCount(), 0);
+    EXPECT_EQ(p.fx.Texts("information"), QStringList({"notes.avi is not support!"}));
+}
+
+TEST_F(Conversion, SettingsSurviveARestart) {
+    QTemporaryDir config;
+    {
+        Program p("VideoConverter", "", config.path().toStdString());
+        p.Show();
+        p.fm_main->SelectProfile(88);
+        p.fm_main->OutputDirectory = out.toStdString();
+        p.fm_main->FinishAction = 1;
+        // Cancel in the settings dialog keeps the finish action.
+        p.fm_set->SetFinishItem(2);
+        p.fm_set->Button2Click();
+        EXPECT_TRUE(p.Close());
+    }
+    Program p("VideoConverter", "", config.path().toStdString());
+    p.Show();
+    EXPECT_EQ(p.fm_main->ProfileId, 88);
+    EXPECT_EQ(p.fm_main->FinishAction, 1);
+    EXPECT_EQ(p.fm_main->ed_output->text(), out);
+    EXPECT_EQ(p.fm_main->SkinText("profilestext"), "Zune WMV-Windows Media Video(*.wmv)");
+}
+
+TEST_F(Conversion, StoredNumberWithoutProfileFallsBackToTheEditionDefault) {
+    QTemporaryDir config;
+    QDir().mkpath(config.path() + "/VideoConverter");
+    QFile ini(config.path() + "/VideoConverter/iPodConverter.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[profiles]\nselcetsubindex=500\n");
+    ini.close();
+    Program p("iPodConverter", "", config.path().toStdString());
+    p.Show();
+    EXPECT_EQ(p.fm_main->ProfileId, 27);
+}
