@@ -14,7 +14,7 @@ TEST(Editions, PickerAndDefaultProfileFollowTheirOwnKeywordOrders) {
         {"VideoConverter", PickerKind::Full, "", 1},
         {"VideoConverter.exe", PickerKind::Full, "", 1},
         // "format" holds "rm": the rm edition.
-        {"FormatFactory", PickerKind::ClosedOnly, "", 6},
+        {"MediaFormatTool", PickerKind::ClosedOnly, "", 6},
         // Two keywords: the picker takes ipod, the default avi.
         {"iPodAviConverter", PickerKind::SinglePanel, "pl_ipod", 102},
         {"PSPVideoConverter", PickerKind::SinglePanel, "pl_psp", 53},
