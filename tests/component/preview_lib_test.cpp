@@ -181,6 +181,28 @@ TEST_F(PreviewLibTest, StopMakesPlayReturnPromptly) {
     }
 }
 
+// Stepping through jobs: each playback is ended a moment after it started, sometimes before the
+// playback thread reached Play, by Stop + DestroyPreviewWindow or by preparing the next output.
+TEST_F(PreviewLibTest, RapidStartsAndStopsNeverLeaveAPlayBlocked) {
+    const std::chrono::milliseconds delays[] = {0ms, 5ms, 30ms, 120ms, 300ms};
+    for (int round = 0; round < 10; ++round) {
+        SCOPED_TRACE(round);
+        lib_.InitPreviewWindow(0, 320, 240);
+        lib_.SetEventFuntion(&OnPosition);
+        lib_.Seek(0);
+        WorkerPlay play(lib_, clip_);
+        std::this_thread::sleep_for(delays[round % 5]);
+        if (round % 2 == 0) {
+            lib_.Stop();
+            std::this_thread::sleep_for(50ms);
+            lib_.DestroyPreviewWindow();
+        } else {
+            lib_.InitPreviewWindow(0, 320, 240);
+        }
+        EXPECT_TRUE(play.ReturnedWithin(2000ms)) << "Play still blocked after its output ended";
+    }
+}
+
 TEST_F(PreviewLibTest, UnplayableInputReturnsQuickly) {
     const QString text = dir_->filePath("notes.mp4");
     {
