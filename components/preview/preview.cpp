@@ -44,7 +44,9 @@ PREVIEW_API void InitPreviewWindow(uint64_t wid, int32_t width, int32_t height) 
     g_session = std::move(session);
 }
 
-PREVIEW_API void SetEventFuntion(void (*callback)(double position)) { g_callback.store(callback); }
+PREVIEW_API void SetEventFuntion(void (*callback)(double position)) {
+    g_callback.store(callback);
+}
 
 PREVIEW_API void Seek(int32_t seconds) {
     if (auto session = Current()) session->Seek(seconds);

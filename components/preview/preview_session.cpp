@@ -83,7 +83,9 @@ std::shared_ptr<PreviewSession> PreviewSession::Create(const Config& config) {
 
 PreviewSession::PreviewSession(const Config& config) : config_(config) {}
 
-PreviewSession::~PreviewSession() { Close(); }
+PreviewSession::~PreviewSession() {
+    Close();
+}
 
 bool PreviewSession::Start() {
     EnsureNumericLocale();
@@ -284,8 +286,7 @@ void PreviewSession::HandleEvent(const mpv_event& event) {
     switch (event.event_id) {
         case MPV_EVENT_PROPERTY_CHANGE: {
             const auto* property = static_cast<const mpv_event_property*>(event.data);
-            if (event.reply_userdata != kTimePosId || property->format != MPV_FORMAT_DOUBLE)
-                return;
+            if (event.reply_userdata != kTimePosId || property->format != MPV_FORMAT_DOUBLE) return;
             const double position = *static_cast<const double*>(property->data);
             {
                 std::lock_guard lock(mutex_);

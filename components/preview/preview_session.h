@@ -19,7 +19,7 @@ namespace vc {
 using PositionCallback = void (*)(double);
 
 class PreviewSession {
-public:
+  public:
     struct Config {
         uint64_t wid = 0;  // X11 window to draw into; 0 = no picture
         int32_t width = 0;
@@ -40,7 +40,7 @@ public:
     // Stops, ends the event thread and destroys the mpv core; idempotent.
     void Close();
 
-private:
+  private:
     explicit PreviewSession(const Config& config);
     bool Start();
     void EventThread();
@@ -56,10 +56,10 @@ private:
     std::mutex mutex_;
     std::condition_variable ended_cv_;
     bool closed_ = false;
-    bool stopped_ = false;  // Stop was called: Play refuses until the next InitPreviewWindow
-    bool playing_ = false;  // a Play call is waiting
-    bool ended_ = false;    // the current Play may return
-    bool loaded_ = false;   // the current file is loaded, so seeks go straight to mpv
+    bool stopped_ = false;     // Stop was called: Play refuses until the next InitPreviewWindow
+    bool playing_ = false;     // a Play call is waiting
+    bool ended_ = false;       // the current Play may return
+    bool loaded_ = false;      // the current file is loaded, so seeks go straight to mpv
     uint64_t generation_ = 0;  // counts Play calls; tags the loadfile reply
     int64_t entry_id_ = -1;    // mpv's playlist entry of the current file
     std::optional<int32_t> pending_seek_;

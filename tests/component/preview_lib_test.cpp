@@ -34,7 +34,7 @@ void OnPosition(double position) {
 
 // A Play call on a worker thread, with the moment it returned.
 class WorkerPlay {
-public:
+  public:
     WorkerPlay(const PreviewFunctions& lib, std::string path)
         : stop_(lib.Stop), done_(std::async(std::launch::async, [play = lib.Play, path] {
               play(path.c_str());
@@ -52,13 +52,13 @@ public:
     }
     Clock::time_point ReturnTime() { return done_.get(); }
 
-private:
+  private:
     StopFn stop_;
     std::future<Clock::time_point> done_;
 };
 
 class PreviewLibTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         qputenv("VC_PREVIEW_AO_NULL", "1");
         std::string error;
