@@ -180,7 +180,10 @@ void PreviewSession::Play(const std::string& path) {
     ++generation_;
     const std::string start = pending_seek_ ? std::to_string(*pending_seek_) : "none";
     pending_seek_.reset();
-    if (mpv_set_property_string(mpv_, "start", start.c_str()) < 0) Report("start rejected", start);
+    // Asynchronous like the loadfile after it: mpv runs both in order, and nothing here waits
+    // for the player's core while holding the lock that Stop needs.
+    const char* start_value = start.c_str();
+    mpv_set_property_async(mpv_, 0, "start", MPV_FORMAT_STRING, &start_value);
     const std::string name = file.string();
     const char* load[] = {"loadfile", name.c_str(), "replace", nullptr};
     if (mpv_command_async(mpv_, generation_, load) < 0) {
