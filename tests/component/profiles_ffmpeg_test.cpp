@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "core/catalogue.h"
 #include "core/cmdline.h"
@@ -76,7 +77,36 @@ std::string ExpectedFormat(const std::string& ext) {
     return it == kFormats.end() ? "?" : it->second;
 }
 
-class EveryProfileConverts : public ::testing::TestWithParam<int> {
+// The container's duration; SWF has none, so there the video frames are counted.
+double DurationOf(const std::string& path, const std::string& probeOutput) {
+    const size_t d = probeOutput.find("\nduration=");
+    if (d != std::string::npos && probeOutput.compare(d + 10, 3, "N/A") != 0)
+        return std::atof(probeOutput.c_str() + d + 10);
+    const RunResult count = RunTool(
+        "ffprobe", {"-v", "error", "-select_streams", "v:0", "-count_packets", "-show_entries",
+                    "stream=nb_read_packets,avg_frame_rate", "-of", "default=nw=1",
+                    QString::fromStdString(path)},
+        30000);
+    const size_t n = count.output.find("nb_read_packets=");
+    const size_t r = count.output.find("avg_frame_rate=");
+    if (!count.ok || n == std::string::npos || r == std::string::npos) return -1;
+    double num = 0, den = 0;
+    if (std::sscanf(count.output.c_str() + r + 15, "%lf/%lf", &num, &den) != 2 || num <= 0 ||
+        den <= 0)
+        return -1;
+    return std::atof(count.output.c_str() + n + 16) * den / num;
+}
+
+// Which settings a run uses: the profile's defaults, or both quality boxes at their best or
+// at their lowest entry.
+enum class Settings { Defaults, Highest, Lowest };
+
+struct ProfileRun {
+    int profile;
+    Settings settings;
+};
+
+class EveryProfileConverts : public ::testing::TestWithParam<ProfileRun> {
 protected:
     static void SetUpTestSuite() {
         dir_ = std::make_unique<QTemporaryDir>();
@@ -110,7 +140,7 @@ std::string ProfileFilePath() {
 
 TEST_P(EveryProfileConverts, OutputFitsTheProfile) {
     ASSERT_FALSE(clip_.empty()) << "ffmpeg could not make the test clip";
-    const int id = GetParam();
+    const int id = GetParam().profile;
 
     ProfileState profile;
     PlainFormatBoxes plain;
@@ -122,9 +152,15 @@ TEST_P(EveryProfileConverts, OutputFitsTheProfile) {
     // No remembered settings yet: every box takes the profile's default.
     const std::string ini = dir_->path().toStdString() + "/none/pro test.ini";
     ASSERT_EQ(LoadRememberedSettings(ini, id, boxes), "");
+    if (GetParam().settings != Settings::Defaults) {
+        const int q = GetParam().settings == Settings::Highest ? 0 : 4;
+        if (plain.video.isEnabled()) plain.video.setCurrentIndex(q);
+        if (plain.audio.isEnabled()) plain.audio.setCurrentIndex(q);
+    }
 
     InvocationInputs in;
-    in.outputFolderText = dir_->path().toStdString() + "/out" + std::to_string(id);
+    in.outputFolderText = dir_->path().toStdString() + "/out" + std::to_string(id) + "_" +
+                          std::to_string(static_cast<int>(GetParam().settings));
     in.caption = "clip";
     in.job.sourcePath = clip_;
     in.job.pictureSize = "320x240";
@@ -165,7 +201,7 @@ TEST_P(EveryProfileConverts, OutputFitsTheProfile) {
     ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(out))) << line;
     const RunResult probe = RunTool("ffprobe",
                                 {"-v", "error", "-show_entries",
-                                 "format=format_name,duration:stream=codec_type", "-of",
+                                 "format=format_name,duration:stream=codec_type,width,height", "-of",
                                  "default=nw=1", QString::fromStdString(out)},
                                 30000);
     ASSERT_TRUE(probe.ok) << probe.output;
@@ -181,24 +217,51 @@ TEST_P(EveryProfileConverts, OutputFitsTheProfile) {
     EXPECT_NE(p.find("codec_type=audio"), std::string::npos) << p << line;
     EXPECT_EQ(p.find("codec_type=video") != std::string::npos, !audioOnly) << p << line;
 
-    const size_t d = p.find("duration=");
-    ASSERT_NE(d, std::string::npos) << p;
-    const double seconds = std::atof(p.c_str() + d + 9);
-    EXPECT_NEAR(seconds, 2.0, 0.5) << line;
+    EXPECT_NEAR(DurationOf(out, p), 2.0, 0.5) << line;
+
+    // The picture has the chosen size; the disc formats take theirs from the target.
+    if (!audioOnly) {
+        std::string size = inv.rec.sizeFragment.size() > 4 ? inv.rec.sizeFragment.substr(4) : "";
+        if (id == 112) size = "352x288";
+        if (id == 113) size = "480x576";
+        if (id == 114) size = "720x576";
+        const size_t x = size.find('x');
+        ASSERT_NE(x, std::string::npos) << line;
+        EXPECT_NE(p.find("width=" + size.substr(0, x) + "\nheight=" + size.substr(x + 1)),
+                  std::string::npos)
+            << size << "\n" << p << line;
+    }
 }
 
-std::vector<int> NamedProfiles() {
-    std::vector<int> ids;
+// Every profile with a name at its defaults; each distinct argument line and extension also
+// at the highest and the lowest qualities, where codec limits on rates and sample rates show.
+std::vector<ProfileRun> Runs() {
+    std::vector<std::string> lines;
+    std::string error;
+    ReadTextLines(ProfileFilePath(), lines, error);
+    std::vector<ProfileRun> runs;
+    std::set<std::string> seen;
     for (int id = 1; id <= kProfileCount; ++id) {
         const ProfileEntry* e = CatalogueEntry(id);
-        if (e && e->displayName[0] != '\0') ids.push_back(id);
+        if (!e || e->displayName[0] == '\0') continue;
+        runs.push_back({id, Settings::Defaults});
+        const size_t argsLine = static_cast<size_t>(4 * id - 1);
+        const std::string key = ProfileExtensionOf(e->displayName) + " " +
+                                (argsLine < lines.size() ? lines[argsLine] : "");
+        if (seen.insert(key).second) {
+            runs.push_back({id, Settings::Highest});
+            runs.push_back({id, Settings::Lowest});
+        }
     }
-    return ids;
+    return runs;
 }
 
-INSTANTIATE_TEST_SUITE_P(Profiles, EveryProfileConverts, ::testing::ValuesIn(NamedProfiles()),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return "profile_" + std::to_string(info.param);
-                         });
+std::string RunName(const ::testing::TestParamInfo<ProfileRun>& info) {
+    static const char* const kNames[] = {"defaults", "highest", "lowest"};
+    return "profile_" + std::to_string(info.param.profile) + "_" +
+           kNames[static_cast<int>(info.param.settings)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, EveryProfileConverts, ::testing::ValuesIn(Runs()), RunName);
 
 }  // namespace
