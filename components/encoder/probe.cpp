@@ -146,6 +146,18 @@ std::map<int, int64_t> EstimateMissingRates(AVFormatContext* fmt) {
     return rates;
 }
 
+bool MissingParameters(const AVFormatContext* fmt) {
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVStream* st = fmt->streams[i];
+        if (!Shown(st)) continue;
+        const AVCodecParameters* par = st->codecpar;
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO && (par->width <= 0 || par->height <= 0))
+            return true;
+        if (par->codec_type == AVMEDIA_TYPE_AUDIO && par->sample_rate <= 0) return true;
+    }
+    return false;
+}
+
 std::string RateText(int64_t bitsPerSecond) {
     if (bitsPerSecond <= 0) return "N/A kb/s";
     return Printf("%" PRId64 " kb/s", (bitsPerSecond + 500) / 1000);
@@ -204,22 +216,27 @@ int RunProbe(const std::string& path) {
     }
 
     AVFormatContext* fmt = nullptr;
-    AVDictionary* opts = nullptr;
-    // Enough to know the streams of common files; the rates come from the headers or a short
-    // look at the packets, so there is no need to read further.
-    av_dict_set(&opts, "probesize", "2000000", 0);
-    av_dict_set(&opts, "analyzeduration", "2000000", 0);
-    int err = avformat_open_input(&fmt, AsFileUrl(path, false).c_str(), nullptr, &opts);
-    av_dict_free(&opts);
-    if (err < 0) {
-        PrintError("Error: cannot read the input file: " + AvError(err));
-        return 1;
-    }
-    err = avformat_find_stream_info(fmt, nullptr);
-    if (err < 0) {
-        PrintError("Error: cannot read the streams of the input file: " + AvError(err));
+    // A short look is enough for common files; when it leaves a stream without its picture
+    // size or sample rate (a stream that starts late), look again as far as FFmpeg would.
+    const char* const looks[][2] = {{"2000000", "2000000"}, {"5000000", "5000000"}};
+    for (const auto& look : looks) {
+        AVDictionary* opts = nullptr;
+        av_dict_set(&opts, "probesize", look[0], 0);
+        av_dict_set(&opts, "analyzeduration", look[1], 0);
+        int err = avformat_open_input(&fmt, AsFileUrl(path, false).c_str(), nullptr, &opts);
+        av_dict_free(&opts);
+        if (err < 0) {
+            PrintError("Error: cannot read the input file: " + AvError(err));
+            return 1;
+        }
+        err = avformat_find_stream_info(fmt, nullptr);
+        if (err < 0) {
+            PrintError("Error: cannot read the streams of the input file: " + AvError(err));
+            avformat_close_input(&fmt);
+            return 1;
+        }
+        if (&look == &looks[1] || !MissingParameters(fmt)) break;
         avformat_close_input(&fmt);
-        return 1;
     }
     bool any = false;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) any = any || Shown(fmt->streams[i]);

@@ -28,6 +28,11 @@ MediaProbe::~MediaProbe() {
 
 bool MediaProbe::StartProbe(const QString& encoderPath, const QString& programDirectory,
                             const QString& sourcePath, QString* error) {
+    // Probes run one after the other; a second one would steal the first one's results.
+    if (Probing) {
+        if (error) *error = QStringLiteral("Another file is being examined.");
+        return false;
+    }
     Probing = true;
     lastLine_.clear();
     lastExitCode_ = 0;
