@@ -17,7 +17,7 @@ namespace vc {
 // - currentText is the chosen entry's text; an editable box may instead hold typed text that
 //   is no entry (currentIndex -1).
 class ChoiceBox {
-public:
+  public:
     virtual ~ChoiceBox() = default;
     virtual int count() const = 0;
     virtual std::string itemText(int index) const = 0;
@@ -36,7 +36,7 @@ public:
 
 // In-memory box for tests and headless use.
 class PlainChoiceBox : public ChoiceBox {
-public:
+  public:
     explicit PlainChoiceBox(bool editable = false) : editable_(editable) {}
     explicit PlainChoiceBox(std::vector<std::string> items, int current = -1,
                             bool editable = false);
@@ -57,7 +57,7 @@ public:
     bool isEditable() const { return editable_; }
     const std::vector<std::string>& items() const { return items_; }
 
-private:
+  private:
     std::vector<std::string> items_;
     int current_ = -1;
     std::string text_;

@@ -51,9 +51,9 @@ int DefaultProfileFor(const std::string& exeFileName) {
         int profile;
     };
     static const Rule kRules[] = {
-        {"avi", 102}, {"mp3", 17},    {"audio", 17},   {"3gp", 69}, {"psp", 53},
-        {"mpeg", 110}, {"mp4", 118},  {"mkv", 125},    {"ipod", 27}, {"iphone", 36},
-        {"gphone", 41}, {"wmv", 7},   {"rm", 6},       {"flv", 11},
+        {"avi", 102},   {"mp3", 17},  {"audio", 17}, {"3gp", 69},  {"psp", 53},
+        {"mpeg", 110},  {"mp4", 118}, {"mkv", 125},  {"ipod", 27}, {"iphone", 36},
+        {"gphone", 41}, {"wmv", 7},   {"rm", 6},     {"flv", 11},
     };
     const std::string lower = LowerAscii(exeFileName);
     for (const Rule& r : kRules)
@@ -61,7 +61,9 @@ int DefaultProfileFor(const std::string& exeFileName) {
     return 1;
 }
 
-bool IsKavrin(const std::string& exeFileName) { return Has(LowerAscii(exeFileName), "kavrin"); }
+bool IsKavrin(const std::string& exeFileName) {
+    return Has(LowerAscii(exeFileName), "kavrin");
+}
 
 bool IsAudioEdition(const std::string& exeFileName) {
     const std::string lower = LowerAscii(exeFileName);

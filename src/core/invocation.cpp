@@ -52,8 +52,7 @@ Fragment BuildAspectFragment(const ProfileState& profile, const FormatBoxes& box
         w <= 0 || h <= 0)
         return Fail("Invalid height or width \"" + t +
                     "\": the picture size must be two positive whole numbers such as 320x240.");
-    f.text = " -aspect " +
-             FixedFromSignificant(static_cast<double>(w) / static_cast<double>(h), 4);
+    f.text = " -aspect " + FixedFromSignificant(static_cast<double>(w) / static_cast<double>(h), 4);
     return f;
 }
 
@@ -66,8 +65,7 @@ Fragment BuildVideoRateFragment(const ProfileState& profile, const FormatBoxes& 
     if (IsGenericProfile(id)) {
         if (boxes.video->currentText() == kKeepSourceVideo) {
             if (!ParseInt(job.videoRate, kbps))
-                return Fail("The source video bit rate \"" + job.videoRate +
-                            "\" is not a number.");
+                return Fail("The source video bit rate \"" + job.videoRate + "\" is not a number.");
         } else {
             const RateResult total = JobTotalRate(profile, boxes, job);
             if (!total.ok()) return Fail(total.error);
@@ -145,10 +143,17 @@ Fragment BuildFormatFragment(const ProfileState& profile, const FormatBoxes& box
     f.text = profile.arguments;
     const char* target = nullptr;
     switch (profile.profileId) {
-        case 112: target = "-vcd "; break;
-        case 113: target = "-svcd "; break;
-        case 114: target = "-dvd "; break;
-        default: return f;
+        case 112:
+            target = "-vcd ";
+            break;
+        case 113:
+            target = "-svcd ";
+            break;
+        case 114:
+            target = "-dvd ";
+            break;
+        default:
+            return f;
     }
     const std::string standard = LowerAscii(boxes.size->currentText());
     if (standard.empty() || standard.find_first_of(" \t\"") != std::string::npos)

@@ -39,7 +39,8 @@ bool OffersKeepSourceQualities(int profileId, const std::string& extension) {
 }
 
 bool OffersKeepSourceSize(int profileId, const std::string& extension, size_t sizeCount) {
-    const bool range = (profileId >= 1 && profileId <= 14) || (profileId >= 102 && profileId <= 111);
+    const bool range =
+        (profileId >= 1 && profileId <= 14) || (profileId >= 102 && profileId <= 111);
     return range && extension != ".mp4" && sizeCount >= 2;
 }
 
@@ -125,9 +126,9 @@ GroupReadResult ApplyProfileGroup(const std::vector<std::string>& fileLines, Pro
     if (have >= sizeLine + 2) state.arguments = fileLines[sizeLine + 1];
     result.complete = have >= sizeLine + 2;
     if (!result.complete)
-        result.error = "The profile file ends before the settings of profile " +
-                       std::to_string(n) + " (it needs " + std::to_string(sizeLine + 2) +
-                       " lines and has " + std::to_string(have) + ").";
+        result.error = "The profile file ends before the settings of profile " + std::to_string(n) +
+                       " (it needs " + std::to_string(sizeLine + 2) + " lines and has " +
+                       std::to_string(have) + ").";
     return result;
 }
 
@@ -150,8 +151,7 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std
     return true;
 }
 
-GroupReadResult ReadProfileGroup(const std::string& path, ProfileState& state,
-                                 FormatBoxes& boxes) {
+GroupReadResult ReadProfileGroup(const std::string& path, ProfileState& state, FormatBoxes& boxes) {
     std::vector<std::string> lines;
     GroupReadResult result;
     if (!ReadTextLines(path, lines, result.error)) return result;

@@ -48,8 +48,7 @@ GroupReadResult ApplyProfileGroup(const std::vector<std::string>& fileLines, Pro
 
 // Reads the file at path and applies the group of state.profileId. A file that cannot be
 // opened changes nothing and returns the reason.
-GroupReadResult ReadProfileGroup(const std::string& path, ProfileState& state,
-                                 FormatBoxes& boxes);
+GroupReadResult ReadProfileGroup(const std::string& path, ProfileState& state, FormatBoxes& boxes);
 
 // Lines of a text file without their line ends ("\n" or "\r\n"); false when it cannot be read.
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error);

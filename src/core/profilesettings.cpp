@@ -19,7 +19,12 @@ bool HasRememberedSection(int profileId) {
 bool IsAudioOnlyProfile(int profileId) {
     if (profileId >= 15 && profileId <= 25) return true;
     switch (profileId) {
-        case 33: case 40: case 45: case 59: case 71: case 80:
+        case 33:
+        case 40:
+        case 45:
+        case 59:
+        case 71:
+        case 80:
             return true;
         default:
             return false;

@@ -34,7 +34,9 @@ RateResult Error(std::string text) {
     return r;
 }
 
-bool ParseRate(const std::string& text, int64_t& out) { return ParseInt(text, out); }
+bool ParseRate(const std::string& text, int64_t& out) {
+    return ParseInt(text, out);
+}
 
 // Height of a size text: after the first "x", up to a "(" or the end. False when the text has
 // no "x" or the height is no number.
@@ -101,8 +103,7 @@ RateResult VideoPart(const ProfileState& profile, const FormatBoxes& boxes,
         int64_t height = 0;
         if (boxes.size->currentText() == kKeepSourceSize) {
             if (!HeightOf(job.pictureSize, height))
-                return Error("The source picture size \"" + job.pictureSize +
-                             "\" is not a size.");
+                return Error("The source picture size \"" + job.pictureSize + "\" is not a size.");
         } else if (!HeightOf(boxes.size->currentText(), height)) {
             return r;  // typed text that is no size: no video part
         }
@@ -124,10 +125,17 @@ RateResult JobTotalRate(const ProfileState& profile, const FormatBoxes& boxes,
                         const Toriginalinfo& job) {
     RateResult r;
     switch (profile.profileId) {
-        case 112: r.kbps = kVcdRate; return r;
-        case 113: r.kbps = kSvcdRate; return r;
-        case 114: r.kbps = kDvdRate; return r;
-        default: break;
+        case 112:
+            r.kbps = kVcdRate;
+            return r;
+        case 113:
+            r.kbps = kSvcdRate;
+            return r;
+        case 114:
+            r.kbps = kDvdRate;
+            return r;
+        default:
+            break;
     }
     const RateResult v = VideoPart(profile, boxes, job);
     if (!v.ok()) return v;
@@ -152,8 +160,8 @@ CompletedRates CompleteProbedRates(const ProbedRates& probed) {
     auto need = [&out](const std::string& text, const char* what, int64_t& v) {
         if (ParseInt(text, v)) return true;
         if (out.error.empty())
-            out.error = std::string("The probed ") + what + " bit rate \"" + text +
-                        "\" is not a number.";
+            out.error =
+                std::string("The probed ") + what + " bit rate \"" + text + "\" is not a number.";
         return false;
     };
     auto diff = [](int64_t a, int64_t b) { return std::to_string(a > b ? a - b : 0); };

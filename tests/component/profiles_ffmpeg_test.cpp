@@ -62,16 +62,13 @@ QStringList ToQt(const std::vector<std::string>& v, size_t from) {
 // file, since Debian's FFmpeg has no AMR-NB encoder (said in the profile file too).
 std::string ExpectedFormat(const std::string& ext) {
     static const std::map<std::string, std::string> kFormats = {
-        {".asf", "asf"},      {".wmv", "asf"},       {".wma", "asf"},
-        {".avi", "avi"},      {".mkv", "matroska"},  {".flv", "flv"},
-        {".swf", "swf"},      {".rm", "rm"},         {".ra", "rm"},
-        {".mpg", "mpeg"},     {".mpeg", "mpeg"},     {".vob", "mpeg"},
-        {".ts", "mpegts"},    {".aac", "aac"},       {".ac3", "ac3"},
-        {".mp3", "mp3"},      {".mp2", "mp3"},       {".ogg", "ogg"},
-        {".wav", "wav"},      {".aiff", "aiff"},     {".au", "au"},
-        {".mp4", "mp4"},      {".MP4", "mp4"},       {".m4a", "m4a"},
-        {".mov", "mov"},      {".3gp", "3gp"},       {".3g2", "3g2"},
-        {".amr", "3gp"},
+        {".asf", "asf"},      {".wmv", "asf"},  {".wma", "asf"},   {".avi", "avi"},
+        {".mkv", "matroska"}, {".flv", "flv"},  {".swf", "swf"},   {".rm", "rm"},
+        {".ra", "rm"},        {".mpg", "mpeg"}, {".mpeg", "mpeg"}, {".vob", "mpeg"},
+        {".ts", "mpegts"},    {".aac", "aac"},  {".ac3", "ac3"},   {".mp3", "mp3"},
+        {".mp2", "mp3"},      {".ogg", "ogg"},  {".wav", "wav"},   {".aiff", "aiff"},
+        {".au", "au"},        {".mp4", "mp4"},  {".MP4", "mp4"},   {".m4a", "m4a"},
+        {".mov", "mov"},      {".3gp", "3gp"},  {".3g2", "3g2"},   {".amr", "3gp"},
     };
     auto it = kFormats.find(ext);
     return it == kFormats.end() ? "?" : it->second;
@@ -82,11 +79,11 @@ double DurationOf(const std::string& path, const std::string& probeOutput) {
     const size_t d = probeOutput.find("\nduration=");
     if (d != std::string::npos && probeOutput.compare(d + 10, 3, "N/A") != 0)
         return std::atof(probeOutput.c_str() + d + 10);
-    const RunResult count = RunTool(
-        "ffprobe", {"-v", "error", "-select_streams", "v:0", "-count_packets", "-show_entries",
-                    "stream=nb_read_packets,avg_frame_rate", "-of", "default=nw=1",
-                    QString::fromStdString(path)},
-        30000);
+    const RunResult count = RunTool("ffprobe",
+                                    {"-v", "error", "-select_streams", "v:0", "-count_packets",
+                                     "-show_entries", "stream=nb_read_packets,avg_frame_rate",
+                                     "-of", "default=nw=1", QString::fromStdString(path)},
+                                    30000);
     const size_t n = count.output.find("nb_read_packets=");
     const size_t r = count.output.find("avg_frame_rate=");
     if (!count.ok || n == std::string::npos || r == std::string::npos) return -1;
@@ -107,7 +104,7 @@ struct ProfileRun {
 };
 
 class EveryProfileConverts : public ::testing::TestWithParam<ProfileRun> {
-protected:
+  protected:
     static void SetUpTestSuite() {
         dir_ = std::make_unique<QTemporaryDir>();
         ASSERT_TRUE(dir_->isValid());
@@ -115,7 +112,7 @@ protected:
         const std::string encoder = std::string(VC_PROGRAM_DIR) + "/register.dat";
         if (!clip_.empty() && QFileInfo::exists(QString::fromStdString(encoder))) {
             RunResult probe = RunTool(QString::fromStdString(encoder),
-                                  {"-vormek", "-vormin", QString::fromStdString(clip_)}, 30000);
+                                      {"-vormek", "-vormin", QString::fromStdString(clip_)}, 30000);
             if (probe.output.find("Duration:") != std::string::npos) encoder_ = encoder;
         }
         std::printf("[profiles] converting through %s\n",
@@ -200,10 +197,10 @@ TEST_P(EveryProfileConverts, OutputFitsTheProfile) {
     const std::string& out = inv.rec.outputFile;
     ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(out))) << line;
     const RunResult probe = RunTool("ffprobe",
-                                {"-v", "error", "-show_entries",
-                                 "format=format_name,duration:stream=codec_type,width,height", "-of",
-                                 "default=nw=1", QString::fromStdString(out)},
-                                30000);
+                                    {"-v", "error", "-show_entries",
+                                     "format=format_name,duration:stream=codec_type,width,height",
+                                     "-of", "default=nw=1", QString::fromStdString(out)},
+                                    30000);
     ASSERT_TRUE(probe.ok) << probe.output;
     const std::string& p = probe.output;
     const std::string format = ExpectedFormat(profile.extension);
@@ -211,7 +208,8 @@ TEST_P(EveryProfileConverts, OutputFitsTheProfile) {
     ASSERT_NE(at, std::string::npos) << p;
     const std::string formatName = p.substr(at + 12, p.find('\n', at) - at - 12);
     EXPECT_NE(formatName.find(format), std::string::npos)
-        << profile.extension << " written as " << formatName << "\n" << line;
+        << profile.extension << " written as " << formatName << "\n"
+        << line;
 
     const bool audioOnly = profile.videoRates[0] == "*";
     EXPECT_NE(p.find("codec_type=audio"), std::string::npos) << p << line;
@@ -229,7 +227,8 @@ TEST_P(EveryProfileConverts, OutputFitsTheProfile) {
         ASSERT_NE(x, std::string::npos) << line;
         EXPECT_NE(p.find("width=" + size.substr(0, x) + "\nheight=" + size.substr(x + 1)),
                   std::string::npos)
-            << size << "\n" << p << line;
+            << size << "\n"
+            << p << line;
     }
 }
 

@@ -1,9 +1,10 @@
+#include "core/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <set>
 
-#include "core/catalogue.h"
 #include "core/profilefile.h"
 #include "core/profilesettings.h"
 
@@ -49,8 +50,8 @@ TEST(Catalogue, ExtensionsKeepTheirCase) {
     struct Case {
         int id;
         const char* ext;
-    } cases[] = {{1, ".asf"}, {53, ".MP4"}, {123, ".MP4"}, {122, ".mp4"}, {22, ".aiff"},
-                 {71, ".amr"}, {114, ".vob"}, {116, ".ts"}};
+    } cases[] = {{1, ".asf"},   {53, ".MP4"}, {123, ".MP4"}, {122, ".mp4"},
+                 {22, ".aiff"}, {71, ".amr"}, {114, ".vob"}, {116, ".ts"}};
     for (const Case& c : cases)
         EXPECT_EQ(ProfileExtensionOf(CatalogueEntry(c.id)->displayName), c.ext) << c.id;
 }

@@ -1,3 +1,5 @@
+#include "core/invocation.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -6,7 +8,6 @@
 #include <set>
 
 #include "core/cmdline.h"
-#include "core/invocation.h"
 
 using namespace vc;
 
@@ -93,6 +94,7 @@ TEST(Invocation, FragmentTable) {
         const char* channelF;
         const char* formatF;
     } cases[] = {
+        // clang-format off
         {"VCD PAL", 112, {"PAL", "NTSC"}, "PAL", 2, 2, 1,
          "", "", "", "", "", " -ac 2", "-c:v libx264 -f avi -target pal-vcd "},
         {"SVCD NTSC", 113, {"PAL", "NTSC"}, "NTSC", 2, 2, 0,
@@ -133,6 +135,7 @@ TEST(Invocation, FragmentTable) {
          nullptr, nullptr, " -r 24 -b 32000", " -ab 12200", nullptr, nullptr, nullptr},
         {"3GP Normal video and audio", 8, {"176x144"}, "176x144", 2, 2, 1,
          nullptr, nullptr, " -r 24 -b 359000", nullptr, nullptr, nullptr, nullptr},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -170,7 +173,8 @@ TEST(Invocation, VcdCommandLineEndsWithTheTarget) {
 }
 
 TEST(Invocation, InvalidSizesAndFoldersAreErrorsNotCrashes) {
-    for (const char* typed : {"abc", "320x", "x240", "320X240", "0x240", "320x0", "320x240 -f null"}) {
+    for (const char* typed :
+         {"abc", "320x", "x240", "320X240", "0x240", "320x0", "320x240 -f null"}) {
         Job j(102, {"320x240"}, typed, 2, 2);
         const InvocationResult r = BuildInvocation(j.in);
         EXPECT_FALSE(r.ok()) << typed;

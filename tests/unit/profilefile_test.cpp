@@ -1,9 +1,9 @@
+#include "core/profilefile.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 #include <fstream>
-
-#include "core/profilefile.h"
 
 using namespace vc;
 
@@ -17,11 +17,11 @@ TEST(ProfileTokens, SingleBlanksEmptyTokenAndShortLastToken) {
         {"*", {}},
         {"", {}},
         {"ab", {"ab"}},
-        {" 320x240 640x480", {}},                  // leading blank: empty first token
-        {"320x240  640x480", {"320x240"}},         // two blanks end the list
+        {" 320x240 640x480", {}},                      // leading blank: empty first token
+        {"320x240  640x480", {"320x240"}},             // two blanks end the list
         {"320x240 640x480 ", {"320x240", "640x480"}},  // trailing blank: empty last token
-        {"320x240 x", {"320x240"}},                // last token of one character
-        {"1 2 3 45", {"1", "2", "3", "45"}},       // only the last token needs two characters
+        {"320x240 x", {"320x240"}},                    // last token of one character
+        {"1 2 3 45", {"1", "2", "3", "45"}},           // only the last token needs two characters
         {"720x480(NTSC) 720x576(PAL)", {"720x480(NTSC)", "720x576(PAL)"}},
     };
     for (const Case& c : cases) EXPECT_EQ(SplitProfileTokens(c.line), c.tokens) << c.line;
@@ -81,7 +81,7 @@ std::vector<std::string> FivePlus(const char* special) {
 }
 
 class ProfileGroup : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { InitFormatBoxes(boxes); }
     GroupReadResult Select(int id, const std::vector<std::string>& lines) {
         SetSelectedProfile(state, id);

@@ -1,3 +1,5 @@
+#include "core/profilesettings.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -5,14 +7,13 @@
 #include <sstream>
 
 #include "core/inifile.h"
-#include "core/profilesettings.h"
 
 using namespace vc;
 
 namespace {
 
 class RememberedSettings : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         path = dir.path().toStdString() + "/" + ProfileSettingsFileName("VideoConverter.ini");
@@ -22,7 +23,8 @@ protected:
     static void Fill(PlainFormatBoxes& p) {
         FormatBoxes f = p.boxes();
         InitFormatBoxes(f);
-        for (const char* s : {"320x240", "640x480", "720x480(NTSC)", "The original width and height"})
+        for (const char* s :
+             {"320x240", "640x480", "720x480(NTSC)", "The original width and height"})
             p.size.addItem(s);
         p.video.addItem("The Original Video Quliay");
         p.audio.addItem("The Original Audio Quliay");
@@ -45,8 +47,8 @@ TEST(ProfileSettingsTables, NamesDefaultsAndAudioOnly) {
     struct Case {
         int id;
         int size;
-    } sizes[] = {{1, 0},  {2, 4},   {4, 2},   {7, 1},   {8, 2},   {14, 1},  {27, 0},  {55, 2},
-                 {66, 2}, {69, 1},  {77, 1},  {85, 1},  {89, 1},  {97, 2},  {99, 4},  {100, 4},
+    } sizes[] = {{1, 0},   {2, 4},   {4, 2},   {7, 1},   {8, 2},   {14, 1},  {27, 0}, {55, 2},
+                 {66, 2},  {69, 1},  {77, 1},  {85, 1},  {89, 1},  {97, 2},  {99, 4}, {100, 4},
                  {108, 4}, {110, 2}, {112, 0}, {116, 0}, {123, 2}, {125, 4}, {131, 4}};
     for (const Case& c : sizes) EXPECT_EQ(DefaultSizeIndex(c.id), c.size) << c.id;
     for (int id : {15, 20, 25, 33, 40, 45, 59, 71, 80}) EXPECT_TRUE(IsAudioOnlyProfile(id)) << id;

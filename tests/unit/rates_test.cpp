@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/rates.h"
+
+#include <gtest/gtest.h>
 
 using namespace vc;
 
