@@ -103,6 +103,10 @@ struct ProfileRun {
     Settings settings;
 };
 
+void PrintTo(const ProfileRun& r, std::ostream* os) {
+    *os << "profile " << r.profile << " settings " << static_cast<int>(r.settings);
+}
+
 class EveryProfileConverts : public ::testing::TestWithParam<ProfileRun> {
   protected:
     static void SetUpTestSuite() {
