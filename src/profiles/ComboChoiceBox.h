@@ -13,8 +13,18 @@ public:
     int count() const override { return box_->count(); }
     std::string itemText(int i) const override { return box_->itemText(i).toStdString(); }
     void clear() override { box_->clear(); }
-    void addItem(const std::string& t) override { box_->addItem(QString::fromStdString(t)); }
-    void removeItem(int i) override { box_->removeItem(i); }
+    void addItem(const std::string& t) override {
+        // QComboBox chooses the first item added to an empty box; the box model never
+        // chooses on adding.
+        const bool wasEmpty = box_->count() == 0;
+        box_->addItem(QString::fromStdString(t));
+        if (wasEmpty) setCurrentIndex(-1);
+    }
+    void removeItem(int i) override {
+        const bool wasChosen = box_->currentIndex() == i;
+        box_->removeItem(i);
+        if (wasChosen) setCurrentIndex(-1);
+    }
     int currentIndex() const override {
         // Typed text that is not the chosen entry counts as no entry.
         int i = box_->currentIndex();
@@ -22,7 +32,7 @@ public:
         return i;
     }
     void setCurrentIndex(int i) override {
-        box_->setCurrentIndex(i < box_->count() ? i : -1);
+        box_->setCurrentIndex(i >= 0 && i < box_->count() ? i : -1);
         if (box_->currentIndex() < 0 && box_->isEditable()) box_->setEditText(QString());
     }
     std::string currentText() const override { return box_->currentText().toStdString(); }
