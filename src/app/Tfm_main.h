@@ -205,6 +205,20 @@ public:
     EncoderRunner* currentRunner() const { return runner_.get(); }
     MediaProbe* probe() const { return probe_.get(); }
 
+    // ---- preview player, cut window, snapshot, properties (Tfm_main_player.cpp)
+    void PlaySelectedJob();
+    void StopPlayback();
+    void TogglePause();
+    void PreviousJob();
+    void NextJob();
+    void bt_cutClick();
+    void CutPlay();
+    void SetBeginMark();
+    void SetEndMark();
+    void JumpCut(int deltaSeconds);
+    void bt_imagesClick();
+    void SpaceKey();
+
     // ---- commands
     void ShowProperties();
     void ShowPropertiesDialog();

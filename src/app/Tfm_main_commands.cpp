@@ -61,6 +61,13 @@ void Tfm_main::WireCommands() {
     onClick("bt_pause", &Tfm_main::PauseToggle);
     onClick("Bt_Convertstop", &Tfm_main::StopBatch);
     onClick("bt_web", &Tfm_main::OpenWebsite);
+    onClick("bt_play", &Tfm_main::PlaySelectedJob);
+    onClick("bt_playpause", &Tfm_main::TogglePause);
+    onClick("bt_playstop", &Tfm_main::StopPlayback);
+    onClick("bt_back", &Tfm_main::PreviousJob);
+    onClick("bt_next", &Tfm_main::NextJob);
+    onClick("bt_cut", &Tfm_main::bt_cutClick);
+    onClick("bt_images", &Tfm_main::bt_imagesClick);
 
     auto onItem = [this](QAction* a, auto fn) { connect(a, &QAction::triggered, this, fn); };
     onItem(AddFiles2, &Tfm_main::AddFiles);
@@ -147,8 +154,10 @@ void Tfm_main::Skin1Click(skin::ISkinObject* source) {
     if (!source) return;
     const QString n = source->Name();
     if (n == "mainclose") {
+        if (playing) StopPlayback();
         close();
     } else if (n == "cutclose") {
+        StopPlayback();
         if (fm_dvdcutter_) fm_dvdcutter_->close();
     } else if (n == "profiles") {
         OpenPicker();
@@ -182,6 +191,20 @@ void Tfm_main::Skin1Click(skin::ISkinObject* source) {
         PopupAt(zm_pop_edit, "Edit");
     } else if (n == "purchase") {
         PopupAt(zm_pop_actions, "actions");
+    } else if (n == "play") {
+        CutPlay();
+    } else if (n == "stop") {
+        StopPlayback();
+    } else if (n == "pause") {
+        TogglePause();
+    } else if (n == "begin") {
+        SetBeginMark();
+    } else if (n == "end") {
+        SetEndMark();
+    } else if (n == "hou") {
+        JumpCut(-30);
+    } else if (n == "qian") {
+        JumpCut(30);
     } else if (n == "cutter") {
         if (playing)
             fx_->Warning(this, LanguageText(27));
@@ -190,10 +213,5 @@ void Tfm_main::Skin1Click(skin::ISkinObject* source) {
     }
 }
 
-void Tfm_main::Skin1MouseDown(skin::ISkinObject*, Qt::MouseButton, int, int) { ClosePicker(); }
-
-void Tfm_main::Skin1MouseUp(skin::ISkinObject*, Qt::MouseButton, int, int) {}
-
-void Tfm_main::Skin1ScrollTrack(skin::ISkinObject*, int) {}
 
 }  // namespace vc

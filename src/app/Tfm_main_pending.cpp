@@ -11,6 +11,5 @@ namespace vc {
 
 void Tfm_main::StartupUpdateCheck() {}
 void Tfm_main::SiblingLaunch() {}
-void Tfm_main::ShowPropertiesDialog() {}
 
 }  // namespace vc
