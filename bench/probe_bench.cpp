@@ -10,7 +10,7 @@
 #include <vector>
 
 // The clip makers are shared with the tests; the bench build compiles them in here.
-#include "../tests/support/clips.cpp"
+#include "support/clips.h"
 
 namespace {
 

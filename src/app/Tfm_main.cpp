@@ -30,6 +30,12 @@
 namespace vc {
 
 namespace {
+bool IsSubPanel(const char* name) {
+    for (const char* s : SubPanels())
+        if (std::string(s) == name) return true;
+    return false;
+}
+
 // Objects bound on the main window, in binding order; then those of the cut window.
 const char* const kMainObjects[] = {"profilestext", "play_time", "hint",     "play_bar",
                                     "di",           "alltime",   "playpos",  "convertpos",
@@ -56,6 +62,7 @@ Tfm_main::Tfm_main(SideEffects* effects, QWidget* parent) : QWidget(parent), fx_
     connect(Skin1, &skin::SkinEngine::OnScrollTrack, this, &Tfm_main::Skin1ScrollTrack);
     setStyleSheet(QStringLiteral(
         "QLineEdit { background: #2d333d; color: #e8ebf0; border: none; selection-background-color: #3d9bf4; }"
+        "QTreeView::item { height: 24px; }"
         "QTreeWidget { background: #252a32; alternate-background-color: #2a3039; color: #e8ebf0;"
         "  border: none; border-radius: 6px; gridline-color: #3a414d; selection-background-color: #2f7fce; }"
         "QHeaderView::section { background: #2d333d; color: #9aa4b2; border: none;"
@@ -142,10 +149,12 @@ void Tfm_main::CreateComponents() {
     lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lv->header()->setSectionsClickable(false);
     lv->setContextMenuPolicy(Qt::CustomContextMenu);
-    lv->setColumnWidth(0, 150);
-    lv->setColumnWidth(1, 86);
-    lv->setColumnWidth(2, 70);
+    lv->setColumnWidth(0, 146);
+    lv->setColumnWidth(1, 96);
+    lv->setColumnWidth(2, 68);
     lv->setColumnWidth(3, 84);
+    lv->header()->setStretchLastSection(true);
+    lv->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lv->setUniformRowHeights(true);
 
     edt_tit = new QLineEdit(lv->viewport());
@@ -190,6 +199,12 @@ void Tfm_main::CreateComponents() {
     pl_main = new QWidget(this);
     pl_main->setObjectName("pl_main");
     pl_main->setGeometry(20, 100, 150, 26 * 13);
+    pl_main->setAutoFillBackground(true);
+    {
+        QPalette mp = pl_main->palette();
+        mp.setColor(QPalette::Window, QColor("#2d333d"));
+        pl_main->setPalette(mp);
+    }
     for (const auto& c : Categories()) {
         auto* pic = new PictureLabel(c.picture, pl_main);
         pic->setGeometry(0, (c.index - 1) * 26, 150, 26);
@@ -326,6 +341,13 @@ void Tfm_main::FormShow() {
     ReadLayout();
     StartupUpdateCheck();
     for (int n = 1; n <= kProfileCount; ++n) RestoreButtonPicture(n);
+    for (const auto& c : Categories())
+        categoryPictures[c.index]->LoadPicture(PictureDir() + "main/general/img_" + c.fileName + ".bmp");
+    for (PictureLabel* link : {Image94, Image2})
+        link->LoadPicture(PictureDir() + "sub/page_next.bmp");
+    for (PictureLabel* link : {Image93, Image5})
+        link->LoadPicture(PictureDir() + "sub/page_prev.bmp");
+    Image13->LoadPicture(PictureDir() + "sub/backdrop.bmp");
     LoadSettings();
     lv->setFocus();
     lv->setVisible(lv->topLevelItemCount() > 0);
@@ -457,7 +479,15 @@ void Tfm_main::PlaceBackdrop(bool show, int left, int top, int width, int height
     }
     pl_back->setVisible(show);
     pl_back->move(left, top);
-    if (show) pl_back->raise();
+    if (show) {
+        // The backdrop lies over the job list and preview but under the picker itself.
+        pl_back->raise();
+        pl_main->raise();
+        for (const char* name : ProfilePanels())
+            if (panels[name]->isVisible() && CategoryOfPanel(name) && !IsSubPanel(name)) panels[name]->raise();
+        for (const char* name : SubPanels())
+            if (panels[name]->isVisible()) panels[name]->raise();
+    }
 }
 
 void Tfm_main::SetSkinVisible(const QString& object, bool visible) {
