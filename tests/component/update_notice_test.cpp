@@ -1,0 +1,207 @@
+// The update notice against a small HTTP server inside the test, on 127.0.0.1.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "shell/UpdateNotice.h"
+
+using namespace vc;
+
+namespace {
+
+// Answers every request with a fixed response and records what it was asked.
+class TinyServer : public QObject {
+  public:
+    explicit TinyServer(QByteArray response, bool answer = true)
+        : response_(std::move(response)), answer_(answer) {
+        server_.listen(QHostAddress::LocalHost, 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) {
+                ++connections;
+                connect(s, &QTcpSocket::readyRead, this, [this, s] {
+                    buffer_ += s->readAll();
+                    const qsizetype end = buffer_.indexOf("\r\n\r\n");
+                    if (end < 0) return;
+                    const QList<QByteArray> lines = buffer_.left(end).split('\n');
+                    requestLine = lines.front().trimmed();
+                    for (qsizetype i = 1; i < lines.size(); ++i) {
+                        const qsizetype colon = lines[i].indexOf(':');
+                        if (colon > 0)
+                            headers[lines[i].left(colon).trimmed().toLower()] =
+                                lines[i].mid(colon + 1).trimmed();
+                    }
+                    buffer_.clear();
+                    if (!answer_) return;
+                    s->write(response_);
+                    s->disconnectFromHost();
+                });
+            }
+        });
+    }
+    QString Host() const { return QStringLiteral("127.0.0.1:%1").arg(server_.serverPort()); }
+    bool Listening() const { return server_.isListening(); }
+
+    int connections = 0;
+    QByteArray requestLine;
+    std::map<QByteArray, QByteArray> headers;
+
+  private:
+    QTcpServer server_;
+    QByteArray response_;
+    QByteArray buffer_;
+    bool answer_;
+};
+
+QByteArray Response(const QByteArray& status, const QByteArray& body,
+                    const QByteArray& extra = {}) {
+    return "HTTP/1.1 " + status +
+           "\r\nContent-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size()) +
+           "\r\nConnection: close\r\n" + extra + "\r\n" + body;
+}
+
+// Runs a fetch to its end; false when finished() did not come within the limit.
+bool Fetch(UpdateNotice& notice, const QString& exe, const QString& path, const QString& host,
+           int limitMs = 8000) {
+    QEventLoop loop;
+    bool finished = false;
+    QObject::connect(&notice, &UpdateNotice::finished, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
+    notice.Start(exe, path, host);
+    if (!finished) loop.exec();
+    return finished;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+class UpdateNoticeTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString path() const { return dir.filePath("download.ini"); }
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        // An old notice must not survive a new fetch.
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("stale");
+    }
+};
+
+}  // namespace
+
+TEST(UpdateNoticeNames, RemoteName) {
+    const struct {
+        const char* exe;
+        const char* remote;
+    } cases[] = {
+        {"My App.exe", "My-App.ini"},
+        {"VideoConverter", "VideoConverter.ini"},
+        {"iPod Video Converter", "iPod-Video-Converter.ini"},
+        {"a.b.c", "a.b.ini"},
+        {" lead", "-lead.ini"},
+        {".hidden", ".hidden.ini"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(UpdateNotice::RemoteName(c.exe), c.remote) << c.exe;
+}
+
+TEST(UpdateNoticeNames, HostFromEnvironment) {
+    qputenv("VC_UPDATE_HOST", "127.0.0.1:1");
+    EXPECT_EQ(UpdateNotice::Host(), "127.0.0.1:1");
+    qunsetenv("VC_UPDATE_HOST");
+    EXPECT_FALSE(UpdateNotice::Host().isEmpty());
+    EXPECT_NE(UpdateNotice::Host(), "127.0.0.1:1");
+}
+
+TEST(UpdateNoticeNames, FirstStartMarker) {
+    QTemporaryDir dir;
+    const QString config = dir.filePath("deeper/VideoConverter");
+    EXPECT_TRUE(UpdateNotice::IsFirstStart(config));
+    ASSERT_TRUE(UpdateNotice::MarkStarted(config));
+    EXPECT_FALSE(UpdateNotice::IsFirstStart(config));
+    EXPECT_FALSE(UpdateNotice::IsFirstStart(config + "/"));
+    EXPECT_EQ(UpdateNotice::NoticePath(config), config + "/download.ini");
+    // A folder that cannot be made is reported, not a crash.
+    EXPECT_FALSE(UpdateNotice::MarkStarted("/proc/no-such-folder/VideoConverter"));
+}
+
+TEST_F(UpdateNoticeTest, FetchesTheProductsNoticeWithTheClientsHeaders) {
+    TinyServer server(Response("200 OK", "[update]\r\nversion=2.0\r\n"));
+    ASSERT_TRUE(server.Listening());
+    UpdateNotice notice;
+    ASSERT_TRUE(Fetch(notice, "My App.exe", path(), server.Host()));
+    EXPECT_EQ(server.requestLine, "GET /download/My-App.ini HTTP/1.1");
+    EXPECT_EQ(server.headers["user-agent"], "Mozilla/3.0 (compatible; Indy Library)");
+    EXPECT_EQ(server.headers["accept"], "text/html, */*");
+    EXPECT_EQ(Contents(path()), "[update]\r\nversion=2.0\r\n");
+}
+
+TEST_F(UpdateNoticeTest, StrangeNamesStayInThePath) {
+    TinyServer server(Response("200 OK", "x"));
+    UpdateNotice notice;
+    ASSERT_TRUE(Fetch(notice, "a?b#c d.exe", path(), server.Host()));
+    EXPECT_EQ(server.requestLine, "GET /download/a%3Fb%23c-d.ini HTTP/1.1");
+    EXPECT_EQ(Contents(path()), "x");
+}
+
+TEST_F(UpdateNoticeTest, FailuresLeaveAnEmptyFile) {
+    const struct {
+        const char* what;
+        QByteArray response;
+        bool oneRequest;  // the client retries a malformed answer on its own
+    } cases[] = {
+        {"not found", Response("404 Not Found", "no such notice"), true},
+        {"server error", Response("500 Internal Server Error", "oops"), true},
+        // Redirects are not followed, and their page is no notice.
+        {"redirect", Response("302 Found", "moved", "Location: /elsewhere.ini\r\n"), true},
+        {"garbage", "this is not http\r\n\r\n", false},
+    };
+    for (const auto& c : cases) {
+        TinyServer server(c.response);
+        UpdateNotice notice;
+        ASSERT_TRUE(Fetch(notice, "VideoConverter", path(), server.Host())) << c.what;
+        EXPECT_TRUE(QFile::exists(path())) << c.what;
+        EXPECT_EQ(Contents(path()), "") << c.what;
+        if (c.oneRequest) EXPECT_EQ(server.connections, 1) << c.what;
+    }
+}
+
+TEST_F(UpdateNoticeTest, NoServerGivesAnEmptyFileWithoutWaitingForTheTimeout) {
+    QString host;
+    {
+        QTcpServer probe;  // a port that is certainly closed afterwards
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        host = QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
+    }
+    UpdateNotice notice;
+    notice.SetTimeout(60000);
+    ASSERT_TRUE(Fetch(notice, "My App.exe", path(), host, 5000))
+        << "a refused connection ends the fetch at once";
+    EXPECT_EQ(Contents(path()), "");
+}
+
+TEST_F(UpdateNoticeTest, SilentServerIsGivenUp) {
+    TinyServer server(QByteArray(), /*answer=*/false);
+    UpdateNotice notice;
+    notice.SetTimeout(300);
+    ASSERT_TRUE(Fetch(notice, "My App.exe", path(), server.Host(), 8000));
+    EXPECT_EQ(server.requestLine, "GET /download/My-App.ini HTTP/1.1");
+    EXPECT_EQ(Contents(path()), "");
+}
+
+TEST_F(UpdateNoticeTest, UnwritableNoticeFileStillFinishes) {
+    UpdateNotice notice;
+    ASSERT_TRUE(
+        Fetch(notice, "My App.exe", dir.filePath("missing/folder/download.ini"), "127.0.0.1:1"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("missing/folder/download.ini")));
+}
