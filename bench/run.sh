@@ -19,5 +19,6 @@ run() {
 }
 
 run probe_bench 3
+run batch_bench 3
 
 exit $status
