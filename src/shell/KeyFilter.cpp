@@ -1,0 +1,157 @@
+#include "shell/KeyFilter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace vc {
+
+namespace {
+
+bool Never() {
+    return false;
+}
+
+}  // namespace
+
+KeyFilter::KeyFilter(QObject* parent)
+    : QObject(parent),
+      applicationActive_([] { return QApplication::activeWindow() != nullptr; }),
+      folderDialogActive_(Never),
+      batchRunning_(Never),
+      settingsDialogActive_(Never) {}
+
+void KeyFilter::SetApplicationActive(std::function<bool()> isActive) {
+    applicationActive_ = isActive ? std::move(isActive) : [] { return true; };
+}
+void KeyFilter::SetFolderDialogActive(std::function<bool()> isActive) {
+    folderDialogActive_ = isActive ? std::move(isActive) : Never;
+}
+void KeyFilter::SetBatchRunning(std::function<bool()> isRunning) {
+    batchRunning_ = isRunning ? std::move(isRunning) : Never;
+}
+void KeyFilter::SetSettingsDialogActive(std::function<bool()> isActive) {
+    settingsDialogActive_ = isActive ? std::move(isActive) : Never;
+}
+
+void KeyFilter::ResetKeys() {
+    down_.clear();
+    leftCtrlDown_ = false;
+    rightCtrlDown_ = false;
+}
+
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (!IsDuplicateDelivery(watched, key)) HandleKeyEvent(*key);
+            break;
+        }
+        case QEvent::ApplicationDeactivate:
+            // Releases that happen in another application never reach us.
+            ResetKeys();
+            break;
+        default:
+            break;
+    }
+    return false;  // never consumed
+}
+
+bool KeyFilter::IsDuplicateDelivery(QObject* watched, const QKeyEvent* event) {
+    bool duplicate = false;
+    if (event == lastEvent_ && event->type() == lastType_ && event->timestamp() == lastTimestamp_) {
+        if (event->timestamp() != 0) {
+            // A real event: same address and time means the same event on its way.
+            duplicate = true;
+        } else if (lastReceiver_ && watched->isWidgetType()) {
+            // A synthesised one: the same event again when it moves from the window to its
+            // widget or from a widget up to one of its parents.
+            auto* widget = static_cast<QWidget*>(watched);
+            if (auto* window = qobject_cast<QWindow*>(lastReceiver_.data())) {
+                duplicate = widget->window()->windowHandle() == window;
+            } else if (lastReceiver_->isWidgetType()) {
+                duplicate = widget->isAncestorOf(static_cast<QWidget*>(lastReceiver_.data()));
+            }
+        }
+    }
+    lastEvent_ = event;
+    lastReceiver_ = watched;
+    lastType_ = event->type();
+    lastTimestamp_ = event->timestamp();
+    return duplicate;
+}
+
+bool KeyFilter::Held(int key) const {
+    return down_.count(key) != 0;
+}
+
+std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event) {
+    const bool press = event.type() == QEvent::KeyPress;
+    const bool release = event.type() == QEvent::KeyRelease;
+    if (!press && !release) return {};
+    const int key = event.key();
+
+    // X11 repeats a held key as release and press pairs; the repeated press alone stands for
+    // the repeat, the key stays down.
+    if (release && event.isAutoRepeat()) return {};
+
+    // Keep the key state first, so the table below sees it as of this event.
+    if (key == Qt::Key_Control) {
+        const bool right = event.nativeVirtualKey() == kRightCtrlSym;
+        (right ? rightCtrlDown_ : leftCtrlDown_) = press;
+    } else {
+        if (press) {
+            down_.insert(key);
+        } else {
+            down_.erase(key);
+        }
+        // A modifier released while another application had the keyboard: the event's own
+        // modifier state tells the truth.
+        if (!(event.modifiers() & Qt::ControlModifier)) leftCtrlDown_ = rightCtrlDown_ = false;
+        if (key != Qt::Key_Alt && !(event.modifiers() & Qt::AltModifier)) down_.erase(Qt::Key_Alt);
+    }
+
+    if (!applicationActive_()) return {};
+
+    auto released = [&](int k) { return release && key == k; };
+    const bool ctrl = leftCtrlDown_;
+    const bool alt = Held(Qt::Key_Alt);
+
+    std::vector<Action> actions;
+    auto test = [&](bool condition, Action action) {
+        if (condition) actions.push_back(action);
+    };
+    // Table order; every line on its own, so one event may trigger several.
+    test(released(Qt::Key_F1), Help);
+    test(released(Qt::Key_F5), OpenPicker);
+    test(released(Qt::Key_F3), QuitNow);
+    test(released(Qt::Key_Space), SpaceToggle);
+    test(released(Qt::Key_Delete), Remove);
+    test(released(Qt::Key_F12), Snapshot);
+    test(ctrl && released(Qt::Key_H), Help);
+    test(alt && Held(Qt::Key_F), PopupFile);
+    test(alt && Held(Qt::Key_E), PopupEdit);
+    test(alt && Held(Qt::Key_A), PopupActions);
+    test(alt && Held(Qt::Key_T), PopupTools);
+    test(alt && Held(Qt::Key_H), PopupHelp);
+    test(ctrl && released(Qt::Key_A), AddFiles);
+    test(ctrl && released(Qt::Key_D) && !folderDialogActive_(), AddFolder);
+    test(ctrl && released(Qt::Key_T), Properties);
+    test(ctrl && Held(Qt::Key_R), RunBackground);
+    test(ctrl && released(Qt::Key_C), Clear);
+    test(ctrl && Held(Qt::Key_N), Rename);
+    test(ctrl && Held(Qt::Key_L), CheckAll);
+    test(ctrl && Held(Qt::Key_U), UncheckAll);
+    test(ctrl && released(Qt::Key_V) && !batchRunning_(), Convert);
+    test(ctrl && Held(Qt::Key_P), Pause);
+    test(ctrl && Held(Qt::Key_S), Stop);
+    test(ctrl && released(Qt::Key_I) && !settingsDialogActive_(), Settings);
+    test(ctrl && Held(Qt::Key_F), Feedback);
+
+    for (Action a : actions) emit shortcut(a);
+    return actions;
+}
+
+}  // namespace vc

@@ -1,0 +1,99 @@
+#pragma once
+// The application-wide keyboard filter: watches every key event the application receives and
+// turns the program's shortcuts into actions. It never consumes an event, so the focused
+// control (the rename editor, a combo box) still gets every key.
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <set>
+#include <vector>
+
+class QKeyEvent;
+
+namespace vc {
+
+class KeyFilter : public QObject {
+    Q_OBJECT
+  public:
+    enum Action {
+        Help,
+        OpenPicker,
+        QuitNow,
+        SpaceToggle,
+        Remove,
+        Snapshot,
+        PopupFile,
+        PopupEdit,
+        PopupActions,
+        PopupTools,
+        PopupHelp,
+        AddFiles,
+        AddFolder,
+        Properties,
+        RunBackground,
+        Clear,
+        Rename,
+        CheckAll,
+        UncheckAll,
+        Convert,
+        Pause,
+        Stop,
+        Settings,
+        Feedback
+    };
+    Q_ENUM(Action)
+
+    // X11 key symbols of the two Ctrl keys, as QKeyEvent::nativeVirtualKey reports them.
+    static constexpr quint32 kLeftCtrlSym = 0xffe3;
+    static constexpr quint32 kRightCtrlSym = 0xffe4;
+
+    explicit KeyFilter(QObject* parent = nullptr);
+
+    // Install with qApp->installEventFilter(filter).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Shortcuts act only while this answers true; by default, while one of the application's
+    // windows is active.
+    void SetApplicationActive(std::function<bool()> isActive);
+    // Ctrl+D does nothing while this answers true (the output directory dialog is active).
+    void SetFolderDialogActive(std::function<bool()> isActive);
+    // Ctrl+V does nothing while this answers true (a batch is converting).
+    void SetBatchRunning(std::function<bool()> isRunning);
+    // Ctrl+I does nothing while this answers true (the settings dialog is already active).
+    void SetSettingsDialogActive(std::function<bool()> isActive);
+
+    // Feeds one key event through the shortcut table as if the application had received it.
+    // Returns the actions it triggered, in table order (also emitted as shortcut()).
+    std::vector<Action> HandleKeyEvent(const QKeyEvent& event);
+
+    // Forgets every key held down (keys released while another application was active never
+    // reach us).
+    void ResetKeys();
+
+  signals:
+    // One emission per triggered action. The filter runs inside event delivery: a handler that
+    // opens a modal dialog should be connected with Qt::QueuedConnection.
+    void shortcut(vc::KeyFilter::Action action);
+
+  private:
+    bool IsDuplicateDelivery(QObject* watched, const QKeyEvent* event);
+    bool Held(int key) const;
+
+    std::function<bool()> applicationActive_;
+    std::function<bool()> folderDialogActive_;
+    std::function<bool()> batchRunning_;
+    std::function<bool()> settingsDialogActive_;
+
+    std::set<int> down_;  // Qt::Key values of the keys held down (Ctrl keys excluded)
+    bool leftCtrlDown_ = false;
+    bool rightCtrlDown_ = false;
+
+    // The same key event travels through several receivers (window, focus widget, parents);
+    // it counts once.
+    const QEvent* lastEvent_ = nullptr;
+    QPointer<QObject> lastReceiver_;
+    int lastType_ = 0;
+    quint64 lastTimestamp_ = 0;
+};
+
+}  // namespace vc

@@ -1,0 +1,267 @@
+// The application-wide shortcut filter, fed with synthesised key events the way X11 delivers
+// them (left and right Ctrl told apart by their key symbols).
+#include "shell/KeyFilter.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <QWidget>
+
+using namespace vc;
+using A = KeyFilter::Action;
+
+namespace {
+
+constexpr quint32 kLeft = KeyFilter::kLeftCtrlSym;
+constexpr quint32 kRight = KeyFilter::kRightCtrlSym;
+
+// A window with an edit box; every key goes to the edit box through the application, so the
+// installed filter sees it exactly as it would see a real key.
+class KeyFilterTest : public ::testing::Test {
+  protected:
+    QWidget window;
+    QLineEdit* edit = new QLineEdit(&window);
+    KeyFilter filter;
+    std::vector<A> fired;
+    Qt::KeyboardModifiers mods;
+
+    void SetUp() override {
+        new QVBoxLayout(&window);
+        window.layout()->addWidget(edit);
+        filter.SetApplicationActive([] { return true; });
+        QObject::connect(&filter, &KeyFilter::shortcut, [this](A a) { fired.push_back(a); });
+        qApp->installEventFilter(&filter);
+    }
+    void TearDown() override { qApp->removeEventFilter(&filter); }
+
+    static Qt::KeyboardModifier ModifierOf(int key) {
+        return key == Qt::Key_Control ? Qt::ControlModifier
+               : key == Qt::Key_Alt   ? Qt::AltModifier
+                                      : Qt::NoModifier;
+    }
+    void Send(QEvent::Type type, int key, quint32 nativeKey = 0, bool repeat = false) {
+        if (type == QEvent::KeyPress) mods |= ModifierOf(key);
+        QString text;
+        if (key == Qt::Key_Space) text = " ";
+        if (key >= Qt::Key_A && key <= Qt::Key_Z &&
+            !(mods & (Qt::ControlModifier | Qt::AltModifier)))
+            text = QChar(key).toLower();
+        QKeyEvent e(type, key, mods, 0, nativeKey, 0, text, repeat);
+        QCoreApplication::sendEvent(edit, &e);
+        if (type == QEvent::KeyRelease && !repeat) mods &= ~ModifierOf(key);
+    }
+    void Press(int key, quint32 nativeKey = 0, bool repeat = false) {
+        Send(QEvent::KeyPress, key, nativeKey, repeat);
+    }
+    void Release(int key, quint32 nativeKey = 0, bool repeat = false) {
+        Send(QEvent::KeyRelease, key, nativeKey, repeat);
+    }
+    void Tap(int key) {
+        Press(key);
+        Release(key);
+    }
+    // Modifier down, key down, key up, modifier up.
+    void Combo(int modifier, int key, quint32 nativeModifier = 0) {
+        Press(modifier, nativeModifier);
+        Tap(key);
+        Release(modifier, nativeModifier);
+    }
+    void CtrlCombo(int key, quint32 side = kLeft) { Combo(Qt::Key_Control, key, side); }
+};
+
+struct ShortcutCase {
+    const char* keys;
+    int modifier;  // 0, Qt::Key_Control or Qt::Key_Alt
+    int key;
+    A action;
+};
+
+const ShortcutCase kTable[] = {
+    {"F1", 0, Qt::Key_F1, A::Help},
+    {"F5", 0, Qt::Key_F5, A::OpenPicker},
+    {"F3", 0, Qt::Key_F3, A::QuitNow},
+    {"Space", 0, Qt::Key_Space, A::SpaceToggle},
+    {"Delete", 0, Qt::Key_Delete, A::Remove},
+    {"F12", 0, Qt::Key_F12, A::Snapshot},
+    {"Ctrl+H", Qt::Key_Control, Qt::Key_H, A::Help},
+    {"Alt+F", Qt::Key_Alt, Qt::Key_F, A::PopupFile},
+    {"Alt+E", Qt::Key_Alt, Qt::Key_E, A::PopupEdit},
+    {"Alt+A", Qt::Key_Alt, Qt::Key_A, A::PopupActions},
+    {"Alt+T", Qt::Key_Alt, Qt::Key_T, A::PopupTools},
+    {"Alt+H", Qt::Key_Alt, Qt::Key_H, A::PopupHelp},
+    {"Ctrl+A", Qt::Key_Control, Qt::Key_A, A::AddFiles},
+    {"Ctrl+D", Qt::Key_Control, Qt::Key_D, A::AddFolder},
+    {"Ctrl+T", Qt::Key_Control, Qt::Key_T, A::Properties},
+    {"Ctrl+R", Qt::Key_Control, Qt::Key_R, A::RunBackground},
+    {"Ctrl+C", Qt::Key_Control, Qt::Key_C, A::Clear},
+    {"Ctrl+N", Qt::Key_Control, Qt::Key_N, A::Rename},
+    {"Ctrl+L", Qt::Key_Control, Qt::Key_L, A::CheckAll},
+    {"Ctrl+U", Qt::Key_Control, Qt::Key_U, A::UncheckAll},
+    {"Ctrl+V", Qt::Key_Control, Qt::Key_V, A::Convert},
+    {"Ctrl+P", Qt::Key_Control, Qt::Key_P, A::Pause},
+    {"Ctrl+S", Qt::Key_Control, Qt::Key_S, A::Stop},
+    {"Ctrl+I", Qt::Key_Control, Qt::Key_I, A::Settings},
+    {"Ctrl+F", Qt::Key_Control, Qt::Key_F, A::Feedback},
+};
+
+// Combos acted on while both keys are down; the rest act on the key's release.
+bool ActsWhileHeld(const ShortcutCase& c) {
+    return c.modifier == Qt::Key_Alt ||
+           (c.modifier == Qt::Key_Control &&
+            QByteArray("RNLUPSF").contains(char(c.key - Qt::Key_A + 'A')));
+}
+
+}  // namespace
+
+TEST_F(KeyFilterTest, EveryShortcutReachesItsActionAtTheRightMoment) {
+    for (const ShortcutCase& c : kTable) {
+        fired.clear();
+        if (c.modifier) Press(c.modifier, c.modifier == Qt::Key_Control ? kLeft : 0);
+        Press(c.key);
+        EXPECT_EQ(fired, ActsWhileHeld(c) ? std::vector<A>{c.action} : std::vector<A>{})
+            << c.keys << " after the key went down";
+        fired.clear();
+        Release(c.key);
+        EXPECT_EQ(fired, ActsWhileHeld(c) ? std::vector<A>{} : std::vector<A>{c.action})
+            << c.keys << " after the key went up";
+        fired.clear();
+        if (c.modifier) Release(c.modifier, c.modifier == Qt::Key_Control ? kLeft : 0);
+        EXPECT_TRUE(fired.empty()) << c.keys << " after the modifier went up";
+    }
+}
+
+TEST_F(KeyFilterTest, CtrlWithoutKeySymbolCountsAsLeft) {
+    CtrlCombo(Qt::Key_A, 0);
+    CtrlCombo(Qt::Key_S, 0);
+    EXPECT_EQ(fired, (std::vector<A>{A::AddFiles, A::Stop}));
+}
+
+TEST_F(KeyFilterTest, RightCtrlDoesNothing) {
+    for (const ShortcutCase& c : kTable) {
+        if (c.modifier != Qt::Key_Control) continue;
+        CtrlCombo(c.key, kRight);
+    }
+    EXPECT_TRUE(fired.empty()) << int(fired.front());
+    // Both Ctrl keys down, the right one released first: the left one still counts.
+    Press(Qt::Key_Control, kLeft);
+    Press(Qt::Key_Control, kRight);
+    Release(Qt::Key_Control, kRight);
+    mods |= Qt::ControlModifier;  // the left one is still down
+    Tap(Qt::Key_T);
+    Release(Qt::Key_Control, kLeft);
+    EXPECT_EQ(fired, std::vector<A>{A::Properties});
+}
+
+TEST_F(KeyFilterTest, ConditionsFromTheMainWindowRefuse) {
+    bool batch = true, folderDialog = true, settingsDialog = true;
+    filter.SetBatchRunning([&] { return batch; });
+    filter.SetFolderDialogActive([&] { return folderDialog; });
+    filter.SetSettingsDialogActive([&] { return settingsDialog; });
+    for (int key : {Qt::Key_V, Qt::Key_D, Qt::Key_I}) CtrlCombo(key);
+    EXPECT_TRUE(fired.empty());
+    // Other shortcuts are not affected by a running batch.
+    CtrlCombo(Qt::Key_P);
+    CtrlCombo(Qt::Key_S);
+    EXPECT_EQ(fired, (std::vector<A>{A::Pause, A::Stop}));
+    fired.clear();
+    batch = folderDialog = settingsDialog = false;
+    for (int key : {Qt::Key_V, Qt::Key_D, Qt::Key_I}) CtrlCombo(key);
+    EXPECT_EQ(fired, (std::vector<A>{A::Convert, A::AddFolder, A::Settings}));
+}
+
+TEST_F(KeyFilterTest, HeldCombosActAgainOnEveryRepeat) {
+    Press(Qt::Key_Control, kLeft);
+    Press(Qt::Key_R);
+    // X11 auto-repeat: a release and a press, both marked as repeats; only the press counts.
+    for (int i = 0; i < 2; ++i) {
+        Release(Qt::Key_R, 0, true);
+        Press(Qt::Key_R, 0, true);
+    }
+    // Another key going down while both are held is one more event for the combo, and it
+    // triggers its own held shortcut too: one event, two actions in table order.
+    Press(Qt::Key_N);
+    Release(Qt::Key_N);
+    Release(Qt::Key_R);
+    Release(Qt::Key_Control, kLeft);
+    EXPECT_EQ(fired, (std::vector<A>{A::RunBackground, A::RunBackground, A::RunBackground,
+                                     A::RunBackground, A::Rename, A::RunBackground}));
+}
+
+TEST_F(KeyFilterTest, ReleaseShortcutsActOnceOnTheRealRelease) {
+    Press(Qt::Key_F3);
+    for (int i = 0; i < 3; ++i) {
+        Release(Qt::Key_F3, 0, true);
+        Press(Qt::Key_F3, 0, true);
+    }
+    EXPECT_TRUE(fired.empty());
+    Release(Qt::Key_F3);
+    EXPECT_EQ(fired, std::vector<A>{A::QuitNow});
+}
+
+TEST_F(KeyFilterTest, NothingWhileTheApplicationIsInactive) {
+    bool active = false;
+    filter.SetApplicationActive([&] { return active; });
+    Tap(Qt::Key_F1);
+    CtrlCombo(Qt::Key_A);
+    EXPECT_TRUE(fired.empty());
+    active = true;
+    Tap(Qt::Key_F1);
+    EXPECT_EQ(fired, std::vector<A>{A::Help});
+}
+
+TEST_F(KeyFilterTest, ForgetsModifiersReleasedElsewhere) {
+    Press(Qt::Key_Control, kLeft);
+    // The Ctrl release went to another application; the next key says Ctrl is up.
+    mods = Qt::NoModifier;
+    Tap(Qt::Key_H);
+    Press(Qt::Key_Alt);
+    QEvent deactivate(QEvent::ApplicationDeactivate);
+    QCoreApplication::sendEvent(qApp, &deactivate);
+    mods = Qt::NoModifier;
+    Tap(Qt::Key_S);
+    EXPECT_TRUE(fired.empty());
+}
+
+TEST_F(KeyFilterTest, EditBoxStillGetsEveryKey) {
+    edit->setFocus();
+    Press(Qt::Key_A);
+    Release(Qt::Key_A);
+    Tap(Qt::Key_Space);
+    Tap(Qt::Key_B);
+    EXPECT_EQ(edit->text(), "a b");
+    EXPECT_EQ(fired, std::vector<A>{A::SpaceToggle});
+}
+
+TEST_F(KeyFilterTest, OneKeyCountsOnceWhileItTravelsUpToTheWindow) {
+    // A plain widget ignores F5, so the application hands the same event on to its parents.
+    QWidget* inner = new QWidget(new QWidget(&window));
+    int windowSaw = 0;
+    struct Counter : QObject {
+        int* n;
+        explicit Counter(int* count) : n(count) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::KeyRelease) ++*n;
+            return false;
+        }
+    } counter(&windowSaw);
+    window.installEventFilter(&counter);
+    for (int i = 0; i < 2; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_F5, Qt::NoModifier);
+        QCoreApplication::sendEvent(inner, &press);
+        QCoreApplication::sendEvent(inner, &release);
+    }
+    EXPECT_EQ(windowSaw, 2) << "the event did travel up";
+    EXPECT_EQ(fired, (std::vector<A>{A::OpenPicker, A::OpenPicker}));
+}
+
+TEST_F(KeyFilterTest, FilterNeverConsumes) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
+    EXPECT_FALSE(filter.eventFilter(edit, &press));
+    EXPECT_FALSE(filter.eventFilter(edit, &release));
+    EXPECT_EQ(fired, std::vector<A>{A::Help});
+}
