@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test test-sanitize clean
+.PHONY: deps configure build run test unit-tests fuzz test-sanitize clean
 
 deps:
 	./scripts/install-deps.sh
@@ -17,12 +17,18 @@ build: configure
 run: build
 	./scripts/run.sh $(BUILD)/bin/VideoConverter
 
-test: build
+test: unit-tests fuzz
+
+unit-tests: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A short run of every parser fuzz target over the corpus kept in tests/fuzz/corpus.
+fuzz: deps
+	./scripts/run-fuzz.sh $(BUILD)-fuzz
 
 # Same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize:
-	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DSANITIZE=ON"
+	ASAN_OPTIONS=detect_leaks=0 $(MAKE) unit-tests BUILD=build-asan CMAKE_FLAGS="-DSANITIZE=ON"
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan $(BUILD)-fuzz
