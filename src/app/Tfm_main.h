@@ -218,6 +218,34 @@ public:
     void JumpCut(int deltaSeconds);
     void bt_imagesClick();
     void SpaceKey();
+    void StartPlayback(const std::string& path);
+    void play_timeTimer();
+    void Timer1Timer();
+    // Called by the preview library on its own thread: only stores the position.
+    static void OnPreviewPosition(double position);
+    bool awaitingFirstReport = false;
+    std::atomic<double> reportedPosition{0.0};
+    int startOffset = 0;
+    int playedSeconds = 0;
+    double previousDifference = -1.0;
+    double displayFloor = 0.0;
+    int barPosition = 0;
+    int stallCount = 0;
+    std::string fileToPlay;
+
+private:
+    class TVideoplay;
+    // Connects the two player timers once.
+    void WirePlayer();
+    void SetPreviewStatus(const QString& text);
+    bool PreviewRowValid() const;
+    bool playerWired_ = false;
+    // Counts playbacks, so that the end of an earlier one never stops a later one.
+    int playGeneration_ = 0;
+    // The playback thread of the main window; releasing it ends a playback still running.
+    std::shared_ptr<QThread> videoplay_;
+
+public:
 
     // ---- commands
     void ShowProperties();

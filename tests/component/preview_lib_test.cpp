@@ -16,7 +16,7 @@
 #include <thread>
 
 #include "support/clips.h"
-#include "support/preview_loader.h"
+#include "preview/PreviewLibrary.h"
 
 namespace vc {
 namespace {

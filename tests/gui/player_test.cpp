@@ -1,0 +1,515 @@
+// The preview player, the cut window, snapshots and the properties dialog, driven through the
+// main window with the real libPreview.so (silent, without picture) and the real encoder.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "app/Tfm_main.h"
+#include "core/appinfo.h"
+#include "core/invocation.h"
+#include "core/timeutil.h"
+#include "preview/Tfm_dvdcutter.h"
+#include "preview/Tfm_info.h"
+#include "profiles/Tfm_set.h"
+#include "shell/PictureButton.h"
+#include "support/clips.h"
+#include "support/program.h"
+
+using namespace vc;
+using namespace vc::test;
+
+namespace {
+
+QString Status(Tfm_main& w, int row) { return w.lv->topLevelItem(row)->text(4); }
+
+int Shown(Tfm_main& w, const char* object) { return HmsToSeconds(w.SkinText(object).toStdString()); }
+
+QString Probe(const QString& file, const QString& entries) {
+    QProcess p;
+    p.start("ffprobe", {"-v", "error", "-show_entries", entries, "-of", "default=nw=1:nk=1", file});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+skin::ISkinObject* MainObject(Tfm_main& w, const char* name) { return w.Skin()->WindowRoot(&w)->FindChild(name); }
+
+// A small picture keeps clip making and decoding quick.
+std::string MakeSmallClip(const std::string& dir, const std::string& name, int seconds) {
+    const std::string s = std::to_string(seconds);
+    return MakeClip(dir, name,
+                    "-f lavfi -i testsrc=size=160x120:rate=10:duration=" + s + " -f lavfi -i sine=duration=" + s +
+                        " -c:v libx264 -preset ultrafast -pix_fmt yuv420p -c:a aac -shortest");
+}
+
+}  // namespace
+
+class Player : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("VC_PREVIEW_AO_NULL", "1");
+        src = dir.path().toStdString();
+    }
+    void Add(Program& p, const QStringList& files) {
+        p.fx.fileAnswers.push_back(files);
+        p.fm_main->AddFiles();
+        ASSERT_EQ(p.fm_main->lv->topLevelItemCount(), files.size())
+            << (p.fx.messages.empty() ? "" : p.fx.messages.back().text.toStdString());
+    }
+    void SelectOnly(Tfm_main& w, int row) {
+        w.lv->clearSelection();
+        w.lv->setCurrentItem(w.lv->topLevelItem(row));
+        w.lv->topLevelItem(row)->setSelected(true);
+        w.lvClick();
+    }
+    // Waits until the library reported positions and the display moved past `seconds`.
+    bool WaitShown(Tfm_main& w, const char* object, int seconds, int timeoutMs = 15000) {
+        return WaitFor([&] { return Shown(w, object) >= seconds; }, timeoutMs);
+    }
+    QTemporaryDir dir;
+    std::string src;
+};
+
+TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
+    const std::string clip = MakeSmallClip(src, "walk.mp4", 20);
+    ASSERT_FALSE(clip.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, {QString::fromStdString(clip)});
+
+    // Nothing selected: nothing happens.
+    w.lv->clearSelection();
+    w.PlaySelectedJob();
+    EXPECT_FALSE(w.playing);
+
+    SelectOnly(w, 0);
+    w.PlaySelectedJob();
+    ASSERT_TRUE(w.playing);
+    EXPECT_FALSE(w.paused);
+    EXPECT_EQ(Status(w, 0), "Play");
+    EXPECT_TRUE(w.play_time->isActive());
+    EXPECT_TRUE(w.button("bt_images")->isEnabled());
+    EXPECT_FALSE(w.button("bt_play")->isEnabled());
+    ASSERT_TRUE(WaitShown(w, "play_time", 2)) << "the time display follows the playback";
+    EXPECT_GT(w.SliderPosition("play_bar"), 0);
+
+    // While playing the cut window stays closed.
+    int dialogs = 0;
+    p.fx.onDialog = [&](QDialog*) { return ++dialogs, int(QDialog::Rejected); };
+    w.bt_cutClick();
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(p.fx.Texts("warning"), QStringList{w.LanguageText(27)});
+
+    w.TogglePause();
+    EXPECT_TRUE(w.paused);
+    EXPECT_EQ(Status(w, 0), "Pause");
+    EXPECT_FALSE(w.play_time->isActive());
+    // A play command while paused resumes the same playback.
+    w.PlaySelectedJob();
+    EXPECT_FALSE(w.paused);
+    EXPECT_TRUE(w.playing);
+    EXPECT_EQ(Status(w, 0), "Play");
+    EXPECT_TRUE(w.play_time->isActive());
+
+    // Stop while paused ends in idle; the next playback starts unpaused and pauses again.
+    w.TogglePause();
+    w.StopPlayback();
+    EXPECT_FALSE(w.playing);
+    EXPECT_FALSE(w.paused);
+    EXPECT_EQ(Status(w, 0), "Stop");
+    EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
+    EXPECT_EQ(w.SliderPosition("play_bar"), 0);
+    EXPECT_FALSE(w.play_time->isActive());
+    EXPECT_TRUE(w.button("bt_play")->isEnabled());
+    w.PlaySelectedJob();
+    EXPECT_FALSE(w.paused);
+    w.TogglePause();
+    EXPECT_TRUE(w.paused);
+    w.StopPlayback();
+
+    // While a batch converts a play command is refused.
+    w.Converting = true;
+    w.PlaySelectedJob();
+    EXPECT_FALSE(w.playing);
+    w.bt_cutClick();
+    EXPECT_EQ(dialogs, 0);
+    w.Converting = false;
+    EXPECT_EQ(p.fx.Texts("warning").mid(1), QStringList({w.LanguageText(26), w.LanguageText(26)}));
+    EXPECT_TRUE(p.fx.Texts("error").isEmpty());
+}
+
+TEST_F(Player, BarDragSeeksAndReleaseRestartsTheTick) {
+    const std::string clip = MakeSmallClip(src, "walk.mp4", 30);
+    ASSERT_FALSE(clip.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, {QString::fromStdString(clip)});
+    skin::ISkinObject* bar = MainObject(w, "play_bar");
+    ASSERT_NE(bar, nullptr);
+
+    // Idle: a press and release only set and clear dragging.
+    w.Skin1MouseDown(bar, Qt::LeftButton, 0, 0);
+    EXPECT_TRUE(w.dragging);
+    w.Skin1MouseUp(bar, Qt::LeftButton, 0, 0);
+    EXPECT_FALSE(w.dragging);
+    EXPECT_FALSE(w.play_time->isActive());
+
+    SelectOnly(w, 0);
+    w.PlaySelectedJob();
+    ASSERT_TRUE(WaitShown(w, "play_time", 1));
+    w.Skin1MouseDown(bar, Qt::LeftButton, 0, 0);
+    EXPECT_TRUE(w.dragging);
+    EXPECT_FALSE(w.play_time->isActive()) << "the tick rests while the bar is held";
+    w.SetSliderPosition("play_bar", 5000);
+    w.Skin1ScrollTrack(bar, 5000);
+    EXPECT_EQ(w.SkinText("play_time"), "00:00:15");
+    w.Skin1MouseUp(bar, Qt::LeftButton, 0, 0);
+    EXPECT_FALSE(w.dragging);
+    EXPECT_TRUE(w.play_time->isActive());
+    EXPECT_EQ(w.displayFloor, 15 + w.startOffset);
+    // The playback went on from the new position.
+    EXPECT_TRUE(WaitShown(w, "play_time", 16, 8000)) << w.SkinText("play_time").toStdString();
+    w.StopPlayback();
+}
+
+TEST_F(Player, EndOfFileStopsThePreview) {
+    const std::string clip = MakeSmallClip(src, "short.mp4", 3);
+    ASSERT_FALSE(clip.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, {QString::fromStdString(clip)});
+    SelectOnly(w, 0);
+    w.PlaySelectedJob();
+    ASSERT_TRUE(w.playing);
+    EXPECT_TRUE(WaitFor([&] { return !w.playing; }, 15000));
+    EXPECT_EQ(Status(w, 0), "Stop");
+    EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
+    EXPECT_FALSE(w.play_time->isActive());
+    // A file that cannot be played ends at once, too.
+    QFile::remove(QString::fromStdString(clip));
+    w.PlaySelectedJob();
+    EXPECT_TRUE(WaitFor([&] { return !w.playing; }, 5000));
+    EXPECT_EQ(Status(w, 0), "Stop");
+}
+
+TEST_F(Player, StalledPositionStopsAfterTwoTicksAndEveryPlaybackStartsCounting) {
+    const std::string clip = MakeSmallClip(src, "walk.mp4", 30);
+    ASSERT_FALSE(clip.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, {QString::fromStdString(clip)});
+    SelectOnly(w, 0);
+    for (int round = 0; round < 2; ++round) {
+        w.PlaySelectedJob();
+        ASSERT_TRUE(w.playing);
+        EXPECT_EQ(w.stallCount, 0) << "round " << round;
+        ASSERT_TRUE(WaitShown(w, "play_time", 2));
+        // Away from the last tick, so that the paused position differs from the one it saw.
+        Pump(500);
+        // Paused, the library reports no positions: the ticks find the position standing.
+        w.TogglePause();
+        Pump(300);
+        w.play_timeTimer();  // records the standing difference
+        const QString shown = w.SkinText("play_time");
+        w.play_timeTimer();
+        w.play_timeTimer();
+        EXPECT_EQ(w.stallCount, 2);
+        EXPECT_TRUE(w.playing) << "two stalled ticks change nothing";
+        EXPECT_EQ(w.SkinText("play_time"), shown);
+        w.play_timeTimer();
+        EXPECT_FALSE(w.playing) << "the third stalled tick stops the preview";
+        EXPECT_EQ(Status(w, 0), "Stop");
+    }
+}
+
+TEST_F(Player, PreviousAndNextAtBothEnds) {
+    QStringList files;
+    for (const char* name : {"one.mp4", "two.mp4", "three.mp4"}) {
+        const std::string clip = MakeSmallClip(src, name, 20);
+        ASSERT_FALSE(clip.empty());
+        files << QString::fromStdString(clip);
+    }
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, files);
+    SelectOnly(w, 0);
+    w.PlaySelectedJob();
+    ASSERT_TRUE(w.playing);
+
+    // Back on the first row: the selection goes, the playback goes on.
+    w.PreviousJob();
+    EXPECT_TRUE(w.lv->selectedItems().isEmpty());
+    EXPECT_TRUE(w.playing);
+    EXPECT_EQ(w.previewRow, 0);
+
+    struct Step {
+        bool next;
+        int row;
+    } steps[] = {{true, 1}, {true, 2}, {false, 1}};
+    for (const Step& s : steps) {
+        const int before = w.previewRow;
+        s.next ? w.NextJob() : w.PreviousJob();
+        EXPECT_EQ(w.previewRow, s.row);
+        EXPECT_TRUE(w.playing);
+        EXPECT_EQ(Status(w, before), "Stop");
+        EXPECT_EQ(Status(w, s.row), "Play");
+        ASSERT_EQ(w.lv->selectedItems().size(), 1);
+        EXPECT_EQ(w.lv->indexOfTopLevelItem(w.lv->selectedItems().first()), s.row);
+    }
+    w.NextJob();
+    w.NextJob();
+    EXPECT_EQ(w.previewRow, 2);
+    // Forward on the last row: the selection goes, the playback goes on.
+    w.NextJob();
+    EXPECT_TRUE(w.lv->selectedItems().isEmpty());
+    EXPECT_TRUE(w.playing);
+    EXPECT_EQ(w.previewRow, 2);
+    EXPECT_EQ(Status(w, 2), "Play");
+    // The program is closed with the preview still playing: no thread is left behind.
+}
+
+TEST_F(Player, MissingLibraryIsReportedAndNothingPlays) {
+    const std::string clip = MakeSmallClip(src, "walk.mp4", 2);
+    ASSERT_FALSE(clip.empty());
+    ProgramFolder folder;
+    folder.Remove("libPreview.so");
+    Program p("VideoConverter", folder.Path());
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, {QString::fromStdString(clip)});
+    SelectOnly(w, 0);
+    w.PlaySelectedJob();
+    EXPECT_FALSE(w.playing);
+    ASSERT_EQ(p.fx.Texts("error").size(), 1);
+    EXPECT_TRUE(p.fx.Texts("error")[0].contains("libPreview.so"));
+    EXPECT_TRUE(w.button("bt_play")->isEnabled());
+}
+
+TEST_F(Player, CutMarksGiveTheRangeAndTheConversionUsesIt) {
+    const std::string clip = MakeSmallClip(src, "holiday.mp4", 80);
+    ASSERT_FALSE(clip.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.SelectProfile(102);
+    const QString out = dir.path() + "/out/";
+    w.ed_output->setText(out);
+    Add(p, {QString::fromStdString(clip)});
+    ASSERT_EQ(w.jobs[0].durationText, "00:01:20");
+
+    Tfm_dvdcutter* cutter = p.fm_dvdcutter;
+    bool ran = false;
+    p.fx.onDialog = [&](QDialog* d) {
+        ran = true;
+        EXPECT_EQ(d, cutter);
+        EXPECT_TRUE(w.cutShown);
+        EXPECT_EQ(cutter->lv->topLevelItemCount(), 1);
+        EXPECT_EQ(cutter->SelectedRow(), 0);
+        EXPECT_EQ(cutter->lv->topLevelItem(0)->text(0), "holiday");
+        EXPECT_EQ(cutter->lv->topLevelItem(0)->text(2), "00:01:20");
+        EXPECT_EQ(w.SkinText("cut_end_time"), "00:01:20");
+        EXPECT_EQ(w.SkinText("cut_play_time"), "00:00:00");
+        w.ShowText("cut_play_time", "00:00:10");
+        w.SetBeginMark();
+        w.ShowText("cut_play_time", "00:01:10");
+        w.SetEndMark();
+        // An end before the begin, or a begin after the end, is refused.
+        w.ShowText("cut_play_time", "00:00:05");
+        w.SetEndMark();
+        w.ShowText("cut_play_time", "00:01:15");
+        w.SetBeginMark();
+        EXPECT_EQ(p.fx.Texts("warning").size(), 2);
+        EXPECT_EQ(w.SkinText("cut_begin_time"), "00:00:10");
+        EXPECT_EQ(w.SkinText("cut_end_time"), "00:01:10");
+        EXPECT_EQ(cutter->lv->topLevelItem(0)->text(1), "00:00:10");
+        EXPECT_EQ(cutter->lv->topLevelItem(0)->text(2), "00:01:10");
+        return int(QDialog::Accepted);
+    };
+    w.bt_cutClick();
+    ASSERT_TRUE(ran);
+    EXPECT_FALSE(w.cutShown);
+    EXPECT_EQ(w.trims[0].begin, 10);
+    EXPECT_EQ(w.trims[0].end, 70);
+    EXPECT_EQ(w.trims[0].total, 80);
+    EXPECT_EQ(w.jobs[0].durationText, "00:01:00");
+    EXPECT_EQ(w.lv->topLevelItem(0)->text(2), "00:01:00");
+
+    InvocationInputs in;
+    in.outputFolderText = out.toStdString();
+    in.caption = "holiday";
+    in.job = w.jobs[0];
+    in.trim = w.trims[0];
+    in.profile = w.profile;
+    in.boxes = p.fm_set->Boxes();
+    in.encoderPath = w.EncoderPath;
+    in.programDirectory = w.ProgramDirectory;
+    const InvocationResult r = BuildInvocation(in);
+    ASSERT_TRUE(r.ok()) << r.error;
+    const std::string line = JoinCommandLine(r.rec);
+    EXPECT_NE(line.find(" -ss 00:00:10 -vormin "), std::string::npos) << line;
+    EXPECT_NE(line.find(" -t 00:01:00"), std::string::npos) << line;
+
+    w.StartBatch();
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 180000));
+    EXPECT_EQ(Status(w, 0), "Finish");
+    const QString file = QString::fromStdString(w.CurrentInvocation.outputFile);
+    ASSERT_TRUE(QFile::exists(file)) << file.toStdString();
+    EXPECT_NEAR(Probe(file, "format=duration").toDouble(), 60.0, 0.5);
+}
+
+TEST_F(Player, CutWindowPlaysJumpsAndClosingStopsIt) {
+    const std::string clip = MakeSmallClip(src, "walk.mp4", 60);
+    ASSERT_FALSE(clip.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, {QString::fromStdString(clip)});
+    Tfm_dvdcutter* cutter = p.fm_dvdcutter;
+    int beforeJump = -1, afterJump = -1;
+    bool playedInside = false;
+    p.fx.onDialog = [&](QDialog*) {
+        // "hou" too near the start does nothing.
+        w.ShowText("cut_play_time", "00:00:25");
+        w.JumpCut(-30);
+        EXPECT_EQ(w.displayFloor, 0.0);
+        w.ShowText("cut_play_time", "00:00:00");
+        QTimer::singleShot(2600, cutter, [&] {
+            playedInside = w.playing;
+            beforeJump = Shown(w, "cut_play_time");
+            w.JumpCut(30);
+        });
+        QTimer::singleShot(5200, cutter, [&] {
+            afterJump = Shown(w, "cut_play_time");
+            // Closed while the playback runs: the close step stops it first.
+            cutter->reject();
+        });
+        w.CutPlay();  // returns when the playback has ended
+        EXPECT_FALSE(w.playing);
+        return int(QDialog::Rejected);
+    };
+    w.bt_cutClick();
+    EXPECT_TRUE(playedInside);
+    EXPECT_GE(beforeJump, 1);
+    EXPECT_GE(afterJump, beforeJump + 30) << "the display moves on from the jump target";
+    EXPECT_FALSE(w.playing);
+    EXPECT_FALSE(w.cutShown);
+    EXPECT_EQ(w.jobs[0].durationText, "00:01:00");
+    EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
+    EXPECT_TRUE(p.fx.Texts("warning").isEmpty());
+}
+
+TEST_F(Player, SnapshotNamesAndPicture) {
+    const std::string clip = MakeMp4H264Aac(src, "holiday.mp4", 4);
+    ASSERT_FALSE(clip.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+
+    // With no job there is nothing to take a picture of.
+    w.bt_imagesClick();
+    ASSERT_EQ(p.fx.Texts("information").size(), 1);
+    EXPECT_FALSE(w.EncoderRunning);
+
+    const QString out = dir.path() + "/shots";  // no trailing slash, not yet there
+    w.ed_output->setText(out);
+    Add(p, {QString::fromStdString(clip)});
+    w.ShowText("play_time", "00:00:02");
+
+    w.Converting = true;
+    w.bt_imagesClick();
+    w.Converting = false;
+    EXPECT_EQ(p.fx.Texts("warning"), QStringList{w.LanguageText(26)});
+    EXPECT_FALSE(w.EncoderRunning);
+
+    const QString status = Status(w, 0);
+    for (const char* name : {"holiday.bmp", "holiday_1.bmp"}) {
+        w.bt_imagesClick();
+        ASSERT_TRUE(w.EncoderRunning);
+        const std::string line = JoinCommandLine(w.CurrentInvocation);
+        EXPECT_NE(line.find(" -vormek -y  -ss 00:00:02 -vormin "), std::string::npos) << line;
+        EXPECT_NE(line.find(" -t 0.01"), std::string::npos) << line;
+        EXPECT_NE(line.find(" -f image2 "), std::string::npos) << line;
+        EXPECT_EQ(w.CurrentInvocation.outputFile, (out + "/" + name).toStdString());
+        EXPECT_EQ(w.JobIndex, 1);
+        ASSERT_TRUE(WaitFor([&] { return !w.EncoderRunning; }, 30000));
+        QImage shot(out + "/" + name);
+        ASSERT_FALSE(shot.isNull()) << name;
+        // The picture size the encoder was asked for, or the job's own.
+        QString size = QString::fromStdString(w.CurrentInvocation.sizeFragment).trimmed();
+        size = size.startsWith("-s ") ? size.mid(3).trimmed() : QString::fromStdString(w.jobs[0].pictureSize);
+        EXPECT_EQ(QString("%1x%2").arg(shot.width()).arg(shot.height()), size);
+    }
+    EXPECT_EQ(Status(w, 0), status) << "a snapshot writes no status";
+    EXPECT_EQ(w.OutputDirectory, (out + "/").toStdString());
+
+    // A source that has gone leaves no picture, and says so.
+    QFile::remove(QString::fromStdString(clip));
+    w.bt_imagesClick();
+    ASSERT_TRUE(WaitFor([&] { return !w.EncoderRunning; }, 30000));
+    Pump(100);
+    EXPECT_FALSE(QFile::exists(out + "/holiday_2.bmp"));
+    EXPECT_TRUE(WaitFor([&] { return p.fx.Texts("warning").size() == 2; }, 2000));
+}
+
+TEST_F(Player, PropertiesShowTheFirstSelectedJob) {
+    const std::string a = MakeMp4H264Aac(src, "first.mp4", 4);
+    const std::string b = MakeAviMpeg4Mp3(src, "second.avi", 3);
+    ASSERT_FALSE(a.empty());
+    ASSERT_FALSE(b.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, {QString::fromStdString(a), QString::fromStdString(b)});
+    QStringList seen;
+    p.fx.onDialog = [&](QDialog* d) {
+        EXPECT_EQ(d, p.fm_info);
+        Tfm_info* i = p.fm_info;
+        seen = QStringList{i->ed_duration->text(),    i->ed_videobit->text(), i->ed_videoformat->text(),
+                           i->ed_resolution->text(),  i->ed_frame->text(),    i->ed_audioformat->text(),
+                           i->ed_audiobit->text(),    i->ed_sample->text(),   i->ed_channels->text()};
+        EXPECT_TRUE(i->ed_duration->isReadOnly());
+        return int(QDialog::Accepted);
+    };
+    auto expected = [&](int row) {
+        const Toriginalinfo& j = w.jobs[row];
+        auto q = [](const std::string& s) { return QString::fromStdString(s); };
+        return QStringList{q(j.durationText), q(j.videoRate) + " Kb/s", q(j.videoFormat),
+                           q(j.pictureSize),  q(j.frameRate),           q(j.audioFormat),
+                           q(j.audioRate) + " Kb/s", q(j.sampleRate),   q(j.channels)};
+    };
+    // Both rows selected, the second one first: the first row of the list is shown.
+    w.lv->clearSelection();
+    w.lv->topLevelItem(1)->setSelected(true);
+    w.lv->topLevelItem(0)->setSelected(true);
+    w.ShowProperties();
+    EXPECT_EQ(seen, expected(0));
+    EXPECT_EQ(seen[0], "00:00:04");
+    EXPECT_EQ(seen[3], "640x480");
+    EXPECT_TRUE(seen[5].contains("aac")) << seen[5].toStdString();
+    EXPECT_TRUE(seen[7].contains("44100")) << seen[7].toStdString();
+    EXPECT_TRUE(seen[8].contains("stereo")) << seen[8].toStdString();
+    // Then the other job: nothing is left over.
+    SelectOnly(w, 1);
+    w.Properties1->trigger();
+    EXPECT_EQ(seen, expected(1));
+    EXPECT_EQ(seen[3], "320x240");
+    EXPECT_TRUE(seen[5].contains("mp3")) << seen[5].toStdString();
+    // Without a selection: the message, no dialog.
+    seen.clear();
+    w.lv->clearSelection();
+    w.ShowProperties();
+    EXPECT_TRUE(seen.isEmpty());
+    EXPECT_EQ(p.fx.Texts("information"), QStringList{w.LanguageText(30)});
+}
