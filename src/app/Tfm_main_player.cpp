@@ -50,7 +50,9 @@ uint64_t VideoWindowOf(QWidget* panel) {
 }
 
 // The library without a message; for calls that have nothing to report (seeks, stops).
-const PreviewFunctions* LoadedLibrary() { return ProgramPreviewLibrary(nullptr); }
+const PreviewFunctions* LoadedLibrary() {
+    return ProgramPreviewLibrary(nullptr);
+}
 
 int LowestSelectedRow(QTreeWidget* list) {
     int row = -1;
@@ -65,11 +67,11 @@ int LowestSelectedRow(QTreeWidget* list) {
 
 // Blocks in Play for one main-window playback and hands the end to the window thread.
 class Tfm_main::TVideoplay : public QThread {
-public:
+  public:
     TVideoplay(Tfm_main* owner, const PreviewFunctions* lib, std::string path, int generation)
         : owner_(owner), lib_(lib), path_(std::move(path)), generation_(generation) {}
 
-protected:
+  protected:
     void run() override {
         lib_->Play(path_.c_str());
         // The player state belongs to the window thread; it decides there whether this
@@ -84,7 +86,7 @@ protected:
             Qt::QueuedConnection);
     }
 
-private:
+  private:
     Tfm_main* owner_;
     const PreviewFunctions* lib_;
     std::string path_;
@@ -420,7 +422,8 @@ void Tfm_main::SetBeginMark() {
     trims[previewRow].begin = t;
     ShowText("cut_begin_time", text);
     if (fm_dvdcutter_)
-        if (QTreeWidgetItem* item = fm_dvdcutter_->lv->topLevelItem(previewRow)) item->setText(1, text);
+        if (QTreeWidgetItem* item = fm_dvdcutter_->lv->topLevelItem(previewRow))
+            item->setText(1, text);
 }
 
 void Tfm_main::SetEndMark() {
@@ -431,7 +434,8 @@ void Tfm_main::SetEndMark() {
     trims[previewRow].end = t;
     ShowText("cut_end_time", text);
     if (fm_dvdcutter_)
-        if (QTreeWidgetItem* item = fm_dvdcutter_->lv->topLevelItem(previewRow)) item->setText(2, text);
+        if (QTreeWidgetItem* item = fm_dvdcutter_->lv->topLevelItem(previewRow))
+            item->setText(2, text);
 }
 
 void Tfm_main::JumpCut(int deltaSeconds) {
@@ -455,7 +459,8 @@ void Tfm_main::JumpCut(int deltaSeconds) {
 void Tfm_main::bt_imagesClick() {
     const int rows = lv->topLevelItemCount();
     if (rows == 0 || jobs.empty()) {
-        fx_->Information(this, "Add a file to the job list first: a snapshot is taken from the previewed file.");
+        fx_->Information(
+            this, "Add a file to the job list first: a snapshot is taken from the previewed file.");
         return;
     }
     if (Converting) {
@@ -464,7 +469,8 @@ void Tfm_main::bt_imagesClick() {
         return;
     }
     if (EncoderRunning) {
-        fx_->Information(this, "The previous snapshot is still being saved. Please try again in a moment.");
+        fx_->Information(
+            this, "The previous snapshot is still being saved. Please try again in a moment.");
         return;
     }
     const int row = PreviewRowValid() ? previewRow : 0;
@@ -505,7 +511,8 @@ void Tfm_main::bt_imagesClick() {
     if (EncoderRunner* runner = currentRunner()) {
         connect(runner, &EncoderRunner::finished, this, [this, output](int exitCode) {
             if (exitCode != 0 && exitCode != EncoderRunner::kTerminatedExitCode)
-                fx_->Warning(this, "The snapshot " + QString::fromStdString(output) + " could not be saved.");
+                fx_->Warning(this, "The snapshot " + QString::fromStdString(output) +
+                                       " could not be saved.");
         });
     }
 }

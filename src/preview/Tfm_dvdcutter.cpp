@@ -9,10 +9,13 @@
 namespace vc {
 
 namespace {
-QString Hms(int32_t s) { return QString::fromStdString(SecondsToHms(s)); }
+QString Hms(int32_t s) {
+    return QString::fromStdString(SecondsToHms(s));
+}
 }  // namespace
 
-Tfm_dvdcutter::Tfm_dvdcutter(QWidget* parent) : QDialog(parent), main_(qobject_cast<Tfm_main*>(parent)) {
+Tfm_dvdcutter::Tfm_dvdcutter(QWidget* parent)
+    : QDialog(parent), main_(qobject_cast<Tfm_main*>(parent)) {
     setObjectName("fm_dvdcutter");
     setWindowTitle("Cut");
     setModal(true);
@@ -50,10 +53,12 @@ void Tfm_dvdcutter::FormShow() {
     move(main_->x() + 10, main_->y() + 80);
     lv->clear();
     QTreeWidget* mainList = main_->lv;
-    const int rows = std::min<int>(mainList->topLevelItemCount(), static_cast<int>(main_->trims.size()));
+    const int rows =
+        std::min<int>(mainList->topLevelItemCount(), static_cast<int>(main_->trims.size()));
     for (int i = 0; i < rows; ++i) {
         const TrimRecord& t = main_->trims[i];
-        auto* item = new QTreeWidgetItem(lv, {mainList->topLevelItem(i)->text(0), Hms(t.begin), Hms(t.end)});
+        auto* item =
+            new QTreeWidgetItem(lv, {mainList->topLevelItem(i)->text(0), Hms(t.begin), Hms(t.end)});
         item->setCheckState(0, Qt::Checked);
     }
     if (rows > 0) {
@@ -83,8 +88,9 @@ void Tfm_dvdcutter::FormClose() {
     if (main_->playing) main_->StopPlayback();
     // The window's rows are the main list's jobs in the same order; a list changed meanwhile
     // is only written as far as both still have rows.
-    const int rows = std::min({lv->topLevelItemCount(), main_->lv->topLevelItemCount(),
-                               static_cast<int>(main_->jobs.size()), static_cast<int>(main_->trims.size())});
+    const int rows =
+        std::min({lv->topLevelItemCount(), main_->lv->topLevelItemCount(),
+                  static_cast<int>(main_->jobs.size()), static_cast<int>(main_->trims.size())});
     for (int i = 0; i < rows; ++i) {
         const TrimRecord& t = main_->trims[i];
         const std::string text = SecondsToHms(t.end - t.begin);

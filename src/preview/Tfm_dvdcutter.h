@@ -10,7 +10,7 @@ class Tfm_main;
 
 class Tfm_dvdcutter : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The parent is the main window, whose jobs and player this window works on.
     explicit Tfm_dvdcutter(QWidget* parent = nullptr);
 
@@ -29,7 +29,7 @@ public:
 
     void done(int result) override;
 
-private:
+  private:
     Tfm_main* main_ = nullptr;
 };
 

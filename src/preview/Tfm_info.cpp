@@ -48,7 +48,8 @@ Tfm_info::Tfm_info(QWidget* parent) : QDialog(parent) {
             y += kRowHeight;
         }
     };
-    group(8, 113, {{"Duration:", &ed_duration, "ed_duration"}, {"Bit Rate:", &ed_videobit, "ed_videobit"}});
+    group(8, 113,
+          {{"Duration:", &ed_duration, "ed_duration"}, {"Bit Rate:", &ed_videobit, "ed_videobit"}});
     group(126, 139,
           {{"Format:", &ed_videoformat, "ed_videoformat"},
            {"Resolution:", &ed_resolution, "ed_resolution"},
@@ -84,6 +85,8 @@ void Tfm_info::FormShow(const Toriginalinfo& info) {
     }
 }
 
-void Tfm_info::Button1Click() { accept(); }
+void Tfm_info::Button1Click() {
+    accept();
+}
 
 }  // namespace vc

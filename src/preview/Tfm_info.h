@@ -11,7 +11,7 @@ namespace vc {
 
 class Tfm_info : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Tfm_info(QWidget* parent = nullptr);
     // Copies the nine values of one job into the edit boxes, as stored.
     void FormShow(const Toriginalinfo& info);

@@ -28,9 +28,13 @@ using namespace vc::test;
 
 namespace {
 
-QString Status(Tfm_main& w, int row) { return w.lv->topLevelItem(row)->text(4); }
+QString Status(Tfm_main& w, int row) {
+    return w.lv->topLevelItem(row)->text(4);
+}
 
-int Shown(Tfm_main& w, const char* object) { return HmsToSeconds(w.SkinText(object).toStdString()); }
+int Shown(Tfm_main& w, const char* object) {
+    return HmsToSeconds(w.SkinText(object).toStdString());
+}
 
 QString Probe(const QString& file, const QString& entries) {
     QProcess p;
@@ -39,20 +43,23 @@ QString Probe(const QString& file, const QString& entries) {
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-skin::ISkinObject* MainObject(Tfm_main& w, const char* name) { return w.Skin()->WindowRoot(&w)->FindChild(name); }
+skin::ISkinObject* MainObject(Tfm_main& w, const char* name) {
+    return w.Skin()->WindowRoot(&w)->FindChild(name);
+}
 
 // A small picture keeps clip making and decoding quick.
 std::string MakeSmallClip(const std::string& dir, const std::string& name, int seconds) {
     const std::string s = std::to_string(seconds);
     return MakeClip(dir, name,
-                    "-f lavfi -i testsrc=size=160x120:rate=10:duration=" + s + " -f lavfi -i sine=duration=" + s +
+                    "-f lavfi -i testsrc=size=160x120:rate=10:duration=" + s +
+                        " -f lavfi -i sine=duration=" + s +
                         " -c:v libx264 -preset ultrafast -pix_fmt yuv420p -c:a aac -shortest");
 }
 
 }  // namespace
 
 class Player : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         qputenv("VC_PREVIEW_AO_NULL", "1");
         src = dir.path().toStdString();
@@ -448,7 +455,8 @@ TEST_F(Player, SnapshotNamesAndPicture) {
         ASSERT_FALSE(shot.isNull()) << name;
         // The picture size the encoder was asked for, or the job's own.
         QString size = QString::fromStdString(w.CurrentInvocation.sizeFragment).trimmed();
-        size = size.startsWith("-s ") ? size.mid(3).trimmed() : QString::fromStdString(w.jobs[0].pictureSize);
+        size = size.startsWith("-s ") ? size.mid(3).trimmed()
+                                      : QString::fromStdString(w.jobs[0].pictureSize);
         EXPECT_EQ(QString("%1x%2").arg(shot.width()).arg(shot.height()), size);
     }
     EXPECT_EQ(Status(w, 0), status) << "a snapshot writes no status";
@@ -476,18 +484,19 @@ TEST_F(Player, PropertiesShowTheFirstSelectedJob) {
     p.fx.onDialog = [&](QDialog* d) {
         EXPECT_EQ(d, p.fm_info);
         Tfm_info* i = p.fm_info;
-        seen = QStringList{i->ed_duration->text(),    i->ed_videobit->text(), i->ed_videoformat->text(),
-                           i->ed_resolution->text(),  i->ed_frame->text(),    i->ed_audioformat->text(),
-                           i->ed_audiobit->text(),    i->ed_sample->text(),   i->ed_channels->text()};
+        seen =
+            QStringList{i->ed_duration->text(),   i->ed_videobit->text(), i->ed_videoformat->text(),
+                        i->ed_resolution->text(), i->ed_frame->text(),    i->ed_audioformat->text(),
+                        i->ed_audiobit->text(),   i->ed_sample->text(),   i->ed_channels->text()};
         EXPECT_TRUE(i->ed_duration->isReadOnly());
         return int(QDialog::Accepted);
     };
     auto expected = [&](int row) {
         const Toriginalinfo& j = w.jobs[row];
         auto q = [](const std::string& s) { return QString::fromStdString(s); };
-        return QStringList{q(j.durationText), q(j.videoRate) + " Kb/s", q(j.videoFormat),
-                           q(j.pictureSize),  q(j.frameRate),           q(j.audioFormat),
-                           q(j.audioRate) + " Kb/s", q(j.sampleRate),   q(j.channels)};
+        return QStringList{q(j.durationText),        q(j.videoRate) + " Kb/s", q(j.videoFormat),
+                           q(j.pictureSize),         q(j.frameRate),           q(j.audioFormat),
+                           q(j.audioRate) + " Kb/s", q(j.sampleRate),          q(j.channels)};
     };
     // Both rows selected, the second one first: the first row of the list is shown.
     w.lv->clearSelection();
