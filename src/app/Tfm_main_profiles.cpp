@@ -248,7 +248,8 @@ void Tfm_main::SelectProfile(int n) {
     GroupReadResult r = ReadProfileGroup(ProgramDirectory + kProfileFileName, profile, boxes);
     if (!r.complete) {
         fx_->Error(this, QString::fromStdString(r.error));
-        if (r.error.find("cannot") != std::string::npos) return;
+        // An unreadable file ends the selection here; a short one keeps what it could read.
+        if (r.error.rfind("Cannot ", 0) == 0) return;
     }
     std::string err = LoadRememberedSettings(ProfileSettingsFilePath(), n, boxes);
     if (!err.empty()) fx_->Error(this, QString::fromStdString(err));
