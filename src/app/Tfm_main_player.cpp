@@ -161,10 +161,14 @@ void Tfm_main::StartPlayback(const std::string& path) {
     auto* thread = new TVideoplay(this, lib, fileToPlay, generation);
     // Releasing the thread (a new playback, or the window going away) ends a playback that
     // still runs, so that no thread outlives the window.
-    videoplay_.reset(thread, [lib](QThread* t) {
+    std::atomic<double>* sink = &reportedPosition;
+    videoplay_.reset(thread, [lib, sink](QThread* t) {
         if (t->isRunning()) lib->Stop();
         t->wait();
         lib->DestroyPreviewWindow();
+        // No more reports come after DestroyPreviewWindow; forget this window's position.
+        std::atomic<double>* expected = sink;
+        g_positionSink.compare_exchange_strong(expected, nullptr);
         delete t;
     });
     thread->start();

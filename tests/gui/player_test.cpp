@@ -386,7 +386,8 @@ TEST_F(Player, CutWindowPlaysJumpsAndClosingStopsIt) {
     Tfm_dvdcutter* cutter = p.fm_dvdcutter;
     int beforeJump = -1, afterJump = -1;
     bool playedInside = false;
-    p.fx.onDialog = [&](QDialog*) {
+    p.fx.onDialog = [&](QDialog* d) {
+        d->show();  // on a display, the video then shows in the window's panel
         // "hou" too near the start does nothing.
         w.ShowText("cut_play_time", "00:00:25");
         w.JumpCut(-30);
