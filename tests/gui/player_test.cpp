@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -206,6 +207,31 @@ TEST_F(Player, EndOfFileStopsThePreview) {
     QFile::remove(QString::fromStdString(clip));
     w.PlaySelectedJob();
     EXPECT_TRUE(WaitFor([&] { return !w.playing; }, 5000));
+    EXPECT_EQ(Status(w, 0), "Stop");
+}
+
+TEST_F(Player, TrimmedJobStopsAtTheEndOfItsRange) {
+    const std::string clip = MakeSmallClip(src, "long.mp4", 30);
+    ASSERT_FALSE(clip.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, {QString::fromStdString(clip)});
+    p.fx.onDialog = [&](QDialog*) {
+        w.ShowText("cut_play_time", "00:00:03");
+        w.SetEndMark();
+        return int(QDialog::Accepted);
+    };
+    w.bt_cutClick();
+    ASSERT_EQ(w.jobs[0].durationText, "00:00:03");
+    SelectOnly(w, 0);
+    QElapsedTimer t;
+    t.start();
+    w.PlaySelectedJob();
+    ASSERT_TRUE(w.playing);
+    // Stopped by the tick that finds two played seconds, long before the source ends.
+    EXPECT_TRUE(WaitFor([&] { return !w.playing; }, 15000));
+    EXPECT_LT(t.elapsed(), 8000);
     EXPECT_EQ(Status(w, 0), "Stop");
 }
 
