@@ -21,6 +21,7 @@ class QComboBox;
 class QMenu;
 class QAction;
 class QTimer;
+class QSystemTrayIcon;
 
 namespace vc {
 
@@ -31,6 +32,7 @@ class Tfm_set;
 class Tfm_info;
 class Tfm_dvdcutter;
 class EncoderRunner;
+class KeyFilter;
 class MediaProbe;
 
 class Tfm_main : public QWidget {
@@ -252,6 +254,10 @@ public:
     void ShowPropertiesDialog();
     void OpenWebsite();
     void ShowHelp();
+    void RunBackground();
+    void Shortcut(int action);
+    KeyFilter* keyFilter() const { return keys_; }
+    QSystemTrayIcon* trayIcon() const { return tray_; }
     static constexpr const char* kDefaultSupportUrl = "https://www.orvelle-software.example/support";
     static constexpr const char* kDefaultAboutUrl = "https://www.orvelle-software.example/about";
     static constexpr const char* kDefaultWebsiteUrl = "https://www.orvelle-software.example/";
@@ -309,6 +315,8 @@ private:
     std::set<int> failedRows_;
     std::map<QString, QAction*> menuByCaption_;
     QString lastLaunchError_;
+    KeyFilter* keys_ = nullptr;
+    QSystemTrayIcon* tray_ = nullptr;
 };
 
 }  // namespace vc

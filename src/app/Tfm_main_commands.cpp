@@ -6,7 +6,18 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <QApplication>
+#include <QFileInfo>
+#include <QSystemTrayIcon>
+
+#include "core/appinfo.h"
 #include "core/catalogue.h"
+#include "core/siblings.h"
+#include "profiles/Tfm_dir.h"
+#include "profiles/Tfm_set.h"
+#include "jobs/EncoderRunner.h"
+#include "shell/KeyFilter.h"
+#include "shell/UpdateNotice.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "shell/PictureButton.h"
 
@@ -48,6 +59,16 @@ void Tfm_main::PopupDvdMenu() {
 
 void Tfm_main::WireCommands() {
     connect(Convert_used, &QTimer::timeout, this, &Tfm_main::Convert_usedTimer);
+    connect(RunBackground1, &QAction::triggered, this, &Tfm_main::RunBackground);
+
+    // One application-wide key filter; it never consumes a key.
+    keys_ = new KeyFilter(this);
+    keys_->SetBatchRunning([this] { return Converting; });
+    keys_->SetFolderDialogActive([this] { return fm_dir_ && fm_dir_->isActiveWindow(); });
+    keys_->SetSettingsDialogActive([this] { return fm_set_ && fm_set_->isActiveWindow(); });
+    qApp->installEventFilter(keys_);
+    // Queued: the actions open dialogs, which must not happen inside the key delivery.
+    connect(keys_, &KeyFilter::shortcut, this, &Tfm_main::Shortcut, Qt::QueuedConnection);
     auto onClick = [this](const char* name, auto fn) {
         connect(button(name), &QAbstractButton::clicked, this, fn);
     };
@@ -124,6 +145,79 @@ void Tfm_main::WireCommands() {
     }
     connect(im_mainico, &PictureLabel::clicked, this, &Tfm_main::OpenPicker);
     pl_play->installEventFilter(this);
+}
+
+void Tfm_main::Shortcut(int action) {
+    using A = KeyFilter::Action;
+    switch (static_cast<A>(action)) {
+        case A::Help: ShowHelp(); break;
+        case A::OpenPicker: OpenPicker(); break;
+        case A::QuitNow:
+            // At once, without the close question; the encoder's group goes with us.
+            if (runner_) runner_->Terminate();
+            closing_ = true;
+            QApplication::exit(0);
+            break;
+        case A::SpaceToggle: SpaceKey(); break;
+        case A::Remove: RemoveSelectedJobs(); break;
+        case A::Snapshot: bt_imagesClick(); break;
+        case A::PopupFile: PopupAt(zm_popup_file, "file"); break;
+        case A::PopupEdit: PopupAt(zm_pop_edit, "Edit"); break;
+        case A::PopupActions: PopupAt(zm_pop_actions, "actions"); break;
+        case A::PopupTools: PopupAt(zm_pop_tools, "Tools"); break;
+        case A::PopupHelp: PopupAt(zm_pop_help, "help"); break;
+        case A::AddFiles: AddFiles(); break;
+        case A::AddFolder: AddFolder(); break;
+        case A::Properties: ShowProperties(); break;
+        case A::RunBackground: RunBackground(); break;
+        case A::Clear: ClearJobs(); break;
+        case A::Rename: RenameJob(); break;
+        case A::CheckAll: CheckAll(true); break;
+        case A::UncheckAll: CheckAll(false); break;
+        case A::Convert: StartBatch(); break;
+        case A::Pause: PauseToggle(); break;
+        case A::Stop: StopBatch(); break;
+        case A::Settings: ShowSettingsDialog(); break;
+        case A::Feedback: fx_->OpenUrl(QString::fromStdString(layout_.Text("Support", "web", kDefaultSupportUrl))); break;
+    }
+}
+
+void Tfm_main::RunBackground() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Without a tray the window could not be brought back: minimise it instead.
+        showMinimized();
+        return;
+    }
+    if (!tray_) {
+        tray_ = new QSystemTrayIcon(QIcon(PictureDir() + "main/icon.png"), this);
+        tray_->setToolTip("Orvelle Software");
+        connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+            if (r != QSystemTrayIcon::Trigger) return;
+            showNormal();
+            activateWindow();
+            tray_->hide();
+            tray_->deleteLater();
+            tray_ = nullptr;
+        });
+    }
+    tray_->show();
+    hide();
+}
+
+void Tfm_main::StartupUpdateCheck() {
+    const QString cfg = QString::fromStdString(ConfigDirectory("VideoConverter"));
+    if (!UpdateNotice::IsFirstStart(cfg)) return;
+    auto* notice = new UpdateNotice(this);
+    connect(notice, &UpdateNotice::finished, notice, &QObject::deleteLater);
+    notice->Start(QString::fromStdString(ExeFileName), UpdateNotice::NoticePath(cfg), UpdateNotice::Host());
+    UpdateNotice::MarkStarted(cfg);
+}
+
+void Tfm_main::SiblingLaunch() {
+    for (const std::string& path : SiblingsToLaunch(ProgramDirectory, [](const std::string& p) {
+             return QFileInfo::exists(QString::fromStdString(p));
+         }))
+        fx_->StartDetached(QString::fromStdString(path), {});
 }
 
 bool Tfm_main::eventFilter(QObject* o, QEvent* e) {

@@ -38,6 +38,8 @@ Program::Program(const std::string& exeName, const std::string& programDir, cons
         configHome = config;
     }
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(configHome));
+    // The first-start notice fetch goes to a closed local port: tests never reach the network.
+    if (qEnvironmentVariableIsEmpty("VC_UPDATE_HOST")) qputenv("VC_UPDATE_HOST", "127.0.0.1:9");
     SetExeFileNameForTest(exeName);
     SetProgramDirectoryForTest(programDir.empty() ? std::string(VC_PROGRAM_DIR) : programDir);
     fm_main = std::make_unique<Tfm_main>(&fx);
