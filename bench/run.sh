@@ -20,5 +20,6 @@ run() {
 
 run probe_bench 3
 run batch_bench 3
+run app_bench
 
 exit $status

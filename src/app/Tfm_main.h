@@ -175,6 +175,8 @@ public:
     void AddFiles();
     void AddFolder();
     bool AddMediaFile(const QString& path, QString* error = nullptr);
+    // Appends a probed job as a row with its records.
+    void AppendJob(const QString& caption, const Toriginalinfo& info, const TrimRecord& trim);
     void RemoveSelectedJobs();
     void ClearJobs();
     void RenameJob();

@@ -85,7 +85,11 @@ bool Tfm_main::AddMediaFile(const QString& path, QString* error) {
     TrimRecord trim;
     trim.begin = 0;
     trim.end = trim.total = HmsToSeconds(pr.durationText);
+    AppendJob(caption, info, trim);
+    return true;
+}
 
+void Tfm_main::AppendJob(const QString& caption, const Toriginalinfo& info, const TrimRecord& trim) {
     auto* item = new QTreeWidgetItem(lv);
     JobIndex = lv->indexOfTopLevelItem(item);
     const int rows = lv->topLevelItemCount();
@@ -101,7 +105,6 @@ bool Tfm_main::AddMediaFile(const QString& path, QString* error) {
     item->setText(4, "Status");
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, Qt::Checked);
-    return true;
 }
 
 void Tfm_main::AddFiles() {

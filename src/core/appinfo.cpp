@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <fstream>
+#include <sstream>
+#include <time.h>
+#include <unistd.h>
 
 namespace vc {
 
@@ -40,6 +44,23 @@ std::string ConfigDirectory(const std::string& folder) {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty()) base = QDir::homePath() + "/.config";
     return WithSlash((base + "/" + QString::fromStdString(folder)).toStdString());
+}
+
+double MillisecondsSinceProcessStart() {
+    std::ifstream f("/proc/self/stat");
+    std::string stat((std::istreambuf_iterator<char>(f)), {});
+    const size_t close = stat.rfind(')');
+    if (close == std::string::npos) return -1;
+    std::istringstream rest(stat.substr(close + 2));
+    std::string field;
+    unsigned long long startTicks = 0;
+    // Field 22 of the stat line is the start time; fields after ")" begin with field 3.
+    for (int i = 3; i <= 22 && rest >> field; ++i)
+        if (i == 22) startTicks = std::stoull(field);
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double hz = static_cast<double>(sysconf(_SC_CLK_TCK));
+    return (now.tv_sec + now.tv_nsec / 1e9 - startTicks / hz) * 1000.0;
 }
 
 }  // namespace vc

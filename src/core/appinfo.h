@@ -20,4 +20,7 @@ std::string ProductNameOf(const std::string& exeFileName);
 // The settings folder: $XDG_CONFIG_HOME (default ~/.config) + "/" + folder + "/".
 std::string ConfigDirectory(const std::string& folder);
 
+// Milliseconds since this process started (from the kernel's start time).
+double MillisecondsSinceProcessStart();
+
 }  // namespace vc
