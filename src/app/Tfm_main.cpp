@@ -75,7 +75,22 @@ Tfm_main::Tfm_main(SideEffects* effects, QWidget* parent) : QWidget(parent), fx_
         "QScrollBar:vertical { background: #252a32; width: 10px; }"
         "QScrollBar::handle:vertical { background: #3a414d; border-radius: 4px; min-height: 24px; }"
         "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
-        "QComboBox { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d; border-radius: 4px; }"));
+        "QComboBox { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d; border-radius: 4px;"
+        "  padding: 2px 6px; }"
+        "QComboBox:disabled { color: #6b7480; }"
+        "QComboBox QAbstractItemView { background: #2d333d; color: #e8ebf0; selection-background-color: #3d9bf4; }"
+        // The dialogs are children of the main window and share its palette.
+        "QDialog { background: #1d2127; color: #e8ebf0; }"
+        "QDialog QLabel, QDialog QRadioButton, QDialog QCheckBox { color: #e8ebf0; }"
+        "QGroupBox { color: #9aa4b2; border: 1px solid #3a414d; border-radius: 6px; margin-top: 18px;"
+        "  padding: 10px 8px 8px 8px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"
+        "QDialog QPushButton { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d;"
+        "  border-radius: 6px; padding: 5px 18px; }"
+        "QDialog QPushButton:hover { background: #3a414d; }"
+        "QDialog QPushButton:default { background: #3d9bf4; border-color: #3d9bf4; color: white; }"
+        "QDialog QTreeView { background: #252a32; color: #e8ebf0; border: 1px solid #3a414d; }"
+        "QDialog QLineEdit { padding: 3px 6px; border-radius: 4px; }"));
     CreateComponents();
     CreateMenus();
     probe_ = std::make_unique<MediaProbe>();
