@@ -37,7 +37,10 @@ IniFile::~IniFile() = default;
 bool IniFile::Load(const std::string& path) {
     path_ = path;
     doc_ = std::make_unique<Doc>();
-    if (!QFileInfo::exists(QString::fromStdString(path))) return true;
+    const QFileInfo info(QString::fromStdString(path));
+    if (!info.exists()) return true;
+    // A folder or device under the name is not an ini file (and would be read as one huge).
+    if (!info.isFile()) return false;
     return doc_->ini.LoadFile(path.c_str()) >= 0;
 }
 
