@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <csignal>
@@ -179,4 +180,70 @@ TEST_F(Hardening, ClosingDuringABatchLeavesNoEncoder) {
     EXPECT_TRUE(p.Close());
     EXPECT_EQ(Status(w, 0), "Stop");
     EXPECT_TRUE(WaitFor([&] { return ::kill(-pgid, 0) != 0; }, 5000)) << "the encoder's group is gone";
+}
+
+TEST_F(Hardening, OddFileNamesConvertAndStayUntouched) {
+    const std::string odd = MakeMp4H264Aac(src, "-lead $(touch x) `id`; ünïcødé 名前.mp4", 2);
+    ASSERT_FALSE(odd.empty());
+    const QByteArray before = Hash(odd);
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.SelectProfile(17);
+    w.ed_output->setText(dir.path() + "/out");
+    Add(p, {odd});
+    ASSERT_EQ(w.lv->topLevelItemCount(), 1);
+    w.StartBatch();
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 60000));
+    EXPECT_EQ(Status(w, 0), "Finish");
+    EXPECT_TRUE(QFileInfo::exists(dir.path() + "/out/-lead $(touch x) `id`; ünïcødé 名前.mp3"));
+    EXPECT_FALSE(QFileInfo::exists("x")) << "no part of a name is ever run";
+    EXPECT_EQ(Hash(odd), before);
+}
+
+TEST_F(Hardening, AThousandJobs) {
+    const std::string clip = MakeMp4H264Aac(src, "a.mp4", 2);
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, {clip});
+    ASSERT_EQ(w.lv->topLevelItemCount(), 1);
+    const Toriginalinfo info = w.jobs[0];
+    const TrimRecord trim = w.trims[0];
+    for (int i = 1; i < 1000; ++i) w.AppendJob(QString("job %1").arg(i), info, trim);
+    w.SelectProfile(118);
+    EXPECT_EQ(w.lv->topLevelItem(999)->text(3), w.lv->topLevelItem(0)->text(3));
+    for (int i = 0; i < 1000; i += 2) w.lv->topLevelItem(i)->setSelected(true);
+    w.RemoveSelectedJobs();
+    ASSERT_EQ(w.lv->topLevelItemCount(), 500);
+    EXPECT_EQ(w.jobs.size(), 500u);
+    EXPECT_EQ(w.lv->topLevelItem(0)->text(0), "job 1");
+    p.fx.yesNoAnswers = {true};
+    w.ClearJobs();
+    EXPECT_EQ(w.lv->topLevelItemCount(), 0);
+}
+
+TEST_F(Hardening, FullDiskIsAnErrorAndTheSourceStays) {
+    const std::string clip = MakeMp4H264Aac(src, "big.mp4", 4);
+    const QString mount = dir.path() + "/small";
+    QDir().mkpath(mount);
+    QProcess m;
+    m.start("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mount});
+    m.waitForFinished(10000);
+    if (m.exitStatus() != QProcess::NormalExit || m.exitCode() != 0)
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here (needs root)";
+    const QByteArray before = Hash(clip);
+    {
+        Program p;
+        p.Show();
+        Tfm_main& w = *p.fm_main;
+        w.SelectProfile(20);  // WAV: far more than 64 KB for four seconds
+        w.ed_output->setText(mount);
+        Add(p, {clip});
+        w.StartBatch();
+        EXPECT_TRUE(WaitFor([&] { return !w.Converting; }, 60000));
+        EXPECT_EQ(Status(w, 0), "Error");
+    }
+    QProcess::execute("umount", {mount});
+    EXPECT_EQ(Hash(clip), before);
 }

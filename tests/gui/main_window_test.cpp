@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTreeWidget>
 
 #include "app/Tfm_main.h"
@@ -179,4 +181,30 @@ TEST(MainWindow, MissingDataFilesGiveMessagesNotCrashes) {
         for (const auto& m : p.fx.messages) found = found || m.text.contains(c.message);
         EXPECT_TRUE(found) << c.file;
     }
+}
+
+TEST(MainWindow, TitlePictureAndDrag) {
+    {
+        Program p("Sample.exe");  // no images/main/Sample.bmp
+        p.Show();
+        EXPECT_FALSE(p.fm_main->pl_appname->isVisible());
+    }
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    ASSERT_TRUE(w.pl_appname->isVisible());
+    const QPoint start = w.pos();
+    // A move with the button held before any press on the title does not move the window.
+    QMouseEvent move0(QEvent::MouseMove, QPointF(30, 10), QPointF(), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.img_name, &move0);
+    EXPECT_EQ(w.pos(), start);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.img_name, &press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(40, 25), QPointF(), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.img_name, &move);
+    EXPECT_EQ(w.pos(), start + QPoint(30, 15));
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(40, 25), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.img_name, &release);
+    QCoreApplication::sendEvent(w.img_name, &move);
+    EXPECT_EQ(w.pos(), start + QPoint(30, 15)) << "released: no more moves";
 }
