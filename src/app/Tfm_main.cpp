@@ -146,11 +146,11 @@ void Tfm_main::CreateComponents() {
     connect(img_name, &PictureLabel::mouseMoved, this, &Tfm_main::TitleMouseMove);
     connect(img_name, &PictureLabel::mouseReleased, this, [this](QPoint) { titleReleased_ = true; });
 
-    for (const auto& spec : PictureButtonSpecs()) {
-        auto* b = new PictureButton(spec.name, this);
-        b->setToolTip(spec.hint);
+    for (const auto& item : PictureButtonSpecs()) {
+        auto* b = new PictureButton(item.name, this);
+        b->setToolTip(item.hint);
         b->setGeometry(6, 6, 6, 6);
-        buttons[spec.name] = b;
+        buttons[item.name] = b;
         connect(b, &PictureButton::mousePressed, this, &Tfm_main::ClosePicker);
     }
 
