@@ -83,11 +83,11 @@ int main(int argc, char** argv) {
     w.AddFiles();
     const double addMs = t.elapsed();
     std::printf("adding 100 files: %.0f ms, %.1f ms per file (%d rows)\n", addMs, addMs / 100.0,
-                w.lv->topLevelItemCount());
+                w.Jobs().Count());
 
-    const Toriginalinfo info = w.jobs.front();
-    const TrimRecord trim = w.trims.front();
-    while (w.lv->topLevelItemCount() < 1000) w.AppendJob("copy", info, trim);
+    const Toriginalinfo info = w.Jobs().At(0)->info;
+    const TrimRecord trim = w.Jobs().At(0)->trim;
+    while (w.Jobs().Count() < 1000) w.AppendJob("copy", info, trim);
     t.restart();
     w.RefreshSizeEstimates();
     const qint64 refresh = t.elapsed();
@@ -95,9 +95,7 @@ int main(int argc, char** argv) {
     std::printf("resident memory, 1000 jobs: %ld KB; size estimates of 1000 rows: %lld ms\n", RssKb(), refresh);
 
     // Event loop delay: a 10 ms timer during a conversion; the largest gap beyond its interval.
-    w.lv->clear();
-    w.jobs.clear();
-    w.trims.clear();
+    w.Jobs().Clear();
     const std::string longClip = MakeClip(dir.path().toStdString(), "long.mp4",
                                           "-f lavfi -i testsrc2=size=640x480:rate=25:duration=20 -f lavfi "
                                           "-i sine=duration=20 -c:v libx264 -preset veryfast -c:a aac -shortest");
@@ -116,12 +114,12 @@ int main(int argc, char** argv) {
     probe.start();
     int lines = 0;
     w.StartBatch();
-    QObject::connect(w.currentRunner(), &EncoderRunner::lineRead, [&] { ++lines; });
+    QObject::connect(w.Batch().Runner(), &EncoderRunner::lineRead, [&] { ++lines; });
     // The window's own kind of loop, not a polling one, so the figure is what a user feels.
     QEventLoop loop;
     QTimer done;
     QObject::connect(&done, &QTimer::timeout, [&] {
-        if (!w.Converting) loop.quit();
+        if (!w.Converting()) loop.quit();
     });
     done.start(50);
     loop.exec();

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     w.ed_output->setText(out);
     p.fx.fileAnswers.push_back({QString::fromStdString(clip)});
     w.AddFiles();
-    if (w.lv->topLevelItemCount() != 1) {
+    if (w.Jobs().Count() != 1) {
         std::fprintf(stderr, "the clip was not added\n");
         return 1;
     }
@@ -75,9 +75,9 @@ int main(int argc, char** argv) {
         QElapsedTimer t;
         t.start();
         w.StartBatch();
-        WaitFor([&] { return !w.Converting; }, 600000);
+        WaitFor([&] { return !w.Converting(); }, 600000);
         batch.push_back(t.elapsed() / 1000.0);
-        const QStringList args = FfmpegArguments(JoinCommandLine(w.CurrentInvocation), out + "direct.avi");
+        const QStringList args = FfmpegArguments(JoinCommandLine(w.CurrentInvocation()), out + "direct.avi");
         t.restart();
         QProcess ff;
         ff.start("ffmpeg", QStringList{"-y"} + args);

@@ -1,5 +1,5 @@
 // The exported C functions: they route every call to the current session.
-#include "preview.h"
+#include "preview/preview.h"
 
 #include <atomic>
 #include <memory>

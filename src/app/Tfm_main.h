@@ -1,25 +1,31 @@
 #pragma once
-// The main window: owns the workflow state, the bound skin objects, the job list, the timers,
-// and wires every command to its operation.
-#include <QPointer>
+// The main window: builds the widgets, wires every command to the unit that carries it out
+// (job list, batch, player, picker, skin display) and keeps the handler names of the window
+// design as short forwards to them.
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 
-#include "app/SideEffects.h"
+#include "app/MainMenus.h"
 #include "core/invocation.h"
 #include "core/jobrecords.h"
 #include "core/layoutfile.h"
 #include "core/profilefile.h"
-#include "skin/skin.h"
+#include "jobs/BatchRunner.h"
+#include "jobs/JobList.h"
+#include "preview/PreviewPlayer.h"
+#include "profiles/ProfilePicker.h"
+#include "shell/BackgroundTray.h"
+#include "shell/ProgressDisplay.h"
+#include "shell/SideEffects.h"
+#include "shell/SkinDisplay.h"
 
-class QTreeWidget;
+class QTreeView;
 class QLineEdit;
 class QComboBox;
 class QMenu;
-class QAction;
 class QTimer;
 class QSystemTrayIcon;
 
@@ -31,18 +37,26 @@ class Tfm_dir;
 class Tfm_set;
 class Tfm_info;
 class Tfm_dvdcutter;
-class EncoderRunner;
 class KeyFilter;
 class MediaProbe;
+class Snapshot;
 
-class Tfm_main : public QWidget {
+class Tfm_main : public QWidget, public MainMenus {
     Q_OBJECT
-public:
+  public:
     explicit Tfm_main(SideEffects* effects, QWidget* parent = nullptr);
     ~Tfm_main() override;
 
     // The secondary windows, created after the main window in the program body.
     void AttachWindows(Tfm_dir* dir, Tfm_set* set, Tfm_info* info, Tfm_dvdcutter* cutter);
+
+    // ---- the units the window wires together
+    JobList& Jobs() { return jobList_; }
+    BatchRunner& Batch() { return *batch_; }
+    PreviewPlayer& Player() { return *player_; }
+    ProfilePicker& Picker() { return *picker_; }
+    SkinDisplay& Display() { return display_; }
+    Snapshot& Snap() { return *snapshot_; }
 
     // ---- lifecycle
     void FormCreate();
@@ -51,15 +65,16 @@ public:
 
     // ---- display operations on skin objects
     void BindSkin();
-    void ShowText(const QString& object, const QString& text);
+    void ShowText(const QString& object, const QString& text) { display_.ShowText(object, text); }
+    // Also shows the encoder's status line in "hint" for "convertpos".
     void SetPosFill(const QString& object, int value);
-    void PlaceBackdrop(bool show, int left, int top, int width, int height);
-    QString SkinText(const QString& object) const;
-    void SetSkinVisible(const QString& object, bool visible);
-    void SetSliderPosition(const QString& object, int pos);
-    int SliderPosition(const QString& object) const;
+    void PlaceBackdrop(bool show, int l, int t, int w, int h) { picker_->PlaceBackdrop(show, l, t, w, h); }
+    QString SkinText(const QString& object) const { return display_.Text(object); }
+    void SetSkinVisible(const QString& object, bool visible) { display_.SetVisible(object, visible); }
+    void SetSliderPosition(const QString& object, int pos) { display_.SetSliderPosition(object, pos); }
+    int SliderPosition(const QString& object) const { return display_.SliderPosition(object); }
     skin::SkinEngine* Skin() const { return Skin1; }
-    bool SkinBound() const { return skinBound_; }
+    bool SkinBound() const { return display_.IsBound(); }
 
     // ---- language file, layout file, command state
     QString LanguageText(int id);
@@ -72,26 +87,22 @@ public:
     std::string ProgramDirectory;
     std::string EncoderPath;
     int ProfileId = -1;
-    int CategoryIndex = -1;
-    int JobIndex = 0;
-    bool Converting = false;
-    bool EncoderRunning = false;
-    bool Probing = false;
-    std::string EncoderStatusLine;
     int FinishAction = 0;
     std::string OutputDirectory;
-    // player state
-    bool playing = false;
-    bool paused = false;
-    bool dragging = false;
-    bool cutShown = false;
-    int previewRow = 0;
-
     std::string ProductName() const;
+    bool Converting() const { return batch_->Converting(); }
+    bool EncoderRunning() const { return batch_->EncoderRunning(); }
+    int JobIndex() const { return batch_->CurrentRow(); }
+    const intputrec& CurrentInvocation() const { return batch_->Invocation(); }
+    QString EncoderStatusLine() const { return batch_->StatusLine(); }
+    bool playing() const { return player_->playing; }
+    bool paused() const { return player_->paused; }
+    bool cutShown() const { return player_->cutShown; }
+    int previewRow() const { return player_->previewRow; }
 
     // ---- components (named as in the window design)
     SideEffects* effects() const { return fx_; }
-    QTreeWidget* lv = nullptr;
+    QTreeView* lv = nullptr;
     QWidget* pl_play = nullptr;
     QLineEdit* ed_output = nullptr;
     QLineEdit* edt_tit = nullptr;
@@ -101,34 +112,9 @@ public:
     PictureLabel* img_name = nullptr;
     QComboBox* cb_audio = nullptr;
     QComboBox* cb_subtitle = nullptr;
-    QWidget* pl_main = nullptr;
-    QWidget* pl_back = nullptr;
-    PictureLabel* Image13 = nullptr;
-    std::map<std::string, PictureButton*> buttons;   // the 17 picture buttons by name
-    std::map<std::string, QWidget*> panels;          // the 19 profile panels by name
-    std::map<int, PictureLabel*> btim;               // btim_1 .. btim_132
-    std::map<int, PictureLabel*> categoryPictures;   // by CategoryIndex
-    PictureLabel* Image94 = nullptr;  // video page 1 -> 2
-    PictureLabel* Image93 = nullptr;  // video page 2 -> 1
-    PictureLabel* Image2 = nullptr;   // audio page 1 -> 2
-    PictureLabel* Image5 = nullptr;   // audio page 2 -> 1
+    std::map<std::string, PictureButton*> buttons;  // the 17 picture buttons by name
     PictureButton* button(const std::string& name) const;
 
-    // popup menus and their items
-    QMenu* zm_popup_file = nullptr;
-    QMenu* zm_pop_edit = nullptr;
-    QMenu* zm_pop_actions = nullptr;
-    QMenu* zm_pop_tools = nullptr;
-    QMenu* zm_pop_help = nullptr;
-    QMenu* pop_dvd = nullptr;
-    QAction *AddFiles2 = nullptr, *AddFolder2 = nullptr, *Properties1 = nullptr,
-            *RunBackground1 = nullptr, *Exit1 = nullptr;
-    QAction *Remove1 = nullptr, *Clear2 = nullptr, *Rename1 = nullptr, *SelectAll1 = nullptr,
-            *UnselectAll1 = nullptr;
-    QAction *Convert2 = nullptr, *Pause1 = nullptr, *Stop2 = nullptr;
-    QAction* settings = nullptr;
-    QAction *Help1 = nullptr, *Feedback1 = nullptr, *About1 = nullptr;
-    QAction* menuItem(const QString& caption) const;
 
     // timers
     QTimer* Timer1 = nullptr;
@@ -140,79 +126,59 @@ public:
     Tfm_info* fm_info() const { return fm_info_; }
     Tfm_dvdcutter* fm_dvdcutter() const { return fm_dvdcutter_; }
 
-    // ---- skin events
+    // ---- commands by name: skin objects, buttons, menu items and keys all end here
+    // Runs a named command; false when the name is unknown.
+    bool RunCommand(const QString& name);
     void Skin1Click(skin::ISkinObject* source);
     void Skin1MouseMove(skin::ISkinObject* source, int x, int y);
     void Skin1MouseDown(skin::ISkinObject* source, Qt::MouseButton button, int x, int y);
     void Skin1MouseUp(skin::ISkinObject* source, Qt::MouseButton button, int x, int y);
     void Skin1ScrollTrack(skin::ISkinObject* source, int newPos);
+    void Shortcut(int action);
 
-    // Closes the profile picker (hides backdrop, category list and every panel).
-    void ClosePicker();
-    void RestoreButtonPicture(int n);
-    void RestoreCategoryPicture(int k);
-
-    // ---- profiles: selection, picker, pointer states, settings files
+    // ---- profiles and settings
     void SelectProfile(int n);
     void OpenPicker();
-    void PointCategory(int k);
-    void PointButton(int n);
-    void FoldSubPanelHover();
-    void PageLink(const QString& name);
-    void ProfileButtonClick(int n);
+    void ClosePicker() { picker_->Close(); }
     std::string SettingsFilePath() const;
     std::string ProfileSettingsFilePath() const;
     QString PictureDir() const;
     void BrowseOutput();
     void OpenOutput();
     void ShowSettingsDialog();
+    void LoadSettings();
+    void SaveSettings();
     ProfileState profile;
-    bool VideoFirstPage = true;
-    bool AudioFirstPage = true;
-    int HoverButtonId = -1;
 
     // ---- job list
     void AddFiles();
     void AddFolder();
     bool AddMediaFile(const QString& path, QString* error = nullptr);
-    // Appends a probed job as a row with its records.
     void AppendJob(const QString& caption, const Toriginalinfo& info, const TrimRecord& trim);
     void RemoveSelectedJobs();
     void ClearJobs();
     void RenameJob();
     void CommitRename();
-    void CheckAll(bool checked);
+    void CheckAll(bool checked) { jobList_.SetAllChecked(checked); }
     void lvClick();
     void RefreshSizeEstimates();
     QString OpenDialogFilter() const;
-    std::vector<Toriginalinfo> jobs;
-    std::vector<TrimRecord> trims;
-    int renameRow = -1;
+    // Rows selected in the list view, ascending.
+    std::vector<int> SelectedRows() const;
+    void SelectRow(int row);
 
     // ---- batch
     void StartBatch();
-    void StartJob();
-    bool LaunchEncoder(const intputrec& r);
-    void JvCreateProcessRead(const QString& line);
-    void JvCreateProcessTerminate(int exitCode);
-    void Convert_usedTimer();
+    void StopBatch();
     void PauseToggle();
-    void ShowJobProgress(int v);
-    void ShowRunDisplays();
-    void BatchEnd();
-    void MarkRowError(int row);
-    intputrec CurrentInvocation;
-    int ElapsedSeconds = 0;
-    int ProgressValue = 0;
-    int RemainingSeconds = 0;
-    int64_t OutputKilobytes = 1;
-    EncoderRunner* currentRunner() const { return runner_.get(); }
-    MediaProbe* probe() const { return probe_.get(); }
+    void Convert_usedTimer() { progress_->Tick(); }
+    void ShowRunDisplays() { progress_->ShowRunDisplays(); }
+    ProgressDisplay& Progress() { return *progress_; }
 
-    // ---- preview player, cut window, snapshot, properties (Tfm_main_player.cpp)
+    // ---- preview player, cut window, snapshot, properties
     void PlaySelectedJob();
-    void StopPlayback();
-    void TogglePause();
+    void StopPlayback() { player_->Stop(); }
+    void TogglePause() { player_->TogglePause(); }
     void PreviousJob();
     void NextJob();
     void bt_cutClick();
@@ -222,85 +188,55 @@ public:
     void JumpCut(int deltaSeconds);
     void bt_imagesClick();
     void SpaceKey();
-    void StartPlayback(const std::string& path);
-    void play_timeTimer();
-    void Timer1Timer();
-    // Called by the preview library on its own thread: only stores the position.
-    static void OnPreviewPosition(double position);
-    bool awaitingFirstReport = false;
-    std::atomic<double> reportedPosition{0.0};
-    int startOffset = 0;
-    int playedSeconds = 0;
-    double previousDifference = -1.0;
-    double displayFloor = 0.0;
-    int barPosition = 0;
-    int stallCount = 0;
-    std::string fileToPlay;
-
-private:
-    class TVideoplay;
-    // Connects the two player timers once.
-    void WirePlayer();
-    void SetPreviewStatus(const QString& text);
-    bool PreviewRowValid() const;
-    bool playerWired_ = false;
-    // Counts playbacks, so that the end of an earlier one never stops a later one.
-    int playGeneration_ = 0;
-    // The playback thread of the main window; releasing it ends a playback still running.
-    std::shared_ptr<QThread> videoplay_;
-
-public:
-
-    // ---- commands
+    void play_timeTimer() { player_->play_timeTimer(); }
     void ShowProperties();
-    void ShowPropertiesDialog();
+
+    // ---- shell
     void OpenWebsite();
     void ShowHelp();
     void RunBackground();
-    void Shortcut(int action);
+    void PopupAt(QMenu* menu, const std::string& section);
+    void PopupDvdMenu();
+    void StartupUpdateCheck();
+    void SiblingLaunch();
     KeyFilter* keyFilter() const { return keys_; }
-    QSystemTrayIcon* trayIcon() const { return tray_; }
+    QSystemTrayIcon* trayIcon() const { return tray_ ? tray_->Icon() : nullptr; }
     static constexpr const char* kDefaultSupportUrl = "https://www.orvelle-software.example/support";
     static constexpr const char* kDefaultAboutUrl = "https://www.orvelle-software.example/about";
     static constexpr const char* kDefaultWebsiteUrl = "https://www.orvelle-software.example/";
-    void PopupAt(QMenu* menu, const std::string& section);
-    void PopupDvdMenu();
-    void LoadSettings();
-    void SaveSettings();
-    void StartupUpdateCheck();
-    void SiblingLaunch();
-    void StopBatch();
-    int LeftMoveInt() const { return leftMoveInt_; }
-    bool ShowsCheckBoxes() const { return showChecks_; }
 
-signals:
+  signals:
     void startupFinished();
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
-private:
-    struct Bound {
-        skin::ISkinPlacement* placement = nullptr;
-        skin::ISkinCaption* caption = nullptr;
-        skin::ISkinSlider* slider = nullptr;
-        skin::SkinRect fillRect;
-    };
+  private:
+    // What a command may not run during: a preview (27) and/or a batch (26).
+    enum Busy { kFree = 0, kNotWhilePlaying = 1, kNotWhileConverting = 2, kNotWhileBusy = 3 };
+    // The one refusal check: shows the refusal and answers true when the command may not run.
+    bool Refused(int busy);
     void CreateComponents();
-    void CreateMenus();
     void WireCommands();
-    void BindObject(skin::ISkinObject* root, const QString& name, bool slider);
-    Bound* bound(const QString& name);
-    const Bound* bound(const QString& name) const;
+    void WireUnits();
     void TitleMouseDown(QPoint p);
     void TitleMouseMove(QPoint p, Qt::MouseButtons b);
+    void OnBatchEnded(bool ranToEnd);
+    void SetRowStatus(int row, const QString& status) { jobList_.SetStatus(row, status); }
 
     SideEffects* fx_;
     skin::SkinEngine* Skin1 = nullptr;
-    bool skinBound_ = false;
-    std::map<QString, Bound> bound_;
+    SkinDisplay display_;
+    JobList jobList_;
+    std::unique_ptr<BatchRunner> batch_;
+    PreviewPlayer* player_ = nullptr;
+    ProfilePicker* picker_ = nullptr;
+    ProgressDisplay* progress_ = nullptr;
+    Snapshot* snapshot_ = nullptr;
+    std::unique_ptr<MediaProbe> probe_;
+    std::map<QString, std::function<void()>> commands_;
     LayoutFile layout_;
     bool titleReleased_ = true;
     QPoint titleAnchor_;
@@ -310,15 +246,10 @@ private:
     Tfm_dvdcutter* fm_dvdcutter_ = nullptr;
     bool closing_ = false;
     int leftMoveInt_ = 6;
-    bool showChecks_ = false;
     bool languageErrorShown_ = false;
-    std::unique_ptr<EncoderRunner> runner_;
-    std::unique_ptr<MediaProbe> probe_;
-    std::set<int> failedRows_;
-    std::map<QString, QAction*> menuByCaption_;
-    QString lastLaunchError_;
+    int renameRow_ = -1;
     KeyFilter* keys_ = nullptr;
-    QSystemTrayIcon* tray_ = nullptr;
+    BackgroundTray* tray_ = nullptr;
 };
 
 }  // namespace vc

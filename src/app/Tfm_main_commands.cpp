@@ -1,27 +1,32 @@
-// Command dispatch of the main window: skin objects, menus and hover hints.
+// Command dispatch of the main window: one table from command names to actions, reached
+// from skin objects, picture buttons, menu items and keys; the units' reports shown on the
+// window; profiles, settings, tray and start-up notices.
 #include <QAction>
-#include <QKeyEvent>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QTimer>
-#include <QTreeWidget>
-
-#include <QApplication>
-#include <QFileInfo>
-#include <QSystemTrayIcon>
-
-#include "core/appinfo.h"
-#include "core/catalogue.h"
-#include "core/siblings.h"
-#include "profiles/Tfm_dir.h"
-#include "profiles/Tfm_set.h"
-#include "jobs/EncoderRunner.h"
-#include "shell/KeyFilter.h"
-#include "shell/UpdateNotice.h"
-#include "preview/Tfm_dvdcutter.h"
-#include "shell/PictureButton.h"
+#include <QTreeView>
 
 #include "app/Tfm_main.h"
+#include "core/appinfo.h"
+#include "core/appsettings.h"
+#include "core/catalogue.h"
+#include "core/editions.h"
+#include "core/profilesettings.h"
+#include "core/siblings.h"
+#include "jobs/EncoderRunner.h"
+#include "preview/Snapshot.h"
+#include "preview/Tfm_dvdcutter.h"
+#include "profiles/Tfm_dir.h"
+#include "profiles/Tfm_set.h"
+#include "shell/BackgroundTray.h"
+#include "shell/KeyFilter.h"
+#include "shell/PictureButton.h"
+#include "shell/UpdateNotice.h"
 
 namespace vc {
 
@@ -29,21 +34,270 @@ namespace {
 // Hover hints: skin object name -> language text id; any other name gives 25.
 int HintIdFor(const QString& name) {
     static const std::map<QString, int> ids = {
-        {"dvdopen", 1},        {"ifoopen", 2},        {"profiles", 3},       {"profilestext", 3},
-        {"audio", 4},          {"subtitle", 5},       {"video_size", 6},     {"video_quality", 7},
-        {"audio_quality", 8},  {"channels", 9},       {"play", 10},          {"pause", 11},
-        {"stopplay", 12},      {"play_bar", 13},      {"play_time", 14},     {"chapter", 15},
-        {"cutter", 16},        {"converter", 17},     {"stopconverter", 18}, {"browse", 19},
-        {"open", 20},          {"openfolder", 21},    {"openfiles", 22},     {"remove", 23},
+        {"dvdopen", 1},       {"ifoopen", 2},        {"profiles", 3},   {"profilestext", 3},
+        {"audio", 4},         {"subtitle", 5},       {"video_size", 6}, {"video_quality", 7},
+        {"audio_quality", 8}, {"channels", 9},       {"play", 10},      {"pause", 11},
+        {"stopplay", 12},     {"play_bar", 13},      {"play_time", 14}, {"chapter", 15},
+        {"cutter", 16},       {"converter", 17},     {"stopconverter", 18}, {"browse", 19},
+        {"open", 20},         {"openfolder", 21},    {"openfiles", 22}, {"remove", 23},
         {"clear", 24}};
     auto it = ids.find(name);
     return it == ids.end() ? 25 : it->second;
 }
 }  // namespace
 
+bool Tfm_main::Refused(int busy) {
+    if ((busy & kNotWhilePlaying) && playing()) {
+        fx_->Warning(this, LanguageText(27));
+        return true;
+    }
+    if ((busy & kNotWhileConverting) && Converting()) {
+        fx_->Warning(this, LanguageText(26));
+        return true;
+    }
+    return false;
+}
+
+bool Tfm_main::RunCommand(const QString& name) {
+    auto it = commands_.find(name);
+    if (it == commands_.end()) return false;
+    it->second();
+    return true;
+}
+
+void Tfm_main::WireUnits() {
+    batch_->SetInvocationBuilder([this](int row) {
+        const Job* j = jobList_.At(row);
+        InvocationInputs in;
+        in.outputFolderText = ed_output->text().toStdString();
+        in.caption = j->caption.toStdString();
+        in.job = j->info;
+        in.trim = j->trim;
+        in.profile = profile;
+        in.boxes = fm_set_->Boxes();
+        in.encoderPath = EncoderPath;
+        in.programDirectory = ProgramDirectory;
+        return BuildInvocation(in);
+    });
+    connect(batch_.get(), &BatchRunner::stateChanged, this, [this](BatchRunner::State s) {
+        Pause1->setText(s == BatchRunner::State::Paused ? "Continue" : "Pause");
+        UpdateCommandState();
+    });
+    connect(batch_.get(), &BatchRunner::jobStarted, this, [this](int) {
+        const std::string& out = CurrentInvocation().outputFile;
+        OutputDirectory = out.substr(0, out.rfind('/') + 1);
+    });
+    connect(batch_.get(), &BatchRunner::cannotStart, this,
+            [this](int, const QString& error) { fx_->Error(this, error); });
+    connect(batch_.get(), &BatchRunner::batchEnded, this, &Tfm_main::OnBatchEnded);
+
+    connect(player_, &PreviewPlayer::stateChanged, this, &Tfm_main::UpdateCommandState);
+    connect(player_, &PreviewPlayer::rowStatus, this, &Tfm_main::SetRowStatus);
+    connect(picker_, &ProfilePicker::profileChosen, this, &Tfm_main::SelectProfile);
+    connect(snapshot_, &Snapshot::done, this, [this](bool ok, const QString& file) {
+        if (!ok) fx_->Warning(this, "The snapshot " + file + " could not be saved.");
+    });
+}
+
+void Tfm_main::WireCommands() {
+    auto close = [this] { this->close(); };
+    auto web = [this](const char* section, const char* def) {
+        return [this, section, def] {
+            fx_->OpenUrl(QString::fromStdString(layout_.Text(section, "web", def)));
+        };
+    };
+    // One name for each command, whatever reaches it.
+    commands_ = {
+        {"AddFiles", [this] { AddFiles(); }},
+        {"AddFolder", [this] { AddFolder(); }},
+        {"Properties", [this] { ShowProperties(); }},
+        {"RunBackground", [this] { RunBackground(); }},
+        {"Exit", close},
+        {"Remove", [this] { RemoveSelectedJobs(); }},
+        {"Clear", [this] { ClearJobs(); }},
+        {"Rename", [this] { RenameJob(); }},
+        {"CheckAll", [this] { CheckAll(true); }},
+        {"UncheckAll", [this] { CheckAll(false); }},
+        {"Convert", [this] { StartBatch(); }},
+        {"Pause", [this] { PauseToggle(); }},
+        {"Stop", [this] { StopBatch(); }},
+        {"Settings", [this] { ShowSettingsDialog(); }},
+        {"Help", [this] { ShowHelp(); }},
+        {"Feedback", web("Support", kDefaultSupportUrl)},
+        {"About", web("About", kDefaultAboutUrl)},
+        {"Website", web("website", kDefaultWebsiteUrl)},
+        {"Play", [this] { PlaySelectedJob(); }},
+        {"PlayPause", [this] { TogglePause(); }},
+        {"PlayStop", [this] { StopPlayback(); }},
+        {"Previous", [this] { PreviousJob(); }},
+        {"Next", [this] { NextJob(); }},
+        {"Cut", [this] { bt_cutClick(); }},
+        {"Snapshot", [this] { bt_imagesClick(); }},
+        {"OpenPicker", [this] { OpenPicker(); }},
+        {"Browse", [this] { BrowseOutput(); }},
+        {"OpenOutput", [this] { OpenOutput(); }},
+        {"SpaceToggle", [this] { SpaceKey(); }},
+        {"CutPlay", [this] { CutPlay(); }},
+        {"Nothing", [] {}},
+    };
+    const std::pair<const char*, const char*> buttonCommands[] = {
+        {"bt_dvdopen", "AddFiles"}, {"bt_ifo", "AddFolder"},      {"bt_remove", "Remove"},
+        {"bt_clear", "Clear"},      {"bt_chapte", "Properties"},  {"bt_set", "Settings"},
+        {"bt_start", "Convert"},    {"bt_pause", "Pause"},        {"Bt_Convertstop", "Stop"},
+        {"bt_web", "Website"},      {"bt_play", "Play"},          {"bt_playpause", "PlayPause"},
+        {"bt_playstop", "PlayStop"}, {"bt_back", "Previous"},     {"bt_next", "Next"},
+        {"bt_cut", "Cut"},          {"bt_images", "Snapshot"}};
+    for (const auto& [name, command] : buttonCommands) {
+        const QString c = command;
+        connect(button(name), &QAbstractButton::clicked, this, [this, c] { RunCommand(c); });
+        // A press on any picture button first closes the profile picker.
+        connect(button(name), &PictureButton::mousePressed, this, &Tfm_main::ClosePicker);
+    }
+    const std::pair<QAction*, const char*> itemCommands[] = {
+        {AddFiles2, "AddFiles"}, {AddFolder2, "AddFolder"},     {Properties1, "Properties"},
+        {RunBackground1, "RunBackground"}, {Exit1, "Exit"},     {Remove1, "Remove"},
+        {Clear2, "Clear"},       {Rename1, "Rename"},           {SelectAll1, "CheckAll"},
+        {UnselectAll1, "UncheckAll"}, {Convert2, "Convert"},    {Pause1, "Pause"},
+        {Stop2, "Stop"},         {settings, "Settings"},        {Help1, "Help"},
+        {Feedback1, "Feedback"}, {About1, "About"}};
+    const std::map<QString, const char*> dvdItems = {{"Select All", "CheckAll"},
+                                                     {"Unselect ALL", "UncheckAll"},
+                                                     {"Convert", "Convert"},
+                                                     {"Stop", "Stop"},
+                                                     {"Exit", "Exit"}};
+    auto onItem = [this](QAction* a, const QString& c) {
+        connect(a, &QAction::triggered, this, [this, c] { RunCommand(c); });
+    };
+    for (const auto& [item, command] : itemCommands) onItem(item, command);
+    for (QAction* a : pop_dvd->actions())
+        if (auto it = dvdItems.find(a->text()); it != dvdItems.end()) onItem(a, it->second);
+
+    // One application-wide key filter; it never consumes a key.
+    keys_ = new KeyFilter(this);
+    keys_->SetBatchRunning([this] { return Converting(); });
+    keys_->SetFolderDialogActive([this] { return fm_dir_ && fm_dir_->isActiveWindow(); });
+    keys_->SetSettingsDialogActive([this] { return fm_set_ && fm_set_->isActiveWindow(); });
+    qApp->installEventFilter(keys_);
+    // Queued: the actions open dialogs, which must not happen inside the key delivery.
+    connect(keys_, &KeyFilter::shortcut, this, &Tfm_main::Shortcut, Qt::QueuedConnection);
+
+    connect(lv, &QTreeView::clicked, this, [this] { lvClick(); });
+    connect(lv->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!Converting() && !playing()) UpdateCommandState();
+    });
+    connect(lv, &QWidget::customContextMenuRequested, this,
+            [this](QPoint p) { zm_pop_edit->popup(lv->viewport()->mapToGlobal(p)); });
+    connect(edt_tit, &QLineEdit::editingFinished, this, &Tfm_main::CommitRename);
+    lv->viewport()->installEventFilter(this);
+    connect(im_mainico, &PictureLabel::clicked, this, &Tfm_main::OpenPicker);
+    pl_play->installEventFilter(this);
+}
+
+void Tfm_main::Shortcut(int action) {
+    using A = KeyFilter::Action;
+    static const std::map<A, const char*> commandOf = {
+        {A::Help, "Help"},           {A::OpenPicker, "OpenPicker"},   {A::SpaceToggle, "SpaceToggle"},
+        {A::Remove, "Remove"},       {A::Snapshot, "Snapshot"},       {A::AddFiles, "AddFiles"},
+        {A::AddFolder, "AddFolder"}, {A::Properties, "Properties"},   {A::RunBackground, "RunBackground"},
+        {A::Clear, "Clear"},         {A::Rename, "Rename"},           {A::CheckAll, "CheckAll"},
+        {A::UncheckAll, "UncheckAll"}, {A::Convert, "Convert"},       {A::Pause, "Pause"},
+        {A::Stop, "Stop"},           {A::Settings, "Settings"},       {A::Feedback, "Feedback"}};
+    const A a = static_cast<A>(action);
+    if (auto it = commandOf.find(a); it != commandOf.end()) {
+        RunCommand(it->second);
+        return;
+    }
+    switch (a) {
+        case A::QuitNow:
+            // At once, without the close question; the encoder's group goes with us.
+            if (EncoderRunner* r = batch_->Runner()) r->Terminate();
+            closing_ = true;
+            QApplication::exit(0);
+            break;
+        case A::PopupFile: PopupAt(zm_popup_file, "file"); break;
+        case A::PopupEdit: PopupAt(zm_pop_edit, "Edit"); break;
+        case A::PopupActions: PopupAt(zm_pop_actions, "actions"); break;
+        case A::PopupTools: PopupAt(zm_pop_tools, "Tools"); break;
+        case A::PopupHelp: PopupAt(zm_pop_help, "help"); break;
+        default: break;
+    }
+}
+
+// ---------------------------------------------------------------- skin events
+
+void Tfm_main::Skin1Click(skin::ISkinObject* source) {
+    if (!source) return;
+    const QString n = source->Name();
+    static const std::map<QString, const char*> commandOf = {
+        {"profiles", "OpenPicker"}, {"openfiles", "AddFiles"}, {"openfolder", "AddFolder"},
+        {"converter", "Convert"},   {"remove", "Remove"},      {"clear", "Clear"},
+        {"stopconverter", "Stop"},  {"browse", "Browse"},      {"open", "OpenOutput"},
+        {"play", "CutPlay"},        {"stop", "PlayStop"},      {"pause", "PlayPause"}};
+    if (auto it = commandOf.find(n); it != commandOf.end()) {
+        RunCommand(it->second);
+    } else if (n == "mainclose") {
+        if (playing()) StopPlayback();
+        close();
+    } else if (n == "cutclose") {
+        StopPlayback();
+        if (fm_dvdcutter_) fm_dvdcutter_->close();
+    } else if (n == "help") {
+        PopupAt(zm_pop_help, "help");
+    } else if (n == "file") {
+        PopupAt(zm_popup_file, "file");
+    } else if (n == "dvdfile") {
+        PopupDvdMenu();
+    } else if (n == "register") {
+        PopupAt(zm_pop_tools, "Tools");
+    } else if (n == "settings") {
+        PopupAt(zm_pop_edit, "Edit");
+    } else if (n == "purchase") {
+        PopupAt(zm_pop_actions, "actions");
+    } else if (n == "begin") {
+        SetBeginMark();
+    } else if (n == "end") {
+        SetEndMark();
+    } else if (n == "hou" || n == "qian") {
+        JumpCut(n == "hou" ? -30 : 30);
+    } else if (n == "cutter") {
+        Refused(kNotWhileBusy);
+    }
+}
+
 void Tfm_main::Skin1MouseMove(skin::ISkinObject* source, int, int) {
     LanguageText(HintIdFor(source ? source->Name() : QString()));
 }
+
+void Tfm_main::Skin1MouseDown(skin::ISkinObject* source, Qt::MouseButton, int, int) {
+    CommitRename();
+    ClosePicker();
+    if (Converting() || !source || !PreviewPlayer::SetOfBar(source->Name())) return;
+    player_->BeginDrag();
+}
+
+void Tfm_main::Skin1ScrollTrack(skin::ISkinObject* source, int) {
+    if (!source || jobList_.Count() == 0) return;
+    if (const PreviewPlayer::DisplaySet* set = PreviewPlayer::SetOfBar(source->Name()))
+        player_->DragTo(*set);
+}
+
+void Tfm_main::Skin1MouseUp(skin::ISkinObject* source, Qt::MouseButton, int, int) {
+    const PreviewPlayer::DisplaySet* set = source ? PreviewPlayer::SetOfBar(source->Name()) : nullptr;
+    if (!Converting() && set)
+        player_->EndDrag(*set);
+    else
+        player_->dragging = false;
+}
+
+bool Tfm_main::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress && (o == lv->viewport() || o == pl_play)) {
+        if (o == lv->viewport()) CommitRename();
+        ClosePicker();
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+// ---------------------------------------------------------------- menus, tray, help
 
 void Tfm_main::PopupAt(QMenu* menu, const std::string& section) {
     layout_.Reload();
@@ -57,159 +311,22 @@ void Tfm_main::PopupDvdMenu() {
     pop_dvd->popup(kavrin ? QPoint(p.x() + 85, p.y() + 64) : QPoint(p.x() + 16, p.y() + 54));
 }
 
-void Tfm_main::WireCommands() {
-    connect(Convert_used, &QTimer::timeout, this, &Tfm_main::Convert_usedTimer);
-    connect(RunBackground1, &QAction::triggered, this, &Tfm_main::RunBackground);
-
-    // One application-wide key filter; it never consumes a key.
-    keys_ = new KeyFilter(this);
-    keys_->SetBatchRunning([this] { return Converting; });
-    keys_->SetFolderDialogActive([this] { return fm_dir_ && fm_dir_->isActiveWindow(); });
-    keys_->SetSettingsDialogActive([this] { return fm_set_ && fm_set_->isActiveWindow(); });
-    qApp->installEventFilter(keys_);
-    // Queued: the actions open dialogs, which must not happen inside the key delivery.
-    connect(keys_, &KeyFilter::shortcut, this, &Tfm_main::Shortcut, Qt::QueuedConnection);
-    auto onClick = [this](const char* name, auto fn) {
-        connect(button(name), &QAbstractButton::clicked, this, fn);
-    };
-    onClick("bt_dvdopen", &Tfm_main::AddFiles);
-    onClick("bt_ifo", &Tfm_main::AddFolder);
-    onClick("bt_remove", &Tfm_main::RemoveSelectedJobs);
-    onClick("bt_clear", &Tfm_main::ClearJobs);
-    onClick("bt_chapte", &Tfm_main::ShowProperties);
-    onClick("bt_set", &Tfm_main::ShowSettingsDialog);
-    onClick("bt_start", &Tfm_main::StartBatch);
-    onClick("bt_pause", &Tfm_main::PauseToggle);
-    onClick("Bt_Convertstop", &Tfm_main::StopBatch);
-    onClick("bt_web", &Tfm_main::OpenWebsite);
-    onClick("bt_play", &Tfm_main::PlaySelectedJob);
-    onClick("bt_playpause", &Tfm_main::TogglePause);
-    onClick("bt_playstop", &Tfm_main::StopPlayback);
-    onClick("bt_back", &Tfm_main::PreviousJob);
-    onClick("bt_next", &Tfm_main::NextJob);
-    onClick("bt_cut", &Tfm_main::bt_cutClick);
-    onClick("bt_images", &Tfm_main::bt_imagesClick);
-
-    auto onItem = [this](QAction* a, auto fn) { connect(a, &QAction::triggered, this, fn); };
-    onItem(AddFiles2, &Tfm_main::AddFiles);
-    onItem(AddFolder2, &Tfm_main::AddFolder);
-    onItem(Properties1, &Tfm_main::ShowProperties);
-    connect(Exit1, &QAction::triggered, this, [this] { close(); });
-    onItem(Remove1, &Tfm_main::RemoveSelectedJobs);
-    onItem(Clear2, &Tfm_main::ClearJobs);
-    onItem(Rename1, &Tfm_main::RenameJob);
-    connect(SelectAll1, &QAction::triggered, this, [this] { CheckAll(true); });
-    connect(UnselectAll1, &QAction::triggered, this, [this] { CheckAll(false); });
-    onItem(Convert2, &Tfm_main::StartBatch);
-    onItem(Pause1, &Tfm_main::PauseToggle);
-    onItem(Stop2, &Tfm_main::StopBatch);
-    onItem(settings, &Tfm_main::ShowSettingsDialog);
-    onItem(Help1, &Tfm_main::ShowHelp);
-    connect(Feedback1, &QAction::triggered, this,
-            [this] { fx_->OpenUrl(QString::fromStdString(layout_.Text("Support", "web", kDefaultSupportUrl))); });
-    connect(About1, &QAction::triggered, this,
-            [this] { fx_->OpenUrl(QString::fromStdString(layout_.Text("About", "web", kDefaultAboutUrl))); });
-    for (QAction* a : pop_dvd->actions()) {
-        const QString t = a->text();
-        if (t == "Select All") connect(a, &QAction::triggered, this, [this] { CheckAll(true); });
-        if (t == "Unselect ALL") connect(a, &QAction::triggered, this, [this] { CheckAll(false); });
-        if (t == "Convert") onItem(a, &Tfm_main::StartBatch);
-        if (t == "Stop") onItem(a, &Tfm_main::StopBatch);
-        if (t == "Exit") connect(a, &QAction::triggered, this, [this] { close(); });
-    }
-
-    connect(lv, &QTreeWidget::itemClicked, this, [this] { lvClick(); });
-    connect(lv, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (!Converting && !playing) UpdateCommandState();
-    });
-    connect(lv, &QWidget::customContextMenuRequested, this,
-            [this](QPoint p) { zm_pop_edit->popup(lv->viewport()->mapToGlobal(p)); });
-    connect(edt_tit, &QLineEdit::editingFinished, this, &Tfm_main::CommitRename);
-    lv->viewport()->installEventFilter(this);
-
-    // The profile picker's pictures.
-    for (const auto& [k, pic] : categoryPictures) {
-        const int index = k;
-        connect(pic, &PictureLabel::mouseMoved, this, [this, index] { PointCategory(index); });
-    }
-    for (const auto& [id, pic] : btim) {
-        const int n = id;
-        if (n != 13 && n != 14 && n != 98 && n != 101 && n != 117 && n != 132)
-            connect(pic, &PictureLabel::mouseMoved, this, [this, n] { PointButton(n); });
-        connect(pic, &PictureLabel::clicked, this, [this, n] { ProfileButtonClick(n); });
-    }
-    connect(Image13, &PictureLabel::mouseMoved, this, [this] { PointButton(109); });
-    for (PictureLabel* link : {Image94, Image93, Image2, Image5}) {
-        const QString name = link->objectName();
-        connect(link, &PictureLabel::clicked, this, [this, name] { PageLink(name); });
-    }
-    connect(im_mainico, &PictureLabel::clicked, this, &Tfm_main::OpenPicker);
-    pl_play->installEventFilter(this);
-}
-
-void Tfm_main::Shortcut(int action) {
-    using A = KeyFilter::Action;
-    switch (static_cast<A>(action)) {
-        case A::Help: ShowHelp(); break;
-        case A::OpenPicker: OpenPicker(); break;
-        case A::QuitNow:
-            // At once, without the close question; the encoder's group goes with us.
-            if (runner_) runner_->Terminate();
-            closing_ = true;
-            QApplication::exit(0);
-            break;
-        case A::SpaceToggle: SpaceKey(); break;
-        case A::Remove: RemoveSelectedJobs(); break;
-        case A::Snapshot: bt_imagesClick(); break;
-        case A::PopupFile: PopupAt(zm_popup_file, "file"); break;
-        case A::PopupEdit: PopupAt(zm_pop_edit, "Edit"); break;
-        case A::PopupActions: PopupAt(zm_pop_actions, "actions"); break;
-        case A::PopupTools: PopupAt(zm_pop_tools, "Tools"); break;
-        case A::PopupHelp: PopupAt(zm_pop_help, "help"); break;
-        case A::AddFiles: AddFiles(); break;
-        case A::AddFolder: AddFolder(); break;
-        case A::Properties: ShowProperties(); break;
-        case A::RunBackground: RunBackground(); break;
-        case A::Clear: ClearJobs(); break;
-        case A::Rename: RenameJob(); break;
-        case A::CheckAll: CheckAll(true); break;
-        case A::UncheckAll: CheckAll(false); break;
-        case A::Convert: StartBatch(); break;
-        case A::Pause: PauseToggle(); break;
-        case A::Stop: StopBatch(); break;
-        case A::Settings: ShowSettingsDialog(); break;
-        case A::Feedback: fx_->OpenUrl(QString::fromStdString(layout_.Text("Support", "web", kDefaultSupportUrl))); break;
-    }
-}
-
 void Tfm_main::RunBackground() {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        // Without a tray the window could not be brought back: minimise it instead.
-        showMinimized();
-        return;
-    }
-    if (!tray_) {
-        tray_ = new QSystemTrayIcon(QIcon(PictureDir() + "main/icon.png"), this);
-        tray_->setToolTip("Orvelle Software");
-        connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-            if (r != QSystemTrayIcon::Trigger) return;
-            showNormal();
-            activateWindow();
-            tray_->hide();
-            tray_->deleteLater();
-            tray_ = nullptr;
-        });
-    }
-    tray_->show();
-    hide();
+    if (!tray_) tray_ = new BackgroundTray(this, QIcon(PictureDir() + "main/icon.png"));
+    tray_->Hide();
 }
+
+void Tfm_main::OpenWebsite() { RunCommand("Website"); }
+
+void Tfm_main::ShowHelp() { fx_->OpenUrl(QString::fromStdString(ProgramDirectory + "help/index.html")); }
 
 void Tfm_main::StartupUpdateCheck() {
     const QString cfg = QString::fromStdString(ConfigDirectory("VideoConverter"));
     if (!UpdateNotice::IsFirstStart(cfg)) return;
     auto* notice = new UpdateNotice(this);
     connect(notice, &UpdateNotice::finished, notice, &QObject::deleteLater);
-    notice->Start(QString::fromStdString(ExeFileName), UpdateNotice::NoticePath(cfg), UpdateNotice::Host());
+    notice->Start(QString::fromStdString(ExeFileName), UpdateNotice::NoticePath(cfg),
+                  UpdateNotice::Host());
     UpdateNotice::MarkStarted(cfg);
 }
 
@@ -220,92 +337,91 @@ void Tfm_main::SiblingLaunch() {
         fx_->StartDetached(QString::fromStdString(path), {});
 }
 
-bool Tfm_main::eventFilter(QObject* o, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonPress && (o == lv->viewport() || o == pl_play)) {
-        if (o == lv->viewport()) CommitRename();
-        ClosePicker();
-    }
-    return QWidget::eventFilter(o, e);
+// ---------------------------------------------------------------- profiles and settings
+
+QString Tfm_main::PictureDir() const { return QString::fromStdString(ProgramDirectory) + "images/"; }
+
+void Tfm_main::OpenPicker() {
+    if (Refused(kNotWhileConverting)) return;
+    if (!playing() && IsKavrin(ExeFileName)) pl_play->hide();
+    picker_->Open(ProfileId);
 }
 
-void Tfm_main::ShowProperties() {
-    if (lv->selectedItems().isEmpty()) {
-        fx_->Information(this, LanguageText(30));
+void Tfm_main::SelectProfile(int n) {
+    const int category = picker_->CategoryIndex;
+    if (category >= 1 && category <= 14 &&
+        !im_mainico->LoadPicture(PictureDir() + QString("main/%1.bmp").arg(category))) {
+        fx_->Error(this, QString("The picture \"images/main/%1.bmp\" cannot be read.").arg(category));
         return;
     }
-    ShowPropertiesDialog();
+    FormatBoxes boxes = fm_set_->Boxes();
+    if (ProfileId >= 1) {
+        std::string err = StoreRememberedSettings(ProfileSettingsFilePath(), ProfileId, boxes);
+        if (!err.empty()) fx_->Error(this, QString::fromStdString(err));
+    }
+    SetSelectedProfile(profile, n);
+    ShowText("profilestext", QString::fromStdString(profile.displayName));
+    ProfileId = n;
+    GroupReadResult r = ReadProfileGroup(ProgramDirectory + kProfileFileName, profile, boxes);
+    if (!r.complete) {
+        fx_->Error(this, QString::fromStdString(r.error));
+        // An unreadable file ends the selection here; a short one keeps what it could read.
+        if (r.error.rfind("Cannot ", 0) == 0) return;
+    }
+    std::string err = LoadRememberedSettings(ProfileSettingsFilePath(), n, boxes);
+    if (!err.empty()) fx_->Error(this, QString::fromStdString(err));
+    RefreshSizeEstimates();
 }
 
-void Tfm_main::OpenWebsite() {
-    fx_->OpenUrl(QString::fromStdString(layout_.Text("website", "web", kDefaultWebsiteUrl)));
+std::string Tfm_main::SettingsFilePath() const { return SettingsFilePathFor(ProductName()); }
+
+std::string Tfm_main::ProfileSettingsFilePath() const {
+    return ProfileSettingsFilePathFor(ProductName());
 }
 
-void Tfm_main::ShowHelp() {
-    fx_->OpenUrl(QString::fromStdString(ProgramDirectory + "help/index.html"));
+void Tfm_main::LoadSettings() {
+    const QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    const int def = DefaultProfileFor(ExeFileName);
+    const AppSettings s = LoadAppSettings(
+        SettingsFilePath(), def, (movies.isEmpty() ? QDir::homePath() : movies).toStdString() + "/");
+    picker_->VideoFirstPage = s.videoFirstPage;
+    picker_->AudioFirstPage = s.audioFirstPage;
+    OutputDirectory = s.outputPath;
+    ed_output->setText(QString::fromStdString(OutputDirectory));
+    picker_->CategoryIndex = s.categoryIndex;
+    // A stored number that names no selectable profile falls back to the edition's default.
+    const ProfileEntry* e = CatalogueEntry(s.profileId);
+    SelectProfile(!e || e->displayName[0] == '\0' ? def : s.profileId);
+    FinishAction = s.finishAction;
 }
 
-void Tfm_main::Skin1Click(skin::ISkinObject* source) {
-    if (!source) return;
-    const QString n = source->Name();
-    if (n == "mainclose") {
-        if (playing) StopPlayback();
-        close();
-    } else if (n == "cutclose") {
-        StopPlayback();
-        if (fm_dvdcutter_) fm_dvdcutter_->close();
-    } else if (n == "profiles") {
-        OpenPicker();
-    } else if (n == "openfiles") {
-        AddFiles();
-    } else if (n == "chapter" || n == "ifoopen" || n == "dvdopen") {
-        // decorative names: nothing to do
-    } else if (n == "openfolder") {
-        AddFolder();
-    } else if (n == "converter") {
-        StartBatch();
-    } else if (n == "remove") {
-        RemoveSelectedJobs();
-    } else if (n == "clear") {
-        ClearJobs();
-    } else if (n == "stopconverter") {
-        StopBatch();
-    } else if (n == "browse") {
-        BrowseOutput();
-    } else if (n == "open") {
-        OpenOutput();
-    } else if (n == "help") {
-        PopupAt(zm_pop_help, "help");
-    } else if (n == "file") {
-        PopupAt(zm_popup_file, "file");
-    } else if (n == "dvdfile") {
-        PopupDvdMenu();
-    } else if (n == "register") {
-        PopupAt(zm_pop_tools, "Tools");
-    } else if (n == "settings") {
-        PopupAt(zm_pop_edit, "Edit");
-    } else if (n == "purchase") {
-        PopupAt(zm_pop_actions, "actions");
-    } else if (n == "play") {
-        CutPlay();
-    } else if (n == "stop") {
-        StopPlayback();
-    } else if (n == "pause") {
-        TogglePause();
-    } else if (n == "begin") {
-        SetBeginMark();
-    } else if (n == "end") {
-        SetEndMark();
-    } else if (n == "hou") {
-        JumpCut(-30);
-    } else if (n == "qian") {
-        JumpCut(30);
-    } else if (n == "cutter") {
-        if (playing)
-            fx_->Warning(this, LanguageText(27));
-        else if (Converting)
-            fx_->Warning(this, LanguageText(26));
+void Tfm_main::SaveSettings() {
+    AppSettings s = LoadAppSettings(SettingsFilePath(), ProfileId, OutputDirectory);
+    s.outputPath = OutputDirectory;
+    s.profileId = ProfileId;
+    s.categoryIndex = picker_->CategoryIndex;
+    s.finishAction = FinishAction;
+    s.videoFirstPage = picker_->VideoFirstPage;
+    s.audioFirstPage = picker_->AudioFirstPage;
+    if (!SaveAppSettings(SettingsFilePath(), s))
+        fx_->Error(this, QString("The settings cannot be written to \"%1\".")
+                             .arg(QString::fromStdString(SettingsFilePath())));
+}
+
+void Tfm_main::BrowseOutput() {
+    fm_dir_->setWindowTitle(LanguageText(37));
+    fm_dir_->ChosenDirectory.clear();
+    fm_dir_->SelectFolder(ed_output->text());
+    fx_->ExecDialog(fm_dir_);
+    if (!fm_dir_->ChosenDirectory.empty()) {
+        OutputDirectory = fm_dir_->ChosenDirectory;
+        if (OutputDirectory.back() != '/') OutputDirectory += '/';
+        ed_output->setText(QString::fromStdString(OutputDirectory));
     }
 }
 
+void Tfm_main::OpenOutput() { fx_->OpenFolder(QString::fromStdString(OutputDirectory)); }
+
+void Tfm_main::ShowSettingsDialog() { fx_->ExecDialog(fm_set_); }
 
 }  // namespace vc

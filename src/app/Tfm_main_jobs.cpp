@@ -1,117 +1,89 @@
-// The job list: adding files and folders (each probed first), the rows and their records,
-// removing, clearing, renaming, checking and the size estimates.
+// The job list, the batch and the player as the main window shows them: adding files and
+// folders (each probed first), removing, renaming, the batch's displays, previews and
+// snapshots. The logic lives in JobList, BatchRunner, PreviewPlayer and Snapshot.
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QTreeWidget>
+#include <QThread>
+#include <QTimer>
+#include <QTreeView>
+#include <algorithm>
 
 #include "app/Tfm_main.h"
+#include "core/mediatypes.h"
 #include "core/rates.h"
 #include "core/timeutil.h"
 #include "jobs/MediaProbe.h"
+#include "preview/Snapshot.h"
+#include "preview/Tfm_dvdcutter.h"
+#include "preview/Tfm_info.h"
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
 
 namespace vc {
 
-namespace {
-struct FilterEntry {
-    const char* label;
-    const char* patterns;
-};
-const FilterEntry kFilters[] = {
-    {"All Support Format",
-     "*.avi;*.mpg;*.mpeg;*.wmv;*.asf;*.asx;*.mov;*.dat;*.qt;*.vob;*.3gp;*.3g2;*.mp4;*.m4v;*.rm;*.rmvb;"
-     "*.ram;*.mkv;*.flv;*.mjpg;*.mjpeg;*.ts;*.m2ts;*.h264;*.xwmv;*.yuv;*.qcp;"},
-    {"WMV Format(*.wmv;*.asf;*.asx;)", "*.wmv;*.asf;*.asx;"},
-    {"MPEG Format(*.mpg;*.mpeg;)", "*.mpg;*.mpeg;"},
-    {"AVI Format(*.avi;)", "*.avi;"},
-    {"Quick Time Format(*.qt;*.mov;)", "*.qt;*.mov;"},
-    {"VCD Format(*.dat;)", "*.dat;"},
-    {"MP4 Format(*.mp4;*.m4v;*.m4a)", "*.mp4;*.m4v;*.m4a;"},
-    {"DVD Format(*.vob)", "*.vob;"},
-    {"3GP Format(*.3gp)", "*.3gp;"},
-    {"RM Format(*.rm;*.rmvb;*.ram;)", "*.rm;*.rmvb;*.ram;"},
-    {"FLV Format(*.flv;)", "*.flv;"},
-    {"QCP Format(*.qcp)", "*.qcp;"},
-    {"All File(*.*)", "*;"},
-};
-const char* const kFolderExtensions[] = {".avi", ".mpg", ".vob", ".mpeg", ".3gp", ".mp4", ".flv",
-                                         ".rm",  ".m4v", ".rmvb", ".wmv", ".asf", ".qt",  ".asx"};
-}  // namespace
 
 QString Tfm_main::OpenDialogFilter() const {
     // Qt separates patterns with blanks and wants them after the label in brackets.
     QStringList out;
-    for (const auto& f : kFilters) {
-        QString patterns = QString(f.patterns).split(';', Qt::SkipEmptyParts).join(' ');
-        out << QString("%1 (%2)").arg(f.label, patterns);
+    for (const OpenFilter& f : OpenFilters()) {
+        const QString patterns =
+            QString::fromStdString(f.patterns).split(';', Qt::SkipEmptyParts).join(' ');
+        out << QString("%1 (%2)").arg(QString::fromStdString(f.label), patterns);
     }
     return out.join(";;");
 }
 
+std::vector<int> Tfm_main::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& i : lv->selectionModel()->selectedRows()) rows.push_back(i.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void Tfm_main::SelectRow(int row) {
+    const QModelIndex i = jobList_.index(row, 0);
+    if (!i.isValid()) return;
+    lv->selectionModel()->setCurrentIndex(
+        i, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// ---------------------------------------------------------------- adding
+
 bool Tfm_main::AddMediaFile(const QString& path, QString* error) {
     ProbeResult pr;
     QString err;
-    Probing = true;
     const bool ok = probe_->ProbeAndWait(QString::fromStdString(EncoderPath),
                                          QString::fromStdString(ProgramDirectory), path, pr, &err);
-    Probing = false;
     if (!ok) {
         if (error) *error = err;
         return false;
     }
-    QString caption = QFileInfo(path).fileName();
-    if (int dot = caption.lastIndexOf('.'); dot > 0) caption = caption.left(dot);
-
-    CompletedRates rates = CompleteProbedRates({pr.totalRate, pr.videoRate, pr.audioRate, pr.pictureSize});
-    if (!rates.ok()) {
-        if (error) *error = QString::fromStdString(rates.error);
+    Job job;
+    QString why;
+    if (!JobList::FromProbe(path, pr, &job, &why)) {
+        if (error) *error = why;
         return false;
     }
-    Toriginalinfo info;
-    info.sourcePath = path.toStdString();
-    info.pictureSize = rates.pictureSize;
-    info.videoRate = rates.video;
-    info.audioRate = rates.audio;
-    info.durationText = pr.durationText;
-    info.videoFormat = pr.videoFormat;
-    info.audioFormat = pr.audioFormat;
-    info.sampleRate = pr.sampleRate;
-    info.channels = pr.channels;
-    info.frameRate = pr.frameRate;
-    TrimRecord trim;
-    trim.begin = 0;
-    trim.end = trim.total = HmsToSeconds(pr.durationText);
-    AppendJob(caption, info, trim);
+    AppendJob(job.caption, job.info, job.trim);
     return true;
 }
 
 void Tfm_main::AppendJob(const QString& caption, const Toriginalinfo& info, const TrimRecord& trim) {
-    auto* item = new QTreeWidgetItem(lv);
-    JobIndex = lv->indexOfTopLevelItem(item);
-    const int rows = lv->topLevelItemCount();
-    jobs.resize(rows);
-    trims.resize(rows);
-    jobs[JobIndex] = info;
-    trims[JobIndex] = trim;
-    RateResult total = JobTotalRate(profile, fm_set_->Boxes(), info);
-    item->setText(0, caption);
-    item->setText(1, QString::fromStdString(info.pictureSize));
-    item->setText(2, QString::fromStdString(info.durationText));
-    item->setText(3, QString::fromStdString(FormatSizeEstimate(total.kbps, trim.total)));
-    item->setText(4, "Status");
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(0, Qt::Checked);
+    Job job;
+    job.caption = caption;
+    job.info = info;
+    job.trim = trim;
+    const RateResult total = JobTotalRate(profile, fm_set_->Boxes(), info);
+    job.sizeEstimate = QString::fromStdString(FormatSizeEstimate(total.kbps, trim.total));
+    jobList_.Append(std::move(job));
 }
 
 void Tfm_main::AddFiles() {
-    if (Converting) {
-        fx_->Warning(this, LanguageText(26));
-        return;
-    }
+    if (Refused(kNotWhileConverting)) return;
     const QStringList files = fx_->OpenFiles(this, "Add File", OpenDialogFilter());
     if (!files.isEmpty()) {
         lv->setVisible(true);
@@ -121,16 +93,13 @@ void Tfm_main::AddFiles() {
                 fx_->Information(this, QFileInfo(f).fileName() + " is not support!");
         }
     }
-    if (lv->topLevelItemCount() > 0 && lv->selectedItems().isEmpty()) lv->topLevelItem(0)->setSelected(true);
+    if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
     lvClick();
     UpdateCommandState();
 }
 
 void Tfm_main::AddFolder() {
-    if (Converting) {
-        fx_->Warning(this, LanguageText(26));
-        return;
-    }
+    if (Refused(kNotWhileConverting)) return;
     fm_dir_->setWindowTitle("File Directory");
     fm_dir_->ChosenDirectory.clear();
     fx_->ExecDialog(fm_dir_);
@@ -141,93 +110,59 @@ void Tfm_main::AddFolder() {
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& e : entries) {
         const QString name = e.fileName();
-        const int dot = name.lastIndexOf('.');
-        if (dot < 0) continue;
-        const std::string ext = name.mid(dot).toLower().toStdString();
-        bool wanted = false;
-        for (const char* x : kFolderExtensions) wanted = wanted || ext == x;
-        if (!wanted) continue;
-        QCoreApplication::processEvents();
+        if (!IsFolderMediaName(name.toStdString())) continue;
         QCoreApplication::processEvents();
         const QString path = folder + "/" + name;
         QString err;
         if (!AddMediaFile(path, &err) && !AddMediaFile(path, &err))
             fx_->Information(this, name + " is not support!");
     }
-    if (lv->topLevelItemCount() > 0 && lv->selectedItems().isEmpty()) lv->topLevelItem(0)->setSelected(true);
+    if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
     UpdateCommandState();
 }
 
+// ---------------------------------------------------------------- rows
+
 void Tfm_main::lvClick() {
-    if (Converting || playing) return;
+    if (Converting() || playing()) return;
     UpdateCommandState();
-    QList<QTreeWidgetItem*> sel = lv->selectedItems();
-    if (sel.isEmpty()) return;
-    QTreeWidgetItem* item = lv->currentItem() && lv->currentItem()->isSelected() ? lv->currentItem() : sel.first();
-    const int row = lv->indexOfTopLevelItem(item);
-    if (row < 0 || row >= static_cast<int>(jobs.size())) return;
-    ShowText("alltime", QString::fromStdString(jobs[row].durationText));
-    previewRow = row;
+    const std::vector<int> sel = SelectedRows();
+    if (sel.empty()) return;
+    const QModelIndex cur = lv->currentIndex();
+    const int row =
+        cur.isValid() && lv->selectionModel()->isRowSelected(cur.row(), {}) ? cur.row() : sel[0];
+    const Job* j = jobList_.At(row);
+    if (!j) return;
+    ShowText("alltime", QString::fromStdString(j->info.durationText));
+    player_->previewRow = row;
 }
 
 void Tfm_main::RemoveSelectedJobs() {
-    if (playing) {
-        fx_->Warning(this, LanguageText(27));
-        return;
-    }
-    if (Converting) {
-        fx_->Warning(this, LanguageText(26));
-        return;
-    }
-    if (lv->selectedItems().isEmpty()) return;
-    int last = -1;
-    int i = 0;
-    const int steps = lv->topLevelItemCount();
-    for (int step = 0; step < steps && i < lv->topLevelItemCount(); ++step) {
-        if (lv->topLevelItem(i)->isSelected()) {
-            jobs.erase(jobs.begin() + i);
-            trims.erase(trims.begin() + i);
-            delete lv->takeTopLevelItem(i);
-            last = i;
-        } else {
-            ++i;
-        }
-    }
+    if (Refused(kNotWhileBusy)) return;
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty()) return;
+    jobList_.Remove(rows);
     UpdateCommandState();
-    const int rows = lv->topLevelItemCount();
-    if (rows > 0) {
+    if (jobList_.Count() > 0) {
         lv->clearSelection();
-        QTreeWidgetItem* item = lv->topLevelItem(std::min(last, rows - 1));
-        item->setSelected(true);
-        lv->setCurrentItem(item);
+        SelectRow(std::min(rows.back() - static_cast<int>(rows.size()) + 1, jobList_.Count() - 1));
         lv->setFocus();
     }
 }
 
 void Tfm_main::ClearJobs() {
-    if (playing) {
-        fx_->Warning(this, LanguageText(27));
-        return;
-    }
-    if (Converting) {
-        fx_->Warning(this, LanguageText(26));
-        return;
-    }
-    if (lv->topLevelItemCount() > 0 && fx_->Confirm(this, LanguageText(29))) {
-        lv->clear();
-        jobs.clear();
-        trims.clear();
-    }
+    if (Refused(kNotWhileBusy)) return;
+    if (jobList_.Count() > 0 && fx_->Confirm(this, LanguageText(29))) jobList_.Clear();
     UpdateCommandState();
 }
 
 void Tfm_main::RenameJob() {
-    QTreeWidgetItem* cur = lv->currentItem();
-    if (!cur || !isActiveWindow()) return;
-    const QRect r = lv->visualItemRect(cur);
+    const QModelIndex cur = lv->currentIndex();
+    if (!cur.isValid() || !isActiveWindow()) return;
+    const QRect r = lv->visualRect(jobList_.index(cur.row(), 0));
     edt_tit->setGeometry(0, r.top() - 1, lv->columnWidth(0), 18);
-    edt_tit->setText(cur->text(0));
-    renameRow = lv->indexOfTopLevelItem(cur);
+    edt_tit->setText(jobList_.Text(cur.row(), JobList::CaptionColumn));
+    renameRow_ = cur.row();
     edt_tit->show();
     edt_tit->setFocus();
 }
@@ -235,24 +170,155 @@ void Tfm_main::RenameJob() {
 void Tfm_main::CommitRename() {
     if (!edt_tit->isVisible()) return;
     edt_tit->hide();
-    const QString text = edt_tit->text();
-    if (!text.isEmpty() && renameRow >= 0 && renameRow < lv->topLevelItemCount())
-        lv->topLevelItem(renameRow)->setText(0, text);
-}
-
-void Tfm_main::CheckAll(bool checked) {
-    for (int i = 0; i < lv->topLevelItemCount(); ++i)
-        lv->topLevelItem(i)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+    if (!edt_tit->text().isEmpty()) jobList_.SetCaption(renameRow_, edt_tit->text());
 }
 
 void Tfm_main::RefreshSizeEstimates() {
-    const int rows = std::min<int>(lv->topLevelItemCount(), static_cast<int>(jobs.size()));
-    // The row being estimated is passed directly: the batch's JobIndex must not move.
-    for (int i = 0; i < rows; ++i) {
-        RateResult total = JobTotalRate(profile, fm_set_->Boxes(), jobs[i]);
-        lv->topLevelItem(i)->setText(
-            3, QString::fromStdString(FormatSizeEstimate(total.kbps, HmsToSeconds(jobs[i].durationText))));
+    if (!fm_set_) return;
+    const FormatBoxes boxes = fm_set_->Boxes();
+    for (int i = 0; i < jobList_.Count(); ++i) {
+        const Toriginalinfo& info = jobList_.At(i)->info;
+        const RateResult total = JobTotalRate(profile, boxes, info);
+        jobList_.SetSizeEstimate(i, QString::fromStdString(FormatSizeEstimate(
+                                        total.kbps, HmsToSeconds(info.durationText))));
     }
+}
+
+// ---------------------------------------------------------------- batch
+
+void Tfm_main::StartBatch() {
+    if (Refused(kNotWhilePlaying) || jobList_.Count() == 0 || Converting()) return;
+    if (jobList_.NextChecked(0) < 0) {
+        fx_->Information(this, "Please select one file.");
+        return;
+    }
+    batch_->Start();
+}
+
+void Tfm_main::StopBatch() { batch_->Stop(); }
+
+void Tfm_main::PauseToggle() { batch_->TogglePause(); }
+
+void Tfm_main::OnBatchEnded(bool ranToEnd) {
+    UpdateCommandState();
+    if (!ranToEnd) return;
+    if (FinishAction == 1)
+        fx_->OpenFolder(batch_->OutputDirectory());
+    else if (FinishAction == 2)
+        fx_->Shutdown();
+}
+
+// ---------------------------------------------------------------- preview
+
+void Tfm_main::PlaySelectedJob() {
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty() || Refused(kNotWhileConverting)) return;
+    if (paused()) TogglePause();
+    if (playing()) return;
+    QString error;
+    if (!player_->Start(rows.front(), pl_play, &error) && !error.isEmpty()) fx_->Error(this, error);
+}
+
+void Tfm_main::SpaceKey() {
+    if (playing())
+        StopPlayback();
+    else if (cutShown())
+        CutPlay();
+    else
+        PlaySelectedJob();
+}
+
+void Tfm_main::PreviousJob() {
+    lv->clearSelection();
+    const int row = previewRow() - 1;
+    if (row < 0 || row >= jobList_.Count()) return;
+    StopPlayback();
+    player_->previewRow = row;
+    SelectRow(row);
+    lvClick();
+    QThread::msleep(50);
+    PlaySelectedJob();
+}
+
+void Tfm_main::NextJob() {
+    lv->clearSelection();
+    const int row = previewRow() + 1;
+    if (row > jobList_.Count() - 1 || row < 0) return;
+    StopPlayback();
+    player_->previewRow = row;
+    SelectRow(row);
+    lvClick();
+    QThread::msleep(50);
+    PlaySelectedJob();
+}
+
+void Tfm_main::bt_cutClick() {
+    if (Refused(kNotWhileBusy) || !fm_dvdcutter_) return;
+    fm_dvdcutter_->FormShow();
+    fx_->ExecDialog(fm_dvdcutter_);
+    // Every way of closing runs the close step once; this covers a dialog that ended without
+    // being closed through the window.
+    fm_dvdcutter_->FormClose();
+}
+
+void Tfm_main::CutPlay() {
+    if (!fm_dvdcutter_ || fm_dvdcutter_->SelectedRow() < 0 || Refused(kNotWhileConverting)) return;
+    fm_dvdcutter_->CutPlay();
+}
+
+void Tfm_main::SetBeginMark() {
+    if (fm_dvdcutter_) fm_dvdcutter_->SetBeginMark();
+}
+
+void Tfm_main::SetEndMark() {
+    if (fm_dvdcutter_) fm_dvdcutter_->SetEndMark();
+}
+
+void Tfm_main::JumpCut(int deltaSeconds) {
+    if (fm_dvdcutter_) fm_dvdcutter_->JumpCut(deltaSeconds);
+}
+
+void Tfm_main::bt_imagesClick() {
+    if (jobList_.Count() == 0) {
+        fx_->Information(
+            this, "Add a file to the job list first: a snapshot is taken from the previewed file.");
+        return;
+    }
+    // The snapshot would take the batch's encoder run.
+    if (Refused(kNotWhileConverting)) return;
+    if (snapshot_->Busy()) {
+        fx_->Information(this,
+                         "The previous snapshot is still being saved. Please try again in a moment.");
+        return;
+    }
+    const int row = jobList_.Valid(previewRow()) ? previewRow() : 0;
+    Snapshot::Request r;
+    r.job = jobList_.At(row)->info;
+    r.caption = jobList_.Text(row, JobList::CaptionColumn);
+    r.outputFolderText = ed_output->text().toStdString();
+    r.at = SkinText(PreviewPlayer::kMainSet.time);
+    r.profile = profile;
+    r.boxes = fm_set_->Boxes();
+    r.encoderPath = EncoderPath;
+    r.programDirectory = ProgramDirectory;
+    QString error;
+    if (!snapshot_->Take(r, &error)) {
+        fx_->Error(this, error);
+        return;
+    }
+    const std::string& out = snapshot_->Invocation().outputFile;
+    OutputDirectory = out.substr(0, out.rfind('/') + 1);
+}
+
+void Tfm_main::ShowProperties() {
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty()) {
+        fx_->Information(this, LanguageText(30));
+        return;
+    }
+    if (!fm_info_) return;
+    fm_info_->FormShow(jobList_.At(rows.front())->info);
+    fx_->ExecDialog(fm_info_);
 }
 
 }  // namespace vc

@@ -5,7 +5,7 @@
 #include <clocale>
 
 #include "app/OtherForms.h"
-#include "app/SideEffects.h"
+#include "shell/SideEffects.h"
 #include "app/Tfm_main.h"
 #include "core/appinfo.h"
 #include "preview/Tfm_dvdcutter.h"

@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "core/timeutil.h"
+#include "core/numeric.h"
 
 namespace vc {
 

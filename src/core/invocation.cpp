@@ -9,6 +9,7 @@
 #include "core/cmdline.h"
 #include "core/editions.h"
 #include "core/rates.h"
+#include "core/numeric.h"
 #include "core/timeutil.h"
 
 namespace vc {

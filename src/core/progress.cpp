@@ -1,6 +1,6 @@
 #include "core/progress.h"
 
-#include "core/timeutil.h"
+#include "core/numeric.h"
 
 namespace vc {
 

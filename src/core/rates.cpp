@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "core/catalogue.h"
-#include "core/timeutil.h"
+#include "core/numeric.h"
 
 namespace vc {
 

@@ -23,12 +23,13 @@ class EncoderRunner : public QObject {
     // Splits the command line with the Windows rules and starts the program at its lowest
     // priority, in a process group of its own, with standard error merged into the output.
     // Returns false with a readable message when it cannot be started; then nothing is emitted.
-    bool Start(const QString& commandLine, const QString& workingDirectory, QString* error);
+    virtual bool Start(const QString& commandLine, const QString& workingDirectory,
+                       QString* error);
 
     // Pause, continue and stop act on the whole process group (the encoder and its helpers).
-    void Suspend();
-    void Resume();
-    void Terminate();
+    virtual void Suspend();
+    virtual void Resume();
+    virtual void Terminate();
 
     bool IsRunning() const;
     bool IsSuspended() const { return suspended_; }

@@ -3,9 +3,7 @@
 // program keeps working, without previews, when it is missing.
 #include <string>
 
-// Relative to this file: this folder holds the program's own headers, the library's header
-// lives with the library.
-#include "../../components/preview/preview.h"
+#include "preview/preview.h"
 
 namespace vc {
 

@@ -3,19 +3,19 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
-#include "app/Tfm_main.h"
 #include "core/timeutil.h"
+#include "jobs/JobList.h"
+#include "preview/PreviewPlayer.h"
+#include "shell/SideEffects.h"
+#include "shell/SkinDisplay.h"
 
 namespace vc {
 
 namespace {
-QString Hms(int32_t s) {
-    return QString::fromStdString(SecondsToHms(s));
-}
+QString Hms(int32_t s) { return QString::fromStdString(SecondsToHms(s)); }
 }  // namespace
 
-Tfm_dvdcutter::Tfm_dvdcutter(QWidget* parent)
-    : QDialog(parent), main_(qobject_cast<Tfm_main*>(parent)) {
+Tfm_dvdcutter::Tfm_dvdcutter(QWidget* parent) : QDialog(parent) {
     setObjectName("fm_dvdcutter");
     setWindowTitle("Cut");
     setModal(true);
@@ -42,23 +42,28 @@ Tfm_dvdcutter::Tfm_dvdcutter(QWidget* parent)
     connect(lv, &QTreeWidget::itemSelectionChanged, this, &Tfm_dvdcutter::lvClick);
 }
 
+void Tfm_dvdcutter::Attach(JobList* jobs, PreviewPlayer* player, SkinDisplay* display,
+                           SideEffects* effects) {
+    jobs_ = jobs;
+    player_ = player;
+    display_ = display;
+    fx_ = effects;
+}
+
 int Tfm_dvdcutter::SelectedRow() const {
     const QList<QTreeWidgetItem*> sel = lv->selectedItems();
     return sel.isEmpty() ? -1 : lv->indexOfTopLevelItem(sel.first());
 }
 
 void Tfm_dvdcutter::FormShow() {
-    if (!main_) return;
-    main_->cutShown = true;
-    move(main_->x() + 10, main_->y() + 80);
+    if (!jobs_) return;
+    player_->cutShown = true;
+    if (QWidget* main = parentWidget()) move(main->x() + 10, main->y() + 80);
     lv->clear();
-    QTreeWidget* mainList = main_->lv;
-    const int rows =
-        std::min<int>(mainList->topLevelItemCount(), static_cast<int>(main_->trims.size()));
+    const int rows = jobs_->Count();
     for (int i = 0; i < rows; ++i) {
-        const TrimRecord& t = main_->trims[i];
-        auto* item =
-            new QTreeWidgetItem(lv, {mainList->topLevelItem(i)->text(0), Hms(t.begin), Hms(t.end)});
+        const Job* j = jobs_->At(i);
+        auto* item = new QTreeWidgetItem(lv, {j->caption, Hms(j->trim.begin), Hms(j->trim.end)});
         item->setCheckState(0, Qt::Checked);
     }
     if (rows > 0) {
@@ -68,42 +73,103 @@ void Tfm_dvdcutter::FormShow() {
     }
     if (rows > 0) {
         lvClick();
-        main_->SetSkinVisible("cut_play_bar", false);
+        display_->SetVisible("cut_play_bar", false);
     }
 }
 
 void Tfm_dvdcutter::lvClick() {
-    if (!main_ || main_->playing) return;
+    if (!jobs_ || player_->playing) return;
     const int row = SelectedRow();
-    if (row < 0 || row >= static_cast<int>(main_->trims.size())) return;
-    main_->previewRow = row;
-    main_->SetSliderPosition("cut_play_bar", 0);
-    main_->ShowText("cut_begin_time", Hms(main_->trims[row].begin));
-    main_->ShowText("cut_end_time", Hms(main_->trims[row].end));
-    main_->ShowText("cut_play_time", "00:00:00");
+    const Job* j = jobs_->At(row);
+    if (!j) return;
+    player_->previewRow = row;
+    display_->SetSliderPosition("cut_play_bar", 0);
+    display_->ShowText("cut_begin_time", Hms(j->trim.begin));
+    display_->ShowText("cut_end_time", Hms(j->trim.end));
+    display_->ShowText("cut_play_time", "00:00:00");
 }
 
 void Tfm_dvdcutter::FormClose() {
-    if (!main_ || !main_->cutShown) return;
-    if (main_->playing) main_->StopPlayback();
-    // The window's rows are the main list's jobs in the same order; a list changed meanwhile
-    // is only written as far as both still have rows.
-    const int rows =
-        std::min({lv->topLevelItemCount(), main_->lv->topLevelItemCount(),
-                  static_cast<int>(main_->jobs.size()), static_cast<int>(main_->trims.size())});
+    if (!jobs_ || !player_->cutShown) return;
+    if (player_->playing) player_->Stop();
+    // The window's rows are the list's jobs in the same order; a list changed meanwhile is
+    // only written as far as both still have rows.
+    const int rows = std::min(lv->topLevelItemCount(), jobs_->Count());
     for (int i = 0; i < rows; ++i) {
-        const TrimRecord& t = main_->trims[i];
-        const std::string text = SecondsToHms(t.end - t.begin);
-        main_->jobs[i].durationText = text;
-        main_->lv->topLevelItem(i)->setText(2, QString::fromStdString(text));
+        const TrimRecord& t = jobs_->At(i)->trim;
+        jobs_->SetDurationText(i, SecondsToHms(t.end - t.begin));
     }
-    main_->RefreshSizeEstimates();
-    main_->cutShown = false;
+    player_->cutShown = false;
+    emit rangesChanged();
 }
 
 void Tfm_dvdcutter::done(int result) {
     FormClose();
     QDialog::done(result);
+}
+
+void Tfm_dvdcutter::CutPlay() {
+    if (!jobs_) return;
+    const int row = SelectedRow();
+    if (row < 0) return;
+    if (player_->paused) player_->TogglePause();
+    if (player_->playing) return;
+    QString error;
+    if (!player_->Start(row, pl_play, &error, PreviewPlayer::Mode::Blocking) && !error.isEmpty()) fx_->Error(this, error);
+}
+
+bool Tfm_dvdcutter::MarkRefused(bool begin, int t) {
+    const TrimRecord& trim = jobs_->At(player_->previewRow)->trim;
+    // A range that ends before it begins would reach the encoder as a negative length.
+    if (begin && t > trim.end) {
+        fx_->Warning(this,
+                     "The begin time cannot be after the end time.");
+        return true;
+    }
+    if (!begin && t < trim.begin) {
+        fx_->Warning(this,
+                     "The end time cannot be before the begin time.");
+        return true;
+    }
+    return false;
+}
+
+void Tfm_dvdcutter::SetBeginMark() {
+    const int row = player_ ? player_->previewRow : -1;
+    if (!jobs_ || !jobs_->Valid(row)) return;
+    const QString text = display_->Text(PreviewPlayer::kCutSet.time);
+    const int32_t t = HmsToSeconds(text.toStdString());
+    if (MarkRefused(true, t)) return;
+    TrimRecord trim = jobs_->At(row)->trim;
+    trim.begin = t;
+    jobs_->SetTrim(row, trim);
+    display_->ShowText("cut_begin_time", text);
+    if (QTreeWidgetItem* item = lv->topLevelItem(row)) item->setText(1, text);
+}
+
+void Tfm_dvdcutter::SetEndMark() {
+    const int row = player_ ? player_->previewRow : -1;
+    if (!jobs_ || !jobs_->Valid(row)) return;
+    const QString text = display_->Text(PreviewPlayer::kCutSet.time);
+    const int32_t t = HmsToSeconds(text.toStdString());
+    if (MarkRefused(false, t)) return;
+    TrimRecord trim = jobs_->At(row)->trim;
+    trim.end = t;
+    jobs_->SetTrim(row, trim);
+    display_->ShowText("cut_end_time", text);
+    if (QTreeWidgetItem* item = lv->topLevelItem(row)) item->setText(2, text);
+}
+
+void Tfm_dvdcutter::JumpCut(int deltaSeconds) {
+    if (!player_) return;
+    const int t = HmsToSeconds(display_->Text(PreviewPlayer::kCutSet.time).toStdString());
+    const int target = t + deltaSeconds;
+    if (deltaSeconds < 0 && target <= 0) return;
+    if (deltaSeconds > 0) {
+        const Job* j = jobs_->At(player_->previewRow);
+        if (!j || target >= j->trim.total) return;
+    }
+    player_->Jump(target);
 }
 
 }  // namespace vc

@@ -12,9 +12,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/SideEffects.h"
+#include "shell/SideEffects.h"
 #include "profiles/ComboChoiceBox.h"
-#include "core/timeutil.h"
+#include "core/numeric.h"
 
 namespace vc {
 

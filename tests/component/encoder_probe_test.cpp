@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/timeutil.h"
+#include "core/numeric.h"
 #include "jobs/EncoderRunner.h"
 #include "jobs/MediaProbe.h"
 #include "support/clips.h"

@@ -60,7 +60,7 @@ TEST(Commands, SkinCommandsReachTheirOperations) {
         {"openfolder", [](Program&, Observed& o) { return o.dialogs == QStringList{"fm_dir"}; }},
         {"browse", [](Program& p, Observed& o) { return o.dialogs == QStringList{"fm_dir"} && p.fm_dir->windowTitle() == "Choose the output folder"; }},
         {"open", [](Program& p, Observed&) { return p.fx.opened.size() == 1 && p.fx.opened[0].startsWith("folder:"); }},
-        {"profiles", [](Program& p, Observed&) { return p.fm_main->pl_main->isVisible(); }},
+        {"profiles", [](Program& p, Observed&) { return p.fm_main->Picker().pl_main->isVisible(); }},
         {"help", [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_pop_help; }},
         {"file", [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_popup_file; }},
         {"dvdfile", [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->pop_dvd; }},
@@ -89,12 +89,12 @@ TEST(Commands, RefusalsAndNothingCommands) {
     for (const char* n : {"chapter", "ifoopen", "dvdopen", "cutter"}) ClickSkin(w, &w, n);
     EXPECT_TRUE(p.fx.messages.empty());
     EXPECT_TRUE(o.dialogs.isEmpty());
-    w.playing = true;
+    w.Player().playing = true;
     for (const char* n : {"cutter", "remove", "clear", "converter"}) ClickSkin(w, &w, n);
-    w.playing = false;
-    w.Converting = true;
+    w.Player().playing = false;
+    HoldBatch(w);
     for (const char* n : {"cutter", "openfiles", "openfolder", "profiles"}) ClickSkin(w, &w, n);
-    w.Converting = false;
+    ReleaseBatch(w);
     QStringList expected;
     for (int i = 0; i < 4; ++i) expected << w.LanguageText(27);
     for (int i = 0; i < 4; ++i) expected << w.LanguageText(26);
@@ -132,7 +132,7 @@ TEST(Commands, MenuItemsAndButtonsReachTheirOperations) {
         {"Add Folder item", [](Tfm_main& w) { w.AddFolder2->trigger(); }, [](Program&, Observed& o) { return o.dialogs == QStringList{"fm_dir"}; }},
         {"bt_chapte without a selection",
          [](Tfm_main& w) {
-             new QTreeWidgetItem(w.lv, QStringList{"clip"});
+             w.AppendJob("clip", Toriginalinfo{}, TrimRecord{});
              w.UpdateCommandState();
              w.button("bt_chapte")->click();
          },
@@ -184,11 +184,11 @@ TEST(Commands, ShortcutsThroughTheKeyFilter) {
     key(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
     key(QEvent::KeyRelease, Qt::Key_F5, Qt::NoModifier);
     Pump(20);
-    EXPECT_TRUE(w.pl_main->isVisible()) << "F5 opens the picker";
-    w.Converting = true;
+    EXPECT_TRUE(w.Picker().pl_main->isVisible()) << "F5 opens the picker";
+    HoldBatch(w);
     ctrlCombo(Qt::Key_V, KeyFilter::kLeftCtrlSym);
     EXPECT_TRUE(p.fx.messages.empty()) << "Ctrl+V during a batch does nothing";
-    w.Converting = false;
+    ReleaseBatch(w);
 }
 
 TEST(Commands, SiblingsOpenAfterTheSettingsWhenTheMarkerExists) {

@@ -28,7 +28,7 @@ QString Probe(const QString& file, const QString& entries) {
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-QString Status(Tfm_main& w, int row) { return w.lv->topLevelItem(row)->text(4); }
+QString Status(Tfm_main& w, int row) { return w.Jobs().Text(row, 4); }
 
 bool EncoderAlive(qint64 pgid) {
     for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
@@ -68,11 +68,11 @@ TEST_F(Conversion, TwoClipsWithProfile102) {
     w.SelectProfile(102);
     w.ed_output->setText(out);
     AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b)});
-    ASSERT_EQ(w.lv->topLevelItemCount(), 2) << (p.fx.messages.empty() ? "" : p.fx.messages[0].text.toStdString());
-    EXPECT_EQ(w.lv->topLevelItem(1)->text(0), "my \"best\" clip");
-    EXPECT_EQ(w.lv->topLevelItem(0)->text(2), "00:00:03");
+    ASSERT_EQ(w.Jobs().Count(), 2) << (p.fx.messages.empty() ? "" : p.fx.messages[0].text.toStdString());
+    EXPECT_EQ(w.Jobs().Text(1, 0), "my \"best\" clip");
+    EXPECT_EQ(w.Jobs().Text(0, 2), "00:00:03");
     w.StartBatch();
-    ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 120000));
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 120000));
     EXPECT_EQ(Status(w, 0), "Finish");
     EXPECT_EQ(Status(w, 1), "Finish");
     struct Expect {
@@ -99,13 +99,13 @@ TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     w.SelectProfile(125);
     w.ed_output->setText(out);
     AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b), QString::fromStdString(c)});
-    ASSERT_EQ(w.lv->topLevelItemCount(), 3);
+    ASSERT_EQ(w.Jobs().Count(), 3);
     w.StartBatch();
-    ASSERT_TRUE(WaitFor([&] { return w.JobIndex == 1 && Status(w, 1).endsWith('%'); }, 60000));
-    const qint64 pgid = w.currentRunner()->ProcessId();
+    ASSERT_TRUE(WaitFor([&] { return w.JobIndex() == 1 && Status(w, 1).endsWith('%'); }, 60000));
+    const qint64 pgid = w.Batch().Runner()->ProcessId();
     w.PauseToggle();
     EXPECT_EQ(w.Pause1->text(), "Continue");
-    const QString file = QString::fromStdString(w.CurrentInvocation.outputFile);
+    const QString file = QString::fromStdString(w.CurrentInvocation().outputFile);
     Pump(600);
     const qint64 paused = QFileInfo(file).size();
     Pump(1200);
@@ -114,7 +114,7 @@ TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     EXPECT_EQ(w.Pause1->text(), "Pause");
     EXPECT_TRUE(WaitFor([&] { return QFileInfo(file).size() > paused; }, 20000));
     w.StopBatch();
-    EXPECT_FALSE(w.Converting);
+    EXPECT_FALSE(w.Converting());
     EXPECT_EQ(Status(w, 0), "Finish");
     EXPECT_EQ(Status(w, 1), "Stop");
     EXPECT_EQ(Status(w, 2), "Status");
@@ -134,10 +134,10 @@ TEST_F(Conversion, DeletedSourceIsAnErrorAndTheBatchGoesOn) {
     w.FinishAction = 1;
     w.ed_output->setText(out);
     AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b)});
-    ASSERT_EQ(w.lv->topLevelItemCount(), 2);
+    ASSERT_EQ(w.Jobs().Count(), 2);
     QFile::remove(QString::fromStdString(a));
     w.StartBatch();
-    ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 60000));
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 60000));
     EXPECT_EQ(Status(w, 0), "Error");
     EXPECT_EQ(Status(w, 1), "Finish");
     EXPECT_TRUE(QFile::exists(out + "kept.mp3"));
@@ -152,7 +152,7 @@ TEST_F(Conversion, UnreadableFileIsNotSupported) {
     f.write("this is not a video\n");
     f.close();
     AddFiles(p, {f.fileName()});
-    EXPECT_EQ(p.fm_main->lv->topLevelItemCount(), 0);
+    EXPECT_EQ(p.fm_main->Jobs().Count(), 0);
     EXPECT_EQ(p.fx.Texts("information"), QStringList({"notes.avi is not support!"}));
 }
 

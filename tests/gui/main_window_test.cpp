@@ -8,6 +8,7 @@
 
 #include "app/Tfm_main.h"
 #include "shell/PictureButton.h"
+#include "support/fake_runner.h"
 #include "support/program.h"
 
 using namespace vc;
@@ -32,7 +33,7 @@ TEST(MainWindow, StartUpRunsOnceAndShowsTheSkin) {
     EXPECT_TRUE(p.fx.messages.empty()) << p.fx.messages.front().text.toStdString();
     EXPECT_EQ(w.About1->text(), "About VideoConverter");
     EXPECT_FALSE(w.lv->isVisible()) << "the list appears with the first job";
-    EXPECT_EQ(w.lv->headerItem()->text(0), "Title");
+    EXPECT_EQ(w.Jobs().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Title");
     // Showing again changes nothing: the sequence ran once.
     w.ShowText("profilestext", "changed");
     w.hide();
@@ -58,9 +59,12 @@ TEST(MainWindow, SetPosFillScalesToTheLayoutWidth) {
         EXPECT_EQ(r.top, start.top);
     }
     // The conversion fill also shows the encoder's latest line in the hint.
-    w.EncoderStatusLine = "frame=10 time=1.00 bitrate=100";
+    HoldBatch(w);
+    ASSERT_NE(CurrentFake(), nullptr);
+    CurrentFake()->Print("frame=10 time=1.00 bitrate=100");
     w.SetPosFill("convertpos", 100);
     EXPECT_EQ(w.SkinText("hint"), "frame=10 time=1.00 bitrate=100");
+    ReleaseBatch(w);
 }
 
 TEST(MainWindow, SetPosFillDefaultWidthWithoutPlaySection) {
@@ -83,10 +87,10 @@ TEST(MainWindow, PlaceBackdropMovesTheSkinObjectAndPanel) {
     EXPECT_EQ(r.top, 100);
     EXPECT_EQ(r.right, 424);
     EXPECT_EQ(r.bottom, 400);
-    EXPECT_TRUE(w.pl_back->isVisible());
-    EXPECT_EQ(w.pl_back->pos(), QPoint(174, 100));
+    EXPECT_TRUE(w.Picker().pl_back->isVisible());
+    EXPECT_EQ(w.Picker().pl_back->pos(), QPoint(174, 100));
     w.PlaceBackdrop(false, 0, 0, 0, 0);
-    EXPECT_FALSE(w.pl_back->isVisible());
+    EXPECT_FALSE(w.Picker().pl_back->isVisible());
     EXPECT_EQ(Area(w, "di").right, 0);
 }
 
@@ -105,11 +109,12 @@ TEST(MainWindow, LanguageTextHintsAndTheConvertingRule) {
     EXPECT_EQ(w.LanguageText(30), "text 30");
     EXPECT_EQ(w.SkinText("hint"), "text 9") << "ids above 25 change nothing but the result";
     EXPECT_EQ(w.LanguageText(31), "");
-    w.Converting = true;
+    HoldBatch(w);
+    const QString hint = w.SkinText("hint");
     EXPECT_EQ(w.LanguageText(3), "");
-    EXPECT_EQ(w.SkinText("hint"), "text 9");
+    EXPECT_EQ(w.SkinText("hint"), hint) << "no hover hint during a batch";
     EXPECT_EQ(w.LanguageText(26), "text 26");
-    w.Converting = false;
+    ReleaseBatch(w);
 }
 
 TEST(MainWindow, CommandStatesFollowListPreviewAndBatch) {
@@ -123,41 +128,41 @@ TEST(MainWindow, CommandStatesFollowListPreviewAndBatch) {
     EXPECT_FALSE(enabled("bt_start"));
     EXPECT_FALSE(w.menuItem("&Clear(C)")->isEnabled());
 
-    auto* item = new QTreeWidgetItem(w.lv, QStringList{"clip"});
+    w.AppendJob("clip", Toriginalinfo{}, TrimRecord{});
     w.UpdateCommandState();
     EXPECT_TRUE(enabled("bt_start"));
     EXPECT_TRUE(enabled("bt_set"));
     EXPECT_FALSE(enabled("bt_play"));
-    item->setSelected(true);
+    w.SelectRow(0);
     w.UpdateCommandState();
     EXPECT_TRUE(enabled("bt_play"));
     EXPECT_TRUE(w.menuItem("Re&name(N)")->isEnabled());
 
-    w.playing = true;
+    w.Player().playing = true;
     w.UpdateCommandState();
     EXPECT_TRUE(enabled("bt_playstop"));
     EXPECT_FALSE(enabled("bt_dvdopen"));
-    w.playing = false;
-    w.Converting = true;
+    w.Player().playing = false;
+    HoldBatch(w);
     w.UpdateCommandState();
     EXPECT_TRUE(enabled("bt_pause"));
     EXPECT_TRUE(w.menuItem("&Stop(S)")->isEnabled());
     EXPECT_FALSE(enabled("bt_play"));
     EXPECT_FALSE(w.menuItem("Con&vert(V)")->isEnabled());
-    w.Converting = false;
+    ReleaseBatch(w);
 }
 
 TEST(MainWindow, CloseQuestionWhileConverting) {
     Program p;
     p.Show();
     Tfm_main& w = *p.fm_main;
-    w.Converting = true;
+    HoldBatch(w);
     p.fx.yesNoAnswers = {false};
     EXPECT_FALSE(p.Close());
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(p.fx.Texts("askyesno").size(), 1);
     EXPECT_EQ(p.fx.Texts("askyesno")[0], "The convertion is processing, are you sure to quit?");
-    w.Converting = false;
+    ReleaseBatch(w);
     EXPECT_TRUE(p.Close()) << "no batch: closes without a question";
     EXPECT_EQ(p.fx.Texts("askyesno").size(), 1);
 }

@@ -21,18 +21,18 @@ TEST(Picker, PointingAtCategoriesSwapsPicturesAndPanels) {
     p.Show();
     Tfm_main& w = *p.fm_main;
     w.OpenPicker();
-    w.PointCategory(3);
-    w.PointCategory(4);
-    EXPECT_TRUE(Shows(w.categoryPictures[3], "general"));
-    EXPECT_TRUE(Shows(w.categoryPictures[4], "move"));
-    EXPECT_FALSE(w.panels["pl_ipod"]->isVisible());
-    EXPECT_TRUE(w.panels["pl_iphone"]->isVisible());
-    EXPECT_EQ(w.CategoryIndex, 4);
+    w.Picker().PointCategory(3);
+    w.Picker().PointCategory(4);
+    EXPECT_TRUE(Shows(w.Picker().categoryPictures[3], "general"));
+    EXPECT_TRUE(Shows(w.Picker().categoryPictures[4], "move"));
+    EXPECT_FALSE(w.Picker().panels["pl_ipod"]->isVisible());
+    EXPECT_TRUE(w.Picker().panels["pl_iphone"]->isVisible());
+    EXPECT_EQ(w.Picker().CategoryIndex, 4);
     // The video category opens on the page the user left it on.
-    w.VideoFirstPage = false;
-    w.PointCategory(1);
-    EXPECT_TRUE(w.panels["pl_video2"]->isVisible());
-    EXPECT_FALSE(w.panels["pl_video1"]->isVisible());
+    w.Picker().VideoFirstPage = false;
+    w.Picker().PointCategory(1);
+    EXPECT_TRUE(w.Picker().panels["pl_video2"]->isVisible());
+    EXPECT_FALSE(w.Picker().panels["pl_video1"]->isVisible());
 }
 
 TEST(Picker, SubPanelHoverRules) {
@@ -40,25 +40,25 @@ TEST(Picker, SubPanelHoverRules) {
     p.Show();
     Tfm_main& w = *p.fm_main;
     w.OpenPicker();
-    w.PointCategory(2);
-    w.PointCategory(1);
-    w.PointButton(2);
-    EXPECT_TRUE(w.panels["pl_avi"]->isVisible());
-    w.PointButton(102);
-    w.PointButton(103);
-    EXPECT_TRUE(w.panels["pl_avi"]->isVisible()) << "moving into the sub-panel keeps it open";
-    EXPECT_TRUE(Shows(w.btim[2], "move")) << "the opening button stays highlighted";
-    EXPECT_TRUE(Shows(w.btim[102], "general"));
-    EXPECT_EQ(w.HoverButtonId, 103);
-    w.PointButton(105);
-    w.PointButton(1);
-    EXPECT_FALSE(w.panels["pl_avi"]->isVisible());
-    EXPECT_TRUE(Shows(w.btim[2], "general"));
-    EXPECT_TRUE(Shows(w.btim[105], "move")) << "hidden with its sub-panel until pointed at again";
-    w.PointButton(8);
-    w.PointButton(109);  // the backdrop picture behaves as button 109
-    EXPECT_TRUE(Shows(w.btim[8], "general"));
-    EXPECT_EQ(w.HoverButtonId, 109);
+    w.Picker().PointCategory(2);
+    w.Picker().PointCategory(1);
+    w.Picker().PointButton(2);
+    EXPECT_TRUE(w.Picker().panels["pl_avi"]->isVisible());
+    w.Picker().PointButton(102);
+    w.Picker().PointButton(103);
+    EXPECT_TRUE(w.Picker().panels["pl_avi"]->isVisible()) << "moving into the sub-panel keeps it open";
+    EXPECT_TRUE(Shows(w.Picker().btim[2], "move")) << "the opening button stays highlighted";
+    EXPECT_TRUE(Shows(w.Picker().btim[102], "general"));
+    EXPECT_EQ(w.Picker().HoverButtonId, 103);
+    w.Picker().PointButton(105);
+    w.Picker().PointButton(1);
+    EXPECT_FALSE(w.Picker().panels["pl_avi"]->isVisible());
+    EXPECT_TRUE(Shows(w.Picker().btim[2], "general"));
+    EXPECT_TRUE(Shows(w.Picker().btim[105], "move")) << "hidden with its sub-panel until pointed at again";
+    w.Picker().PointButton(8);
+    w.Picker().PointButton(109);  // the backdrop picture behaves as button 109
+    EXPECT_TRUE(Shows(w.Picker().btim[8], "general"));
+    EXPECT_EQ(w.Picker().HoverButtonId, 109);
 }
 
 TEST(Picker, PointingNeverSelects) {
@@ -68,13 +68,13 @@ TEST(Picker, PointingNeverSelects) {
     const int before = w.ProfileId;
     const QString shown = w.SkinText("profilestext");
     w.OpenPicker();
-    for (int n : {27, 28, 29, 2, 103}) w.PointButton(n);
+    for (int n : {27, 28, 29, 2, 103}) w.Picker().PointButton(n);
     w.ClosePicker();
     EXPECT_EQ(w.ProfileId, before);
     EXPECT_EQ(w.SkinText("profilestext"), shown);
-    w.ProfileButtonClick(29);
+    w.Picker().ProfileButtonClick(29);
     EXPECT_EQ(w.ProfileId, 29);
-    EXPECT_FALSE(w.pl_main->isVisible()) << "a click closes the picker";
+    EXPECT_FALSE(w.Picker().pl_main->isVisible()) << "a click closes the picker";
 }
 
 TEST(Picker, OpensOnTheSelectedProfilesCategoryAndPage) {
@@ -90,10 +90,10 @@ TEST(Picker, OpensOnTheSelectedProfilesCategoryAndPage) {
     for (const auto& c : cases) {
         w.SelectProfile(c.profile);
         w.OpenPicker();
-        EXPECT_TRUE(w.panels[c.panel]->isVisible()) << c.profile;
-        EXPECT_EQ(w.CategoryIndex, c.category) << c.profile;
+        EXPECT_TRUE(w.Picker().panels[c.panel]->isVisible()) << c.profile;
+        EXPECT_EQ(w.Picker().CategoryIndex, c.category) << c.profile;
         w.ClosePicker();
-        w.RestoreCategoryPicture(w.CategoryIndex);
+        w.Picker().RestoreCategoryPicture(w.Picker().CategoryIndex);
         w.ClosePicker();
     }
 }
@@ -105,11 +105,11 @@ TEST(Picker, Editions) {
         Tfm_main& w = *p.fm_main;
         EXPECT_EQ(w.ProfileId, 27);
         w.OpenPicker();
-        EXPECT_TRUE(w.panels["pl_ipod"]->isVisible());
-        EXPECT_FALSE(w.pl_main->isVisible());
-        EXPECT_EQ(w.panels["pl_ipod"]->x(), w.pl_main->x());
-        EXPECT_EQ(w.btim[27]->y(), -1);
-        EXPECT_EQ(w.btim[33]->y(), 292);
+        EXPECT_TRUE(w.Picker().panels["pl_ipod"]->isVisible());
+        EXPECT_FALSE(w.Picker().pl_main->isVisible());
+        EXPECT_EQ(w.Picker().panels["pl_ipod"]->x(), w.Picker().pl_main->x());
+        EXPECT_EQ(w.Picker().btim[27]->y(), -1);
+        EXPECT_EQ(w.Picker().btim[33]->y(), 292);
     }
     {
         Program p("KavrinIPodAviConverter");
@@ -117,14 +117,14 @@ TEST(Picker, Editions) {
         Tfm_main& w = *p.fm_main;
         EXPECT_EQ(w.ProfileId, 102) << "the default follows its own keyword order";
         w.OpenPicker();
-        EXPECT_TRUE(w.panels["pl_ipod"]->isVisible());
-        EXPECT_EQ(w.panels["pl_ipod"]->x(), 88);
+        EXPECT_TRUE(w.Picker().panels["pl_ipod"]->isVisible());
+        EXPECT_EQ(w.Picker().panels["pl_ipod"]->x(), 88);
     }
     {
         Program p("MediaFormatTool");
         p.Show();
         EXPECT_EQ(p.fm_main->ProfileId, 6);
         p.fm_main->OpenPicker();
-        EXPECT_FALSE(p.fm_main->pl_main->isVisible()) << "the rm edition's picker never opens";
+        EXPECT_FALSE(p.fm_main->Picker().pl_main->isVisible()) << "the rm edition's picker never opens";
     }
 }

@@ -22,6 +22,7 @@
 #include "profiles/Tfm_set.h"
 #include "shell/PictureButton.h"
 #include "support/clips.h"
+#include "preview/Snapshot.h"
 #include "support/program.h"
 
 using namespace vc;
@@ -30,7 +31,7 @@ using namespace vc::test;
 namespace {
 
 QString Status(Tfm_main& w, int row) {
-    return w.lv->topLevelItem(row)->text(4);
+    return w.Jobs().Text(row, 4);
 }
 
 int Shown(Tfm_main& w, const char* object) {
@@ -68,13 +69,12 @@ class Player : public ::testing::Test {
     void Add(Program& p, const QStringList& files) {
         p.fx.fileAnswers.push_back(files);
         p.fm_main->AddFiles();
-        ASSERT_EQ(p.fm_main->lv->topLevelItemCount(), files.size())
+        ASSERT_EQ(p.fm_main->Jobs().Count(), files.size())
             << (p.fx.messages.empty() ? "" : p.fx.messages.back().text.toStdString());
     }
     void SelectOnly(Tfm_main& w, int row) {
         w.lv->clearSelection();
-        w.lv->setCurrentItem(w.lv->topLevelItem(row));
-        w.lv->topLevelItem(row)->setSelected(true);
+        w.SelectRow(row);
         w.lvClick();
     }
     // Waits until the library reported positions and the display moved past `seconds`.
@@ -96,12 +96,12 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     // Nothing selected: nothing happens.
     w.lv->clearSelection();
     w.PlaySelectedJob();
-    EXPECT_FALSE(w.playing);
+    EXPECT_FALSE(w.playing());
 
     SelectOnly(w, 0);
     w.PlaySelectedJob();
-    ASSERT_TRUE(w.playing);
-    EXPECT_FALSE(w.paused);
+    ASSERT_TRUE(w.playing());
+    EXPECT_FALSE(w.paused());
     EXPECT_EQ(Status(w, 0), "Play");
     EXPECT_TRUE(w.play_time->isActive());
     EXPECT_TRUE(w.button("bt_images")->isEnabled());
@@ -117,39 +117,39 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     EXPECT_EQ(p.fx.Texts("warning"), QStringList{w.LanguageText(27)});
 
     w.TogglePause();
-    EXPECT_TRUE(w.paused);
+    EXPECT_TRUE(w.paused());
     EXPECT_EQ(Status(w, 0), "Pause");
     EXPECT_FALSE(w.play_time->isActive());
     // A play command while paused resumes the same playback.
     w.PlaySelectedJob();
-    EXPECT_FALSE(w.paused);
-    EXPECT_TRUE(w.playing);
+    EXPECT_FALSE(w.paused());
+    EXPECT_TRUE(w.playing());
     EXPECT_EQ(Status(w, 0), "Play");
     EXPECT_TRUE(w.play_time->isActive());
 
     // Stop while paused ends in idle; the next playback starts unpaused and pauses again.
     w.TogglePause();
     w.StopPlayback();
-    EXPECT_FALSE(w.playing);
-    EXPECT_FALSE(w.paused);
+    EXPECT_FALSE(w.playing());
+    EXPECT_FALSE(w.paused());
     EXPECT_EQ(Status(w, 0), "Stop");
     EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
     EXPECT_EQ(w.SliderPosition("play_bar"), 0);
     EXPECT_FALSE(w.play_time->isActive());
     EXPECT_TRUE(w.button("bt_play")->isEnabled());
     w.PlaySelectedJob();
-    EXPECT_FALSE(w.paused);
+    EXPECT_FALSE(w.paused());
     w.TogglePause();
-    EXPECT_TRUE(w.paused);
+    EXPECT_TRUE(w.paused());
     w.StopPlayback();
 
     // While a batch converts a play command is refused.
-    w.Converting = true;
+    HoldBatch(w);
     w.PlaySelectedJob();
-    EXPECT_FALSE(w.playing);
+    EXPECT_FALSE(w.playing());
     w.bt_cutClick();
     EXPECT_EQ(dialogs, 0);
-    w.Converting = false;
+    ReleaseBatch(w);
     EXPECT_EQ(p.fx.Texts("warning").mid(1), QStringList({w.LanguageText(26), w.LanguageText(26)}));
     EXPECT_TRUE(p.fx.Texts("error").isEmpty());
 }
@@ -166,24 +166,24 @@ TEST_F(Player, BarDragSeeksAndReleaseRestartsTheTick) {
 
     // Idle: a press and release only set and clear dragging.
     w.Skin1MouseDown(bar, Qt::LeftButton, 0, 0);
-    EXPECT_TRUE(w.dragging);
+    EXPECT_TRUE(w.Player().dragging);
     w.Skin1MouseUp(bar, Qt::LeftButton, 0, 0);
-    EXPECT_FALSE(w.dragging);
+    EXPECT_FALSE(w.Player().dragging);
     EXPECT_FALSE(w.play_time->isActive());
 
     SelectOnly(w, 0);
     w.PlaySelectedJob();
     ASSERT_TRUE(WaitShown(w, "play_time", 1));
     w.Skin1MouseDown(bar, Qt::LeftButton, 0, 0);
-    EXPECT_TRUE(w.dragging);
+    EXPECT_TRUE(w.Player().dragging);
     EXPECT_FALSE(w.play_time->isActive()) << "the tick rests while the bar is held";
     w.SetSliderPosition("play_bar", 5000);
     w.Skin1ScrollTrack(bar, 5000);
     EXPECT_EQ(w.SkinText("play_time"), "00:00:15");
     w.Skin1MouseUp(bar, Qt::LeftButton, 0, 0);
-    EXPECT_FALSE(w.dragging);
+    EXPECT_FALSE(w.Player().dragging);
     EXPECT_TRUE(w.play_time->isActive());
-    EXPECT_EQ(w.displayFloor, 15 + w.startOffset);
+    EXPECT_EQ(w.Player().displayFloor, 15 + w.Player().startOffset);
     // The playback went on from the new position.
     EXPECT_TRUE(WaitShown(w, "play_time", 16, 8000)) << w.SkinText("play_time").toStdString();
     w.StopPlayback();
@@ -198,15 +198,15 @@ TEST_F(Player, EndOfFileStopsThePreview) {
     Add(p, {QString::fromStdString(clip)});
     SelectOnly(w, 0);
     w.PlaySelectedJob();
-    ASSERT_TRUE(w.playing);
-    EXPECT_TRUE(WaitFor([&] { return !w.playing; }, 15000));
+    ASSERT_TRUE(w.playing());
+    EXPECT_TRUE(WaitFor([&] { return !w.playing(); }, 15000));
     EXPECT_EQ(Status(w, 0), "Stop");
     EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
     EXPECT_FALSE(w.play_time->isActive());
     // A file that cannot be played ends at once, too.
     QFile::remove(QString::fromStdString(clip));
     w.PlaySelectedJob();
-    EXPECT_TRUE(WaitFor([&] { return !w.playing; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return !w.playing(); }, 5000));
     EXPECT_EQ(Status(w, 0), "Stop");
 }
 
@@ -223,14 +223,14 @@ TEST_F(Player, TrimmedJobStopsAtTheEndOfItsRange) {
         return int(QDialog::Accepted);
     };
     w.bt_cutClick();
-    ASSERT_EQ(w.jobs[0].durationText, "00:00:03");
+    ASSERT_EQ(w.Jobs().At(0)->info.durationText, "00:00:03");
     SelectOnly(w, 0);
     QElapsedTimer t;
     t.start();
     w.PlaySelectedJob();
-    ASSERT_TRUE(w.playing);
+    ASSERT_TRUE(w.playing());
     // Stopped by the tick that finds two played seconds, long before the source ends.
-    EXPECT_TRUE(WaitFor([&] { return !w.playing; }, 15000));
+    EXPECT_TRUE(WaitFor([&] { return !w.playing(); }, 15000));
     EXPECT_LT(t.elapsed(), 8000);
     EXPECT_EQ(Status(w, 0), "Stop");
 }
@@ -245,8 +245,8 @@ TEST_F(Player, StalledPositionStopsAfterTwoTicksAndEveryPlaybackStartsCounting) 
     SelectOnly(w, 0);
     for (int round = 0; round < 2; ++round) {
         w.PlaySelectedJob();
-        ASSERT_TRUE(w.playing);
-        EXPECT_EQ(w.stallCount, 0) << "round " << round;
+        ASSERT_TRUE(w.playing());
+        EXPECT_EQ(w.Player().stallCount, 0) << "round " << round;
         ASSERT_TRUE(WaitShown(w, "play_time", 2));
         // Away from the last tick, so that the paused position differs from the one it saw.
         Pump(500);
@@ -257,11 +257,11 @@ TEST_F(Player, StalledPositionStopsAfterTwoTicksAndEveryPlaybackStartsCounting) 
         const QString shown = w.SkinText("play_time");
         w.play_timeTimer();
         w.play_timeTimer();
-        EXPECT_EQ(w.stallCount, 2);
-        EXPECT_TRUE(w.playing) << "two stalled ticks change nothing";
+        EXPECT_EQ(w.Player().stallCount, 2);
+        EXPECT_TRUE(w.playing()) << "two stalled ticks change nothing";
         EXPECT_EQ(w.SkinText("play_time"), shown);
         w.play_timeTimer();
-        EXPECT_FALSE(w.playing) << "the third stalled tick stops the preview";
+        EXPECT_FALSE(w.playing()) << "the third stalled tick stops the preview";
         EXPECT_EQ(Status(w, 0), "Stop");
     }
 }
@@ -279,36 +279,35 @@ TEST_F(Player, PreviousAndNextAtBothEnds) {
     Add(p, files);
     SelectOnly(w, 0);
     w.PlaySelectedJob();
-    ASSERT_TRUE(w.playing);
+    ASSERT_TRUE(w.playing());
 
     // Back on the first row: the selection goes, the playback goes on.
     w.PreviousJob();
-    EXPECT_TRUE(w.lv->selectedItems().isEmpty());
-    EXPECT_TRUE(w.playing);
-    EXPECT_EQ(w.previewRow, 0);
+    EXPECT_TRUE(w.SelectedRows().empty());
+    EXPECT_TRUE(w.playing());
+    EXPECT_EQ(w.previewRow(), 0);
 
     struct Step {
         bool next;
         int row;
     } steps[] = {{true, 1}, {true, 2}, {false, 1}};
     for (const Step& s : steps) {
-        const int before = w.previewRow;
+        const int before = w.previewRow();
         s.next ? w.NextJob() : w.PreviousJob();
-        EXPECT_EQ(w.previewRow, s.row);
-        EXPECT_TRUE(w.playing);
+        EXPECT_EQ(w.previewRow(), s.row);
+        EXPECT_TRUE(w.playing());
         EXPECT_EQ(Status(w, before), "Stop");
         EXPECT_EQ(Status(w, s.row), "Play");
-        ASSERT_EQ(w.lv->selectedItems().size(), 1);
-        EXPECT_EQ(w.lv->indexOfTopLevelItem(w.lv->selectedItems().first()), s.row);
+        EXPECT_EQ(w.SelectedRows(), std::vector<int>{s.row});
     }
     w.NextJob();
     w.NextJob();
-    EXPECT_EQ(w.previewRow, 2);
+    EXPECT_EQ(w.previewRow(), 2);
     // Forward on the last row: the selection goes, the playback goes on.
     w.NextJob();
-    EXPECT_TRUE(w.lv->selectedItems().isEmpty());
-    EXPECT_TRUE(w.playing);
-    EXPECT_EQ(w.previewRow, 2);
+    EXPECT_TRUE(w.SelectedRows().empty());
+    EXPECT_TRUE(w.playing());
+    EXPECT_EQ(w.previewRow(), 2);
     EXPECT_EQ(Status(w, 2), "Play");
     // The program is closed with the preview still playing: no thread is left behind.
 }
@@ -324,7 +323,7 @@ TEST_F(Player, MissingLibraryIsReportedAndNothingPlays) {
     Add(p, {QString::fromStdString(clip)});
     SelectOnly(w, 0);
     w.PlaySelectedJob();
-    EXPECT_FALSE(w.playing);
+    EXPECT_FALSE(w.playing());
     ASSERT_EQ(p.fx.Texts("error").size(), 1);
     EXPECT_TRUE(p.fx.Texts("error")[0].contains("libPreview.so"));
     EXPECT_TRUE(w.button("bt_play")->isEnabled());
@@ -340,14 +339,14 @@ TEST_F(Player, CutMarksGiveTheRangeAndTheConversionUsesIt) {
     const QString out = dir.path() + "/out/";
     w.ed_output->setText(out);
     Add(p, {QString::fromStdString(clip)});
-    ASSERT_EQ(w.jobs[0].durationText, "00:01:20");
+    ASSERT_EQ(w.Jobs().At(0)->info.durationText, "00:01:20");
 
     Tfm_dvdcutter* cutter = p.fm_dvdcutter;
     bool ran = false;
     p.fx.onDialog = [&](QDialog* d) {
         ran = true;
         EXPECT_EQ(d, cutter);
-        EXPECT_TRUE(w.cutShown);
+        EXPECT_TRUE(w.cutShown());
         EXPECT_EQ(cutter->lv->topLevelItemCount(), 1);
         EXPECT_EQ(cutter->SelectedRow(), 0);
         EXPECT_EQ(cutter->lv->topLevelItem(0)->text(0), "holiday");
@@ -372,18 +371,18 @@ TEST_F(Player, CutMarksGiveTheRangeAndTheConversionUsesIt) {
     };
     w.bt_cutClick();
     ASSERT_TRUE(ran);
-    EXPECT_FALSE(w.cutShown);
-    EXPECT_EQ(w.trims[0].begin, 10);
-    EXPECT_EQ(w.trims[0].end, 70);
-    EXPECT_EQ(w.trims[0].total, 80);
-    EXPECT_EQ(w.jobs[0].durationText, "00:01:00");
-    EXPECT_EQ(w.lv->topLevelItem(0)->text(2), "00:01:00");
+    EXPECT_FALSE(w.cutShown());
+    EXPECT_EQ(w.Jobs().At(0)->trim.begin, 10);
+    EXPECT_EQ(w.Jobs().At(0)->trim.end, 70);
+    EXPECT_EQ(w.Jobs().At(0)->trim.total, 80);
+    EXPECT_EQ(w.Jobs().At(0)->info.durationText, "00:01:00");
+    EXPECT_EQ(w.Jobs().Text(0, 2), "00:01:00");
 
     InvocationInputs in;
     in.outputFolderText = out.toStdString();
     in.caption = "holiday";
-    in.job = w.jobs[0];
-    in.trim = w.trims[0];
+    in.job = w.Jobs().At(0)->info;
+    in.trim = w.Jobs().At(0)->trim;
     in.profile = w.profile;
     in.boxes = p.fm_set->Boxes();
     in.encoderPath = w.EncoderPath;
@@ -395,9 +394,9 @@ TEST_F(Player, CutMarksGiveTheRangeAndTheConversionUsesIt) {
     EXPECT_NE(line.find(" -t 00:01:00"), std::string::npos) << line;
 
     w.StartBatch();
-    ASSERT_TRUE(WaitFor([&] { return !w.Converting; }, 180000));
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 180000));
     EXPECT_EQ(Status(w, 0), "Finish");
-    const QString file = QString::fromStdString(w.CurrentInvocation.outputFile);
+    const QString file = QString::fromStdString(w.CurrentInvocation().outputFile);
     ASSERT_TRUE(QFile::exists(file)) << file.toStdString();
     EXPECT_NEAR(Probe(file, "format=duration").toDouble(), 60.0, 0.5);
 }
@@ -417,10 +416,10 @@ TEST_F(Player, CutWindowPlaysJumpsAndClosingStopsIt) {
         // "hou" too near the start does nothing.
         w.ShowText("cut_play_time", "00:00:25");
         w.JumpCut(-30);
-        EXPECT_EQ(w.displayFloor, 0.0);
+        EXPECT_EQ(w.Player().displayFloor, 0.0);
         w.ShowText("cut_play_time", "00:00:00");
         QTimer::singleShot(2600, cutter, [&] {
-            playedInside = w.playing;
+            playedInside = w.playing();
             beforeJump = Shown(w, "cut_play_time");
             w.JumpCut(30);
         });
@@ -430,16 +429,16 @@ TEST_F(Player, CutWindowPlaysJumpsAndClosingStopsIt) {
             cutter->reject();
         });
         w.CutPlay();  // returns when the playback has ended
-        EXPECT_FALSE(w.playing);
+        EXPECT_FALSE(w.playing());
         return int(QDialog::Rejected);
     };
     w.bt_cutClick();
     EXPECT_TRUE(playedInside);
     EXPECT_GE(beforeJump, 1);
     EXPECT_GE(afterJump, beforeJump + 30) << "the display moves on from the jump target";
-    EXPECT_FALSE(w.playing);
-    EXPECT_FALSE(w.cutShown);
-    EXPECT_EQ(w.jobs[0].durationText, "00:01:00");
+    EXPECT_FALSE(w.playing());
+    EXPECT_FALSE(w.cutShown());
+    EXPECT_EQ(w.Jobs().At(0)->info.durationText, "00:01:00");
     EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
     EXPECT_TRUE(p.fx.Texts("warning").isEmpty());
 }
@@ -454,36 +453,35 @@ TEST_F(Player, SnapshotNamesAndPicture) {
     // With no job there is nothing to take a picture of.
     w.bt_imagesClick();
     ASSERT_EQ(p.fx.Texts("information").size(), 1);
-    EXPECT_FALSE(w.EncoderRunning);
+    EXPECT_FALSE(w.Snap().Busy());
 
     const QString out = dir.path() + "/shots";  // no trailing slash, not yet there
     w.ed_output->setText(out);
     Add(p, {QString::fromStdString(clip)});
     w.ShowText("play_time", "00:00:02");
 
-    w.Converting = true;
+    HoldBatch(w);
     w.bt_imagesClick();
-    w.Converting = false;
+    ReleaseBatch(w);
     EXPECT_EQ(p.fx.Texts("warning"), QStringList{w.LanguageText(26)});
-    EXPECT_FALSE(w.EncoderRunning);
+    EXPECT_FALSE(w.Snap().Busy());
 
     const QString status = Status(w, 0);
     for (const char* name : {"holiday.bmp", "holiday_1.bmp"}) {
         w.bt_imagesClick();
-        ASSERT_TRUE(w.EncoderRunning);
-        const std::string line = JoinCommandLine(w.CurrentInvocation);
+        ASSERT_TRUE(w.Snap().Busy());
+        const std::string line = JoinCommandLine(w.Snap().Invocation());
         EXPECT_NE(line.find(" -vormek -y  -ss 00:00:02 -vormin "), std::string::npos) << line;
         EXPECT_NE(line.find(" -t 0.01"), std::string::npos) << line;
         EXPECT_NE(line.find(" -f image2 "), std::string::npos) << line;
-        EXPECT_EQ(w.CurrentInvocation.outputFile, (out + "/" + name).toStdString());
-        EXPECT_EQ(w.JobIndex, 1);
-        ASSERT_TRUE(WaitFor([&] { return !w.EncoderRunning; }, 30000));
+        EXPECT_EQ(w.Snap().Invocation().outputFile, (out + "/" + name).toStdString());
+        ASSERT_TRUE(WaitFor([&] { return !w.Snap().Busy(); }, 30000));
         QImage shot(out + "/" + name);
         ASSERT_FALSE(shot.isNull()) << name;
         // The picture size the encoder was asked for, or the job's own.
-        QString size = QString::fromStdString(w.CurrentInvocation.sizeFragment).trimmed();
+        QString size = QString::fromStdString(w.Snap().Invocation().sizeFragment).trimmed();
         size = size.startsWith("-s ") ? size.mid(3).trimmed()
-                                      : QString::fromStdString(w.jobs[0].pictureSize);
+                                      : QString::fromStdString(w.Jobs().At(0)->info.pictureSize);
         EXPECT_EQ(QString("%1x%2").arg(shot.width()).arg(shot.height()), size);
     }
     EXPECT_EQ(Status(w, 0), status) << "a snapshot writes no status";
@@ -492,7 +490,7 @@ TEST_F(Player, SnapshotNamesAndPicture) {
     // A source that has gone leaves no picture, and says so.
     QFile::remove(QString::fromStdString(clip));
     w.bt_imagesClick();
-    ASSERT_TRUE(WaitFor([&] { return !w.EncoderRunning; }, 30000));
+    ASSERT_TRUE(WaitFor([&] { return !w.Snap().Busy(); }, 30000));
     Pump(100);
     EXPECT_FALSE(QFile::exists(out + "/holiday_2.bmp"));
     EXPECT_TRUE(WaitFor([&] { return p.fx.Texts("warning").size() == 2; }, 2000));
@@ -519,7 +517,7 @@ TEST_F(Player, PropertiesShowTheFirstSelectedJob) {
         return int(QDialog::Accepted);
     };
     auto expected = [&](int row) {
-        const Toriginalinfo& j = w.jobs[row];
+        const Toriginalinfo& j = w.Jobs().At(row)->info;
         auto q = [](const std::string& s) { return QString::fromStdString(s); };
         return QStringList{q(j.durationText),        q(j.videoRate) + " Kb/s", q(j.videoFormat),
                            q(j.pictureSize),         q(j.frameRate),           q(j.audioFormat),
@@ -527,8 +525,8 @@ TEST_F(Player, PropertiesShowTheFirstSelectedJob) {
     };
     // Both rows selected, the second one first: the first row of the list is shown.
     w.lv->clearSelection();
-    w.lv->topLevelItem(1)->setSelected(true);
-    w.lv->topLevelItem(0)->setSelected(true);
+    w.SelectRow(1);
+    w.SelectRow(0);
     w.ShowProperties();
     EXPECT_EQ(seen, expected(0));
     EXPECT_EQ(seen[0], "00:00:04");

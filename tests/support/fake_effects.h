@@ -6,7 +6,7 @@
 #include <deque>
 #include <functional>
 
-#include "app/SideEffects.h"
+#include "shell/SideEffects.h"
 
 namespace vc::test {
 

@@ -8,7 +8,10 @@
 #include <fstream>
 
 #include "app/OtherForms.h"
+#include <QLineEdit>
+
 #include "app/Tfm_main.h"
+#include "fake_runner.h"
 #include "core/appinfo.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
@@ -63,6 +66,31 @@ bool Program::Close() {
     bool closed = fm_main->close();
     Pump();
     return closed;
+}
+
+void HoldBatch(Tfm_main& w) {
+    w.Batch().SetRunnerFactory(FakeRunners());
+    if (w.Jobs().Count() == 0) {
+        Toriginalinfo info;
+        info.sourcePath = "/nonexistent/held.mp4";
+        info.pictureSize = "320x240";
+        info.durationText = "00:00:10";
+        info.videoRate = "500";
+        info.audioRate = "128";
+        w.AppendJob("held", info, TrimRecord{10, 0, 10});
+    }
+    w.Jobs().SetChecked(0, true);
+    // The batch makes its output folder: keep it out of the user's videos.
+    static QTemporaryDir out;
+    const QString saved = w.ed_output->text();
+    w.ed_output->setText(out.path() + "/");
+    w.StartBatch();
+    w.ed_output->setText(saved);
+}
+
+void ReleaseBatch(Tfm_main& w) {
+    w.StopBatch();
+    WaitFor([&] { return w.Batch().state() == BatchRunner::State::Idle; }, 2000);
 }
 
 void Pump(int ms) {

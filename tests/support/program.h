@@ -58,6 +58,11 @@ private:
     std::unique_ptr<QTemporaryDir> ownConfig_;
 };
 
+// Starts a batch whose runs start nothing and never end by themselves (a job is added when
+// the list is empty), and ends it again: for tests of what the window does during a batch.
+void HoldBatch(Tfm_main& w);
+void ReleaseBatch(Tfm_main& w);
+
 // Lets queued events run for about ms milliseconds.
 void Pump(int ms = 0);
 // Pumps until pred() is true or timeoutMs has passed; returns pred().

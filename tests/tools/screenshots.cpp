@@ -45,12 +45,12 @@ int main(int argc, char** argv) {
         w.SelectProfile(102);
         Save(&w, out, "main-jobs.png");
         w.OpenPicker();
-        w.PointCategory(3);
-        w.PointButton(29);
+        w.Picker().PointCategory(3);
+        w.Picker().PointButton(29);
         Save(&w, out, "picker-full.png");
-        w.PointCategory(1);
-        w.PointButton(2);
-        w.PointButton(103);
+        w.Picker().PointCategory(1);
+        w.Picker().PointButton(2);
+        w.Picker().PointButton(103);
         Save(&w, out, "picker-subpanel.png");
         w.ClosePicker();
         p.fm_set->adjustSize();
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         Program p("iPodVideoConverter");
         p.Show();
         p.fm_main->OpenPicker();
-        p.fm_main->PointButton(28);
+        p.fm_main->Picker().PointButton(28);
         Save(p.fm_main.get(), out, "picker-ipod.png");
     }
     return 0;

@@ -6,6 +6,7 @@
 #include "core/appinfo.h"
 #include "core/cmdline.h"
 #include "core/inifile.h"
+#include "core/numeric.h"
 #include "core/timeutil.h"
 
 using namespace vc;

@@ -1,4 +1,4 @@
-#include "app/SideEffects.h"
+#include "shell/SideEffects.h"
 
 #include <QDesktopServices>
 #include <QDialog>

@@ -1,0 +1,72 @@
+#include "app/MainMenus.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace vc {
+
+void MainMenus::CreateMenus(QWidget* owner) {
+    auto menu = [owner](const char* name) {
+        auto* m = new QMenu(owner);
+        m->setObjectName(name);
+        return m;
+    };
+    auto add = [this](QMenu* m, const QString& caption, const char* name) {
+        QAction* a = m->addAction(caption);
+        a->setObjectName(name);
+        byCaption_[caption] = a;
+        return a;
+    };
+    zm_popup_file = menu("zm_popup_file");
+    AddFiles2 = add(zm_popup_file, "&Add File(A)", "AddFiles2");
+    AddFolder2 = add(zm_popup_file, "A&dd Folder(D)", "AddFolder2");
+    zm_popup_file->addSeparator();
+    Properties1 = add(zm_popup_file, "Proper&ties(T)", "Properties1");
+    RunBackground1 = add(zm_popup_file, "&Run Background(R)", "RunBackground1");
+    zm_popup_file->addSeparator();
+    Exit1 = add(zm_popup_file, "&Exit(E)", "Exit1");
+
+    zm_pop_edit = menu("zm_pop_edit");
+    Remove1 = add(zm_pop_edit, "&Remove(R)", "Remove1");
+    Clear2 = add(zm_pop_edit, "&Clear(C)", "Clear2");
+    Rename1 = add(zm_pop_edit, "Re&name(N)", "Rename1");
+    zm_pop_edit->addSeparator();
+    SelectAll1 = add(zm_pop_edit, "Select A&ll(L)", "SelectAll1");
+    UnselectAll1 = add(zm_pop_edit, "&Unselect All(U)", "UnselectAll1");
+
+    zm_pop_actions = menu("zm_pop_actions");
+    Convert2 = add(zm_pop_actions, "Con&vert(V)", "Convert2");
+    Pause1 = add(zm_pop_actions, "&Pause(P)", "Pause1");
+    Stop2 = add(zm_pop_actions, "&Stop(S)", "Stop2");
+
+    zm_pop_tools = menu("zm_pop_tools");
+    settings = add(zm_pop_tools, "Sett&ings(I)", "settings");
+
+    zm_pop_help = menu("zm_pop_help");
+    Help1 = add(zm_pop_help, "&Help(H)", "Help1");
+    zm_pop_help->addSeparator();
+    Feedback1 = add(zm_pop_help, "&Feedback and Support(F)", "Feedback1");
+    zm_pop_help->addSeparator();
+    About1 = add(zm_pop_help, "About ", "About1");
+
+    pop_dvd = menu("pop_dvd");
+    for (const char* c : {"Add DVD", "Add IFO", "-", "Select All", "Unselect ALL", "-", "Convert",
+                          "Stop", "-", "Exit"}) {
+        if (QString(c) == "-")
+            pop_dvd->addSeparator();
+        else
+            pop_dvd->addAction(c);
+    }
+}
+
+QAction* MainMenus::menuItem(const QString& caption) const {
+    auto it = byCaption_.find(caption);
+    if (it != byCaption_.end()) return it->second;
+    for (QMenu* m :
+         {zm_popup_file, zm_pop_edit, zm_pop_actions, zm_pop_tools, zm_pop_help, pop_dvd})
+        for (QAction* a : m->actions())
+            if (a->text() == caption) return a;
+    return nullptr;
+}
+
+}  // namespace vc

@@ -1,0 +1,49 @@
+#include "core/appsettings.h"
+
+#include "core/appinfo.h"
+#include "core/inifile.h"
+#include "core/profilesettings.h"
+
+namespace vc {
+
+AppSettings LoadAppSettings(const std::string& path, int defaultProfile,
+                            const std::string& defaultOutputPath) {
+    IniFile ini(path);
+    AppSettings s;
+    s.videoFirstPage = ini.ReadBool("plane", "video", true);
+    s.audioFirstPage = ini.ReadBool("plane", "audio", true);
+    s.outputPath = ini.ReadString("output", "path", defaultOutputPath);
+    s.categoryIndex = static_cast<int>(ini.ReadInt("profiles", "selcetindex", 1));
+    s.profileId = static_cast<int>(ini.ReadInt("profiles", "selcetsubindex", defaultProfile));
+    s.finishAction = static_cast<int>(ini.ReadInt("profiles", "FinishSelcet", 0));
+    if (s.finishAction < 0 || s.finishAction > 2) s.finishAction = 0;
+    s.lastAddFolder = ini.ReadString("open", "folder", "");
+    return s;
+}
+
+bool SaveAppSettings(const std::string& path, const AppSettings& s) {
+    IniFile ini(path);
+    ini.WriteString("output", "path", s.outputPath);
+    ini.WriteInt("profiles", "selcetsubindex", s.profileId);
+    ini.WriteInt("profiles", "selcetindex", s.categoryIndex);
+    ini.WriteInt("profiles", "FinishSelcet", s.finishAction);
+    ini.WriteBool("plane", "video", s.videoFirstPage);
+    ini.WriteBool("plane", "audio", s.audioFirstPage);
+    if (!s.lastAddFolder.empty()) ini.WriteString("open", "folder", s.lastAddFolder);
+    return ini.Save();
+}
+
+std::string SettingsFilePathFor(const std::string& productName) {
+    std::string name = productName;
+    const size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name = name.substr(0, dot);
+    return ConfigDirectory("VideoConverter") + name + ".ini";
+}
+
+std::string ProfileSettingsFilePathFor(const std::string& productName) {
+    const std::string settings = SettingsFilePathFor(productName);
+    const size_t slash = settings.rfind('/');
+    return settings.substr(0, slash + 1) + ProfileSettingsFileName(settings.substr(slash + 1));
+}
+
+}  // namespace vc

@@ -1,0 +1,30 @@
+#pragma once
+// The program's own settings file "<product>.ini": every key it reads and writes, in one
+// place, with its default.
+#include <string>
+
+namespace vc {
+
+struct AppSettings {
+    std::string outputPath;   // [output] path
+    int profileId = 0;        // [profiles] selcetsubindex
+    int categoryIndex = 1;    // [profiles] selcetindex
+    int finishAction = 0;     // [profiles] FinishSelcet: 0 nothing, 1 open folder, 2 shut down
+    bool videoFirstPage = true;  // [plane] video
+    bool audioFirstPage = true;  // [plane] audio
+    std::string lastAddFolder;   // [open] folder: where Add File opened last
+};
+
+// Reads the file; missing keys take the defaults given (profile and output folder) or the
+// ones above. A finish action out of range reads as 0.
+AppSettings LoadAppSettings(const std::string& path, int defaultProfile,
+                            const std::string& defaultOutputPath);
+// Writes every key; false when the file cannot be written.
+bool SaveAppSettings(const std::string& path, const AppSettings& s);
+
+// "<config>/VideoConverter/<product without its last extension>.ini", and the per-profile
+// settings file beside it.
+std::string SettingsFilePathFor(const std::string& productName);
+std::string ProfileSettingsFilePathFor(const std::string& productName);
+
+}  // namespace vc

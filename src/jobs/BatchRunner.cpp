@@ -1,0 +1,238 @@
+#include "jobs/BatchRunner.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+#include "core/numeric.h"
+#include "core/progress.h"
+#include "jobs/EncoderRunner.h"
+#include "jobs/JobList.h"
+
+namespace vc {
+
+namespace {
+bool IsProgressLine(const QString& line) {
+    return line.contains(QLatin1String("time=")) && line.contains(QLatin1String("bitrate="));
+}
+}  // namespace
+
+BatchRunner::BatchRunner(JobList* jobs, QObject* parent)
+    : QObject(parent), jobs_(jobs), makeRunner_([] { return std::make_unique<EncoderRunner>(); }) {}
+
+BatchRunner::~BatchRunner() {
+    if (runner_) {
+        runner_->disconnect(this);
+        runner_->Terminate();
+    }
+}
+
+void BatchRunner::SetState(State s) {
+    if (state_ == s) return;
+    state_ = s;
+    emit stateChanged(s);
+}
+
+bool BatchRunner::Start() {
+    if (state_ != State::Idle) return false;
+    const int first = jobs_->NextChecked(0);
+    if (first < 0) return false;
+    row_ = first;
+    finished_ = failed_ = 0;
+    failures_.clear();
+    stopRequested_ = false;
+    SetState(State::Running);
+    StartJob();
+    return true;
+}
+
+void BatchRunner::StartJob() {
+    // Unchecked rows are skipped in a loop rather than by recursion, so a long list of
+    // unchecked rows cannot exhaust the stack.
+    for (; state_ == State::Running; ++row_) {
+        row_ = jobs_->NextChecked(row_);
+        if (row_ < 0) break;
+        QString error;
+        InvocationResult r = build_ ? build_(row_) : InvocationResult{{}, "No conversion set up."};
+        if (r.ok()) {
+            invocation_ = r.rec;
+            const std::string& out = invocation_.outputFile;
+            outputDirectory_ = QString::fromStdString(out.substr(0, out.rfind('/') + 1));
+            if (LaunchEncoder(invocation_, &error)) {
+                emit jobStarted(row_);
+                return;
+            }
+        } else {
+            error = QString::fromStdString(r.error);
+        }
+        // The job cannot run: it is marked, the window says why once, the batch goes on.
+        Fail(row_, error);
+        emit cannotStart(row_, error);
+        emit jobEnded(row_, Outcome::Failed, error);
+    }
+    if (state_ == State::Running) EndBatch(true);
+}
+
+bool BatchRunner::LaunchEncoder(const intputrec& r, QString* error) {
+    ResetFigures();
+    runner_ = makeRunner_();
+    connect(runner_.get(), &EncoderRunner::lineRead, this, &BatchRunner::OnLine);
+    connect(runner_.get(), &EncoderRunner::finished, this, &BatchRunner::OnRunEnded,
+            Qt::QueuedConnection);
+    if (!runner_->Start(QString::fromStdString(JoinCommandLine(r)),
+                        QString::fromStdString(r.workingDirectory), error)) {
+        if (error->isEmpty()) *error = QStringLiteral("The encoder cannot be started.");
+        runner_.reset();
+        return false;
+    }
+    return true;
+}
+
+void BatchRunner::ResetFigures() {
+    progress_ = 0;
+    elapsed_ = 0;
+    remaining_ = 0;
+    outputKb_ = 1;
+    statusLine_.clear();
+    currentLog_.clear();
+}
+
+void BatchRunner::AppendLog(const QString& line) {
+    if (line.isEmpty() || IsProgressLine(line)) return;
+    // A line is delivered in part first, then whole: the whole one replaces its beginning.
+    if (!currentLog_.isEmpty() && !currentLog_.last().isEmpty() &&
+        line.startsWith(currentLog_.last()))
+        currentLog_.last() = line;
+    else
+        currentLog_.append(line);
+    while (currentLog_.size() > kLogLines) currentLog_.removeFirst();
+}
+
+void BatchRunner::OnLine(const QString& line) {
+    AppendLog(line);
+    const int64_t t = ParseProgressSeconds(line.toStdString());
+    if (t == 0) return;
+    const int64_t length = invocation_.lengthSeconds;
+    // A job of unknown length shows no percentage rather than a division by zero.
+    if (length > 0) {
+        const int64_t v = (t * 10000 + length / 2) / length;
+        progress_ = static_cast<int>(std::min<int64_t>(v, 10000));
+    }
+    statusLine_ = line;
+    if (Converting() && length > 0) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%05.2f%%", progress_ / 100.0);
+        jobs_->SetStatus(row_, QString::fromLatin1(buf));
+    }
+    emit progressed(row_, progress_);
+}
+
+void BatchRunner::Tick() {
+    // A paused run takes no time: the remaining time does not grow while paused.
+    if (state_ != State::Running) return;
+    ++elapsed_;
+    const double speed = static_cast<double>(progress_) / elapsed_;
+    if (speed > 0) remaining_ = static_cast<int>(RoundHalfEven((10000 - progress_) / speed));
+    ReadOutputSize();
+}
+
+void BatchRunner::ReadOutputSize() {
+    QFileInfo fi(QString::fromStdString(invocation_.outputFile));
+    outputKb_ = fi.exists() ? fi.size() / 1024 : 1;
+}
+
+int BatchRunner::BatchRemainingSeconds() const {
+    if (!Converting() || progress_ <= 0 || invocation_.lengthSeconds <= 0) return remaining_;
+    // Seconds of work per second of source, as this job goes.
+    const double perSourceSecond =
+        static_cast<double>(elapsed_) / (progress_ / 10000.0 * invocation_.lengthSeconds);
+    double rest = remaining_;
+    for (int r = jobs_->NextChecked(row_ + 1); r >= 0; r = jobs_->NextChecked(r + 1))
+        if (const Job* j = jobs_->At(r)) rest += perSourceSecond * (j->trim.end - j->trim.begin);
+    return static_cast<int>(RoundHalfEven(rest));
+}
+
+void BatchRunner::OnRunEnded(int exitCode) {
+    if (runner_) runner_.release()->deleteLater();
+    const int row = row_;
+    jobs_->SetLog(row, currentLog_);
+    ReadOutputSize();
+    const QString output = QString::fromStdString(invocation_.outputFile);
+    if (stopRequested_) {
+        // An incomplete output is worth nothing and would look like a result.
+        QFile::remove(output);
+        stopRequested_ = false;
+        emit jobEnded(row, Outcome::Stopped, QString());
+        EndBatch(false);
+        return;
+    }
+    QString reason;
+    if (exitCode != 0) {
+        reason = explain_ ? explain_(currentLog_, exitCode) : LastMeaningfulLine(currentLog_);
+        if (reason.isEmpty()) reason = QStringLiteral("the encoder ended with code %1").arg(exitCode);
+    } else {
+        const QFileInfo fi(output);
+        if (!fi.exists())
+            reason = QStringLiteral("the output file was not written");
+        else if (fi.size() == 0)
+            reason = QStringLiteral("the output file is empty");
+    }
+    if (reason.isEmpty()) {
+        ++finished_;
+        jobs_->SetStatus(row, QStringLiteral("Finish"));
+        emit jobEnded(row, Outcome::Finished, QString());
+    } else {
+        if (exitCode == 0) QFile::remove(output);  // an empty file is no result
+        Fail(row, reason);
+        emit jobEnded(row, Outcome::Failed, reason);
+    }
+    if (state_ != State::Running && state_ != State::Paused) return;
+    SetState(State::Running);
+    ++row_;
+    StartJob();
+}
+
+void BatchRunner::EndBatch(bool ranToEnd) {
+    SetState(State::Idle);
+    emit batchEnded(ranToEnd);
+}
+
+void BatchRunner::Stop() {
+    if (!Converting()) return;
+    jobs_->SetStatus(row_, QStringLiteral("Stop"));
+    if (runner_) {
+        stopRequested_ = true;
+        SetState(State::Stopping);
+        runner_->Terminate();
+    } else {
+        EndBatch(false);
+    }
+}
+
+void BatchRunner::TogglePause() {
+    if (!Converting() || !runner_) return;
+    if (state_ == State::Running) {
+        runner_->Suspend();
+        SetState(State::Paused);
+    } else {
+        runner_->Resume();
+        SetState(State::Running);
+    }
+}
+
+void BatchRunner::Fail(int row, const QString& reason) {
+    ++failed_;
+    const Job* j = jobs_->At(row);
+    failures_.push_back({j ? j->caption : QString(), reason});
+    jobs_->SetStatus(row, QStringLiteral("Error"), reason);
+}
+
+QString BatchRunner::LastMeaningfulLine(const QStringList& log) {
+    for (auto it = log.rbegin(); it != log.rend(); ++it) {
+        const QString t = it->trimmed();
+        if (!t.isEmpty() && !IsProgressLine(t)) return t;
+    }
+    return {};
+}
+
+}  // namespace vc

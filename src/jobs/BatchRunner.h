@@ -1,0 +1,135 @@
+#pragma once
+// The batch: every checked job of the list in turn through the encoder. It keeps its own
+// current row, an explicit state, the outcome of every run and a bounded log of each run's
+// encoder output. It knows no widgets: the window shows what it reports.
+#include <QElapsedTimer>
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <vector>
+#include <memory>
+
+#include "core/invocation.h"
+
+namespace vc {
+
+class EncoderRunner;
+class JobList;
+
+class BatchRunner : public QObject {
+    Q_OBJECT
+  public:
+    enum class State { Idle, Running, Paused, Stopping };
+    enum class Outcome { Finished, Failed, Stopped };
+    Q_ENUM(State)
+    Q_ENUM(Outcome)
+
+    // Lines kept of each run's output: enough for the reason of a failure.
+    static constexpr int kLogLines = 200;
+
+    // Builds the invocation of one row (the window's boxes and output folder go into it).
+    using InvocationBuilder = std::function<InvocationResult(int row)>;
+    // Makes the runner of one run; tests hand in a fake.
+    using RunnerFactory = std::function<std::unique_ptr<EncoderRunner>()>;
+    // Turns a failed run's log and exit code into a readable reason.
+    using Explainer = std::function<QString(const QStringList& log, int exitCode)>;
+
+    explicit BatchRunner(JobList* jobs, QObject* parent = nullptr);
+    ~BatchRunner() override;
+
+    void SetInvocationBuilder(InvocationBuilder build) { build_ = std::move(build); }
+    void SetRunnerFactory(RunnerFactory make) { makeRunner_ = std::move(make); }
+    void SetExplainer(Explainer explain) { explain_ = std::move(explain); }
+
+    // Starts with the first checked row; false (nothing started) when no row is checked.
+    bool Start();
+    // Ends the batch: the running encoder is terminated, its row reads "Stop" and its
+    // incomplete output is removed.
+    void Stop();
+    // Suspends or resumes the running encoder.
+    void TogglePause();
+    // Once a second while a batch runs: elapsed and remaining time, output size.
+    void Tick();
+
+    State state() const { return state_; }
+    // A batch is under way (running or paused).
+    bool Converting() const { return state_ == State::Running || state_ == State::Paused; }
+    // The current run's encoder is not suspended.
+    bool EncoderRunning() const { return state_ == State::Running && runner_ != nullptr; }
+    int CurrentRow() const { return row_; }
+    const intputrec& Invocation() const { return invocation_; }
+    EncoderRunner* Runner() const { return runner_.get(); }
+
+    // Figures of the current job, all from zero at each job's start.
+    int Progress() const { return progress_; }
+    bool ProgressKnown() const { return invocation_.lengthSeconds > 0; }
+    int ElapsedSeconds() const { return elapsed_; }
+    int RemainingSeconds() const { return remaining_; }
+    // Seconds left for the rest of the batch: this job's remaining time plus an estimate of
+    // the checked jobs after it at the speed of this one.
+    int BatchRemainingSeconds() const;
+    int64_t OutputKilobytes() const { return outputKb_; }
+    QString StatusLine() const { return statusLine_; }
+
+    // Outcomes of the batch so far.
+    int FinishedCount() const { return finished_; }
+    int FailedCount() const { return failed_; }
+    struct Failure {
+        QString caption;
+        QString reason;
+    };
+    // The jobs that failed in this batch, in order.
+    const std::vector<Failure>& Failures() const { return failures_; }
+    QString OutputDirectory() const { return outputDirectory_; }
+
+    // Default explanation: the last meaningful line of the log.
+    static QString LastMeaningfulLine(const QStringList& log);
+
+  signals:
+    void stateChanged(vc::BatchRunner::State state);
+    void jobStarted(int row);
+    // A progress line of the current job (value 0..10000).
+    void progressed(int row, int value);
+    void jobEnded(int row, vc::BatchRunner::Outcome outcome, const QString& reason);
+    // A job that could not start: shown once by the window, then the batch goes on.
+    void cannotStart(int row, const QString& error);
+    // The batch is over: ranToEnd is false after Stop.
+    void batchEnded(bool ranToEnd);
+
+  private:
+    void SetState(State s);
+    // Starts the first checked row at or after row_, or ends the batch.
+    void StartJob();
+    bool LaunchEncoder(const intputrec& r, QString* error);
+    void OnLine(const QString& line);
+    void OnRunEnded(int exitCode);
+    void EndBatch(bool ranToEnd);
+    void ResetFigures();
+    void ReadOutputSize();
+    void AppendLog(const QString& line);
+    void Fail(int row, const QString& reason);
+
+    JobList* jobs_;
+    InvocationBuilder build_;
+    RunnerFactory makeRunner_;
+    Explainer explain_;
+    std::unique_ptr<EncoderRunner> runner_;
+    State state_ = State::Idle;
+    int row_ = -1;
+    intputrec invocation_;
+    int progress_ = 0;
+    int elapsed_ = 0;
+    int remaining_ = 0;
+    int64_t outputKb_ = 0;
+    QString statusLine_;
+    QStringList currentLog_;
+    QString partialLine_;
+    int finished_ = 0;
+    int failed_ = 0;
+    std::vector<Failure> failures_;
+    QString outputDirectory_;
+    // Stop asked: the run that ends next is the stopped one.
+    bool stopRequested_ = false;
+};
+
+}  // namespace vc

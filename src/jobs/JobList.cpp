@@ -1,0 +1,178 @@
+#include "jobs/JobList.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+#include "core/rates.h"
+#include "core/timeutil.h"
+
+namespace vc {
+
+JobList::JobList(QObject* parent)
+    : QAbstractTableModel(parent),
+      headers_{"File Name", "Width * Height", "Time", "Output Size", "Status"} {}
+
+bool JobList::FromProbe(const QString& path, const ProbeResult& pr, Job* job, QString* error) {
+    CompletedRates rates =
+        CompleteProbedRates({pr.totalRate, pr.videoRate, pr.audioRate, pr.pictureSize});
+    if (!rates.ok()) {
+        *error = QString::fromStdString(rates.error);
+        return false;
+    }
+    job->caption = QFileInfo(path).fileName();
+    if (int dot = job->caption.lastIndexOf('.'); dot > 0) job->caption = job->caption.left(dot);
+    Toriginalinfo& info = job->info;
+    info.sourcePath = path.toStdString();
+    info.pictureSize = rates.pictureSize;
+    info.videoRate = rates.video;
+    info.audioRate = rates.audio;
+    info.durationText = pr.durationText;
+    info.videoFormat = pr.videoFormat;
+    info.audioFormat = pr.audioFormat;
+    info.sampleRate = pr.sampleRate;
+    info.channels = pr.channels;
+    info.frameRate = pr.frameRate;
+    const int32_t length = HmsToSeconds(pr.durationText);
+    job->trim = {length, 0, length};
+    return true;
+}
+
+QString JobList::Text(int row, int column) const {
+    const Job* j = At(row);
+    if (!j) return {};
+    switch (column) {
+        case CaptionColumn: return j->caption;
+        case SizeColumn: return QString::fromStdString(j->info.pictureSize);
+        case TimeColumn: return QString::fromStdString(j->info.durationText);
+        case OutputColumn: return j->sizeEstimate;
+        case StatusColumn: return j->status;
+    }
+    return {};
+}
+
+int JobList::NextChecked(int from) const {
+    for (int i = std::max(from, 0); i < Count(); ++i)
+        if (jobs_[static_cast<size_t>(i)].checked) return i;
+    return -1;
+}
+
+int JobList::Append(Job job) {
+    const int row = Count();
+    beginInsertRows(QModelIndex(), row, row);
+    jobs_.push_back(std::move(job));
+    endInsertRows();
+    return row;
+}
+
+void JobList::Remove(std::vector<int> rows) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    // From the last, so the earlier indexes stay valid.
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        if (!Valid(*it)) continue;
+        beginRemoveRows(QModelIndex(), *it, *it);
+        jobs_.erase(jobs_.begin() + *it);
+        endRemoveRows();
+    }
+}
+
+void JobList::Clear() {
+    beginResetModel();
+    jobs_.clear();
+    endResetModel();
+}
+
+void JobList::Changed(int row, int first, int last) {
+    emit dataChanged(index(row, first), index(row, last));
+}
+
+void JobList::SetCaption(int row, const QString& caption) {
+    if (Job* j = Find(row)) {
+        j->caption = caption;
+        Changed(row, CaptionColumn, CaptionColumn);
+    }
+}
+
+void JobList::SetStatus(int row, const QString& status, const QString& hint) {
+    if (Job* j = Find(row)) {
+        j->status = status;
+        j->hint = hint;
+        Changed(row, CaptionColumn, StatusColumn);
+    }
+}
+
+void JobList::SetChecked(int row, bool checked) {
+    if (Job* j = Find(row)) {
+        j->checked = checked;
+        Changed(row, CaptionColumn, CaptionColumn);
+    }
+}
+
+void JobList::SetAllChecked(bool checked) {
+    for (int i = 0; i < Count(); ++i) SetChecked(i, checked);
+}
+
+void JobList::SetTrim(int row, const TrimRecord& trim) {
+    if (Job* j = Find(row)) j->trim = trim;
+}
+
+void JobList::SetDurationText(int row, const std::string& text) {
+    if (Job* j = Find(row)) {
+        j->info.durationText = text;
+        Changed(row, TimeColumn, TimeColumn);
+    }
+}
+
+void JobList::SetSizeEstimate(int row, const QString& text) {
+    if (Job* j = Find(row)) {
+        j->sizeEstimate = text;
+        Changed(row, OutputColumn, OutputColumn);
+    }
+}
+
+void JobList::SetLog(int row, const QStringList& log) {
+    if (Job* j = Find(row)) j->log = log;
+}
+
+void JobList::SetHeader(int column, const QString& text) {
+    if (column < 0 || column >= kColumns) return;
+    headers_[column] = text;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+int JobList::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Count(); }
+
+int JobList::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QVariant JobList::data(const QModelIndex& index, int role) const {
+    const Job* j = At(index.row());
+    if (!j) return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return Text(index.row(), index.column());
+    if (role == Qt::CheckStateRole && index.column() == CaptionColumn)
+        return j->checked ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::ToolTipRole && !j->hint.isEmpty()) return j->hint;
+    return {};
+}
+
+bool JobList::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::CheckStateRole || index.column() != CaptionColumn || !Valid(index.row()))
+        return false;
+    SetChecked(index.row(), value.toInt() == Qt::Checked);
+    return true;
+}
+
+Qt::ItemFlags JobList::flags(const QModelIndex& index) const {
+    if (!Valid(index.row())) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == CaptionColumn) f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+QVariant JobList::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < kColumns)
+        return headers_[section];
+    return {};
+}
+
+}  // namespace vc

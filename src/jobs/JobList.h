@@ -1,0 +1,81 @@
+#pragma once
+// The job list: one row per added file with its caption, media information, trim marks,
+// check mark and status. The main window's list view shows it as a table model; everything
+// else reads and writes rows here, by index, with out-of-range rows ignored.
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "core/jobrecords.h"
+#include "core/probeparse.h"
+
+namespace vc {
+
+struct Job {
+    QString caption;
+    Toriginalinfo info;
+    TrimRecord trim;
+    bool checked = true;
+    QString status = QStringLiteral("Status");
+    QString sizeEstimate;
+    // Why the last run failed, shown as the row's hint; empty otherwise.
+    QString hint;
+    // The encoder's output of the row's last conversion run.
+    QStringList log;
+};
+
+class JobList : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    enum Column { CaptionColumn, SizeColumn, TimeColumn, OutputColumn, StatusColumn, kColumns };
+
+    explicit JobList(QObject* parent = nullptr);
+
+    // The job of a probed file: caption from the file name, completed rates, whole length.
+    // False with the reason when the probe's figures make no job.
+    static bool FromProbe(const QString& path, const ProbeResult& probe, Job* job, QString* error);
+
+    int Count() const { return static_cast<int>(jobs_.size()); }
+    bool Valid(int row) const { return row >= 0 && row < Count(); }
+    // The row's job; null when there is no such row.
+    const Job* At(int row) const { return Valid(row) ? &jobs_[static_cast<size_t>(row)] : nullptr; }
+    // The text a column shows for a row; empty for no such row.
+    QString Text(int row, int column) const;
+    bool Checked(int row) const { return Valid(row) && jobs_[static_cast<size_t>(row)].checked; }
+    // First checked row at or after `from`, or -1.
+    int NextChecked(int from) const;
+
+    // Appends a row and returns its index.
+    int Append(Job job);
+    // Removes the given rows (any order, duplicates ignored).
+    void Remove(std::vector<int> rows);
+    void Clear();
+
+    void SetCaption(int row, const QString& caption);
+    void SetStatus(int row, const QString& status, const QString& hint = QString());
+    void SetChecked(int row, bool checked);
+    void SetAllChecked(bool checked);
+    void SetTrim(int row, const TrimRecord& trim);
+    void SetDurationText(int row, const std::string& text);
+    void SetSizeEstimate(int row, const QString& text);
+    void SetLog(int row, const QStringList& log);
+    void SetHeader(int column, const QString& text);
+
+    // The table model the list view shows.
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  private:
+    Job* Find(int row) { return Valid(row) ? &jobs_[static_cast<size_t>(row)] : nullptr; }
+    void Changed(int row, int first, int last);
+
+    std::vector<Job> jobs_;
+    QString headers_[kColumns];
+};
+
+}  // namespace vc

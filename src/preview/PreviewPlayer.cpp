@@ -1,0 +1,285 @@
+#include "preview/PreviewPlayer.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+
+#include "core/numeric.h"
+#include "core/timeutil.h"
+#include "jobs/JobList.h"
+#include "preview/PreviewLibrary.h"
+#include "shell/SkinDisplay.h"
+
+namespace vc {
+
+namespace {
+
+// The library's callback carries no context: the player whose playback runs registers the
+// position it reads here.
+std::atomic<std::atomic<double>*> g_positionSink{nullptr};
+
+// The video panel's window for the library: only an X11 window can take the picture.
+uint64_t VideoWindowOf(QWidget* panel) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return 0;
+    return static_cast<uint64_t>(panel->winId());
+}
+
+// The library without a message; for calls that have nothing to report (seeks, stops).
+const PreviewFunctions* LoadedLibrary() { return ProgramPreviewLibrary(nullptr); }
+
+}  // namespace
+
+// Blocks in Play for one playback and hands the end to the window thread.
+class PreviewPlayer::TVideoplay : public QThread {
+  public:
+    TVideoplay(PreviewPlayer* owner, const PreviewFunctions* lib, std::string path, int generation)
+        : owner_(owner), lib_(lib), path_(std::move(path)), generation_(generation) {}
+
+  protected:
+    void run() override {
+        lib_->Play(path_.c_str());
+        // The player state belongs to the window thread; it decides there whether this
+        // playback is still the current one.
+        PreviewPlayer* owner = owner_;
+        const int generation = generation_;
+        QMetaObject::invokeMethod(
+            owner,
+            [owner, generation] {
+                if (owner->playing && owner->generation_ == generation) owner->Stop();
+            },
+            Qt::QueuedConnection);
+    }
+
+  private:
+    PreviewPlayer* owner_;
+    const PreviewFunctions* lib_;
+    std::string path_;
+    int generation_;
+};
+
+const PreviewPlayer::DisplaySet* PreviewPlayer::SetOfBar(const QString& name) {
+    if (name == kMainSet.bar) return &kMainSet;
+    if (name == kCutSet.bar) return &kCutSet;
+    return nullptr;
+}
+
+PreviewPlayer::PreviewPlayer(JobList* jobs, SkinDisplay* display, QObject* parent)
+    : QObject(parent), jobs_(jobs), display_(display) {
+    Timer1_ = new QTimer(this);
+    Timer1_->setObjectName("Timer1");
+    Timer1_->setInterval(10);
+    Timer1_->setSingleShot(true);
+    play_time_ = new QTimer(this);
+    play_time_->setObjectName("play_time");
+    play_time_->setInterval(1000);
+    connect(play_time_, &QTimer::timeout, this, &PreviewPlayer::play_timeTimer);
+    connect(Timer1_, &QTimer::timeout, this, &PreviewPlayer::Timer1Timer);
+}
+
+PreviewPlayer::~PreviewPlayer() { videoplay_.reset(); }
+
+void PreviewPlayer::OnPreviewPosition(double position) {
+    if (std::atomic<double>* sink = g_positionSink.load()) sink->store(position);
+}
+
+bool PreviewPlayer::RowValid() const { return jobs_->Valid(previewRow); }
+
+bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
+    const Job* job = jobs_->At(row);
+    if (!job || playing) return false;
+    std::string why;
+    const PreviewFunctions* lib = ProgramPreviewLibrary(&why);
+    if (!lib) {
+        if (error) *error = "The preview is not available. " + QString::fromStdString(why);
+        return false;
+    }
+    // The previous playback thread has been told to stop; let it finish before the library
+    // prepares a new output.
+    videoplay_.reset();
+    playing = true;
+    emit stateChanged();
+    previousDifference = -1.0;
+    panel->setVisible(true);
+    previewRow = row;
+    awaitingFirstReport = true;
+    g_positionSink.store(&reportedPosition);
+    lib->InitPreviewWindow(VideoWindowOf(panel), panel->width(), panel->height());
+    lib->SetEventFuntion(&PreviewPlayer::OnPreviewPosition);
+    playedSeconds = 0;
+    reportedPosition.store(0.0);
+    displayFloor = 0.0;
+    startOffset = 0;
+    stallCount = 0;  // every playback starts without stalls
+    fileToPlay = job->info.sourcePath;
+    const int generation = ++generation_;
+    if (mode == Mode::Blocking) {
+        PlayBlocking(lib, generation);
+        return true;
+    }
+    lib->Seek(0);
+    emit rowStatus(previewRow, "Play");
+    auto* thread = new TVideoplay(this, lib, fileToPlay, generation);
+    // Releasing the thread (a new playback, or the player going away) ends a playback that
+    // still runs, so that no thread outlives the window.
+    std::atomic<double>* sink = &reportedPosition;
+    videoplay_.reset(thread, [lib, sink](QThread* t) {
+        if (t->isRunning()) lib->Stop();
+        t->wait();
+        lib->DestroyPreviewWindow();
+        // No more reports come after DestroyPreviewWindow; forget this player's position.
+        std::atomic<double>* expected = sink;
+        g_positionSink.compare_exchange_strong(expected, nullptr);
+        delete t;
+    });
+    thread->start();
+    if (!thread->isRunning() && !thread->isFinished()) {
+        play_time_->stop();
+        ShowStopped();
+        emit rowStatus(previewRow, "Stop");
+        return true;
+    }
+    play_time_->start();
+    return true;
+}
+
+void PreviewPlayer::PlayBlocking(const PreviewFunctions* lib, int generation) {
+    play_time_->start();
+    QPointer<PreviewPlayer> self(this);
+    // Runs a nested event loop until the playback ends or is stopped; commands keep arriving.
+    lib->Play(fileToPlay.c_str());
+    if (!self) return;
+    lib->DestroyPreviewWindow();
+    // A stop followed by a new playback while this one was still returning: leave it alone.
+    if (generation != generation_) return;
+    play_time_->stop();
+    display_->SetPosFill(kCutSet.fill, 0);
+    display_->SetSliderPosition(kMainSet.bar, 0);
+    display_->ShowText(kMainSet.time, "00:00:00");
+    playing = false;
+    paused = false;
+    emit stateChanged();
+}
+
+void PreviewPlayer::ShowStopped() {
+    display_->SetSliderPosition(kMainSet.bar, 0);
+    display_->SetPosFill(kMainSet.fill, 0);
+    display_->SetPosFill(kCutSet.fill, 0);
+    display_->ShowText(kMainSet.time, "00:00:00");
+}
+
+void PreviewPlayer::Stop() {
+    if (playing) {
+        playing = false;
+        if (const PreviewFunctions* lib = LoadedLibrary()) {
+            lib->Stop();
+            QThread::msleep(50);
+            lib->DestroyPreviewWindow();
+        }
+    }
+    paused = false;
+    emit rowStatus(previewRow, "Stop");
+    play_time_->stop();
+    ShowStopped();
+    emit stateChanged();
+}
+
+void PreviewPlayer::TogglePause() {
+    if (!playing) return;
+    paused = !paused;
+    if (const PreviewFunctions* lib = LoadedLibrary()) lib->Pause();
+    if (paused) {
+        play_time_->stop();
+        emit rowStatus(previewRow, "Pause");
+    } else {
+        play_time_->start();
+        emit rowStatus(previewRow, "Play");
+    }
+}
+
+void PreviewPlayer::Timer1Timer() {
+    Timer1_->stop();
+    Stop();
+}
+
+void PreviewPlayer::play_timeTimer() {
+    const double position = reportedPosition.load();
+    if (awaitingFirstReport && position > 0.0) {
+        awaitingFirstReport = false;
+        startOffset = static_cast<int>(RoundHalfEven(position));
+    }
+    const Job* job = jobs_->At(previewRow);
+    if (!job) {
+        // The job went away under the playback.
+        Timer1_->start();
+        return;
+    }
+    const int length = HmsToSeconds(job->info.durationText);
+    if (length - 1 <= playedSeconds) Timer1_->start();
+    const double difference = position - startOffset;
+    if (difference == previousDifference && previousDifference > 1.0) {
+        if (stallCount < 2) {
+            ++stallCount;
+            return;
+        }
+        play_time_->stop();
+        Stop();
+        return;
+    }
+    previousDifference = difference;
+    playedSeconds = static_cast<int>(RoundHalfEven(difference));
+    if (playedSeconds < displayFloor) return;
+    const DisplaySet& set = cutShown ? kCutSet : kMainSet;
+    display_->ShowText(set.time, QString::fromStdString(SecondsToHms(playedSeconds)));
+    if (!dragging) {
+        const int total = job->trim.total;
+        // A job of no known length keeps its bar at the start.
+        const int v = total > 0 ? MulDiv(playedSeconds, 10000, total) : 0;
+        display_->SetSliderPosition(set.bar, v);
+        display_->SetPosFill(set.fill, v);
+    }
+}
+
+void PreviewPlayer::Jump(int t) {
+    play_time_->stop();
+    if (const PreviewFunctions* lib = LoadedLibrary()) lib->Seek(t);
+    if (playing) {
+        displayFloor = t;
+        play_time_->start();
+    }
+}
+
+void PreviewPlayer::BeginDrag() {
+    dragging = true;
+    if (playing) play_time_->stop();
+}
+
+void PreviewPlayer::DragTo(const DisplaySet& set) {
+    const Job* job = jobs_->At(previewRow);
+    if (!dragging || !job) return;
+    barPosition = std::min(display_->SliderPosition(set.bar), 10000);
+    const int length = HmsToSeconds(job->info.durationText);
+    const int t = MulDiv(barPosition, length, 10000);
+    display_->ShowText(set.time, QString::fromStdString(SecondsToHms(t)));
+    display_->SetPosFill(set.fill, barPosition);
+    if (playing)
+        if (const PreviewFunctions* lib = LoadedLibrary()) lib->Seek(t);
+}
+
+void PreviewPlayer::EndDrag(const DisplaySet& set) {
+    const Job* job = jobs_->At(previewRow);
+    if (playing && job) {
+        barPosition = display_->SliderPosition(set.bar);
+        const int length = HmsToSeconds(job->info.durationText);
+        const int t = MulDiv(barPosition, length, 10000) + startOffset;
+        if (const PreviewFunctions* lib = LoadedLibrary()) lib->Seek(t);
+        displayFloor = t;
+        play_time_->start();
+        display_->SetPosFill(set.fill, barPosition);
+    }
+    dragging = false;
+}
+
+}  // namespace vc

@@ -1,0 +1,48 @@
+#pragma once
+// A snapshot: one frame of a job's source, at the time the player shows, saved by an encoder
+// run as a picture in the output folder.
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "core/invocation.h"
+
+namespace vc {
+
+class EncoderRunner;
+
+class Snapshot : public QObject {
+    Q_OBJECT
+  public:
+    struct Request {
+        Toriginalinfo job;
+        QString caption;
+        std::string outputFolderText;  // the output box's text
+        QString at;                    // "HH:MM:SS" shown by the player
+        ProfileState profile;
+        FormatBoxes boxes;
+        std::string encoderPath;
+        std::string programDirectory;
+    };
+
+    explicit Snapshot(QObject* parent = nullptr);
+    ~Snapshot() override;
+
+    // The invocation of a request: the output folder is made when missing. Its error holds
+    // the reason when the folder cannot be made.
+    static InvocationResult Build(const Request& r);
+    // Starts the run; false with a message when the folder or the encoder fails.
+    bool Take(const Request& r, QString* error);
+    bool Busy() const { return runner_ != nullptr; }
+    const intputrec& Invocation() const { return rec_; }
+
+  signals:
+    // The run ended: ok when the picture was written.
+    void done(bool ok, const QString& outputFile);
+
+  private:
+    std::unique_ptr<EncoderRunner> runner_;
+    intputrec rec_;
+};
+
+}  // namespace vc

@@ -1,0 +1,74 @@
+#pragma once
+// The profile picker: the backdrop, the category list, one panel of profile picture buttons
+// per category page and the sub-panels, with their pointer states. A click on a profile
+// button reports the profile; the window selects it.
+#include <QObject>
+#include <QString>
+#include <map>
+#include <string>
+
+class QWidget;
+
+namespace vc {
+
+class PictureLabel;
+class SkinDisplay;
+
+class ProfilePicker : public QObject {
+    Q_OBJECT
+  public:
+    // Creates the picker's widgets on the main window (hidden).
+    ProfilePicker(QWidget* window, SkinDisplay* display, QWidget* videoPanel);
+
+    // The edition (the executable's name), the picture folder and the sub-panel offset.
+    void Configure(const std::string& exeFileName, const QString& pictureDir, int leftMoveInt);
+    // Loads the pictures of every button, category and page link.
+    void LoadPictures();
+
+    // Opens the picker on the panel of the selected profile.
+    void Open(int selectedProfile);
+    // Closes the picker (hides backdrop, category list and every panel).
+    void Close();
+    void PlaceBackdrop(bool show, int left, int top, int width, int height);
+
+    void RestoreButtonPicture(int n);
+    void RestoreCategoryPicture(int k);
+    void PointCategory(int k);
+    void PointButton(int n);
+    void FoldSubPanelHover();
+    void PageLink(const QString& name);
+    void ProfileButtonClick(int n);
+
+    int CategoryIndex = -1;
+    bool VideoFirstPage = true;
+    bool AudioFirstPage = true;
+    int HoverButtonId = -1;
+
+    QWidget* pl_main = nullptr;
+    QWidget* pl_back = nullptr;
+    PictureLabel* Image13 = nullptr;
+    std::map<std::string, QWidget*> panels;         // the 19 profile panels by name
+    std::map<int, PictureLabel*> btim;              // btim_1 .. btim_132
+    std::map<int, PictureLabel*> categoryPictures;  // by CategoryIndex
+    PictureLabel* Image94 = nullptr;                // video page 1 -> 2
+    PictureLabel* Image93 = nullptr;                // video page 2 -> 1
+    PictureLabel* Image2 = nullptr;                 // audio page 1 -> 2
+    PictureLabel* Image5 = nullptr;                 // audio page 2 -> 1
+
+  signals:
+    // A profile button was clicked (the picker is closed already).
+    void profileChosen(int n);
+
+  private:
+    void CreateWidgets(QWidget* window);
+    void Wire();
+    void ShowPanel(QWidget* panel);
+
+    SkinDisplay* display_;
+    QWidget* videoPanel_;
+    std::string exe_;
+    QString pictures_;
+    int leftMoveInt_ = 6;
+};
+
+}  // namespace vc

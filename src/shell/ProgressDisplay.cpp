@@ -1,0 +1,97 @@
+#include "shell/ProgressDisplay.h"
+
+#include <QFileInfo>
+#include <QTimer>
+#include <QWidget>
+
+#include "core/timeutil.h"
+#include "shell/SkinDisplay.h"
+
+namespace vc {
+
+namespace {
+QString Hms(int s) { return QString::fromStdString(SecondsToHms(s)); }
+}  // namespace
+
+ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidget* videoPanel,
+                                 QObject* parent)
+    : QObject(parent), batch_(batch), display_(display), videoPanel_(videoPanel) {
+    timer_ = new QTimer(this);
+    timer_->setObjectName("Convert_used");
+    timer_->setInterval(1000);
+    connect(timer_, &QTimer::timeout, this, &ProgressDisplay::Tick);
+    connect(batch_, &BatchRunner::jobStarted, this, [this](int) {
+        videoPanel_->hide();
+        timer_->start();
+        ShowFill(0);
+        ShowRunDisplays();
+    });
+    connect(batch_, &BatchRunner::progressed, this, [this](int, int value) {
+        ShowFill(value);
+        ShowRunDisplays();
+    });
+    connect(batch_, &BatchRunner::jobEnded, this, &ProgressDisplay::OnJobEnded);
+    connect(batch_, &BatchRunner::stateChanged, this, [this](BatchRunner::State s) {
+        if (s == BatchRunner::State::Paused) ShowInfo("Paused");
+        if (s == BatchRunner::State::Running) Tick();
+        if (s == BatchRunner::State::Stopping) {
+            videoPanel_->show();
+            ShowFill(0);
+        }
+    });
+    connect(batch_, &BatchRunner::batchEnded, this, [this](bool) {
+        timer_->stop();
+        videoPanel_->show();
+        ShowFill(0);
+        QString summary = QString("%1 converted").arg(batch_->FinishedCount());
+        if (batch_->FailedCount() > 0) summary += QString(", %1 failed").arg(batch_->FailedCount());
+        ShowInfo(summary);
+    });
+}
+
+void ProgressDisplay::ShowFill(int value) {
+    display_->SetPosFill("convertpos", value);
+    display_->ShowText("hint", batch_->StatusLine());
+}
+
+void ProgressDisplay::ShowInfo(const QString& text) {
+    info_ = text;
+    display_->ShowText("convertinfo", text);
+}
+
+void ProgressDisplay::ShowRunDisplays() {
+    const QString out = QString::fromStdString(batch_->Invocation().outputFile);
+    display_->ShowText("filename", QFileInfo(out).fileName());
+    display_->ShowText("filesize", QString::number(batch_->OutputKilobytes()) + " KB");
+    display_->ShowText("filepath", out);
+    display_->ShowText("usedtime", Hms(batch_->ElapsedSeconds()));
+    display_->ShowText("resttime", Hms(batch_->RemainingSeconds()));
+}
+
+void ProgressDisplay::Tick() {
+    batch_->Tick();
+    if (batch_->state() != BatchRunner::State::Running) return;
+    ShowRunDisplays();
+    if (batch_->ProgressKnown() && batch_->Progress() > 0)
+        ShowInfo("Batch " + Hms(batch_->BatchRemainingSeconds()) + " left");
+    else
+        ShowInfo(QString());
+}
+
+void ProgressDisplay::OnJobEnded(int, BatchRunner::Outcome outcome, const QString& reason) {
+    timer_->stop();
+    ShowFill(0);
+    // The job is over: no time remains, and the size is the finished file's.
+    display_->ShowText("resttime", Hms(0));
+    if (outcome == BatchRunner::Outcome::Finished) {
+        ShowRunDisplays();
+        display_->ShowText("resttime", Hms(0));
+    } else if (outcome == BatchRunner::Outcome::Failed && !batch_->Failures().empty()) {
+        display_->ShowText("filename", batch_->Failures().back().caption);
+        display_->ShowText("filesize", QString());
+        display_->ShowText("usedtime", Hms(0));
+        display_->ShowText("hint", "Error: " + reason);
+    }
+}
+
+}  // namespace vc

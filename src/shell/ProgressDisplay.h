@@ -1,0 +1,44 @@
+#pragma once
+// The progress area of the main window: what the batch reports, shown on the skin's
+// displays. Each job's figures start from zero; a finished job shows its file's real size;
+// a paused batch says so; after a batch, what it did.
+#include <QObject>
+#include <QString>
+
+#include "jobs/BatchRunner.h"
+
+class QTimer;
+class QWidget;
+
+namespace vc {
+
+class SkinDisplay;
+
+class ProgressDisplay : public QObject {
+    Q_OBJECT
+  public:
+    ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidget* videoPanel,
+                    QObject* parent = nullptr);
+
+    // The once-a-second tick of a conversion (Convert_used) and what it does.
+    QTimer* Timer() const { return timer_; }
+    void Tick();
+    // Shows the current figures: file name, size, elapsed and remaining time.
+    void ShowRunDisplays();
+    // The fill of "convertpos" with the encoder's line in "hint".
+    void ShowFill(int value);
+    // The line under the bar's right end: "Paused", the batch's time left, its summary.
+    QString Info() const { return info_; }
+
+  private:
+    void ShowInfo(const QString& text);
+    void OnJobEnded(int row, BatchRunner::Outcome outcome, const QString& reason);
+
+    BatchRunner* batch_;
+    SkinDisplay* display_;
+    QWidget* videoPanel_;
+    QTimer* timer_;
+    QString info_;
+};
+
+}  // namespace vc

@@ -1,0 +1,54 @@
+#pragma once
+// The skin's named display objects of the main and cut windows, bound once, and the display
+// operations on them: texts, fills, sliders, visibility and the picker's backdrop.
+#include <QString>
+#include <map>
+
+#include "skin/skin.h"
+
+class QWidget;
+
+namespace vc {
+
+class LayoutFile;
+
+class SkinDisplay {
+  public:
+    explicit SkinDisplay(skin::SkinEngine* engine) : engine_(engine) {}
+
+    // Loads the skin file, skins both windows and binds their objects. Returns an error
+    // message, or an empty text when the skin is in place (cut may be null).
+    QString Bind(QWidget* main, QWidget* cut, const QString& skinFile);
+    bool IsBound() const { return bound_; }
+    skin::SkinEngine* Engine() const { return engine_; }
+    // The fill widths come from the layout file.
+    void SetLayout(const LayoutFile* layout) { layout_ = layout; }
+
+    void ShowText(const QString& object, const QString& text);
+    QString Text(const QString& object) const;
+    // Fills a progress object to value / 10000 of its layout width (values above fill all).
+    void SetPosFill(const QString& object, int value);
+    void SetVisible(const QString& object, bool visible);
+    void SetSliderPosition(const QString& object, int pos);
+    int SliderPosition(const QString& object) const;
+    // The skin's part of the picker backdrop ("di").
+    void PlaceBackdrop(bool show, int left, int top, int width, int height);
+
+  private:
+    struct Bound {
+        skin::ISkinPlacement* placement = nullptr;
+        skin::ISkinCaption* caption = nullptr;
+        skin::ISkinSlider* slider = nullptr;
+        skin::SkinRect fillRect;
+    };
+    void BindObject(skin::ISkinObject* root, const QString& name, bool slider);
+    Bound* Find(const QString& name);
+    const Bound* Find(const QString& name) const;
+
+    skin::SkinEngine* engine_;
+    const LayoutFile* layout_ = nullptr;
+    std::map<QString, Bound> objects_;
+    bool bound_ = false;
+};
+
+}  // namespace vc

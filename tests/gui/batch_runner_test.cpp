@@ -1,0 +1,263 @@
+// The batch without windows: fake encoder runs whose lines and ends the tests decide.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/Tfm_main.h"
+#include "jobs/BatchRunner.h"
+#include "jobs/JobList.h"
+#include "support/clips.h"
+#include "support/fake_runner.h"
+#include "support/program.h"
+
+using namespace vc;
+using namespace vc::test;
+
+namespace {
+
+class Batch : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        batch.SetRunnerFactory(FakeRunners());
+        batch.SetInvocationBuilder([this](int row) {
+            InvocationResult r;
+            r.rec.outputFile = Output(row).toStdString();
+            r.rec.lengthSeconds = 100;
+            return r;
+        });
+        QObject::connect(&batch, &BatchRunner::batchEnded, [this](bool toEnd) {
+            ++ends;
+            ranToEnd = toEnd;
+        });
+    }
+    void AddRows(std::initializer_list<bool> checks) {
+        for (bool c : checks) {
+            Job j;
+            j.caption = QString("job%1").arg(jobs.Count());
+            j.checked = c;
+            j.trim = {100, 0, 100};
+            jobs.Append(j);
+        }
+    }
+    QString Output(int row) const { return dir.path() + QString("/out%1.mp3").arg(row); }
+    // Ends the running fake: 0 with an output written, or a failure code.
+    void End(int code, const QString& lastLine = QString()) {
+        FakeEncoderRunner* f = CurrentFake();
+        ASSERT_NE(f, nullptr);
+        if (!lastLine.isEmpty()) f->Print(lastLine);
+        if (code == 0) {
+            QFile out(Output(batch.CurrentRow()));
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(QByteArray(3000, 'x'));
+        }
+        f->Finish(code);
+        Pump();
+    }
+    QStringList Statuses() const {
+        QStringList s;
+        for (int i = 0; i < jobs.Count(); ++i) s << jobs.Text(i, JobList::StatusColumn);
+        return s;
+    }
+
+    QTemporaryDir dir;
+    JobList jobs;
+    BatchRunner batch{&jobs};
+    int ends = 0;
+    bool ranToEnd = false;
+};
+
+TEST_F(Batch, RunOutcomesGiveRowStatusesAndTheFinishAction) {
+    struct Case {
+        const char* name;
+        std::initializer_list<bool> checks;
+        std::vector<int> codes;  // one per run, in order
+        QStringList statuses;
+        int finished, failed;
+    } cases[] = {
+        {"all finish", {true, true}, {0, 0}, {"Finish", "Finish"}, 2, 0},
+        {"unchecked rows are skipped", {false, true, false}, {0}, {"Status", "Finish", "Status"}, 1, 0},
+        {"a failure goes on", {true, true, true}, {0, 1, 0}, {"Finish", "Error", "Finish"}, 2, 1},
+        {"a crash is a failure", {true}, {139}, {"Error"}, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        jobs.Clear();
+        ends = 0;
+        AddRows(c.checks);
+        ASSERT_TRUE(batch.Start());
+        for (int code : c.codes) End(code, "Output file #0 does not contain any stream");
+        EXPECT_EQ(Statuses(), c.statuses);
+        EXPECT_EQ(ends, 1);
+        EXPECT_TRUE(ranToEnd) << "the finish action runs after a batch that ran to its end";
+        EXPECT_EQ(batch.FinishedCount(), c.finished);
+        EXPECT_EQ(batch.FailedCount(), c.failed);
+        EXPECT_EQ(batch.state(), BatchRunner::State::Idle);
+    }
+}
+
+TEST_F(Batch, AFailedRunKeepsItsReasonAndLog) {
+    AddRows({true});
+    batch.SetExplainer([](const QStringList& log, int code) {
+        return QString("%1 lines, code %2").arg(log.size()).arg(code);
+    });
+    ASSERT_TRUE(batch.Start());
+    CurrentFake()->Print("Input #0, wav");
+    CurrentFake()->Print("size=  1kB time=12.00 bitrate= 1.0kbits/s");
+    End(1, "Conversion failed!");
+    const Job* j = jobs.At(0);
+    EXPECT_EQ(j->status, "Error");
+    EXPECT_EQ(j->hint, "2 lines, code 1") << "progress lines are not kept in the log";
+    EXPECT_EQ(j->log, QStringList({"Input #0, wav", "Conversion failed!"}));
+    ASSERT_EQ(batch.Failures().size(), 1u);
+    EXPECT_EQ(batch.Failures()[0].caption, "job0");
+}
+
+TEST_F(Batch, ALineDeliveredInPartsIsLoggedOnce) {
+    AddRows({true});
+    ASSERT_TRUE(batch.Start());
+    for (const char* part : {"Error wri", "Error writing trailer", "Error writing trailer: No space"})
+        CurrentFake()->Print(part);
+    End(1);
+    EXPECT_EQ(jobs.At(0)->log, QStringList({"Error writing trailer: No space"}));
+    EXPECT_EQ(jobs.At(0)->hint, "Error writing trailer: No space");
+}
+
+TEST_F(Batch, StopMarksTheRowRemovesItsOutputAndRunsNoFinishAction) {
+    AddRows({true, true, true});
+    ASSERT_TRUE(batch.Start());
+    End(0);
+    ASSERT_EQ(batch.CurrentRow(), 1);
+    QFile partial(Output(1));
+    ASSERT_TRUE(partial.open(QIODevice::WriteOnly));
+    partial.write("half");
+    partial.close();
+    batch.Stop();
+    EXPECT_FALSE(batch.Converting());
+    EXPECT_EQ(batch.state(), BatchRunner::State::Stopping);
+    Pump();
+    EXPECT_EQ(batch.state(), BatchRunner::State::Idle);
+    EXPECT_EQ(Statuses(), QStringList({"Finish", "Stop", "Status"}));
+    EXPECT_FALSE(ranToEnd);
+    EXPECT_TRUE(QFile::exists(Output(0))) << "a finished output is never removed";
+    EXPECT_FALSE(QFile::exists(Output(1))) << "a stopped job leaves no half file";
+}
+
+TEST_F(Batch, PausedRunsTakeNoTimeAndFiguresStartFromZeroPerJob) {
+    AddRows({true, true});
+    ASSERT_TRUE(batch.Start());
+    CurrentFake()->Print("frame= 1 time=50.00 bitrate= 1.0kbits/s");
+    EXPECT_EQ(batch.Progress(), 5000);
+    EXPECT_EQ(jobs.At(0)->status, "50.00%");
+    batch.Tick();
+    batch.Tick();
+    EXPECT_EQ(batch.ElapsedSeconds(), 2);
+    EXPECT_EQ(batch.RemainingSeconds(), 2);
+    EXPECT_EQ(batch.BatchRemainingSeconds(), 6) << "this job's 2 s and 4 s for the next job";
+    batch.TogglePause();
+    EXPECT_EQ(batch.state(), BatchRunner::State::Paused);
+    EXPECT_TRUE(CurrentFake()->suspended);
+    batch.Tick();
+    EXPECT_EQ(batch.ElapsedSeconds(), 2);
+    EXPECT_EQ(batch.RemainingSeconds(), 2) << "the remaining time does not grow while paused";
+    batch.TogglePause();
+    EXPECT_FALSE(CurrentFake()->suspended);
+    End(0);
+    EXPECT_EQ(batch.CurrentRow(), 1);
+    EXPECT_EQ(batch.Progress(), 0);
+    EXPECT_EQ(batch.ElapsedSeconds(), 0);
+    EXPECT_EQ(batch.RemainingSeconds(), 0);
+    EXPECT_EQ(batch.OutputKilobytes(), 1) << "no file of this job yet";
+    End(0);
+    EXPECT_EQ(batch.OutputKilobytes(), 2) << "the finished file's real size";
+}
+
+TEST_F(Batch, AJobThatCannotStartIsMarkedOnceAndTheBatchGoesOn) {
+    AddRows({true, true});
+    QStringList shown;
+    QObject::connect(&batch, &BatchRunner::cannotStart,
+                     [&](int row, const QString& e) { shown << QString("%1 %2").arg(row).arg(e); });
+    FakeEncoderRunner::FailNextStarts() = "no encoder";
+    ASSERT_TRUE(batch.Start());
+    FakeEncoderRunner::FailNextStarts().clear();
+    Pump();
+    EXPECT_EQ(Statuses(), QStringList({"Error", "Error"}));
+    EXPECT_EQ(shown, QStringList({"0 no encoder", "1 no encoder"}));
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(batch.state(), BatchRunner::State::Idle);
+}
+
+TEST_F(Batch, ASuccessWithoutAnOutputFileIsAFailure) {
+    AddRows({true});
+    ASSERT_TRUE(batch.Start());
+    CurrentFake()->Finish(0);
+    Pump();
+    EXPECT_EQ(jobs.At(0)->status, "Error");
+    EXPECT_EQ(jobs.At(0)->hint, "the output file was not written");
+}
+
+TEST_F(Batch, RowsAddedDuringARunDoNotMoveTheBatch) {
+    // A file added while the batch runs (a probe lets other commands run) is appended; the
+    // batch's row stays where it is and the new row is converted in its turn.
+    AddRows({true, true});
+    ASSERT_TRUE(batch.Start());
+    AddRows({true});
+    EXPECT_EQ(batch.CurrentRow(), 0);
+    End(0);
+    EXPECT_EQ(batch.CurrentRow(), 1);
+    End(0);
+    End(0);
+    EXPECT_EQ(Statuses(), QStringList({"Finish", "Finish", "Finish"}));
+}
+
+TEST_F(Batch, NothingCheckedStartsNothing) {
+    AddRows({false, false});
+    EXPECT_FALSE(batch.Start());
+    EXPECT_EQ(batch.state(), BatchRunner::State::Idle);
+    EXPECT_EQ(ends, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BatchWindow, ABatchStartedDuringAProbeKeepsItsRow) {
+    QTemporaryDir src;
+    const std::string a = MakeWav(src.path().toStdString(), "a.wav", 2);
+    const std::string b = MakeWav(src.path().toStdString(), "b.wav", 2);
+    ASSERT_FALSE(a.empty());
+    ASSERT_FALSE(b.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.Batch().SetRunnerFactory(FakeRunners());
+    w.ed_output->setText(src.path() + "/out/");
+    // The first added row starts the batch from inside the second file's probe, as a click
+    // on Convert would while the probe keeps the window working.
+    bool asked = false;
+    QObject::connect(&w.Jobs(), &QAbstractItemModel::rowsInserted, &w, [&] {
+        if (asked) return;
+        asked = true;
+        QTimer::singleShot(0, &w, [&] { w.StartBatch(); });
+    });
+    p.fx.fileAnswers.push_back({QString::fromStdString(a), QString::fromStdString(b)});
+    w.AddFiles();
+    ASSERT_EQ(w.Jobs().Count(), 2);
+    ASSERT_TRUE(w.Converting());
+    EXPECT_EQ(w.JobIndex(), 0) << "adding the second file did not move the batch";
+    QFile out(QString::fromStdString(w.CurrentInvocation().outputFile));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("converted");
+    out.close();
+    CurrentFake()->Finish(0);
+    Pump();
+    EXPECT_EQ(w.Jobs().Text(0, JobList::StatusColumn), "Finish");
+    EXPECT_EQ(w.JobIndex(), 1);
+    w.StopBatch();
+    Pump();
+    EXPECT_EQ(w.Jobs().Text(1, JobList::StatusColumn), "Stop");
+}
+
+}  // namespace
