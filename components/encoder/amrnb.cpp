@@ -72,40 +72,12 @@ ModeRate NearestMode(const std::string& rateText) {
 
 // FFmpeg options that take no value; every other option is followed by one.
 bool IsFlag(const std::string& opt) {
-    static const char* const kFlags[] = {"-y",
-                                         "-n",
-                                         "-vn",
-                                         "-an",
-                                         "-sn",
-                                         "-dn",
-                                         "-re",
-                                         "-shortest",
-                                         "-nostdin",
-                                         "-stdin",
-                                         "-hide_banner",
-                                         "-nostats",
-                                         "-stats",
-                                         "-copyts",
-                                         "-start_at_zero",
-                                         "-benchmark",
-                                         "-benchmark_all",
-                                         "-dump",
-                                         "-hex",
-                                         "-xerror",
-                                         "-accurate_seek",
-                                         "-noaccurate_seek",
-                                         "-autorotate",
-                                         "-noautorotate",
-                                         "-ignore_unknown",
-                                         "-copy_unknown",
-                                         "-debug_ts",
-                                         "-intra",
-                                         "-psnr",
-                                         "-vstats",
-                                         "-apad_shortest"};
-    for (const char* f : kFlags)
-        if (opt == f) return true;
-    return false;
+    static const std::string kFlags =
+        " -y -n -vn -an -sn -dn -re -shortest -nostdin -stdin -hide_banner -nostats -stats -copyts"
+        " -start_at_zero -benchmark -benchmark_all -dump -hex -xerror -accurate_seek"
+        " -noaccurate_seek -autorotate -noautorotate -ignore_unknown -copy_unknown -debug_ts"
+        " -intra -psnr -vstats ";
+    return kFlags.find(" " + opt + " ") != std::string::npos;
 }
 
 bool OneOf(const std::string& opt, std::initializer_list<const char*> names) {
@@ -158,8 +130,9 @@ bool MakePlan(const Invocation& inv, Plan& plan, std::string& error) {
         if (!option || IsFlag(a)) {
             if (a == "-y") plan.overwrite = true;
             if (a == "-vn") plan.keepVideo = false;
-            // The decoding run sets its own stream choice.
-            if (!OneOf(a, {"-vn", "-sn", "-dn"})) plan.decodeOptions.push_back(a);
+            // The decoding run sets its own stream choice, and a stray word would be one more
+            // output file there.
+            if (option && !OneOf(a, {"-vn", "-sn", "-dn"})) plan.decodeOptions.push_back(a);
             plan.muxOptions.push_back(a);
             continue;
         }
@@ -468,7 +441,9 @@ class AmrConversion {
         if (plan_.keepVideo) args.insert(args.end(), {"-map", "0:V:0?"});
         args.insert(args.end(), {"-map", "1:a:0"});
         args.insert(args.end(), plan_.muxOptions.begin(), plan_.muxOptions.end());
-        args.insert(args.end(), {"-c:a", "copy", plan_.output});
+        // A copied stream keeps no frame size; the 3GP muxer wants to know it.
+        args.insert(args.end(),
+                    {"-c:a", "copy", "-frame_size:a", std::to_string(kFrameSamples), plan_.output});
         int in[2], text[2];
         if (::pipe2(in, O_CLOEXEC) != 0) {
             error = std::string("Error: cannot create a pipe: ") + std::strerror(errno);
@@ -631,8 +606,7 @@ class AmrConversion {
         if (muxer_ > 0) muxerStatus = WaitChild(muxer_);
         if (!writeError_.empty()) return Fail(writeError_, 1);
         if (!decoderCut_ && decoderStatus_ != 0)
-            return Fail("Error: cannot read the sound of " + plan_.input,
-                        decoderStatus_);
+            return Fail("Error: cannot read the sound of " + plan_.input, decoderStatus_);
         if (plan_.rawAmr) {
             std::string error;
             if (!file_.Commit(error)) return Fail(error, 1);
