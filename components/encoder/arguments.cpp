@@ -41,12 +41,22 @@ std::string TranslateEncoder(const std::string& name) {
     return name;  // let ffmpeg report it
 }
 
+bool IsAudioCodecOption(const std::string& opt) {
+    return opt == "-acodec" || opt == "-c:a" || opt == "-codec:a" || opt == "-c:a:0" ||
+           opt == "-codec:a:0";
+}
+
 bool IsCodecOption(const std::string& opt) {
     return opt == "-vcodec" || opt == "-acodec" || opt == "-c:v" || opt == "-c:a" ||
            opt == "-codec:v" || opt == "-codec:a";
 }
 
 }  // namespace
+
+bool IsAmrNbEncoderName(const std::string& name) {
+    return name == "libopencore_amrnb" || name == "amr_nb" || name == "libamr_nb" ||
+           name == "amrnb";
+}
 
 std::string AsFileUrl(const std::string& path, bool output) {
     // "name:rest" would be taken as a protocol; an explicit file: keeps a file name a file
@@ -80,6 +90,7 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
             out.input = args[++i];
             haveInput = true;
             rest.push_back("-i");
+            out.inputIndex = rest.size();
             rest.push_back(AsFileUrl(out.input, false));
             continue;
         }
@@ -100,6 +111,11 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
         } else if (a == "-sameq") {
             rest.push_back("-q:v");
             rest.push_back("1");
+        } else if (IsAudioCodecOption(a) && takesValue && IsAmrNbEncoderName(args[i + 1])) {
+            // Our own encoder does it; the name stays for the AMR-NB conversion to find.
+            out.amrNb = true;
+            rest.push_back(a);
+            rest.push_back(args[++i]);
         } else if (IsCodecOption(a) && takesValue) {
             rest.push_back(a);
             rest.push_back(TranslateEncoder(args[++i]));
@@ -120,6 +136,9 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
     if (!rest.empty() && !rest.back().empty() && rest.back()[0] != '-' &&
         !(rest.size() >= 2 && rest[rest.size() - 2] == "-i"))
         rest.back() = AsFileUrl(rest.back(), true);
+    // Without sound there is nothing for the AMR-NB encoder to do.
+    for (const auto& a : rest)
+        if (a == "-an") out.amrNb = false;
     out.ffmpegArgs = std::move(rest);
     return true;
 }

@@ -26,7 +26,24 @@ bool IsExecutableFile(const std::string& path) {
            ::access(path.c_str(), X_OK) == 0;
 }
 
-// The ffmpeg to run: $VC_FFMPEG when set, else the first "ffmpeg" on PATH. Empty when none.
+// "HH:MM:SS.cc" (possibly with a leading "-") as seconds; false when the text is not that.
+bool ClockToSeconds(const std::string& text, double& seconds) {
+    int h = 0, m = 0;
+    double s = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    const char* p = text.c_str() + (negative ? 1 : 0);
+    int consumed = 0;
+    if (std::sscanf(p, "%d:%d:%lf%n", &h, &m, &s, &consumed) != 3 ||
+        consumed != static_cast<int>(std::strlen(p)))
+        return false;
+    seconds = h * 3600.0 + m * 60.0 + s;
+    if (negative) seconds = -seconds;
+    return true;
+}
+
+}  // namespace
+
+// The ffmpeg to run: $VC_FFMPEG when set, else the first "ffmpeg" on PATH.
 std::string FindFfmpeg(std::string& shownName) {
     const char* env = std::getenv("VC_FFMPEG");
     if (env && *env) {
@@ -59,22 +76,65 @@ void WriteAll(const std::string& text) {
     }
 }
 
-// "HH:MM:SS.cc" (possibly with a leading "-") as seconds; false when the text is not that.
-bool ClockToSeconds(const std::string& text, double& seconds) {
-    int h = 0, m = 0;
-    double s = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    const char* p = text.c_str() + (negative ? 1 : 0);
-    int consumed = 0;
-    if (std::sscanf(p, "%d:%d:%lf%n", &h, &m, &s, &consumed) != 3 ||
-        consumed != static_cast<int>(std::strlen(p)))
-        return false;
-    seconds = h * 3600.0 + m * 60.0 + s;
-    if (negative) seconds = -seconds;
-    return true;
+pid_t StartChild(const std::vector<std::string>& args, int stdinFd, int stdoutFd, int stderrFd,
+                 std::string& error) {
+    std::vector<std::string> copy = args;
+    std::vector<char*> argv;
+    for (auto& a : copy) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const pid_t parent = ::getpid();
+    const pid_t child = ::fork();
+    if (child < 0) {
+        error = std::string("Error: cannot start the converter tool: ") + std::strerror(errno);
+        return -1;
+    }
+    if (child == 0) {
+        // The child stays in our process group (pause and stop reach it) and dies with us.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent) ::_exit(1);
+        ::signal(SIGPIPE, SIG_DFL);
+        const int in = stdinFd >= 0 ? stdinFd : ::open("/dev/null", O_RDONLY);
+        if (in >= 0 && in != STDIN_FILENO) ::dup2(in, STDIN_FILENO);
+        ::dup2(stdoutFd, STDOUT_FILENO);
+        ::dup2(stderrFd, STDERR_FILENO);
+        ::execv(argv[0], argv.data());
+        const std::string msg = std::string("Error: cannot start the converter tool ") + argv[0] +
+                                ": " + std::strerror(errno) + "\n";
+        if (::write(STDERR_FILENO, msg.data(), msg.size()) < 0) {
+        }
+        ::_exit(127);
+    }
+    return child;
 }
 
-}  // namespace
+int WaitChild(pid_t pid) {
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) return 1;
+    }
+    if (WIFEXITED(status)) return WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
+    return 1;
+}
+
+void LineRelay::Feed(const char* data, std::size_t size) {
+    pending_.append(data, size);
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < pending_.size(); ++i) {
+        if (pending_[i] == '\r' || pending_[i] == '\n') {
+            out += RewriteProgress(pending_.substr(start, i + 1 - start));
+            start = i + 1;
+        }
+    }
+    pending_.erase(0, start);
+    if (!out.empty()) WriteAll(out);
+}
+
+void LineRelay::Finish() {
+    if (!pending_.empty()) WriteAll(RewriteProgress(pending_));
+    pending_.clear();
+}
 
 // A progress line with "time=HH:MM:SS.cc" gets "time=SSSS.cc"; all other text is unchanged.
 std::string RewriteProgress(const std::string& segment) {
@@ -99,66 +159,31 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs) {
     }
     std::vector<std::string> args = {ffmpeg, "-hide_banner", "-nostdin"};
     args.insert(args.end(), ffmpegArgs.begin(), ffmpegArgs.end());
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
 
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
         PrintError(std::string("Error: cannot create a pipe: ") + std::strerror(errno));
         return 1;
     }
-    const pid_t parent = ::getpid();
-    const pid_t child = ::fork();
+    std::string error;
+    const pid_t child = StartChild(args, -1, fds[1], fds[1], error);
+    ::close(fds[1]);
     if (child < 0) {
-        PrintError(std::string("Error: cannot start the converter tool: ") + std::strerror(errno));
+        ::close(fds[0]);
+        PrintError(error);
         return 1;
     }
-    if (child == 0) {
-        // ffmpeg stays in our process group (pause and stop reach both) and dies with us.
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent) ::_exit(1);
-        const int devnull = ::open("/dev/null", O_RDONLY);
-        if (devnull >= 0) ::dup2(devnull, STDIN_FILENO);
-        ::dup2(fds[1], STDOUT_FILENO);
-        ::dup2(fds[1], STDERR_FILENO);
-        ::execv(ffmpeg.c_str(), argv.data());
-        const std::string msg =
-            "Error: cannot start the converter tool " + ffmpeg + ": " + std::strerror(errno) + "\n";
-        if (::write(STDOUT_FILENO, msg.data(), msg.size()) < 0) {
-        }
-        ::_exit(127);
-    }
-    ::close(fds[1]);
-
-    // Cut at CR and LF so each progress line is rewritten whole and keeps its line end.
-    std::string pending;
+    LineRelay relay;
     char buf[4096];
     for (;;) {
         const ssize_t n = ::read(fds[0], buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
-        pending.append(buf, static_cast<std::size_t>(n));
-        std::string out;
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < pending.size(); ++i) {
-            if (pending[i] == '\r' || pending[i] == '\n') {
-                out += RewriteProgress(pending.substr(start, i + 1 - start));
-                start = i + 1;
-            }
-        }
-        pending.erase(0, start);
-        if (!out.empty()) WriteAll(out);
+        relay.Feed(buf, static_cast<std::size_t>(n));
     }
-    if (!pending.empty()) WriteAll(RewriteProgress(pending));
+    relay.Finish();
     ::close(fds[0]);
-
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (WIFEXITED(status)) return WEXITSTATUS(status);
-    if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
-    return 1;
+    return WaitChild(child);
 }
 
 }  // namespace vc::encoder

@@ -1,6 +1,8 @@
 #pragma once
 // register.dat: the program's encoder. Probing is done in-process with libavformat; conversion
 // runs the ffmpeg tool and rewrites its progress lines into the form the program reads.
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
@@ -10,6 +12,8 @@ struct Invocation {
     bool probe = false;                   // only -vormek/-vormin given: print the media information
     std::string input;                    // the path after -vormin
     std::vector<std::string> ffmpegArgs;  // conversion: the translated arguments for ffmpeg
+    std::size_t inputIndex = 0;           // where the input's path stands in ffmpegArgs
+    bool amrNb = false;                   // the sound is to be AMR-NB, which we encode ourselves
 };
 
 // Splits our own flags from FFmpeg's and translates options that current FFmpeg no longer
@@ -24,6 +28,40 @@ int RunProbe(const std::string& path);
 
 // Runs ffmpeg with the arguments and passes its output through; exit status is ffmpeg's.
 int RunConversion(const std::vector<std::string>& ffmpegArgs);
+
+// A conversion whose sound is AMR-NB: ffmpeg decodes the sound to 8000 Hz mono, opencore-amrnb
+// encodes it, and the frames become an AMR file or are muxed with the picture by a second
+// ffmpeg. Same output contract and exit status rules as RunConversion.
+int RunAmrConversion(const Invocation& inv);
+
+// True for the names an argument line may use for the AMR-NB encoder.
+bool IsAmrNbEncoderName(const std::string& name);
+
+// The ffmpeg to run: $VC_FFMPEG when set, else the first "ffmpeg" on PATH. Empty when none;
+// shownName is what to name in the error.
+std::string FindFfmpeg(std::string& shownName);
+
+// Starts program (argv[0]) in our process group, so pause and stop reach it, and makes it die
+// with us. stdinFd -1 gives it /dev/null. Returns the pid, or -1 with error set.
+pid_t StartChild(const std::vector<std::string>& argv, int stdinFd, int stdoutFd, int stderrFd,
+                 std::string& error);
+
+// Exit status of a child in the shell's convention (128 + signal when killed).
+int WaitChild(pid_t pid);
+
+// Writes text to standard output whole (retrying short writes).
+void WriteAll(const std::string& text);
+
+// Cuts a child's text at CR and LF so that each progress line is rewritten whole and keeps its
+// line end, and writes it to standard output.
+class LineRelay {
+  public:
+    void Feed(const char* data, std::size_t size);
+    void Finish();  // writes an unfinished last line
+
+  private:
+    std::string pending_;
+};
 
 // A progress line with "time=HH:MM:SS.cc" and "bitrate=" gets the time as seconds
 // ("time=12.34"); any other text comes back unchanged.

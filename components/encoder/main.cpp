@@ -12,5 +12,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (inv.probe) return vc::encoder::RunProbe(inv.input);
+    if (inv.amrNb) return vc::encoder::RunAmrConversion(inv);
     return vc::encoder::RunConversion(inv.ffmpegArgs);
 }

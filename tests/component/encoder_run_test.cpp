@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -121,6 +122,10 @@ class EncoderRun : public ::testing::Test {
             d, "long.mp4",
             "-f lavfi -i testsrc=size=640x480:rate=25 -t 40 -pix_fmt yuv420p -c:v libx264 "
             "-preset ultrafast");
+        longSoundClip_ = vc::test::MakeClip(
+            d, "long sound.mp4",
+            "-f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 -t 40 "
+            "-pix_fmt yuv420p -c:v libx264 -preset ultrafast -c:a aac");
     }
     static void TearDownTestSuite() {
         delete dir_;
@@ -143,10 +148,12 @@ class EncoderRun : public ::testing::Test {
     static QTemporaryDir* dir_;
     static std::string clip_;
     static std::string longClip_;
+    static std::string longSoundClip_;
 };
 QTemporaryDir* EncoderRun::dir_ = nullptr;
 std::string EncoderRun::clip_;
 std::string EncoderRun::longClip_;
+std::string EncoderRun::longSoundClip_;
 
 TEST_F(EncoderRun, ConversionDeliversProgressInSecondsAndConverts) {
     ASSERT_FALSE(clip_.empty());
@@ -244,6 +251,85 @@ TEST_F(EncoderRun, TerminateLeavesNoProcessBehind) {
         EXPECT_FALSE(run.runner.IsRunning());
         EXPECT_TRUE(WaitFor([&] { return GroupMembers(pgid).empty(); }, 3000))
             << GroupMembers(pgid).size() << " processes left in the group";
+    }
+}
+
+// AMR-NB sound runs more than one process: the decoding ffmpeg, and for 3GP the muxing one.
+// Pause, resume and stop reach all of them, and they end when register.dat alone is killed.
+TEST_F(EncoderRun, AmrConversionPausesResumesAndStopsEveryProcess) {
+    ASSERT_FALSE(longSoundClip_.empty());
+    struct Case {
+        const char* name;
+        const char* options;  // after the input, before the output
+        size_t ffmpegs;
+        bool killEncoderOnly;  // instead of stopping the group
+    };
+    const Case cases[] = {
+        {"amr.amr", " -ab 5900 -ac 1 -ar 8000 -vn -c:a libopencore_amrnb -f amr -sn ", 1, false},
+        {"phone.3gp",
+         " -r 24 -b 64000 -ab 5900 -ac 1 -s 176x144 -ar 8000 -c:v h263 -c:a libopencore_amrnb "
+         "-f 3gp -sn ",
+         2, false},
+        {"orphan.3gp", " -ab 5900 -s 176x144 -c:v h263 -c:a libopencore_amrnb -f 3gp ", 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString folder = QString::fromStdString(Dir()) + "/amr " + c.name;
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const std::string out = folder.toStdString() + "/" + c.name;
+        const std::string cmd = vc::QuoteIfBlank(kEncoder) + " -vormek -y -re -vormin " +
+                                vc::QuoteIfBlank(longSoundClip_) + c.options +
+                                vc::QuoteIfBlank(out);
+        RunRecord run;
+        QString error;
+        ASSERT_TRUE(run.runner.Start(QString::fromStdString(cmd),
+                                     QString::fromStdString(kProgramDir), &error))
+            << error.toStdString();
+        ASSERT_TRUE(WaitFor([&] { return run.MaxProgress() >= 1; }, 20000));
+        const qint64 pgid = run.runner.ProcessId();
+        const auto members = GroupMembers(pgid);
+        EXPECT_TRUE(HasMember(members, "register.dat"));
+        EXPECT_EQ(std::count_if(members.begin(), members.end(),
+                                [](const ProcInfo& m) { return m.comm == "ffmpeg"; }),
+                  static_cast<long>(c.ffmpegs));
+
+        if (c.killEncoderOnly) {
+            ASSERT_EQ(::kill(static_cast<pid_t>(pgid), SIGKILL), 0);
+            ASSERT_TRUE(run.WaitFinished(10000));
+            EXPECT_TRUE(WaitFor([&] { return GroupMembers(pgid).empty(); }, 3000))
+                << GroupMembers(pgid).size() << " processes outlived register.dat";
+            continue;
+        }
+
+        run.runner.Suspend();
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                for (const auto& m : GroupMembers(pgid))
+                    if (m.state != 'T') return false;
+                return true;
+            },
+            5000))
+            << "every process of the group is stopped";
+        WaitFor([] { return false; }, 300);
+        const size_t pausedLines = run.lines.size();
+        const int64_t pausedProgress = run.MaxProgress();
+        WaitFor([] { return false; }, 1500);
+        EXPECT_EQ(run.lines.size(), pausedLines);
+
+        run.runner.Resume();
+        EXPECT_TRUE(WaitFor([&] { return run.MaxProgress() > pausedProgress; }, 10000));
+
+        run.runner.Terminate();
+        ASSERT_TRUE(run.WaitFinished(10000));
+        EXPECT_EQ(run.exitCode, vc::EncoderRunner::kTerminatedExitCode);
+        EXPECT_TRUE(WaitFor([&] { return GroupMembers(pgid).empty(); }, 3000))
+            << GroupMembers(pgid).size() << " processes left in the group";
+        // The AMR file gets its name only when it is complete: a stopped run leaves nothing.
+        if (QString(c.name).endsWith(".amr")) {
+            EXPECT_TRUE(QDir(folder)
+                            .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)
+                            .isEmpty());
+        }
     }
 }
 
