@@ -46,6 +46,14 @@ bool IsAudioCodecOption(const std::string& opt) {
            opt == "-codec:a:0";
 }
 
+// "0", "00:00:00", "0.000", "00:00:00.00": a time that is zero.
+bool IsZeroTime(const std::string& t) {
+    if (t.empty()) return false;
+    for (char c : t)
+        if (c != '0' && c != ':' && c != '.') return false;
+    return true;
+}
+
 bool IsCodecOption(const std::string& opt) {
     return opt == "-vcodec" || opt == "-acodec" || opt == "-c:v" || opt == "-c:a" ||
            opt == "-codec:v" || opt == "-codec:a";
@@ -95,7 +103,11 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
             continue;
         }
         const bool takesValue = i + 1 < args.size();
-        if (a == "-b" && takesValue) {
+        if (a == "-ss" && takesValue && IsZeroTime(args[i + 1])) {
+            // A seek to the start is no seek: as an input option it would cost the first
+            // fraction of a second of sound.
+            ++i;
+        } else if (a == "-b" && takesValue) {
             rest.push_back("-b:v");
             rest.push_back(args[++i]);
         } else if (a == "-ab" && takesValue) {

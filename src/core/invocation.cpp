@@ -194,6 +194,20 @@ std::string ChooseOutputPath(const std::string& outputDirectory, const std::stri
     return candidate;
 }
 
+std::string LengthText(const Toriginalinfo& job, const TrimRecord& trim) {
+    const bool untrimmed = trim.begin == 0 && trim.end == trim.total && trim.total > 0;
+    if (!untrimmed) return job.durationText;
+    // The duration text holds whole seconds, cut down: an untrimmed job is given its exact
+    // length rounded up, so the end of the source is never lost.
+    const std::string& exact = job.exactDuration;
+    const size_t dot = exact.find('.');
+    if (dot == std::string::npos || HmsToSeconds(exact.substr(0, dot)) != trim.total)
+        return job.durationText;
+    const std::string fraction = exact.substr(dot + 1);
+    const bool whole = fraction.find_first_not_of('0') == std::string::npos;
+    return whole ? job.durationText : SecondsToHms(trim.total + 1);
+}
+
 InvocationResult BuildInvocation(const InvocationInputs& in) {
     InvocationResult r;
     intputrec& rec = r.rec;
@@ -224,7 +238,7 @@ InvocationResult BuildInvocation(const InvocationInputs& in) {
     rec.sampleRateFragment = BuildSampleRateFragment(in.profile, rec.audioRateFragment);
     rec.channelFragment = BuildChannelFragment(in.profile, in.boxes);
     rec.startFragment = " -ss " + SecondsToHms(in.trim.begin);
-    rec.lengthFragment = " -t " + in.job.durationText;
+    rec.lengthFragment = " -t " + LengthText(in.job, in.trim);
     rec.formatFragment = format.text;
     // Named last, once nothing can fail, so a refused job leaves no trace.
     rec.outputFile = ChooseOutputPath(dir.text, in.caption, in.profile.extension);

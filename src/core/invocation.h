@@ -93,6 +93,10 @@ struct InvocationResult {
 
 InvocationResult BuildInvocation(const InvocationInputs& in);
 
+// The length an encoder run is given: the duration text, or for an untrimmed job whose
+// probed length has a fraction of a second, the next whole second.
+std::string LengthText(const Toriginalinfo& job, const TrimRecord& trim);
+
 // The command line in its fixed order, paths quoted when they need it.
 std::string JoinCommandLine(const intputrec& rec);
 

@@ -10,6 +10,7 @@ struct Toriginalinfo {
     std::string sourcePath;    // full path of the source file
     std::string pictureSize;   // "640x480"; "320x240" when the probe found none
     std::string durationText;  // HH:MM:SS; the trim length once the cut window closes
+    std::string exactDuration;  // HH:MM:SS.hh of the whole source, as probed
     std::string spare;         // not used
     std::string videoRate;     // source video kbit/s, decimal
     std::string audioRate;     // source audio kbit/s, decimal

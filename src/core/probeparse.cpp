@@ -96,6 +96,8 @@ void ProbeReadLine(ProbeResult& result, const std::string& line) {
     if (d != std::string::npos) {
         const std::size_t from = d + 10;
         result.durationText = from < line.size() ? line.substr(from, 8) : std::string();
+        result.exactDuration = from < line.size() ? line.substr(from, line.find(',', from) - from)
+                                                  : std::string();
     }
     if (auto s = ExtractRateBeforeKbs("bitrate:", line); !s.empty()) result.totalRate = s;
     if (auto s = ExtractRateBeforeKbs("Video:", line); !s.empty()) result.videoRate = s;

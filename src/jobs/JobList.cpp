@@ -27,6 +27,7 @@ bool JobList::FromProbe(const QString& path, const ProbeResult& pr, Job* job, QS
     info.videoRate = rates.video;
     info.audioRate = rates.audio;
     info.durationText = pr.durationText;
+    info.exactDuration = pr.exactDuration;
     info.videoFormat = pr.videoFormat;
     info.audioFormat = pr.audioFormat;
     info.sampleRate = pr.sampleRate;

@@ -1,5 +1,6 @@
 #include "profiles/Tfm_set.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
@@ -59,7 +60,16 @@ Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
     }
     cb_channel->addItems({"Mono", "Stereo"});
     cb_channel->setCurrentIndex(1);
-    if (cb_size->lineEdit()) cb_size->lineEdit()->installEventFilter(this);
+    // The combo box hands its focus-out to the line edit by a direct call, past any event
+    // filter: watch where the keyboard goes instead, by key or by mouse.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        auto inside = [this](QWidget* w) { return w && (w == cb_size || cb_size->isAncestorOf(w)); };
+        if (inside(old) && !inside(now) && !checkingSize_) {
+            checkingSize_ = true;
+            CheckSize();
+            checkingSize_ = false;
+        }
+    });
 
     rg_finish = new QGroupBox("Output Settings", this);
     rg_finish->setObjectName("rg_finish");
@@ -144,9 +154,5 @@ int Tfm_set::CheckSize() {
     return warnings;
 }
 
-bool Tfm_set::eventFilter(QObject* o, QEvent* e) {
-    if (cb_size && o == cb_size->lineEdit() && e->type() == QEvent::FocusOut) CheckSize();
-    return QDialog::eventFilter(o, e);
-}
 
 }  // namespace vc

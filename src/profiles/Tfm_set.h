@@ -54,10 +54,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     std::unique_ptr<ChoiceBox> size_, video_, audio_, channel_;
+    bool checkingSize_ = false;
 };
 
 }  // namespace vc

@@ -247,3 +247,25 @@ TEST(Invocation, StartLengthAndQuotedPathsSurviveSplitting) {
     EXPECT_EQ(args[6], j.in.job.sourcePath);
     EXPECT_EQ(args.back(), j.Out() + "odd \"name\".avi");
 }
+
+TEST(Invocation, AnUntrimmedJobIsGivenItsWholeLength) {
+    struct Case {
+        const char* exact;
+        TrimRecord trim;
+        const char* durationText;
+        const char* expected;
+    } cases[] = {
+        {"00:00:06.48", {6, 0, 6}, "00:00:06", "00:00:07"},  // the fraction is not cut off
+        {"00:01:40.00", {100, 0, 100}, "00:01:40", "00:01:40"},  // whole seconds stay as they are
+        {"00:01:40.04", {100, 10, 70}, "00:01:00", "00:01:00"},  // a trimmed range is exact
+        {"00:01:40.04", {100, 0, 70}, "00:01:10", "00:01:10"},
+        {"", {6, 0, 6}, "00:00:06", "00:00:06"},                 // nothing better known
+        {"N/A", {0, 0, 0}, "N/A, sta", "N/A, sta"},
+    };
+    for (const Case& c : cases) {
+        Toriginalinfo job;
+        job.exactDuration = c.exact;
+        job.durationText = c.durationText;
+        EXPECT_EQ(LengthText(job, c.trim), c.expected) << c.exact << " " << c.trim.begin;
+    }
+}
