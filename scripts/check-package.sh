@@ -115,18 +115,25 @@ done
 if [ ${#unhardened[@]} -eq 0 ]; then pass "hardening"; else fail "hardening: ${unhardened[*]}"; fi
 
 # The installed program starts through the launcher and finds its data through the links:
-# it reports its first shown window and ends. The update notice is sent to a closed port.
+# it reports its first shown window and ends. On this first start in an empty home it makes
+# its settings folder and leaves the update notice there (sent to a closed port: empty).
 home=$(mktemp -d)
 start_out=$(cd "$home" && env -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$home/config" \
   QT_QPA_PLATFORM=offscreen VC_EXIT_AFTER_SHOW=1 VC_UPDATE_HOST=127.0.0.1:1 \
   timeout 60 videoconverter 2>&1) || true
-rm -rf "$home"
 if grep -q '^startup_ms ' <<<"$start_out"; then
   pass "installed program starts"
 else
   fail "installed program starts"
   echo "$start_out"
 fi
+if [ -f "$home/config/VideoConverter/download.ini" ] &&
+   [ -f "$home/config/VideoConverter/started.marker" ]; then
+  pass "first start in an empty home"
+else
+  fail "first start in an empty home: $(find "$home/config" 2>&1 | tr '\n' ' ')"
+fi
+rm -rf "$home"
 
 echo "check-package: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
