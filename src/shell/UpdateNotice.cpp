@@ -69,6 +69,8 @@ void UpdateNotice::Start(const QString& exeFileName, const QString& noticePath,
     started_ = true;
     noticePath_ = noticePath;
 
+    // On a first start the settings folder may not exist yet.
+    QDir().mkpath(QFileInfo(noticePath_).absolutePath());
     QFile file(noticePath_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         // Nowhere to write: nothing to fetch. Reported later so callers connect first.

@@ -199,9 +199,20 @@ TEST_F(UpdateNoticeTest, SilentServerIsGivenUp) {
     EXPECT_EQ(Contents(path()), "");
 }
 
-TEST_F(UpdateNoticeTest, UnwritableNoticeFileStillFinishes) {
+TEST_F(UpdateNoticeTest, FirstStartCreatesTheSettingsFolder) {
+    // A brand-new home: neither the configuration folder nor the product's folder exists.
+    const QString fresh = dir.filePath("home/.config/VideoConverter/download.ini");
+    TinyServer server(Response("200 OK", "[update]\r\n"));
     UpdateNotice notice;
-    ASSERT_TRUE(
-        Fetch(notice, "My App.exe", dir.filePath("missing/folder/download.ini"), "127.0.0.1:1"));
-    EXPECT_FALSE(QFile::exists(dir.filePath("missing/folder/download.ini")));
+    ASSERT_TRUE(Fetch(notice, "VideoConverter", fresh, server.Host()));
+    EXPECT_EQ(server.connections, 1);
+    EXPECT_EQ(Contents(fresh), "[update]\r\n");
+}
+
+TEST_F(UpdateNoticeTest, UnwritableNoticeFileStillFinishes) {
+    TinyServer server(Response("200 OK", "x"));
+    UpdateNotice notice;
+    ASSERT_TRUE(Fetch(notice, "My App.exe", "/proc/no-such-folder/download.ini", server.Host()));
+    EXPECT_EQ(server.connections, 0) << "nothing is fetched that could not be kept";
+    EXPECT_FALSE(QFile::exists("/proc/no-such-folder/download.ini"));
 }
