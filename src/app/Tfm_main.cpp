@@ -17,6 +17,7 @@
 #include "core/commandstate.h"
 #include "core/languagefile.h"
 #include "core/profilesettings.h"
+#include "jobs/JobListStore.h"
 #include "jobs/MediaProbe.h"
 #include "preview/Snapshot.h"
 #include "preview/Tfm_dvdcutter.h"
@@ -188,6 +189,7 @@ void Tfm_main::FormShow() {
     StartupUpdateCheck();
     picker_->LoadPictures();
     LoadSettings();
+    RestoreLeftBehindJobs();
     lv->setFocus();
     lv->setVisible(jobList_.Count() > 0);
     player_->dragging = false;
@@ -205,6 +207,7 @@ void Tfm_main::FormShow() {
 void Tfm_main::closeEvent(QCloseEvent* e) {
     if (closing_ || FormCloseQuery()) {
         closing_ = true;
+        if (keeper_) keeper_->Discard();
         e->accept();
         QApplication::closeAllWindows();
     } else {
@@ -221,6 +224,18 @@ bool Tfm_main::FormCloseQuery() {
     SaveSettings();
     if (QFileInfo::exists(QString::fromStdString(ProgramDirectory + "show.dat"))) SiblingLaunch();
     return true;
+}
+
+void Tfm_main::RestoreLeftBehindJobs() {
+    std::string path = SettingsFilePath();
+    path = path.substr(0, path.size() - 4) + " jobs.json";
+    keeper_ = new JobListKeeper(&jobList_, batch_.get(), QString::fromStdString(path), this);
+    if (!keeper_->LeftBehind()) return;
+    if (fx_->Confirm(this, "The program did not close normally last time. Restore its job list?") &&
+        keeper_->Restore())
+        RefreshSizeEstimates();
+    else
+        keeper_->Discard();
 }
 
 // ---------------------------------------------------------------- skin binding

@@ -37,6 +37,7 @@ class Tfm_dir;
 class Tfm_set;
 class Tfm_info;
 class Tfm_dvdcutter;
+class JobListKeeper;
 class KeyFilter;
 class MediaProbe;
 class Snapshot;
@@ -61,6 +62,8 @@ class Tfm_main : public QWidget, public MainMenus {
     // ---- lifecycle
     void FormCreate();
     void FormShow();
+    // Offers the job list of a session that ended without closing; keeps the list on disk.
+    void RestoreLeftBehindJobs();
     bool FormCloseQuery();
 
     // ---- display operations on skin objects
@@ -173,6 +176,8 @@ class Tfm_main : public QWidget, public MainMenus {
     void PauseToggle();
     void Convert_usedTimer() { progress_->Tick(); }
     void ShowRunDisplays() { progress_->ShowRunDisplays(); }
+    // The encoder's output of a row's last run, in a window.
+    void ShowJobLog(int row);
     ProgressDisplay& Progress() { return *progress_; }
 
     // ---- preview player, cut window, snapshot, properties
@@ -201,8 +206,6 @@ class Tfm_main : public QWidget, public MainMenus {
     void SiblingLaunch();
     KeyFilter* keyFilter() const { return keys_; }
     QSystemTrayIcon* trayIcon() const { return tray_ ? tray_->Icon() : nullptr; }
-    static constexpr const char* kDefaultSupportUrl = "https://www.orvelle-software.example/support";
-    static constexpr const char* kDefaultAboutUrl = "https://www.orvelle-software.example/about";
     static constexpr const char* kDefaultWebsiteUrl = "https://www.orvelle-software.example/";
 
   signals:
@@ -225,6 +228,8 @@ class Tfm_main : public QWidget, public MainMenus {
     void TitleMouseMove(QPoint p, Qt::MouseButtons b);
     void OnBatchEnded(bool ranToEnd);
     void SetRowStatus(int row, const QString& status) { jobList_.SetStatus(row, status); }
+    void ListContextMenu(QPoint at);
+    void ShowHelpPage(const char* page);
 
     SideEffects* fx_;
     skin::SkinEngine* Skin1 = nullptr;
@@ -235,6 +240,7 @@ class Tfm_main : public QWidget, public MainMenus {
     ProfilePicker* picker_ = nullptr;
     ProgressDisplay* progress_ = nullptr;
     Snapshot* snapshot_ = nullptr;
+    JobListKeeper* keeper_ = nullptr;
     std::unique_ptr<MediaProbe> probe_;
     std::map<QString, std::function<void()>> commands_;
     LayoutFile layout_;

@@ -19,6 +19,7 @@
 #include "core/profilesettings.h"
 #include "core/siblings.h"
 #include "jobs/EncoderRunner.h"
+#include "jobs/JobListStore.h"
 #include "preview/Snapshot.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "profiles/Tfm_dir.h"
@@ -95,6 +96,7 @@ void Tfm_main::WireUnits() {
     connect(player_, &PreviewPlayer::rowStatus, this, &Tfm_main::SetRowStatus);
     connect(picker_, &ProfilePicker::profileChosen, this, &Tfm_main::SelectProfile);
     connect(snapshot_, &Snapshot::done, this, [this](bool ok, const QString& file) {
+        if (ok) ShowText("hint", "Snapshot saved: " + file);
         if (!ok) fx_->Warning(this, "The snapshot " + file + " could not be saved.");
     });
 }
@@ -123,8 +125,8 @@ void Tfm_main::WireCommands() {
         {"Stop", [this] { StopBatch(); }},
         {"Settings", [this] { ShowSettingsDialog(); }},
         {"Help", [this] { ShowHelp(); }},
-        {"Feedback", web("Support", kDefaultSupportUrl)},
-        {"About", web("About", kDefaultAboutUrl)},
+        {"Feedback", [this] { ShowHelpPage("feedback.html"); }},
+        {"About", [this] { ShowHelpPage("about.html"); }},
         {"Website", web("website", kDefaultWebsiteUrl)},
         {"Play", [this] { PlaySelectedJob(); }},
         {"PlayPause", [this] { TogglePause(); }},
@@ -185,8 +187,7 @@ void Tfm_main::WireCommands() {
     connect(lv->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!Converting() && !playing()) UpdateCommandState();
     });
-    connect(lv, &QWidget::customContextMenuRequested, this,
-            [this](QPoint p) { zm_pop_edit->popup(lv->viewport()->mapToGlobal(p)); });
+    connect(lv, &QWidget::customContextMenuRequested, this, &Tfm_main::ListContextMenu);
     connect(edt_tit, &QLineEdit::editingFinished, this, &Tfm_main::CommitRename);
     lv->viewport()->installEventFilter(this);
     connect(im_mainico, &PictureLabel::clicked, this, &Tfm_main::OpenPicker);
@@ -210,7 +211,8 @@ void Tfm_main::Shortcut(int action) {
     switch (a) {
         case A::QuitNow:
             // At once, without the close question; the encoder's group goes with us.
-            if (EncoderRunner* r = batch_->Runner()) r->Terminate();
+            batch_->Stop();
+            if (keeper_) keeper_->Discard();
             closing_ = true;
             QApplication::exit(0);
             break;
@@ -318,7 +320,11 @@ void Tfm_main::RunBackground() {
 
 void Tfm_main::OpenWebsite() { RunCommand("Website"); }
 
-void Tfm_main::ShowHelp() { fx_->OpenUrl(QString::fromStdString(ProgramDirectory + "help/index.html")); }
+void Tfm_main::ShowHelp() { ShowHelpPage("index.html"); }
+
+void Tfm_main::ShowHelpPage(const char* page) {
+    fx_->OpenUrl(QString::fromStdString(ProgramDirectory + "help/" + page));
+}
 
 void Tfm_main::StartupUpdateCheck() {
     const QString cfg = QString::fromStdString(ConfigDirectory("VideoConverter"));

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSystemTrayIcon>
 #include <QThread>
 #include <QTimer>
 #include <QTreeView>
@@ -22,6 +24,8 @@
 #include "preview/Tfm_info.h"
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
+#include "shell/LogDialog.h"
+#include "shell/ShutdownCountdown.h"
 
 namespace vc {
 
@@ -202,10 +206,47 @@ void Tfm_main::PauseToggle() { batch_->TogglePause(); }
 void Tfm_main::OnBatchEnded(bool ranToEnd) {
     UpdateCommandState();
     if (!ranToEnd) return;
-    if (FinishAction == 1)
+    const int done = batch_->FinishedCount(), failed = batch_->FailedCount();
+    // Nobody watches a hidden or covered window: the desktop says the batch is over.
+    if (!isVisible() || isMinimized() || !isActiveWindow()) {
+        const QString text = QString("%1 converted, %2 failed").arg(done).arg(failed);
+        if (tray_ && tray_->Icon() && tray_->Icon()->isVisible())
+            tray_->Icon()->showMessage("Conversion finished", text);
+        else
+            fx_->Notify("Conversion finished", text);
+    }
+    if (failed > 0) {
+        QStringList lines;
+        for (const BatchRunner::Failure& f : batch_->Failures())
+            lines << f.caption + ": " + f.reason;
+        fx_->Warning(this, QString("%1 of the jobs could not be converted:\n\n%2")
+                               .arg(failed)
+                               .arg(lines.join('\n')));
+    }
+    if (FinishAction == 1) {
         fx_->OpenFolder(batch_->OutputDirectory());
-    else if (FinishAction == 2)
-        fx_->Shutdown();
+    } else if (FinishAction == 2) {
+        // A way back: the machine goes down only when nobody cancels within a minute.
+        ShutdownCountdown countdown(this);
+        if (fx_->ExecDialog(&countdown) == QDialog::Accepted) fx_->Shutdown();
+    }
+}
+
+void Tfm_main::ListContextMenu(QPoint at) {
+    const QModelIndex index = lv->indexAt(at);
+    QMenu menu(this);
+    menu.addActions(zm_pop_edit->actions());
+    menu.addSeparator();
+    QAction* log = menu.addAction("Show Encoder &Log");
+    log->setEnabled(index.isValid() && !jobList_.At(index.row())->log.isEmpty());
+    if (menu.exec(lv->viewport()->mapToGlobal(at)) == log) ShowJobLog(index.row());
+}
+
+void Tfm_main::ShowJobLog(int row) {
+    const Job* j = jobList_.At(row);
+    if (!j) return;
+    LogDialog dialog(this, j->caption, j->log);
+    fx_->ExecDialog(&dialog);
 }
 
 // ---------------------------------------------------------------- preview

@@ -194,6 +194,32 @@ std::string ChooseOutputPath(const std::string& outputDirectory, const std::stri
     return candidate;
 }
 
+namespace {
+bool ReadSize(const std::string& text, int64_t& w, int64_t& h) {
+    const size_t x = text.find('x');
+    return x != std::string::npos && ParseInt(text.substr(0, x), w) &&
+           ParseInt(text.substr(x + 1), h) && w > 0 && h > 0;
+}
+}  // namespace
+
+std::string FitSizeFragment(const std::string& sizeFragment, const std::string& sourceSize) {
+    const size_t s = sizeFragment.find("-s ");
+    if (s == std::string::npos) return sizeFragment;
+    std::string box = sizeFragment.substr(s + 3);
+    box = box.substr(0, box.find(' '));
+    int64_t bw = 0, bh = 0, sw = 0, sh = 0;
+    if (!ReadSize(box, bw, bh) || !ReadSize(sourceSize, sw, sh)) return sizeFragment;
+    // Width-limited or height-limited, whichever fits.
+    int64_t w = bw, h = (bw * sh + sw / 2) / sw;
+    if (h > bh) {
+        h = bh;
+        w = (bh * sw + sh / 2) / sh;
+    }
+    w = std::max<int64_t>(2, w & ~int64_t{1});
+    h = std::max<int64_t>(2, h & ~int64_t{1});
+    return " -s " + std::to_string(w) + "x" + std::to_string(h);
+}
+
 std::string LengthText(const Toriginalinfo& job, const TrimRecord& trim) {
     const bool untrimmed = trim.begin == 0 && trim.end == trim.total && trim.total > 0;
     if (!untrimmed) return job.durationText;

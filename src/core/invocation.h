@@ -93,6 +93,11 @@ struct InvocationResult {
 
 InvocationResult BuildInvocation(const InvocationInputs& in);
 
+// A size fragment " -s WxH" made to keep the shape of a source picture "SWxSH": the largest
+// size of the source's aspect ratio inside WxH, in even numbers. Unchanged when either size
+// cannot be read.
+std::string FitSizeFragment(const std::string& sizeFragment, const std::string& sourceSize);
+
 // The length an encoder run is given: the duration text, or for an untrimmed job whose
 // probed length has a fraction of a second, the next whole second.
 std::string LengthText(const Toriginalinfo& job, const TrimRecord& trim);

@@ -204,6 +204,8 @@ void BatchRunner::Stop() {
         stopRequested_ = true;
         SetState(State::Stopping);
         runner_->Terminate();
+        // At once as well: the program may be ending and never hear of the run's end.
+        QFile::remove(QString::fromStdString(invocation_.outputFile));
     } else {
         EndBatch(false);
     }

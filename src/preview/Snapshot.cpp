@@ -29,7 +29,9 @@ InvocationResult Snapshot::Build(const Request& r) {
     intputrec& rec = out.rec;
     rec.encoderPath = r.encoderPath;
     rec.workingDirectory = r.programDirectory;
-    rec.sizeFragment = BuildSizeFragment(r.profile, r.boxes, r.job);
+    // A snapshot keeps the picture's shape: the profile's size is the box it fits in.
+    rec.sizeFragment = FitSizeFragment(BuildSizeFragment(r.profile, r.boxes, r.job),
+                                       r.job.pictureSize);
     rec.startFragment = " -ss " + (r.at.isEmpty() ? std::string("00:00:00") : r.at.toStdString());
     rec.lengthFragment = " -t 0.01";
     rec.formatFragment = " -f image2 ";

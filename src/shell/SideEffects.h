@@ -35,6 +35,8 @@ public:
     virtual void StartDetached(const QString& program, const QStringList& args) = 0;
     // Shuts the computer down.
     virtual void Shutdown() = 0;
+    // A desktop notification (the window is not in front).
+    virtual void Notify(const QString& title, const QString& text) = 0;
 };
 
 // The real effects: Qt message boxes and dialogs, the desktop's services.
@@ -51,6 +53,7 @@ public:
     void OpenUrl(const QString& url) override;
     void StartDetached(const QString& program, const QStringList& args) override;
     void Shutdown() override;
+    void Notify(const QString& title, const QString& text) override;
 };
 
 }  // namespace vc

@@ -49,6 +49,9 @@ public:
         started << (p + (a.isEmpty() ? "" : " " + a.join(' ')));
     }
     void Shutdown() override { ++shutdowns; }
+    void Notify(const QString& title, const QString& text) override {
+        messages.push_back({"notify", title + ": " + text});
+    }
 
     QString lastFilter;
     QStringList Texts(const QString& kind) const {

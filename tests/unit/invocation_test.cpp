@@ -269,3 +269,20 @@ TEST(Invocation, AnUntrimmedJobIsGivenItsWholeLength) {
         EXPECT_EQ(LengthText(job, c.trim), c.expected) << c.exact << " " << c.trim.begin;
     }
 }
+
+TEST(Invocation, FitSizeKeepsThePictureShape) {
+    struct Case {
+        const char* fragment;
+        const char* source;
+        const char* expected;
+    } cases[] = {
+        {" -s 1280x720", "640x480", " -s 960x720"},   // 4:3 inside 16:9
+        {" -s 320x240", "1920x1080", " -s 320x180"},  // 16:9 inside 4:3
+        {" -s 640x480", "640x480", " -s 640x480"},
+        {" -s 176x144", "333x201", " -s 176x106"},    // even numbers
+        {"", "640x480", ""},                           // the source's own size
+        {" -s 320x240", "", " -s 320x240"},            // nothing known of the source
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FitSizeFragment(c.fragment, c.source), c.expected) << c.fragment << " " << c.source;
+}

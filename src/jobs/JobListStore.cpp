@@ -1,0 +1,120 @@
+#include "jobs/JobListStore.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QTimer>
+
+#include "jobs/BatchRunner.h"
+#include "jobs/JobList.h"
+
+namespace vc::JobListStore {
+
+namespace {
+QString S(const std::string& s) { return QString::fromStdString(s); }
+std::string T(const QJsonValue& v) { return v.toString().toStdString(); }
+}  // namespace
+
+bool Save(const QString& path, const JobList& jobs, const QString& runningOutput) {
+    QJsonArray rows;
+    for (int i = 0; i < jobs.Count(); ++i) {
+        const Job* j = jobs.At(i);
+        const Toriginalinfo& f = j->info;
+        rows.append(QJsonObject{
+            {"caption", j->caption},          {"checked", j->checked},
+            {"status", j->status},            {"source", S(f.sourcePath)},
+            {"size", S(f.pictureSize)},       {"duration", S(f.durationText)},
+            {"exact", S(f.exactDuration)},    {"videoRate", S(f.videoRate)},
+            {"audioRate", S(f.audioRate)},    {"videoFormat", S(f.videoFormat)},
+            {"audioFormat", S(f.audioFormat)}, {"sampleRate", S(f.sampleRate)},
+            {"channels", S(f.channels)},      {"frameRate", S(f.frameRate)},
+            {"total", j->trim.total},         {"begin", j->trim.begin},
+            {"end", j->trim.end}});
+    }
+    const QJsonObject doc{{"jobs", rows}, {"running", runningOutput}};
+    // Written beside and renamed over: a crash while saving leaves the previous list whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(QJsonDocument(doc).toJson(QJsonDocument::Compact));
+    return file.commit();
+}
+
+bool Restore(const QString& path, JobList& jobs) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.read(64 * 1024 * 1024));
+    if (!doc.isObject() || !doc.object().value("jobs").isArray()) return false;
+    const QString running = doc.object().value("running").toString();
+    for (const QJsonValue& v : doc.object().value("jobs").toArray()) {
+        const QJsonObject o = v.toObject();
+        Job j;
+        j.caption = o.value("caption").toString();
+        j.checked = o.value("checked").toBool(true);
+        j.status = o.value("status").toString("Status");
+        // A job that was being converted did not finish.
+        if (j.status.endsWith('%')) j.status = "Stop";
+        Toriginalinfo& f = j.info;
+        f.sourcePath = T(o.value("source"));
+        f.pictureSize = T(o.value("size"));
+        f.durationText = T(o.value("duration"));
+        f.exactDuration = T(o.value("exact"));
+        f.videoRate = T(o.value("videoRate"));
+        f.audioRate = T(o.value("audioRate"));
+        f.videoFormat = T(o.value("videoFormat"));
+        f.audioFormat = T(o.value("audioFormat"));
+        f.sampleRate = T(o.value("sampleRate"));
+        f.channels = T(o.value("channels"));
+        f.frameRate = T(o.value("frameRate"));
+        j.trim = {o.value("total").toInt(), o.value("begin").toInt(), o.value("end").toInt()};
+        if (f.sourcePath.empty()) continue;
+        jobs.Append(std::move(j));
+    }
+    if (!running.isEmpty()) QFile::remove(running);
+    return true;
+}
+
+}  // namespace vc::JobListStore
+
+namespace vc {
+
+JobListKeeper::JobListKeeper(JobList* jobs, BatchRunner* batch, QString path, QObject* parent)
+    : QObject(parent), jobs_(jobs), batch_(batch), path_(std::move(path)) {
+    timer_ = new QTimer(this);
+    timer_->setSingleShot(true);
+    timer_->setInterval(300);
+    connect(timer_, &QTimer::timeout, this, &JobListKeeper::SaveNow);
+    auto later = [this] {
+        if (!restoring_) timer_->start();
+    };
+    connect(jobs_, &QAbstractItemModel::rowsInserted, this, later);
+    connect(jobs_, &QAbstractItemModel::rowsRemoved, this, later);
+    connect(jobs_, &QAbstractItemModel::modelReset, this, later);
+    connect(jobs_, &QAbstractItemModel::dataChanged, this, later);
+    connect(batch_, &BatchRunner::jobStarted, this, later);
+}
+
+bool JobListKeeper::LeftBehind() const { return QFile::exists(path_); }
+
+bool JobListKeeper::Restore() {
+    restoring_ = true;
+    const bool ok = JobListStore::Restore(path_, *jobs_);
+    restoring_ = false;
+    SaveNow();
+    return ok;
+}
+
+void JobListKeeper::Discard() {
+    timer_->stop();
+    QFile::remove(path_);
+}
+
+bool JobListKeeper::SaveNow() {
+    timer_->stop();
+    const QString running =
+        batch_->Converting() ? QString::fromStdString(batch_->Invocation().outputFile) : QString();
+    return JobListStore::Save(path_, *jobs_, running);
+}
+
+}  // namespace vc
