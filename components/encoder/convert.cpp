@@ -90,7 +90,72 @@ std::string RewriteProgress(const std::string& segment) {
     return segment.substr(0, from) + buf + segment.substr(end);
 }
 
-int RunConversion(const std::vector<std::string>& ffmpegArgs) {
+std::string WriteErrorReason(const std::string& segment) {
+    std::string line = segment;
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
+        line.pop_back();
+    // Indented lines are the media dump (titles and other tags an input may hold).
+    if (line.empty() || line[0] == ' ' || line[0] == '\t') return {};
+    // A log prefix such as "[mp4 @ 0x55d0c1e0] " names the muxer, not the problem.
+    while (line.size() > 1 && line[0] == '[') {
+        const std::size_t close = line.find("] ");
+        if (close == std::string::npos) break;
+        line.erase(0, close + 2);
+    }
+    static const char* const kStarts[] = {
+        "Error writing trailer",
+        "av_interleaved_write_frame(): ",
+        "Error submitting a packet to the muxer",
+        "Error muxing a packet",
+        "Error closing file",
+    };
+    static const char* const kEnds[] = {
+        ": No space left on device",
+        ": Disk quota exceeded",
+        ": File too large",
+    };
+    bool matched = false;
+    for (const char* s : kStarts) matched = matched || line.rfind(s, 0) == 0;
+    for (const char* e : kEnds) {
+        const std::size_t n = std::strlen(e);
+        matched = matched || (line.size() >= n && line.compare(line.size() - n, n, e) == 0);
+    }
+    if (!matched) return {};
+    const std::size_t colon = line.rfind(": ");
+    return colon == std::string::npos ? line : line.substr(colon + 2);
+}
+
+namespace {
+
+// Signals that end register.dat end its ffmpeg first: ffmpeg must never outlive it.
+volatile sig_atomic_t g_ffmpeg = 0;
+
+void KillFfmpegAndDie(int sig) {
+    const pid_t child = static_cast<pid_t>(g_ffmpeg);
+    if (child > 0) ::kill(child, SIGKILL);
+    ::signal(sig, SIG_DFL);
+    ::raise(sig);
+}
+
+// The file an output names, when it is one the run must leave behind: not "-", not a
+// protocol, not a numbered picture series ("%03d"), not a device such as /dev/null.
+bool OutputFileToCheck(const std::string& output, std::string& path) {
+    if (output.empty() || output == "-" || output.find('%') != std::string::npos) return false;
+    const std::string url = AsFileUrl(output, true);
+    if (url.rfind("file:", 0) == 0) {
+        path = url.substr(5);
+    } else {
+        const std::size_t colon = url.find(':');
+        if (colon != std::string::npos && url.find('/') > colon) return false;  // a protocol
+        path = url;
+    }
+    struct stat sb {};
+    return ::stat(path.c_str(), &sb) != 0 || S_ISREG(sb.st_mode);
+}
+
+}  // namespace
+
+int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string& output) {
     std::string shownName;
     const std::string ffmpeg = FindFfmpeg(shownName);
     if (ffmpeg.empty()) {
@@ -108,6 +173,7 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs) {
         PrintError(std::string("Error: cannot create a pipe: ") + std::strerror(errno));
         return 1;
     }
+    for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) ::signal(sig, KillFfmpegAndDie);
     const pid_t parent = ::getpid();
     const pid_t child = ::fork();
     if (child < 0) {
@@ -129,36 +195,70 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs) {
         }
         ::_exit(127);
     }
+    g_ffmpeg = child;
     ::close(fds[1]);
 
-    // Cut at CR and LF so each progress line is rewritten whole and keeps its line end.
+    // Cut at CR and LF so each progress line is rewritten whole and keeps its line end. Text
+    // that runs on without a line end is no progress line: past this size it is passed on as
+    // it is, so memory stays bounded and each byte is looked at once.
+    constexpr std::size_t kMaxSegment = 64 * 1024;
     std::string pending;
+    std::string writeError;
+    auto seen = [&writeError](const std::string& segment) {
+        if (writeError.empty()) writeError = WriteErrorReason(segment);
+    };
     char buf[4096];
     for (;;) {
         const ssize_t n = ::read(fds[0], buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
-        pending.append(buf, static_cast<std::size_t>(n));
         std::string out;
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < pending.size(); ++i) {
-            if (pending[i] == '\r' || pending[i] == '\n') {
-                out += RewriteProgress(pending.substr(start, i + 1 - start));
-                start = i + 1;
+        for (ssize_t i = 0; i < n; ++i) {
+            pending.push_back(buf[i]);
+            if (buf[i] == '\r' || buf[i] == '\n') {
+                seen(pending);
+                out += RewriteProgress(pending);
+                pending.clear();
+            } else if (pending.size() >= kMaxSegment) {
+                out += pending;
+                pending.clear();
             }
         }
-        pending.erase(0, start);
         if (!out.empty()) WriteAll(out);
     }
-    if (!pending.empty()) WriteAll(RewriteProgress(pending));
+    if (!pending.empty()) {
+        seen(pending);
+        WriteAll(RewriteProgress(pending));
+    }
     ::close(fds[0]);
 
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    if (WIFEXITED(status)) return WEXITSTATUS(status);
+    g_ffmpeg = 0;
     if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
-    return 1;
+    if (!WIFEXITED(status)) return 1;
+    if (WEXITSTATUS(status) != 0) return WEXITSTATUS(status);
+
+    // ffmpeg ends with 0 even when the trailer could not be written: the file is then
+    // incomplete, and the run must not pass for a success.
+    if (!writeError.empty()) {
+        PrintError("Error: the output file could not be written completely: " + writeError);
+        return 1;
+    }
+    std::string path;
+    if (OutputFileToCheck(output, path)) {
+        struct stat sb {};
+        if (::stat(path.c_str(), &sb) != 0) {
+            PrintError("Error: the converter tool wrote no output file: " + path);
+            return 1;
+        }
+        if (S_ISREG(sb.st_mode) && sb.st_size == 0) {
+            PrintError("Error: the output file is empty: " + path);
+            return 1;
+        }
+    }
+    return 0;
 }
 
 }  // namespace vc::encoder

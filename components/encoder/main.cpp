@@ -12,5 +12,5 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (inv.probe) return vc::encoder::RunProbe(inv.input);
-    return vc::encoder::RunConversion(inv.ffmpegArgs);
+    return vc::encoder::RunConversion(inv.ffmpegArgs, inv.output);
 }

@@ -223,7 +223,8 @@ InvocationResult BuildInvocation(const InvocationInputs& in) {
     rec.sampleRateFragment = BuildSampleRateFragment(in.profile, rec.audioRateFragment);
     rec.channelFragment = BuildChannelFragment(in.profile, in.boxes);
     rec.startFragment = " -ss " + SecondsToHms(in.trim.begin);
-    rec.lengthFragment = " -t " + in.job.durationText;
+    // Without a known length the whole source is converted.
+    if (IsKnownDuration(in.job.durationText)) rec.lengthFragment = " -t " + in.job.durationText;
     rec.formatFragment = format.text;
     // Named last, once nothing can fail, so a refused job leaves no trace.
     rec.outputFile = ChooseOutputPath(dir.text, in.caption, in.profile.extension);

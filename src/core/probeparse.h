@@ -16,7 +16,7 @@ struct ProbeResult {
     std::string channels;      // " stereo"
     std::string frameRate;     // rest of the "Video:" line after its fourth comma
     std::string totalRate;     // kbit/s
-    std::string durationText;  // "HH:MM:SS"
+    std::string durationText;  // "HH:MM:SS"; kUnknownDurationText when the medium has none
 
     void Clear() { *this = ProbeResult(); }
 };

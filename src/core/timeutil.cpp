@@ -37,18 +37,32 @@ int32_t HmsToSeconds(const std::string& text) {
     return static_cast<int32_t>(h * 3600 + m * 60 + s);
 }
 
+bool IsKnownDuration(const std::string& text) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const std::size_t n = text.size();
+    if (n < 8 || text[n - 3] != ':' || text[n - 6] != ':') return false;
+    for (std::size_t i = 0; i < n; ++i)
+        if (i != n - 3 && i != n - 6 && !digit(text[i])) return false;
+    return true;
+}
+
 int32_t MulDiv(int32_t a, int32_t b, int32_t d) {
     if (d == 0) return -1;
     int64_t num = static_cast<int64_t>(a) * b;
     int64_t q = num / d;
     int64_t r = num % d;
     // Round half away from zero: compare twice the remainder with the divisor.
-    if (2 * std::llabs(r) >= std::llabs(static_cast<int64_t>(d))) q += ((num < 0) != (d < 0)) ? -1 : 1;
+    if (2 * std::llabs(r) >= std::llabs(static_cast<int64_t>(d)))
+        q += ((num < 0) != (d < 0)) ? -1 : 1;
     return static_cast<int32_t>(q);
 }
 
-int64_t RoundHalfEven(double v) { return static_cast<int64_t>(std::nearbyint(v)); }
+int64_t RoundHalfEven(double v) {
+    return static_cast<int64_t>(std::nearbyint(v));
+}
 
-int64_t RoundHalfAway(double v) { return static_cast<int64_t>(std::round(v)); }
+int64_t RoundHalfAway(double v) {
+    return static_cast<int64_t>(std::round(v));
+}
 
 }  // namespace vc

@@ -10,6 +10,11 @@ std::string SecondsToHms(int32_t s);
 // Characters 1-2, 4-5, 7-8 as hours, minutes, seconds; 0 when any is not a number.
 int32_t HmsToSeconds(const std::string& text);
 
+// The duration text of a medium whose length the probe could not tell (a raw stream).
+inline constexpr const char* kUnknownDurationText = "--:--:--";
+// Whether a duration text is a time "HH:MM:SS" (two or more digits for the hours).
+bool IsKnownDuration(const std::string& text);
+
 // a * b / d with a 64-bit intermediate, rounded to nearest, halves away from zero.
 // Returns -1 when d is 0, like the platform function it stands in for.
 int32_t MulDiv(int32_t a, int32_t b, int32_t d);

@@ -14,8 +14,9 @@ TEST(TimeHelpers, SecondsToHms) {
     struct Case {
         int32_t s;
         const char* text;
-    } cases[] = {{0, "00:00:00"},   {100, "00:01:40"},   {3599, "00:59:59"}, {3600, "01:00:00"},
-                 {360000, "100:00:00"}, {-5, "00:00:-05"}, {-3725, "-01:-02:-05"}, {59, "00:00:59"}};
+    } cases[] = {{0, "00:00:00"},        {100, "00:01:40"},     {3599, "00:59:59"},
+                 {3600, "01:00:00"},     {360000, "100:00:00"}, {-5, "00:00:-05"},
+                 {-3725, "-01:-02:-05"}, {59, "00:00:59"}};
     for (const auto& c : cases) EXPECT_EQ(SecondsToHms(c.s), c.text) << c.s;
 }
 
@@ -23,9 +24,11 @@ TEST(TimeHelpers, HmsToSeconds) {
     struct Case {
         const char* text;
         int32_t s;
-    } cases[] = {{"00:01:40", 100}, {"01:00:00", 3600}, {"00:00:00", 0},   {"100:00:00", 0},
-                 {"N/A", 0},         {"", 0},           {"aa:00:00", 0},   {"12:34:56.78", 45296},
-                 {"00:01", 0},       {"99:59:59", 359999}};
+    } cases[] = {{"00:01:40", 100}, {"01:00:00", 3600},
+                 {"00:00:00", 0},   {"100:00:00", 0},
+                 {"N/A", 0},        {"", 0},
+                 {"aa:00:00", 0},   {"12:34:56.78", 45296},
+                 {"00:01", 0},      {"99:59:59", 359999}};
     for (const auto& c : cases) EXPECT_EQ(HmsToSeconds(c.text), c.s) << c.text;
 }
 
@@ -36,11 +39,18 @@ TEST(TimeHelpers, RoundTripOfDurations) {
 TEST(NumberHelpers, MulDivRoundsHalfAwayFromZero) {
     struct Case {
         int32_t a, b, d, r;
-    } cases[] = {{12, 10000, 100, 1200}, {1, 1, 2, 1},          {-1, 1, 2, -1},
-                 {3, 1, 2, 2},           {5000, 263, 10000, 132}, {1, 1, 3, 0},
-                 {2, 1, 3, 1},           {2000000000, 3, 4, 1500000000}, {7, 5, 0, -1},
+    } cases[] = {{12, 10000, 100, 1200},
+                 {1, 1, 2, 1},
+                 {-1, 1, 2, -1},
+                 {3, 1, 2, 2},
+                 {5000, 263, 10000, 132},
+                 {1, 1, 3, 0},
+                 {2, 1, 3, 1},
+                 {2000000000, 3, 4, 1500000000},
+                 {7, 5, 0, -1},
                  {-5000, 263, 10000, -132}};
-    for (const auto& c : cases) EXPECT_EQ(MulDiv(c.a, c.b, c.d), c.r) << c.a << "*" << c.b << "/" << c.d;
+    for (const auto& c : cases)
+        EXPECT_EQ(MulDiv(c.a, c.b, c.d), c.r) << c.a << "*" << c.b << "/" << c.d;
 }
 
 TEST(NumberHelpers, RoundingModes) {
@@ -66,11 +76,11 @@ TEST(CommandLine, SplitFollowsWindowsRules) {
     } cases[] = {
         {"a b  c", {"a", "b", "c"}},
         {"\"a b\" c", {"a b", "c"}},
-        {"a\\\\\\\"b", {"a\\\"b"}},      // 3 backslashes + quote: one backslash, literal quote
-        {"a\\\\\"b c\"", {"a\\b c"}},    // 2 backslashes + quote: one backslash, quote opens
-        {"a\\b", {"a\\b"}},              // backslashes before other characters are literal
-        {"\"\"", {""}},                  // an empty quoted argument
-        {"\"a\"\"b\"", {"a\"b"}},        // doubled quote inside quotes
+        {"a\\\\\\\"b", {"a\\\"b"}},    // 3 backslashes + quote: one backslash, literal quote
+        {"a\\\\\"b c\"", {"a\\b c"}},  // 2 backslashes + quote: one backslash, quote opens
+        {"a\\b", {"a\\b"}},            // backslashes before other characters are literal
+        {"\"\"", {""}},                // an empty quoted argument
+        {"\"a\"\"b\"", {"a\"b"}},      // doubled quote inside quotes
         {"  -vormek\t-y ", {"-vormek", "-y"}},
         {"", {}},
     };
@@ -78,11 +88,21 @@ TEST(CommandLine, SplitFollowsWindowsRules) {
 }
 
 TEST(CommandLine, QuotedArgumentsComeBackUnchanged) {
-    const std::vector<std::string> names = {
-        "plain.avi",          "with blank.avi",       "double\"quote.avi",   "back\\slash\\",
-        "trail\\\\ \\",       "-leading-dash.mp4",    "$(rm -rf ~).avi",     "`id`.mkv",
-        "semi;colon&amp.mp3", "Ünïcödé 名前 файл.wmv", "tab\there",           " lead and trail ",
-        "\\\"",               "\"",                   "a\\\\\"b c"};
+    const std::vector<std::string> names = {"plain.avi",
+                                            "with blank.avi",
+                                            "double\"quote.avi",
+                                            "back\\slash\\",
+                                            "trail\\\\ \\",
+                                            "-leading-dash.mp4",
+                                            "$(rm -rf ~).avi",
+                                            "`id`.mkv",
+                                            "semi;colon&amp.mp3",
+                                            "Ünïcödé 名前 файл.wmv",
+                                            "tab\there",
+                                            " lead and trail ",
+                                            "\\\"",
+                                            "\"",
+                                            "a\\\\\"b c"};
     std::string line = "enc";
     for (const auto& n : names) line += " " + QuoteIfBlank(n);
     auto args = SplitCommandLine(line);

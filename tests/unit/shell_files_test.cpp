@@ -31,23 +31,30 @@ TEST(CommandState, FiveStatesLastOneWins) {
         CommandFacts facts;
         V enabled;
     } cases[] = {
-        {"empty list", {0, false, false, false}, {"&Add File(A)", "A&dd Folder(D)", "bt_dvdopen", "bt_ifo"}},
+        {"empty list",
+         {0, false, false, false},
+         {"&Add File(A)", "A&dd Folder(D)", "bt_dvdopen", "bt_ifo"}},
         {"rows, none selected",
          {3, false, false, false},
          {"&Add File(A)", "&Clear(C)", "A&dd Folder(D)", "Con&vert(V)", "Select A&ll(L)",
-          "&Unselect All(U)", "bt_chapte", "bt_clear", "bt_dvdopen", "bt_ifo", "bt_set", "bt_start"}},
+          "&Unselect All(U)", "bt_chapte", "bt_clear", "bt_dvdopen", "bt_ifo", "bt_set",
+          "bt_start"}},
         {"a row selected",
          {3, true, false, false},
-         {"&Add File(A)", "&Clear(C)", "&Remove(R)", "A&dd Folder(D)", "Con&vert(V)", "Proper&ties(T)",
-          "Re&name(N)", "Select A&ll(L)", "&Unselect All(U)", "bt_chapte", "bt_clear", "bt_cut",
-          "bt_dvdopen", "bt_ifo", "bt_play", "bt_remove", "bt_set", "bt_start"}},
+         {"&Add File(A)", "&Clear(C)", "&Remove(R)", "A&dd Folder(D)", "Con&vert(V)",
+          "Proper&ties(T)", "Re&name(N)", "Select A&ll(L)", "&Unselect All(U)", "bt_chapte",
+          "bt_clear", "bt_cut", "bt_dvdopen", "bt_ifo", "bt_play", "bt_remove", "bt_set",
+          "bt_start"}},
         {"previewing",
          {3, true, true, false},
-         {"bt_back", "bt_images", "bt_next", "bt_playpause", "bt_playstop", "cut_play_bar", "play_bar"}},
+         {"bt_back", "bt_images", "bt_next", "bt_playpause", "bt_playstop", "cut_play_bar",
+          "play_bar"}},
         {"converting overrides everything",
          {3, true, true, true},
          {"&Pause(P)", "&Stop(S)", "Bt_Convertstop", "bt_pause"}},
-        {"converting, empty selection", {2, false, false, true}, {"&Pause(P)", "&Stop(S)", "Bt_Convertstop", "bt_pause"}},
+        {"converting, empty selection",
+         {2, false, false, true},
+         {"&Pause(P)", "&Stop(S)", "Bt_Convertstop", "bt_pause"}},
     };
     for (auto& c : cases) {
         V got = Enabled(c.facts);
@@ -77,10 +84,11 @@ TEST(LanguageFile, LinesByNumber) {
 
 TEST(LayoutFile, ButtonsAndValuesWithDefaults) {
     QTemporaryDir dir;
-    const std::string path = WriteFile(dir, "Skin.ini",
-                                       "[bt_set]\n[BT_DVDOPEN]\n[bt_play]\nLeft=0x20\nTop=$10\nWidth=40\n"
-                                       "Height=abc\nVisible=2\n[bt_cut]\nVisible=yes\n[bt_remove]\nvisible=0\n"
-                                       "[pltop]\npltop=90\n[Play]\npos=280\n[file]\nleft=244\n");
+    const std::string path =
+        WriteFile(dir, "Skin.ini",
+                  "[bt_set]\n[BT_DVDOPEN]\n[bt_play]\nLeft=0x20\nTop=$10\nWidth=40\n"
+                  "Height=abc\nVisible=2\n[bt_cut]\nVisible=yes\n[bt_remove]\nvisible=0\n"
+                  "[pltop]\npltop=90\n[Play]\npos=280\n[file]\nleft=244\n");
     LayoutFile layout;
     ASSERT_TRUE(layout.Load(path));
     std::map<std::string, ButtonLayout> b;
