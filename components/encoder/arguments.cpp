@@ -41,6 +41,14 @@ std::string TranslateEncoder(const std::string& name) {
     return name;  // let ffmpeg report it
 }
 
+// "0", "00:00:00", "0.000" and the like.
+bool IsZeroTime(const std::string& text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (c != '0' && c != ':' && c != '.') return false;
+    return true;
+}
+
 bool IsCodecOption(const std::string& opt) {
     return opt == "-vcodec" || opt == "-acodec" || opt == "-c:v" || opt == "-c:a" ||
            opt == "-codec:v" || opt == "-codec:a";
@@ -84,7 +92,11 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
             continue;
         }
         const bool takesValue = i + 1 < args.size();
-        if (a == "-b" && takesValue) {
+        if (a == "-ss" && takesValue && IsZeroTime(args[i + 1])) {
+            // Starting at 0 is where a run starts anyway, but a seek to it makes ffmpeg drop
+            // every frame of a raw stream (.h264, .m4v), which has no times to seek by.
+            ++i;
+        } else if (a == "-b" && takesValue) {
             rest.push_back("-b:v");
             rest.push_back(args[++i]);
         } else if (a == "-ab" && takesValue) {

@@ -204,8 +204,11 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string&
     constexpr std::size_t kMaxSegment = 64 * 1024;
     std::string pending;
     std::string writeError;
-    auto seen = [&writeError](const std::string& segment) {
+    bool nothingEncoded = false;
+    auto seen = [&writeError, &nothingEncoded](const std::string& segment) {
         if (writeError.empty()) writeError = WriteErrorReason(segment);
+        nothingEncoded =
+            nothingEncoded || segment.rfind("Output file is empty, nothing was encoded", 0) == 0;
     };
     char buf[4096];
     for (;;) {
@@ -244,6 +247,11 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string&
     // incomplete, and the run must not pass for a success.
     if (!writeError.empty()) {
         PrintError("Error: the output file could not be written completely: " + writeError);
+        return 1;
+    }
+    // Also a success for ffmpeg: a start past the end, or a source it could not seek in.
+    if (nothingEncoded) {
+        PrintError("Error: nothing was encoded: the output holds no picture and no sound");
         return 1;
     }
     std::string path;

@@ -8,6 +8,7 @@
 #include "core/catalogue.h"
 #include "core/cmdline.h"
 #include "core/editions.h"
+#include "core/nativepath.h"
 #include "core/rates.h"
 #include "core/timeutil.h"
 
@@ -166,9 +167,10 @@ Fragment PrepareOutputDirectory(const std::string& folderText) {
     if (folderText.empty()) return Fail("No output folder is set.");
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (!fs::is_directory(folderText, ec)) {
-        fs::create_directory(folderText, ec);
-        if (!fs::is_directory(folderText, ec))
+    const fs::path folder = PathBytesFromText(folderText);
+    if (!fs::is_directory(folder, ec)) {
+        fs::create_directory(folder, ec);
+        if (!fs::is_directory(folder, ec))
             return Fail("The output folder " + folderText + " cannot be created.");
     }
     Fragment f;
@@ -183,7 +185,7 @@ std::string ChooseOutputPath(const std::string& outputDirectory, const std::stri
     auto taken = [&exists](const std::string& path) {
         if (exists) return exists(path);
         std::error_code ec;
-        return std::filesystem::exists(path, ec);
+        return std::filesystem::exists(PathBytesFromText(path), ec);
     };
     const size_t dot = caption.rfind('.');
     std::string candidate =
