@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
+#include <cstdio>
 #include <fstream>
 
 #include "core/appinfo.h"
@@ -143,6 +147,61 @@ TEST(IniFile, WritesAndReadsBackThroughAFile) {
     EXPECT_EQ(back.ReadInt("27", "VIDEO BITRATE", 2), 3);
     EXPECT_EQ(back.ReadString("output", "path"), "/home/u/My Videos/");
     EXPECT_FALSE(back.ReadBool("plane", "video", true));
+}
+
+namespace {
+std::string ReadAll(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(f)), {});
+}
+}  // namespace
+
+// A save that cannot complete leaves the old settings whole. The faults need a small or
+// read-only file system of the test's own (root); elsewhere a folder without write access.
+TEST(IniFile, FailedSaveKeepsTheOldFile) {
+    enum class Fault { DiskFull, ReadOnly, NoWriteAccess };
+    for (Fault fault : {Fault::DiskFull, Fault::ReadOnly, Fault::NoWriteAccess}) {
+        const bool root = ::geteuid() == 0;
+        if ((fault == Fault::NoWriteAccess) == root) continue;  // root writes anywhere
+        SCOPED_TRACE(static_cast<int>(fault));
+        QTemporaryDir dir;
+        const std::string folder = dir.path().toStdString() + "/settings";
+        ::mkdir(folder.c_str(), 0755);
+        const bool mounted = fault != Fault::NoWriteAccess &&
+                             ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16k") == 0;
+        if (fault != Fault::NoWriteAccess && !mounted) {
+            std::printf("skipped: a tmpfs cannot be mounted here\n");
+            continue;
+        }
+        const std::string path = folder + "/VideoConverter.ini";
+        {
+            IniFile old(path);
+            old.WriteInt("profiles", "SelcetIndex", 17);
+            ASSERT_TRUE(old.Save());
+        }
+        const std::string before = ReadAll(path);
+        ASSERT_FALSE(before.empty());
+        if (fault == Fault::DiskFull) {
+            std::ofstream filler(folder + "/filler", std::ios::binary);
+            const std::string block(1024, 'x');
+            for (int i = 0; i < 64 && filler.write(block.data(), block.size()); ++i) filler.flush();
+        } else if (fault == Fault::ReadOnly) {
+            ASSERT_EQ(::mount("tmpfs", folder.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr),
+                      0);
+        } else {
+            ::chmod(folder.c_str(), 0555);
+        }
+
+        IniFile changed(path);
+        for (int i = 0; i < 500; ++i)
+            changed.WriteString("profile " + std::to_string(i), "size", "640x480");
+        EXPECT_FALSE(changed.Save());
+        EXPECT_EQ(ReadAll(path), before);
+        EXPECT_EQ(IniFile(path).ReadInt("profiles", "SelcetIndex", 1), 17);
+
+        ::chmod(folder.c_str(), 0755);
+        if (mounted) ::umount2(folder.c_str(), MNT_DETACH);
+    }
 }
 
 TEST(AppInfo, ProductNameDropsExeOnly) {
