@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "core/cmdline.h"
 #include "core/nativepath.h"
@@ -39,7 +40,7 @@ EncoderRunner::EncoderRunner(QObject* parent)
         if (rawExec_) {
             if (!rawWorkingDirectory_.empty() && ::chdir(rawWorkingDirectory_.c_str()) != 0)
                 ::_exit(127);
-            ::execvp(rawArgv_[0], rawArgv_.data());
+            ::execv(rawProgram_.c_str(), rawArgv_.data());
             // Failed: QProcess's own exec fails the same way and reports it.
         }
     });
@@ -79,6 +80,12 @@ bool EncoderRunner::Start(const QString& commandLine, const QString& workingDire
     rawArgv_.clear();
     for (std::string& a : rawArgs_) rawArgv_.push_back(a.data());
     rawArgv_.push_back(nullptr);
+    // Looked up here, as QProcess does: the child may not search PATH itself.
+    rawProgram_ = rawArgs_.front();
+    if (rawProgram_.find('/') == std::string::npos) {
+        const QString found = QStandardPaths::findExecutable(program);
+        if (!found.isEmpty()) rawProgram_ = PathFromQString(found);
+    }
     const std::string directory = workingDirectory.toStdString();
     rawWorkingDirectory_ = PathBytesFromText(directory);
     if (rawWorkingDirectory_ != directory) {

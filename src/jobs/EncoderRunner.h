@@ -60,6 +60,7 @@ class EncoderRunner : public QObject {
     // The exact bytes of the program, its arguments and working directory, for the child.
     std::vector<std::string> rawArgs_;
     std::vector<char*> rawArgv_;
+    std::string rawProgram_;
     std::string rawWorkingDirectory_;
     bool rawExec_ = false;
     qint64 pgid_ = 0;
