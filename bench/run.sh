@@ -21,5 +21,6 @@ run() {
 run probe_bench 3
 run batch_bench 3
 run app_bench
+run console_bench
 
 exit $status

@@ -664,7 +664,7 @@ int RunAmrConversion(const Invocation& inv) {
         args.insert(args.end(), {"-i", plan.input});
         args.insert(args.end(), plan.muxOptions.begin(), plan.muxOptions.end());
         args.insert(args.end(), {"-an", plan.output});
-        return RunConversion(args);
+        return RunConversion(args, inv.output);
     }
     // A reader that went away must come back as an error from write, not end us.
     ::signal(SIGPIPE, SIG_IGN);

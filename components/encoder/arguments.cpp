@@ -146,8 +146,10 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
     }
     // The output file is the last argument; keep a name with a colon a file name.
     if (!rest.empty() && !rest.back().empty() && rest.back()[0] != '-' &&
-        !(rest.size() >= 2 && rest[rest.size() - 2] == "-i"))
+        !(rest.size() >= 2 && rest[rest.size() - 2] == "-i")) {
+        out.output = rest.back();
         rest.back() = AsFileUrl(rest.back(), true);
+    }
     // Without sound there is nothing for the AMR-NB encoder to do.
     for (const auto& a : rest)
         if (a == "-an") out.amrNb = false;

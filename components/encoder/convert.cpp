@@ -118,21 +118,29 @@ int WaitChild(pid_t pid) {
 }
 
 void LineRelay::Feed(const char* data, std::size_t size) {
-    pending_.append(data, size);
+    // Text that runs on without a line end is no progress line: past this size it is passed
+    // on as it is, so memory stays bounded and each byte is looked at once.
+    constexpr std::size_t kMaxSegment = 64 * 1024;
     std::string out;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < pending_.size(); ++i) {
-        if (pending_[i] == '\r' || pending_[i] == '\n') {
-            out += RewriteProgress(pending_.substr(start, i + 1 - start));
-            start = i + 1;
+    for (std::size_t i = 0; i < size; ++i) {
+        pending_.push_back(data[i]);
+        if (data[i] == '\r' || data[i] == '\n') {
+            if (observer) observer(pending_);
+            out += RewriteProgress(pending_);
+            pending_.clear();
+        } else if (pending_.size() >= kMaxSegment) {
+            out += pending_;
+            pending_.clear();
         }
     }
-    pending_.erase(0, start);
     if (!out.empty()) WriteAll(out);
 }
 
 void LineRelay::Finish() {
-    if (!pending_.empty()) WriteAll(RewriteProgress(pending_));
+    if (!pending_.empty()) {
+        if (observer) observer(pending_);
+        WriteAll(RewriteProgress(pending_));
+    }
     pending_.clear();
 }
 
@@ -150,7 +158,72 @@ std::string RewriteProgress(const std::string& segment) {
     return segment.substr(0, from) + buf + segment.substr(end);
 }
 
-int RunConversion(const std::vector<std::string>& ffmpegArgs) {
+std::string WriteErrorReason(const std::string& segment) {
+    std::string line = segment;
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
+        line.pop_back();
+    // Indented lines are the media dump (titles and other tags an input may hold).
+    if (line.empty() || line[0] == ' ' || line[0] == '\t') return {};
+    // A log prefix such as "[mp4 @ 0x55d0c1e0] " names the muxer, not the problem.
+    while (line.size() > 1 && line[0] == '[') {
+        const std::size_t close = line.find("] ");
+        if (close == std::string::npos) break;
+        line.erase(0, close + 2);
+    }
+    static const char* const kStarts[] = {
+        "Error writing trailer",
+        "av_interleaved_write_frame(): ",
+        "Error submitting a packet to the muxer",
+        "Error muxing a packet",
+        "Error closing file",
+    };
+    static const char* const kEnds[] = {
+        ": No space left on device",
+        ": Disk quota exceeded",
+        ": File too large",
+    };
+    bool matched = false;
+    for (const char* s : kStarts) matched = matched || line.rfind(s, 0) == 0;
+    for (const char* e : kEnds) {
+        const std::size_t n = std::strlen(e);
+        matched = matched || (line.size() >= n && line.compare(line.size() - n, n, e) == 0);
+    }
+    if (!matched) return {};
+    const std::size_t colon = line.rfind(": ");
+    return colon == std::string::npos ? line : line.substr(colon + 2);
+}
+
+namespace {
+
+// Signals that end register.dat end its ffmpeg first: ffmpeg must never outlive it.
+volatile sig_atomic_t g_ffmpeg = 0;
+
+void KillFfmpegAndDie(int sig) {
+    const pid_t child = static_cast<pid_t>(g_ffmpeg);
+    if (child > 0) ::kill(child, SIGKILL);
+    ::signal(sig, SIG_DFL);
+    ::raise(sig);
+}
+
+// The file an output names, when it is one the run must leave behind: not "-", not a
+// protocol, not a numbered picture series ("%03d"), not a device such as /dev/null.
+bool OutputFileToCheck(const std::string& output, std::string& path) {
+    if (output.empty() || output == "-" || output.find('%') != std::string::npos) return false;
+    const std::string url = AsFileUrl(output, true);
+    if (url.rfind("file:", 0) == 0) {
+        path = url.substr(5);
+    } else {
+        const std::size_t colon = url.find(':');
+        if (colon != std::string::npos && url.find('/') > colon) return false;  // a protocol
+        path = url;
+    }
+    struct stat sb {};
+    return ::stat(path.c_str(), &sb) != 0 || S_ISREG(sb.st_mode);
+}
+
+}  // namespace
+
+int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string& output) {
     std::string shownName;
     const std::string ffmpeg = FindFfmpeg(shownName);
     if (ffmpeg.empty()) {
@@ -165,6 +238,7 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs) {
         PrintError(std::string("Error: cannot create a pipe: ") + std::strerror(errno));
         return 1;
     }
+    for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) ::signal(sig, KillFfmpegAndDie);
     std::string error;
     const pid_t child = StartChild(args, -1, fds[1], fds[1], error);
     ::close(fds[1]);
@@ -173,7 +247,15 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs) {
         PrintError(error);
         return 1;
     }
+    g_ffmpeg = child;
+    std::string writeError;
+    bool nothingEncoded = false;
     LineRelay relay;
+    relay.observer = [&writeError, &nothingEncoded](const std::string& segment) {
+        if (writeError.empty()) writeError = WriteErrorReason(segment);
+        nothingEncoded =
+            nothingEncoded || segment.rfind("Output file is empty, nothing was encoded", 0) == 0;
+    };
     char buf[4096];
     for (;;) {
         const ssize_t n = ::read(fds[0], buf, sizeof buf);
@@ -183,7 +265,34 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs) {
     }
     relay.Finish();
     ::close(fds[0]);
-    return WaitChild(child);
+    const int status = WaitChild(child);
+    g_ffmpeg = 0;
+    if (status != 0) return status;
+
+    // ffmpeg ends with 0 even when the trailer could not be written: the file is then
+    // incomplete, and the run must not pass for a success.
+    if (!writeError.empty()) {
+        PrintError("Error: the output file could not be written completely: " + writeError);
+        return 1;
+    }
+    // Also a success for ffmpeg: a start past the end, or a source it could not seek in.
+    if (nothingEncoded) {
+        PrintError("Error: nothing was encoded: the output holds no picture and no sound");
+        return 1;
+    }
+    std::string path;
+    if (OutputFileToCheck(output, path)) {
+        struct stat sb {};
+        if (::stat(path.c_str(), &sb) != 0) {
+            PrintError("Error: the converter tool wrote no output file: " + path);
+            return 1;
+        }
+        if (S_ISREG(sb.st_mode) && sb.st_size == 0) {
+            PrintError("Error: the output file is empty: " + path);
+            return 1;
+        }
+    }
+    return 0;
 }
 
 }  // namespace vc::encoder

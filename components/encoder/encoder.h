@@ -3,6 +3,7 @@
 // runs the ffmpeg tool and rewrites its progress lines into the form the program reads.
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ struct Invocation {
     std::vector<std::string> ffmpegArgs;  // conversion: the translated arguments for ffmpeg
     std::size_t inputIndex = 0;           // where the input's path stands in ffmpegArgs
     bool amrNb = false;                   // the sound is to be AMR-NB, which we encode ourselves
+    std::string output;                   // conversion: the output as named, or empty
 };
 
 // Splits our own flags from FFmpeg's and translates options that current FFmpeg no longer
@@ -26,8 +28,14 @@ std::string AsFileUrl(const std::string& path, bool output);
 // Prints Duration/Stream lines for the input; exit status 0 on success.
 int RunProbe(const std::string& path);
 
-// Runs ffmpeg with the arguments and passes its output through; exit status is ffmpeg's.
-int RunConversion(const std::vector<std::string>& ffmpegArgs);
+// Runs ffmpeg with the arguments and passes its output through. The exit status is ffmpeg's,
+// except that a run ffmpeg calls a success fails (1) when ffmpeg reported an error writing the
+// output, or when the output is a file that is missing or empty afterwards.
+int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string& output);
+
+// The reason of a line in which ffmpeg reports that writing the output failed ("No space left
+// on device"); empty for every other line.
+std::string WriteErrorReason(const std::string& line);
 
 // A conversion whose sound is AMR-NB: ffmpeg decodes the sound to 8000 Hz mono, opencore-amrnb
 // encodes it, and the frames become an AMR file or are muxed with the picture by a second
@@ -58,6 +66,8 @@ class LineRelay {
   public:
     void Feed(const char* data, std::size_t size);
     void Finish();  // writes an unfinished last line
+    // Sees every whole line (and the unfinished last one) before it is written.
+    std::function<void(const std::string&)> observer;
 
   private:
     std::string pending_;

@@ -13,5 +13,5 @@ int main(int argc, char** argv) {
     }
     if (inv.probe) return vc::encoder::RunProbe(inv.input);
     if (inv.amrNb) return vc::encoder::RunAmrConversion(inv);
-    return vc::encoder::RunConversion(inv.ffmpegArgs);
+    return vc::encoder::RunConversion(inv.ffmpegArgs, inv.output);
 }

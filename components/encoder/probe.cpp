@@ -95,8 +95,18 @@ std::map<int, int64_t> EstimateMissingRates(AVFormatContext* fmt) {
     }
     struct Span {
         int64_t bytes = 0;
+        int64_t packets = 0;
         int64_t first = AV_NOPTS_VALUE;
         int64_t last = AV_NOPTS_VALUE;
+    };
+    // A raw stream (.h264, .m4v) has no timestamps: its frames at its frame rate tell the time.
+    auto spanSeconds = [fmt](int idx, const Span& s) {
+        if (s.first != AV_NOPTS_VALUE)
+            return (s.last - s.first) * av_q2d(fmt->streams[idx]->time_base);
+        const AVRational fps = fmt->streams[idx]->avg_frame_rate.num > 0
+                                   ? fmt->streams[idx]->avg_frame_rate
+                                   : fmt->streams[idx]->r_frame_rate;
+        return fps.num > 0 && fps.den > 0 ? s.packets / av_q2d(fps) : 0.0;
     };
     std::map<int, Span> spans;
     for (int idx : missing) spans[idx];
@@ -112,6 +122,7 @@ std::map<int, int64_t> EstimateMissingRates(AVFormatContext* fmt) {
         if (it != spans.end()) {
             Span& s = it->second;
             s.bytes += pkt->size;
+            ++s.packets;
             const int64_t ts = pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts;
             if (ts != AV_NOPTS_VALUE) {
                 const int64_t end = ts + std::max<int64_t>(pkt->duration, 0);
@@ -121,17 +132,13 @@ std::map<int, int64_t> EstimateMissingRates(AVFormatContext* fmt) {
         }
         av_packet_unref(pkt);
         bool enough = true;
-        for (const auto& [idx, s] : spans) {
-            const double tb = av_q2d(fmt->streams[idx]->time_base);
-            if (s.first == AV_NOPTS_VALUE || (s.last - s.first) * tb < kSeconds) enough = false;
-        }
+        for (const auto& [idx, s] : spans)
+            if (spanSeconds(idx, s) < kSeconds) enough = false;
         if (enough) break;
     }
     av_packet_free(&pkt);
     for (const auto& [idx, s] : spans) {
-        const double seconds = s.first == AV_NOPTS_VALUE
-                                   ? 0
-                                   : (s.last - s.first) * av_q2d(fmt->streams[idx]->time_base);
+        const double seconds = spanSeconds(idx, s);
         if (seconds > 0.04) rates[idx] = static_cast<int64_t>(s.bytes * 8 / seconds);
     }
     // Whatever stayed unknown shares what the total leaves over.

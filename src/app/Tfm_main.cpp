@@ -283,6 +283,7 @@ void Tfm_main::ReadLayout() {
         fx_->Information(this, "The program file cannot be found, please install again.");
         return;
     }
+    if (!layout_.Problem().empty()) fx_->Warning(this, QString::fromStdString(layout_.Problem()));
     for (const ButtonLayout& b : layout_.Buttons()) {
         PictureButton* w = button(b.name);
         if (!w) continue;

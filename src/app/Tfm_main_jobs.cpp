@@ -16,6 +16,7 @@
 
 #include "app/Tfm_main.h"
 #include "core/mediatypes.h"
+#include "core/nativepath.h"
 #include "core/rates.h"
 #include "core/timeutil.h"
 #include "jobs/MediaProbe.h"
@@ -110,11 +111,10 @@ void Tfm_main::AddFolder() {
     if (fm_dir_->ChosenDirectory.empty()) return;
     const QString folder = QString::fromStdString(fm_dir_->ChosenDirectory);
     lv->setVisible(true);
-    const QFileInfoList entries = QDir(folder).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo& e : entries) {
-        const QString name = e.fileName();
-        if (!IsFolderMediaName(name.toStdString())) continue;
+    // Every name, also those that are not valid UTF-8 (which QDir leaves out).
+    for (const std::string& entry : ListFolderNames(fm_dir_->ChosenDirectory)) {
+        if (!IsFolderMediaName(entry)) continue;
+        const QString name = QString::fromStdString(entry);
         QCoreApplication::processEvents();
         const QString path = folder + "/" + name;
         QString err;

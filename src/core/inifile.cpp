@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <cerrno>
 #include <cstdlib>
 
@@ -30,7 +31,9 @@ std::string Trim(const std::string& s) {
 
 IniFile::IniFile() : doc_(std::make_unique<Doc>()) {}
 
-IniFile::IniFile(std::string path) : doc_(std::make_unique<Doc>()) { Load(path); }
+IniFile::IniFile(std::string path) : doc_(std::make_unique<Doc>()) {
+    Load(path);
+}
 
 IniFile::~IniFile() = default;
 
@@ -51,9 +54,22 @@ bool IniFile::LoadFromText(const std::string& text) {
 
 bool IniFile::Save() const {
     if (path_.empty()) return false;
-    QFileInfo fi(QString::fromStdString(path_));
+    std::string text;
+    if (doc_->ini.Save(text, false) < 0) return false;
+    const QFileInfo fi(QString::fromStdString(path_));
     QDir().mkpath(fi.absolutePath());
-    return doc_->ini.SaveFile(path_.c_str(), false) >= 0;
+    // Written to a new file beside the old one, synced, then renamed over it: a full disk, a
+    // crash or a power cut leaves either the old settings or the new ones, never half.
+    QSaveFile file(fi.absoluteFilePath());
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const auto size = static_cast<qint64>(text.size());
+    // Flushed here: commit() would rename the file into place even when the flush inside it
+    // ran out of space (Qt 6.4).
+    if (file.write(text.data(), size) != size || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 bool IniFile::HasSection(const std::string& section) const {

@@ -8,6 +8,7 @@
 #include "core/catalogue.h"
 #include "core/cmdline.h"
 #include "core/editions.h"
+#include "core/nativepath.h"
 #include "core/rates.h"
 #include "core/numeric.h"
 #include "core/timeutil.h"
@@ -167,9 +168,10 @@ Fragment PrepareOutputDirectory(const std::string& folderText) {
     if (folderText.empty()) return Fail("No output folder is set.");
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (!fs::is_directory(folderText, ec)) {
-        fs::create_directory(folderText, ec);
-        if (!fs::is_directory(folderText, ec))
+    const fs::path folder = PathBytesFromText(folderText);
+    if (!fs::is_directory(folder, ec)) {
+        fs::create_directory(folder, ec);
+        if (!fs::is_directory(folder, ec))
             return Fail("The output folder " + folderText + " cannot be created.");
     }
     Fragment f;
@@ -184,7 +186,7 @@ std::string ChooseOutputPath(const std::string& outputDirectory, const std::stri
     auto taken = [&exists](const std::string& path) {
         if (exists) return exists(path);
         std::error_code ec;
-        return std::filesystem::exists(path, ec);
+        return std::filesystem::exists(PathBytesFromText(path), ec);
     };
     const size_t dot = caption.rfind('.');
     std::string candidate =
@@ -264,7 +266,9 @@ InvocationResult BuildInvocation(const InvocationInputs& in) {
     rec.sampleRateFragment = BuildSampleRateFragment(in.profile, rec.audioRateFragment);
     rec.channelFragment = BuildChannelFragment(in.profile, in.boxes);
     rec.startFragment = " -ss " + SecondsToHms(in.trim.begin);
-    rec.lengthFragment = " -t " + LengthText(in.job, in.trim);
+    // Without a known length the whole source is converted.
+    if (IsKnownDuration(in.job.durationText))
+        rec.lengthFragment = " -t " + LengthText(in.job, in.trim);
     rec.formatFragment = format.text;
     // Named last, once nothing can fail, so a refused job leaves no trace.
     rec.outputFile = ChooseOutputPath(dir.text, in.caption, in.profile.extension);

@@ -1,31 +1,95 @@
 #include "core/layoutfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace vc {
 
 const std::vector<ButtonSpec>& PictureButtonSpecs() {
     static const std::vector<ButtonSpec> specs = {
-        {"bt_dvdopen", "Add File", true},        {"bt_ifo", "Add Folder", true},
-        {"bt_remove", "Remove Files", true},     {"bt_clear", "Clear file list", true},
-        {"bt_chapte", "Properties", true},       {"bt_set", "Settings", false},
-        {"bt_back", "Back", false},              {"bt_play", "Play", true},
-        {"bt_playpause", "Play", true},          {"bt_next", "Forward", true},
-        {"bt_playstop", "Stop", true},           {"bt_cut", "Cut", true},
-        {"bt_images", "Save Image", true},       {"bt_start", "Start conversion", true},
-        {"bt_pause", "Stop conversion", true},   {"Bt_Convertstop", "Stop conversion", true},
+        {"bt_dvdopen", "Add File", true},
+        {"bt_ifo", "Add Folder", true},
+        {"bt_remove", "Remove Files", true},
+        {"bt_clear", "Clear file list", true},
+        {"bt_chapte", "Properties", true},
+        {"bt_set", "Settings", false},
+        {"bt_back", "Back", false},
+        {"bt_play", "Play", true},
+        {"bt_playpause", "Play", true},
+        {"bt_next", "Forward", true},
+        {"bt_playstop", "Stop", true},
+        {"bt_cut", "Cut", true},
+        {"bt_images", "Save Image", true},
+        {"bt_start", "Start conversion", true},
+        {"bt_pause", "Stop conversion", true},
+        {"Bt_Convertstop", "Stop conversion", true},
         {"bt_web", "About US", true},
     };
     return specs;
 }
 
-bool LayoutFile::Load(const std::string& path) {
-    loaded_ = QFileInfo::exists(QString::fromStdString(path)) && ini_.Load(path);
-    if (!loaded_) ini_.Load(path);  // keep the path; reads give defaults
-    return loaded_;
+std::string LayoutDamage(const std::string& text) {
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) return "it is empty";
+    std::size_t start = 0;
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) start = 3;  // a byte order mark
+    int number = 0;
+    bool sections = false;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
+        ++number;
+        for (unsigned char c : line)
+            if (c < 0x20 && c != '\t' && c != '\r')
+                return "line " + std::to_string(number) + " holds binary data";
+        const std::size_t b = line.find_first_not_of(" \t\r");
+        if (b == std::string::npos || line[b] == ';' || line[b] == '#') continue;
+        const std::size_t e = line.find_last_not_of(" \t\r");
+        if (line[b] == '[') {
+            if (line[e] != ']' || e <= b + 1)
+                return "line " + std::to_string(number) + " is an unfinished section name";
+            sections = true;
+        } else if (line.find('=') == std::string::npos || line.find('=') == b) {
+            return "line " + std::to_string(number) +
+                   " is not a section, a key=value pair or a comment";
+        } else if (!sections) {
+            return "line " + std::to_string(number) + " comes before any section";
+        }
+    }
+    return {};
 }
 
-void LayoutFile::Reload() { Load(ini_.Path()); }
+bool LayoutFile::Load(const std::string& path) {
+    problem_.clear();
+    const QFileInfo info(QString::fromStdString(path));
+    if (!info.exists()) {
+        loaded_ = false;
+        ini_.Load(path);  // keep the path; reads give defaults
+        return false;
+    }
+    std::string damage;
+    QFile file(info.filePath());
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        damage = "it cannot be read";
+    } else {
+        const QByteArray bytes = file.readAll();
+        damage = LayoutDamage(bytes.toStdString());
+        if (damage.empty() && !ini_.Load(path)) damage = "it cannot be read";
+    }
+    if (!damage.empty()) {
+        problem_ = "The layout file Skin.ini is damaged (" + damage +
+                   "). The window uses its built-in layout; please install the program again.";
+        ini_.Load(path);  // keeps the path for Reload
+        ini_.LoadFromText(BuiltInLayoutText());
+    }
+    loaded_ = true;
+    return true;
+}
+
+void LayoutFile::Reload() {
+    Load(ini_.Path());
+}
 
 std::vector<ButtonLayout> LayoutFile::Buttons() const {
     std::vector<ButtonLayout> out;

@@ -20,18 +20,23 @@ struct PlacedRect {
 };
 
 class LayoutFile {
-public:
+  public:
     // False when the file does not exist (the caller reports it); values then read as defaults.
+    // A file that is there but cannot be read or is damaged gives the built-in layout (the
+    // shipped file) in its place, and Problem() says so.
     bool Load(const std::string& path);
     bool Loaded() const { return loaded_; }
     const std::string& Path() const { return ini_.Path(); }
+    // The message for the user when the file was damaged; empty otherwise.
+    const std::string& Problem() const { return problem_; }
 
     // The 17 picture buttons in reading order, with their fixed hints and visible defaults.
     std::vector<ButtonLayout> Buttons() const;
 
     int Int(const std::string& section, const std::string& key, int def) const;
     bool Flag(const std::string& section, const std::string& key, bool def) const;
-    std::string Text(const std::string& section, const std::string& key, const std::string& def) const;
+    std::string Text(const std::string& section, const std::string& key,
+                     const std::string& def) const;
 
     // Width of a progress fill at 10000: section "Play", "convert" or "CutPlay", key "pos".
     int FillWidth(const std::string& section) const { return Int(section, "pos", 263); }
@@ -42,10 +47,18 @@ public:
     // Re-reads the file so that a change takes effect at the next use.
     void Reload();
 
-private:
+  private:
     IniFile ini_;
     bool loaded_ = false;
+    std::string problem_;
 };
+
+// What is wrong with the text of a layout file ("line 3 is not a section, a key=value pair or
+// a comment"); empty when it reads as a layout file.
+std::string LayoutDamage(const std::string& text);
+
+// The shipped layout file's text.
+const char* BuiltInLayoutText();
 
 // Fixed button names, hints and visible defaults, in reading order.
 struct ButtonSpec {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/timeutil.h"
+
 namespace vc {
 
 namespace {
@@ -98,6 +100,8 @@ void ProbeReadLine(ProbeResult& result, const std::string& line) {
         result.durationText = from < line.size() ? line.substr(from, 8) : std::string();
         result.exactDuration = from < line.size() ? line.substr(from, line.find(',', from) - from)
                                                   : std::string();
+        // A raw stream has no length ("Duration: N/A"): say so instead of showing "N/A, sta".
+        if (result.durationText.rfind("N/A", 0) == 0) result.durationText = kUnknownDurationText;
     }
     if (auto s = ExtractRateBeforeKbs("bitrate:", line); !s.empty()) result.totalRate = s;
     if (auto s = ExtractRateBeforeKbs("Video:", line); !s.empty()) result.videoRate = s;

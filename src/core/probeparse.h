@@ -16,7 +16,7 @@ struct ProbeResult {
     std::string channels;      // " stereo"
     std::string frameRate;     // rest of the "Video:" line after its fourth comma
     std::string totalRate;     // kbit/s
-    std::string durationText;  // "HH:MM:SS"
+    std::string durationText;  // "HH:MM:SS"; kUnknownDurationText when the medium has none
     std::string exactDuration;  // "HH:MM:SS.hh" as the probe printed it
 
     void Clear() { *this = ProbeResult(); }

@@ -1,6 +1,10 @@
 #include "core/progress.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "core/numeric.h"
+#include "core/timeutil.h"
 
 namespace vc {
 
@@ -17,6 +21,22 @@ int64_t ParseProgressSeconds(const std::string& line) {
     if (!ParseInt(line.substr(from, dot - from), v)) return 0;
     if (v < 0 || v > 100000) return 0;
     return v;
+}
+
+std::optional<int> JobProgressValue(int64_t outputSeconds, int64_t lengthSeconds) {
+    if (lengthSeconds <= 0) return std::nullopt;
+    const int64_t t = std::clamp<int64_t>(outputSeconds, 0, lengthSeconds);
+    return static_cast<int>((t * 10000 + lengthSeconds / 2) / lengthSeconds);
+}
+
+std::string ProgressPercentText(int value) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%05.2f%%", std::clamp(value, 0, 10000) / 100.0);
+    return buf;
+}
+
+std::string OutputTimeText(int64_t outputSeconds) {
+    return SecondsToHms(static_cast<int32_t>(std::clamp<int64_t>(outputSeconds, 0, 359999)));
 }
 
 }  // namespace vc

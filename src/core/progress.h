@@ -1,6 +1,7 @@
 #pragma once
-// Reading the encoder's progress lines.
+// Reading the encoder's progress lines and turning them into a job's progress.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vc {
@@ -9,5 +10,17 @@ namespace vc {
 // 0 when "time=" or a later "bitrate=" is missing, when no "." lies between them, when the
 // text before the "." is not a number (the HH:MM:SS form), or when it is above 100000.
 int64_t ParseProgressSeconds(const std::string& line);
+
+// The progress value, 0..10000 for 0 % .. 100 %, of a job of lengthSeconds whose output has
+// reached outputSeconds: rounded to the nearest, halves away from zero, and kept within its
+// range. None for a job of unknown length (0 or less): there is no percentage to give.
+std::optional<int> JobProgressValue(int64_t outputSeconds, int64_t lengthSeconds);
+
+// The Status cell of a progress value: "05.25%", "100.00%"; values outside 0..10000 are
+// shown as their nearest end.
+std::string ProgressPercentText(int value);
+
+// The Status cell of a job of unknown length: how far the output has come, "00:01:23".
+std::string OutputTimeText(int64_t outputSeconds);
 
 }  // namespace vc

@@ -23,4 +23,13 @@ int32_t HmsToSeconds(const std::string& text) {
     return static_cast<int32_t>(h * 3600 + m * 60 + s);
 }
 
+bool IsKnownDuration(const std::string& text) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const std::size_t n = text.size();
+    if (n < 8 || text[n - 3] != ':' || text[n - 6] != ':') return false;
+    for (std::size_t i = 0; i < n; ++i)
+        if (i != n - 3 && i != n - 6 && !digit(text[i])) return false;
+    return true;
+}
+
 }  // namespace vc

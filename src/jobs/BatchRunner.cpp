@@ -1,9 +1,12 @@
 #include "jobs/BatchRunner.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <optional>
+
+#include "core/failurereason.h"
+#include "core/nativepath.h"
 #include "core/numeric.h"
 #include "core/progress.h"
 #include "jobs/EncoderRunner.h"
@@ -12,13 +15,26 @@
 namespace vc {
 
 namespace {
+// Size in bytes of a file named by its bytes; -1 when there is none.
+int64_t FileSize(const std::string& path) {
+    struct stat sb {};
+    return ::stat(path.c_str(), &sb) == 0 ? static_cast<int64_t>(sb.st_size) : -1;
+}
+
 bool IsProgressLine(const QString& line) {
     return line.contains(QLatin1String("time=")) && line.contains(QLatin1String("bitrate="));
 }
 }  // namespace
 
 BatchRunner::BatchRunner(JobList* jobs, QObject* parent)
-    : QObject(parent), jobs_(jobs), makeRunner_([] { return std::make_unique<EncoderRunner>(); }) {}
+    : QObject(parent),
+      jobs_(jobs),
+      makeRunner_([] { return std::make_unique<EncoderRunner>(); }),
+      explain_([](const QStringList& log, int exitCode) {
+          std::vector<std::string> lines;
+          for (const QString& l : log) lines.push_back(l.toStdString());
+          return QString::fromStdString(ExplainEncoderFailure(lines, exitCode));
+      }) {}
 
 BatchRunner::~BatchRunner() {
     if (runner_) {
@@ -112,18 +128,13 @@ void BatchRunner::OnLine(const QString& line) {
     AppendLog(line);
     const int64_t t = ParseProgressSeconds(line.toStdString());
     if (t == 0) return;
-    const int64_t length = invocation_.lengthSeconds;
-    // A job of unknown length shows no percentage rather than a division by zero.
-    if (length > 0) {
-        const int64_t v = (t * 10000 + length / 2) / length;
-        progress_ = static_cast<int>(std::min<int64_t>(v, 10000));
-    }
+    // A job of unknown length shows how far its output has come instead of a percentage.
+    const std::optional<int> value = JobProgressValue(t, invocation_.lengthSeconds);
+    if (value) progress_ = *value;
     statusLine_ = line;
-    if (Converting() && length > 0) {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%05.2f%%", progress_ / 100.0);
-        jobs_->SetStatus(row_, QString::fromLatin1(buf));
-    }
+    if (Converting())
+        jobs_->SetStatus(row_, QString::fromStdString(value ? ProgressPercentText(*value)
+                                                            : OutputTimeText(t)));
     emit progressed(row_, progress_);
 }
 
@@ -136,9 +147,14 @@ void BatchRunner::Tick() {
     ReadOutputSize();
 }
 
+std::string BatchRunner::OutputPath() const {
+    // The file as the disk names it: names that are not UTF-8 keep their bytes.
+    return PathBytesFromText(invocation_.outputFile);
+}
+
 void BatchRunner::ReadOutputSize() {
-    QFileInfo fi(QString::fromStdString(invocation_.outputFile));
-    outputKb_ = fi.exists() ? fi.size() / 1024 : 1;
+    const int64_t size = FileSize(OutputPath());
+    outputKb_ = size >= 0 ? size / 1024 : 1;
 }
 
 int BatchRunner::BatchRemainingSeconds() const {
@@ -157,10 +173,10 @@ void BatchRunner::OnRunEnded(int exitCode) {
     const int row = row_;
     jobs_->SetLog(row, currentLog_);
     ReadOutputSize();
-    const QString output = QString::fromStdString(invocation_.outputFile);
+    const std::string output = OutputPath();
     if (stopRequested_) {
         // An incomplete output is worth nothing and would look like a result.
-        QFile::remove(output);
+        ::unlink(output.c_str());
         stopRequested_ = false;
         emit jobEnded(row, Outcome::Stopped, QString());
         EndBatch(false);
@@ -171,10 +187,10 @@ void BatchRunner::OnRunEnded(int exitCode) {
         reason = explain_ ? explain_(currentLog_, exitCode) : LastMeaningfulLine(currentLog_);
         if (reason.isEmpty()) reason = QStringLiteral("the encoder ended with code %1").arg(exitCode);
     } else {
-        const QFileInfo fi(output);
-        if (!fi.exists())
+        const int64_t size = FileSize(output);
+        if (size < 0)
             reason = QStringLiteral("the output file was not written");
-        else if (fi.size() == 0)
+        else if (size == 0)
             reason = QStringLiteral("the output file is empty");
     }
     if (reason.isEmpty()) {
@@ -182,7 +198,8 @@ void BatchRunner::OnRunEnded(int exitCode) {
         jobs_->SetStatus(row, QStringLiteral("Finish"));
         emit jobEnded(row, Outcome::Finished, QString());
     } else {
-        if (exitCode == 0) QFile::remove(output);  // an empty file is no result
+        // A failed run's file is incomplete or empty: no result to keep.
+        ::unlink(output.c_str());
         Fail(row, reason);
         emit jobEnded(row, Outcome::Failed, reason);
     }
@@ -205,7 +222,7 @@ void BatchRunner::Stop() {
         SetState(State::Stopping);
         runner_->Terminate();
         // At once as well: the program may be ending and never hear of the run's end.
-        QFile::remove(QString::fromStdString(invocation_.outputFile));
+        ::unlink(OutputPath().c_str());
     } else {
         EndBatch(false);
     }

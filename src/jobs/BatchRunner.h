@@ -106,6 +106,7 @@ class BatchRunner : public QObject {
     void EndBatch(bool ranToEnd);
     void ResetFigures();
     void ReadOutputSize();
+    std::string OutputPath() const;
     void AppendLog(const QString& line);
     void Fail(int row, const QString& reason);
 

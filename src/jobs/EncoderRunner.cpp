@@ -1,12 +1,15 @@
 #include "jobs/EncoderRunner.h"
 
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "core/cmdline.h"
+#include "core/nativepath.h"
 
 namespace vc {
 
@@ -23,10 +26,23 @@ EncoderRunner::EncoderRunner(QObject* parent)
           emit lineRead(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
       }) {
     process_.setProcessChannelMode(QProcess::MergedChannels);
-    process_.setChildProcessModifier([] {
+    const pid_t self = ::getpid();
+    process_.setChildProcessModifier([this, self] {
+        // Runs in the child between fork and exec: only async-signal-safe calls.
         // Own group: pause and stop reach the encoder and every helper it starts.
         ::setpgid(0, 0);
         ::setpriority(PRIO_PROCESS, 0, 19);
+        // The encoder dies with the program, also when the program is killed; the encoder
+        // takes its ffmpeg along in turn.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != self) ::_exit(127);
+        // QProcess would pass names as UTF-8 and lose bytes that are not; exec them as they are.
+        if (rawExec_) {
+            if (!rawWorkingDirectory_.empty() && ::chdir(rawWorkingDirectory_.c_str()) != 0)
+                ::_exit(127);
+            ::execv(rawProgram_.c_str(), rawArgv_.data());
+            // Failed: QProcess's own exec fails the same way and reports it.
+        }
     });
     connect(&process_, &QProcess::readyReadStandardOutput, this, &EncoderRunner::ReadAvailable);
     connect(&process_, &QProcess::finished, this, &EncoderRunner::OnFinished);
@@ -55,7 +71,29 @@ bool EncoderRunner::Start(const QString& commandLine, const QString& workingDire
     for (std::size_t i = 1; i < parts.size(); ++i) arguments << QString::fromStdString(parts[i]);
     const QString program = QString::fromStdString(parts.front());
 
-    process_.setWorkingDirectory(workingDirectory);
+    rawArgs_.clear();
+    rawExec_ = false;
+    for (const std::string& p : parts) {
+        rawArgs_.push_back(PathBytesFromText(p));
+        rawExec_ = rawExec_ || rawArgs_.back() != p;
+    }
+    rawArgv_.clear();
+    for (std::string& a : rawArgs_) rawArgv_.push_back(a.data());
+    rawArgv_.push_back(nullptr);
+    // Looked up here, as QProcess does: the child may not search PATH itself.
+    rawProgram_ = rawArgs_.front();
+    if (rawProgram_.find('/') == std::string::npos) {
+        const QString found = QStandardPaths::findExecutable(program);
+        if (!found.isEmpty()) rawProgram_ = PathFromQString(found);
+    }
+    const std::string directory = workingDirectory.toStdString();
+    rawWorkingDirectory_ = PathBytesFromText(directory);
+    if (rawWorkingDirectory_ != directory) {
+        rawExec_ = true;  // QProcess could not enter it; the child does
+    } else {
+        rawWorkingDirectory_.clear();
+        process_.setWorkingDirectory(workingDirectory);
+    }
     process_.start(program, arguments, QIODevice::ReadOnly);
     if (!process_.waitForStarted(10000)) {
         const QString why = process_.errorString();

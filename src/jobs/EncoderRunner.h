@@ -6,7 +6,10 @@
 #include <QProcess>
 #include <QString>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "core/failurereason.h"
 #include "core/linecutter.h"
 
 namespace vc {
@@ -15,14 +18,17 @@ class EncoderRunner : public QObject {
     Q_OBJECT
   public:
     // Exit code reported after Terminate, as the program has always used for a stopped run.
-    static constexpr int kTerminatedExitCode = 99;
+    static constexpr int kTerminatedExitCode = kStoppedEncoderExitCode;
 
     explicit EncoderRunner(QObject* parent = nullptr);
     ~EncoderRunner() override;
 
     // Splits the command line with the Windows rules and starts the program at its lowest
     // priority, in a process group of its own, with standard error merged into the output.
-    // Returns false with a readable message when it cannot be started; then nothing is emitted.
+    // File names in it may carry stand-ins for bytes that are not UTF-8 (core/nativepath.h);
+    // the program gets the real bytes. It dies with the thread that started it (call Start
+    // on the window thread). Returns false with a readable message when it cannot be
+    // started; then nothing is emitted.
     virtual bool Start(const QString& commandLine, const QString& workingDirectory,
                        QString* error);
 
@@ -52,6 +58,12 @@ class EncoderRunner : public QObject {
 
     QProcess process_;
     LineCutter cutter_;
+    // The exact bytes of the program, its arguments and working directory, for the child.
+    std::vector<std::string> rawArgs_;
+    std::vector<char*> rawArgv_;
+    std::string rawProgram_;
+    std::string rawWorkingDirectory_;
+    bool rawExec_ = false;
     qint64 pgid_ = 0;
     bool started_ = false;
     bool ended_ = false;

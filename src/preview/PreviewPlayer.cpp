@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "core/nativepath.h"
 #include "core/numeric.h"
 #include "core/timeutil.h"
 #include "jobs/JobList.h"
@@ -113,7 +114,8 @@ bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
     displayFloor = 0.0;
     startOffset = 0;
     stallCount = 0;  // every playback starts without stalls
-    fileToPlay = job->info.sourcePath;
+    // The library opens the file by its bytes.
+    fileToPlay = PathBytesFromText(job->info.sourcePath);
     const int generation = ++generation_;
     if (mode == Mode::Blocking) {
         PlayBlocking(lib, generation);

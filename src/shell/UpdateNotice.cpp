@@ -19,6 +19,7 @@ constexpr const char* kMarkerName = "started.marker";
 constexpr const char* kNoticeName = "download.ini";
 // A notice is a few lines; anything far larger is not one and is not kept.
 constexpr qint64 kMaxBody = 1 << 20;
+constexpr qint64 kReadBuffer = 64 << 10;
 
 QString WithSlash(const QString& dir) {
     return dir.isEmpty() || dir.endsWith('/') ? dir : dir + '/';
@@ -95,6 +96,9 @@ void UpdateNotice::Start(const QString& exeFileName, const QString& noticePath,
     network_ = new QNetworkAccessManager(this);
     network_->setCookieJar(new QNetworkCookieJar(network_));
     reply_ = network_->get(request);
+    // Without a limit the HTTP thread reads on and hands over everything in one piece once
+    // the window thread is free: an endless answer would fill the memory before any check.
+    reply_->setReadBufferSize(kReadBuffer);
 
     // The transfer timeout only watches for silence; this bounds the whole fetch.
     timer_ = new QTimer(this);
@@ -105,6 +109,10 @@ void UpdateNotice::Start(const QString& exeFileName, const QString& noticePath,
     connect(reply_, &QNetworkReply::readyRead, this, [this] {
         body_ += reply_->readAll();
         if (body_.size() > kMaxBody) Finish(false);
+    });
+    // Counted as they arrive, also what the reply still holds.
+    connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
+        if (received > kMaxBody) Finish(false);
     });
     connect(reply_, &QNetworkReply::finished, this, [this] {
         body_ += reply_->readAll();

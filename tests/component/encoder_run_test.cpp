@@ -20,46 +20,15 @@
 #include "jobs/EncoderRunner.h"
 #include "jobs/MediaProbe.h"
 #include "support/clips.h"
+#include "support/processes.h"
 
 namespace {
 
 const std::string kProgramDir = VC_PROGRAM_DIR;
 const std::string kEncoder = kProgramDir + "/register.dat";
 
-struct ProcInfo {
-    int pid;
-    char state;
-    std::string comm;
-};
-
-// Live (not zombie) processes of a process group, read from /proc.
-std::vector<ProcInfo> GroupMembers(qint64 pgid) {
-    std::vector<ProcInfo> found;
-    const QStringList entries = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& e : entries) {
-        bool isPid = false;
-        const int pid = e.toInt(&isPid);
-        if (!isPid) continue;
-        std::ifstream in("/proc/" + e.toStdString() + "/stat");
-        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        const auto open = text.find('(');
-        const auto close = text.rfind(')');
-        if (open == std::string::npos || close == std::string::npos) continue;
-        std::istringstream rest(text.substr(close + 2));
-        char state = 0;
-        long ppid = 0, pgrp = 0;
-        rest >> state >> ppid >> pgrp;
-        if (pgrp == pgid && state != 'Z' && state != 'X')
-            found.push_back({pid, state, text.substr(open + 1, close - open - 1)});
-    }
-    return found;
-}
-
-bool HasMember(const std::vector<ProcInfo>& members, const std::string& comm) {
-    for (const auto& m : members)
-        if (m.comm == comm) return true;
-    return false;
-}
+using vc::test::GroupMembers;
+using vc::test::HasMember;
 
 // Runs the event loop until pred holds or the time is up.
 template <typename Pred>
@@ -290,7 +259,7 @@ TEST_F(EncoderRun, AmrConversionPausesResumesAndStopsEveryProcess) {
         const auto members = GroupMembers(pgid);
         EXPECT_TRUE(HasMember(members, "register.dat"));
         EXPECT_EQ(std::count_if(members.begin(), members.end(),
-                                [](const ProcInfo& m) { return m.comm == "ffmpeg"; }),
+                                [](const vc::test::ProcInfo& m) { return m.comm == "ffmpeg"; }),
                   static_cast<long>(c.ffmpegs));
 
         if (c.killEncoderOnly) {

@@ -15,8 +15,8 @@
 #include <string>
 #include <thread>
 
-#include "support/clips.h"
 #include "preview/PreviewLibrary.h"
+#include "support/clips.h"
 
 namespace vc {
 namespace {

@@ -58,6 +58,42 @@ class TinyServer : public QObject {
     bool answer_;
 };
 
+// Answers every request with a chunked body that never ends: as fast as the client takes it,
+// or a few bytes at a time (never silent long enough for a transfer timeout).
+class EndlessServer : public QObject {
+  public:
+    explicit EndlessServer(int intervalMs) {
+        server_.listen(QHostAddress::LocalHost, 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this, intervalMs] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) {
+                connect(s, &QTcpSocket::disconnected, this, [this] { ++disconnects; });
+                connect(s, &QTcpSocket::readyRead, this, [this, s, intervalMs] {
+                    if (!s->readAll().contains("\r\n\r\n")) return;
+                    s->write(
+                        "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n"
+                        "Transfer-Encoding: chunked\r\n\r\n");
+                    auto* timer = new QTimer(s);
+                    connect(timer, &QTimer::timeout, s, [this, s, intervalMs] {
+                        if (s->state() != QAbstractSocket::ConnectedState) return;
+                        // Keep a little queued, so the pace is the client's.
+                        if (s->bytesToWrite() > (1 << 20)) return;
+                        const QByteArray chunk(intervalMs > 0 ? 16 : 64 * 1024, 'n');
+                        s->write(QByteArray::number(chunk.size(), 16) + "\r\n" + chunk + "\r\n");
+                        sent += chunk.size();
+                    });
+                    timer->start(intervalMs);
+                });
+            }
+        });
+    }
+    QString Host() const { return QStringLiteral("127.0.0.1:%1").arg(server_.serverPort()); }
+    qint64 sent = 0;
+    int disconnects = 0;
+
+  private:
+    QTcpServer server_;
+};
+
 QByteArray Response(const QByteArray& status, const QByteArray& body,
                     const QByteArray& extra = {}) {
     return "HTTP/1.1 " + status +
@@ -172,7 +208,9 @@ TEST_F(UpdateNoticeTest, FailuresLeaveAnEmptyFile) {
         ASSERT_TRUE(Fetch(notice, "VideoConverter", path(), server.Host())) << c.what;
         EXPECT_TRUE(QFile::exists(path())) << c.what;
         EXPECT_EQ(Contents(path()), "") << c.what;
-        if (c.oneRequest) EXPECT_EQ(server.connections, 1) << c.what;
+        if (c.oneRequest) {
+            EXPECT_EQ(server.connections, 1) << c.what;
+        }
     }
 }
 
@@ -215,4 +253,31 @@ TEST_F(UpdateNoticeTest, UnwritableNoticeFileStillFinishes) {
     ASSERT_TRUE(Fetch(notice, "My App.exe", "/proc/no-such-folder/download.ini", server.Host()));
     EXPECT_EQ(server.connections, 0) << "nothing is fetched that could not be kept";
     EXPECT_FALSE(QFile::exists("/proc/no-such-folder/download.ini"));
+}
+
+TEST_F(UpdateNoticeTest, EndlessAnswersAreCutOff) {
+    {
+        // Far past any notice's size, long before the time limit.
+        EndlessServer server(0);
+        UpdateNotice notice;
+        notice.SetTimeout(60000);
+        QElapsedTimer t;
+        t.start();
+        ASSERT_TRUE(Fetch(notice, "VideoConverter", path(), server.Host(), 20000));
+        EXPECT_LT(t.elapsed(), 20000);
+        EXPECT_EQ(Contents(path()), "");
+        EXPECT_LT(server.sent, 64 << 20) << "the client stopped taking the answer";
+    }
+    {
+        // A trickle that never stops: the whole fetch has a time limit.
+        EndlessServer server(50);
+        UpdateNotice notice;
+        notice.SetTimeout(600);
+        QElapsedTimer t;
+        t.start();
+        ASSERT_TRUE(Fetch(notice, "VideoConverter", path(), server.Host(), 10000));
+        EXPECT_LT(t.elapsed(), 5000);
+        EXPECT_GT(server.sent, 0);
+        EXPECT_EQ(Contents(path()), "");
+    }
 }

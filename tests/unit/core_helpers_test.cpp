@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
+#include <cstdio>
 #include <fstream>
 
 #include "core/appinfo.h"
@@ -15,8 +19,9 @@ TEST(TimeHelpers, SecondsToHms) {
     struct Case {
         int32_t s;
         const char* text;
-    } cases[] = {{0, "00:00:00"},   {100, "00:01:40"},   {3599, "00:59:59"}, {3600, "01:00:00"},
-                 {360000, "100:00:00"}, {-5, "00:00:-05"}, {-3725, "-01:-02:-05"}, {59, "00:00:59"}};
+    } cases[] = {{0, "00:00:00"},        {100, "00:01:40"},     {3599, "00:59:59"},
+                 {3600, "01:00:00"},     {360000, "100:00:00"}, {-5, "00:00:-05"},
+                 {-3725, "-01:-02:-05"}, {59, "00:00:59"}};
     for (const auto& c : cases) EXPECT_EQ(SecondsToHms(c.s), c.text) << c.s;
 }
 
@@ -24,9 +29,11 @@ TEST(TimeHelpers, HmsToSeconds) {
     struct Case {
         const char* text;
         int32_t s;
-    } cases[] = {{"00:01:40", 100}, {"01:00:00", 3600}, {"00:00:00", 0},   {"100:00:00", 0},
-                 {"N/A", 0},         {"", 0},           {"aa:00:00", 0},   {"12:34:56.78", 45296},
-                 {"00:01", 0},       {"99:59:59", 359999}};
+    } cases[] = {{"00:01:40", 100}, {"01:00:00", 3600},
+                 {"00:00:00", 0},   {"100:00:00", 0},
+                 {"N/A", 0},        {"", 0},
+                 {"aa:00:00", 0},   {"12:34:56.78", 45296},
+                 {"00:01", 0},      {"99:59:59", 359999}};
     for (const auto& c : cases) EXPECT_EQ(HmsToSeconds(c.text), c.s) << c.text;
 }
 
@@ -37,11 +44,18 @@ TEST(TimeHelpers, RoundTripOfDurations) {
 TEST(NumberHelpers, MulDivRoundsHalfAwayFromZero) {
     struct Case {
         int32_t a, b, d, r;
-    } cases[] = {{12, 10000, 100, 1200}, {1, 1, 2, 1},          {-1, 1, 2, -1},
-                 {3, 1, 2, 2},           {5000, 263, 10000, 132}, {1, 1, 3, 0},
-                 {2, 1, 3, 1},           {2000000000, 3, 4, 1500000000}, {7, 5, 0, -1},
+    } cases[] = {{12, 10000, 100, 1200},
+                 {1, 1, 2, 1},
+                 {-1, 1, 2, -1},
+                 {3, 1, 2, 2},
+                 {5000, 263, 10000, 132},
+                 {1, 1, 3, 0},
+                 {2, 1, 3, 1},
+                 {2000000000, 3, 4, 1500000000},
+                 {7, 5, 0, -1},
                  {-5000, 263, 10000, -132}};
-    for (const auto& c : cases) EXPECT_EQ(MulDiv(c.a, c.b, c.d), c.r) << c.a << "*" << c.b << "/" << c.d;
+    for (const auto& c : cases)
+        EXPECT_EQ(MulDiv(c.a, c.b, c.d), c.r) << c.a << "*" << c.b << "/" << c.d;
 }
 
 TEST(NumberHelpers, RoundingModes) {
@@ -67,11 +81,11 @@ TEST(CommandLine, SplitFollowsWindowsRules) {
     } cases[] = {
         {"a b  c", {"a", "b", "c"}},
         {"\"a b\" c", {"a b", "c"}},
-        {"a\\\\\\\"b", {"a\\\"b"}},      // 3 backslashes + quote: one backslash, literal quote
-        {"a\\\\\"b c\"", {"a\\b c"}},    // 2 backslashes + quote: one backslash, quote opens
-        {"a\\b", {"a\\b"}},              // backslashes before other characters are literal
-        {"\"\"", {""}},                  // an empty quoted argument
-        {"\"a\"\"b\"", {"a\"b"}},        // doubled quote inside quotes
+        {"a\\\\\\\"b", {"a\\\"b"}},    // 3 backslashes + quote: one backslash, literal quote
+        {"a\\\\\"b c\"", {"a\\b c"}},  // 2 backslashes + quote: one backslash, quote opens
+        {"a\\b", {"a\\b"}},            // backslashes before other characters are literal
+        {"\"\"", {""}},                // an empty quoted argument
+        {"\"a\"\"b\"", {"a\"b"}},      // doubled quote inside quotes
         {"  -vormek\t-y ", {"-vormek", "-y"}},
         {"", {}},
     };
@@ -79,11 +93,21 @@ TEST(CommandLine, SplitFollowsWindowsRules) {
 }
 
 TEST(CommandLine, QuotedArgumentsComeBackUnchanged) {
-    const std::vector<std::string> names = {
-        "plain.avi",          "with blank.avi",       "double\"quote.avi",   "back\\slash\\",
-        "trail\\\\ \\",       "-leading-dash.mp4",    "$(rm -rf ~).avi",     "`id`.mkv",
-        "semi;colon&amp.mp3", "Ünïcödé 名前 файл.wmv", "tab\there",           " lead and trail ",
-        "\\\"",               "\"",                   "a\\\\\"b c"};
+    const std::vector<std::string> names = {"plain.avi",
+                                            "with blank.avi",
+                                            "double\"quote.avi",
+                                            "back\\slash\\",
+                                            "trail\\\\ \\",
+                                            "-leading-dash.mp4",
+                                            "$(rm -rf ~).avi",
+                                            "`id`.mkv",
+                                            "semi;colon&amp.mp3",
+                                            "Ünïcödé 名前 файл.wmv",
+                                            "tab\there",
+                                            " lead and trail ",
+                                            "\\\"",
+                                            "\"",
+                                            "a\\\\\"b c"};
     std::string line = "enc";
     for (const auto& n : names) line += " " + QuoteIfBlank(n);
     auto args = SplitCommandLine(line);
@@ -124,6 +148,61 @@ TEST(IniFile, WritesAndReadsBackThroughAFile) {
     EXPECT_EQ(back.ReadInt("27", "VIDEO BITRATE", 2), 3);
     EXPECT_EQ(back.ReadString("output", "path"), "/home/u/My Videos/");
     EXPECT_FALSE(back.ReadBool("plane", "video", true));
+}
+
+namespace {
+std::string ReadAll(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(f)), {});
+}
+}  // namespace
+
+// A save that cannot complete leaves the old settings whole. The faults need a small or
+// read-only file system of the test's own (root); elsewhere a folder without write access.
+TEST(IniFile, FailedSaveKeepsTheOldFile) {
+    enum class Fault { DiskFull, ReadOnly, NoWriteAccess };
+    for (Fault fault : {Fault::DiskFull, Fault::ReadOnly, Fault::NoWriteAccess}) {
+        const bool root = ::geteuid() == 0;
+        if ((fault == Fault::NoWriteAccess) == root) continue;  // root writes anywhere
+        SCOPED_TRACE(static_cast<int>(fault));
+        QTemporaryDir dir;
+        const std::string folder = dir.path().toStdString() + "/settings";
+        ::mkdir(folder.c_str(), 0755);
+        const bool mounted = fault != Fault::NoWriteAccess &&
+                             ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16k") == 0;
+        if (fault != Fault::NoWriteAccess && !mounted) {
+            std::printf("skipped: a tmpfs cannot be mounted here\n");
+            continue;
+        }
+        const std::string path = folder + "/VideoConverter.ini";
+        {
+            IniFile old(path);
+            old.WriteInt("profiles", "SelcetIndex", 17);
+            ASSERT_TRUE(old.Save());
+        }
+        const std::string before = ReadAll(path);
+        ASSERT_FALSE(before.empty());
+        if (fault == Fault::DiskFull) {
+            std::ofstream filler(folder + "/filler", std::ios::binary);
+            const std::string block(1024, 'x');
+            for (int i = 0; i < 64 && filler.write(block.data(), block.size()); ++i) filler.flush();
+        } else if (fault == Fault::ReadOnly) {
+            ASSERT_EQ(::mount("tmpfs", folder.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr),
+                      0);
+        } else {
+            ::chmod(folder.c_str(), 0555);
+        }
+
+        IniFile changed(path);
+        for (int i = 0; i < 500; ++i)
+            changed.WriteString("profile " + std::to_string(i), "size", "640x480");
+        EXPECT_FALSE(changed.Save());
+        EXPECT_EQ(ReadAll(path), before);
+        EXPECT_EQ(IniFile(path).ReadInt("profiles", "SelcetIndex", 1), 17);
+
+        ::chmod(folder.c_str(), 0755);
+        if (mounted) ::umount2(folder.c_str(), MNT_DETACH);
+    }
 }
 
 TEST(AppInfo, ProductNameDropsExeOnly) {

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
 
 #include "core/cmdline.h"
+#include "core/timeutil.h"
 
 using namespace vc;
 
@@ -240,7 +242,7 @@ TEST(Invocation, StartLengthAndQuotedPathsSurviveSplitting) {
     const InvocationResult r = BuildInvocation(j.in);
     ASSERT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(r.rec.startFragment, " -ss 00:01:05");
-    EXPECT_EQ(r.rec.lengthFragment, " -t ");
+    EXPECT_EQ(r.rec.lengthFragment, "") << "no length known: the whole source";
     EXPECT_EQ(r.rec.lengthSeconds, 0);
     const std::vector<std::string> args = SplitCommandLine(JoinCommandLine(r.rec));
     ASSERT_GE(args.size(), 6u);
@@ -285,4 +287,34 @@ TEST(Invocation, FitSizeKeepsThePictureShape) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(FitSizeFragment(c.fragment, c.source), c.expected) << c.fragment << " " << c.source;
+}
+
+TEST(Invocation, LengthOnlyWhenTheDurationIsATime) {
+    const struct {
+        const char* duration;
+        const char* fragment;
+        int seconds;
+    } cases[] = {
+        {"00:01:40", " -t 00:01:40", 100},
+        {kUnknownDurationText, "", 0},  // a raw stream
+        {"N/A, sta", "", 0},
+        {"", "", 0},
+        {"00:0", "", 0},
+    };
+    for (const auto& c : cases) {
+        Job j(102, {"320x240"}, "320x240", 2, 2);
+        j.in.job.durationText = c.duration;
+        const InvocationResult r = BuildInvocation(j.in);
+        ASSERT_TRUE(r.ok()) << r.error;
+        EXPECT_EQ(r.rec.lengthFragment, c.fragment) << c.duration;
+        EXPECT_EQ(r.rec.lengthSeconds, c.seconds) << c.duration;
+        const std::vector<std::string> args = SplitCommandLine(JoinCommandLine(r.rec));
+        const auto t = std::find(args.begin(), args.end(), "-t");
+        if (*c.fragment) {
+            ASSERT_NE(t, args.end()) << c.duration;
+            EXPECT_EQ(*(t + 1), c.duration);
+        } else {
+            EXPECT_EQ(t, args.end()) << c.duration;
+        }
+    }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,57 @@ TEST(LineCutter, FinishDeliversOnlyNonEmptyLine) {
     EXPECT_TRUE(d.cutter.CurrentLine().empty());
 }
 
+// A line without end, fed in the runner's 1 KB blocks, as a hostile encoder prints it.
+struct Flood {
+    std::size_t deliveries = 0;
+    std::size_t deliveredBytes = 0;
+    std::size_t longest = 0;
+    std::vector<std::string> shortLines;
+    vc::LineCutter cutter{[this](const std::string& l) {
+        ++deliveries;
+        deliveredBytes += l.size();
+        longest = std::max(longest, l.size());
+        if (l.size() < 100) shortLines.push_back(l);
+    }};
+    void Feed(char byte, std::size_t total) {
+        const std::string block(1024, byte);
+        for (std::size_t done = 0; done < total; done += block.size()) cutter.Feed(block);
+    }
+};
+
+TEST(LineCutter, OverlongLineIsCutAndItsRestSkipped) {
+    constexpr std::size_t kMax = vc::LineCutter::kMaxLineLength;
+    for (char byte : {'a', '\0'}) {
+        SCOPED_TRACE(byte ? "letters" : "NUL bytes");
+        Flood f;
+        f.Feed(byte, 10 * 1024 * 1024);
+        EXPECT_EQ(f.longest, kMax);
+        // Each block re-delivered the whole line so far: 10 MB in 1 KB blocks was ~50 GB of
+        // copies. Now deliveries stop once the line is full.
+        EXPECT_LE(f.deliveries, kMax / 1024 + 1);
+        EXPECT_LE(f.deliveredBytes, 4u * 1024 * 1024);
+        f.cutter.Feed(std::string("\nnext\n"));
+        EXPECT_EQ(f.shortLines, (Lines{"next", ""})) << "the lines after the cut one come through";
+        EXPECT_EQ(f.longest, kMax);
+    }
+}
+
+TEST(LineCutter, CarriageReturnOrLineFeedEndsTheSkipping) {
+    constexpr std::size_t kMax = vc::LineCutter::kMaxLineLength;
+    Collector c;
+    c.cutter.Feed(std::string(kMax + 500, 'a') + "\rXY");
+    ASSERT_FALSE(c.lines.empty());
+    // Compared as a whole, not printed: a failure would dump 64 KB.
+    EXPECT_TRUE(c.lines.back() == "XY" + std::string(kMax - 2, 'a'));
+    c.cutter.Feed("\r" + std::string(kMax + 10, 'b') + "tail\nafter\n");
+    ASSERT_GE(c.lines.size(), 3u);
+    const Lines tail(c.lines.end() - 3, c.lines.end());
+    EXPECT_TRUE(tail[0] == std::string(kMax, 'b'))
+        << "overwritten from the start, cut at the limit";
+    EXPECT_EQ(tail[1], "after");
+    EXPECT_EQ(tail[2], "");
+}
+
 TEST(ProgressSeconds, Table) {
     struct Case {
         const char* line;
@@ -89,6 +142,34 @@ TEST(ProgressSeconds, Table) {
     };
     for (const auto& tc : cases)
         EXPECT_EQ(vc::ParseProgressSeconds(tc.line), tc.seconds) << tc.line;
+}
+
+TEST(JobProgress, ValuesAndCellTexts) {
+    struct Case {
+        int64_t seconds, length;
+        std::optional<int> value;
+        const char* cell;  // what the Status cell shows
+    };
+    const Case cases[] = {
+        {12, 100, 1200, "12.00%"},
+        {100, 100, 10000, "100.00%"},
+        {1, 3, 3333, "33.33%"},
+        {2, 3, 6667, "66.67%"},        // halves and above round up
+        {150, 100, 10000, "100.00%"},  // output longer than the probed length: never above 100 %
+        {-5, 100, 0, "00.00%"},
+        {100000, 1, 10000, "100.00%"},
+        {83, 0, std::nullopt, "00:01:23"},  // unknown length: the output time instead
+        {83, -1, std::nullopt, "00:01:23"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<int> v = vc::JobProgressValue(c.seconds, c.length);
+        EXPECT_EQ(v, c.value) << c.seconds << "/" << c.length;
+        EXPECT_EQ(v ? vc::ProgressPercentText(*v) : vc::OutputTimeText(c.seconds), c.cell)
+            << c.seconds << "/" << c.length;
+    }
+    EXPECT_EQ(vc::ProgressPercentText(525), "05.25%");
+    EXPECT_EQ(vc::ProgressPercentText(20000), "100.00%");
+    EXPECT_EQ(vc::ProgressPercentText(-1), "00.00%");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/timeutil.h"
+
 namespace {
 
 const char* kDuration = "  Duration: 00:01:40.04, start: 0.000000, bitrate: 1514 kb/s";
@@ -52,8 +54,15 @@ TEST(ProbeParse, PartialThenWholeDurationLine) {
 TEST(ProbeParse, DurationNotAvailable) {
     vc::ProbeResult r;
     vc::ProbeReadLine(r, "  Duration: N/A, start: 0.000000, bitrate: N/A");
-    EXPECT_EQ(r.durationText, "N/A, sta");
+    EXPECT_EQ(r.durationText, "--:--:--");
+    EXPECT_EQ(vc::HmsToSeconds(r.durationText), 0);
+    EXPECT_FALSE(vc::IsKnownDuration(r.durationText));
     EXPECT_TRUE(r.totalRate.empty());
+    // Delivered in part first: the whole line still ends as unknown.
+    vc::ProbeResult p;
+    vc::ProbeReadLine(p, "  Duration: N/");
+    vc::ProbeReadLine(p, "  Duration: N/A, start: 0.000000, bitrate: N/A");
+    EXPECT_EQ(p.durationText, "--:--:--");
 }
 
 TEST(ProbeParse, RateTokens) {

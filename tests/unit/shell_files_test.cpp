@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <fstream>
 
@@ -31,23 +32,30 @@ TEST(CommandState, FiveStatesLastOneWins) {
         CommandFacts facts;
         V enabled;
     } cases[] = {
-        {"empty list", {0, false, false, false}, {"&Add File(A)", "A&dd Folder(D)", "bt_dvdopen", "bt_ifo"}},
+        {"empty list",
+         {0, false, false, false},
+         {"&Add File(A)", "A&dd Folder(D)", "bt_dvdopen", "bt_ifo"}},
         {"rows, none selected",
          {3, false, false, false},
          {"&Add File(A)", "&Clear(C)", "A&dd Folder(D)", "Con&vert(V)", "Select A&ll(L)",
-          "&Unselect All(U)", "bt_chapte", "bt_clear", "bt_dvdopen", "bt_ifo", "bt_set", "bt_start"}},
+          "&Unselect All(U)", "bt_chapte", "bt_clear", "bt_dvdopen", "bt_ifo", "bt_set",
+          "bt_start"}},
         {"a row selected",
          {3, true, false, false},
-         {"&Add File(A)", "&Clear(C)", "&Remove(R)", "A&dd Folder(D)", "Con&vert(V)", "Proper&ties(T)",
-          "Re&name(N)", "Select A&ll(L)", "&Unselect All(U)", "bt_chapte", "bt_clear", "bt_cut",
-          "bt_dvdopen", "bt_ifo", "bt_play", "bt_remove", "bt_set", "bt_start"}},
+         {"&Add File(A)", "&Clear(C)", "&Remove(R)", "A&dd Folder(D)", "Con&vert(V)",
+          "Proper&ties(T)", "Re&name(N)", "Select A&ll(L)", "&Unselect All(U)", "bt_chapte",
+          "bt_clear", "bt_cut", "bt_dvdopen", "bt_ifo", "bt_play", "bt_remove", "bt_set",
+          "bt_start"}},
         {"previewing",
          {3, true, true, false},
-         {"bt_back", "bt_images", "bt_next", "bt_playpause", "bt_playstop", "cut_play_bar", "play_bar"}},
+         {"bt_back", "bt_images", "bt_next", "bt_playpause", "bt_playstop", "cut_play_bar",
+          "play_bar"}},
         {"converting overrides everything",
          {3, true, true, true},
          {"&Pause(P)", "&Stop(S)", "Bt_Convertstop", "bt_pause"}},
-        {"converting, empty selection", {2, false, false, true}, {"&Pause(P)", "&Stop(S)", "Bt_Convertstop", "bt_pause"}},
+        {"converting, empty selection",
+         {2, false, false, true},
+         {"&Pause(P)", "&Stop(S)", "Bt_Convertstop", "bt_pause"}},
     };
     for (auto& c : cases) {
         V got = Enabled(c.facts);
@@ -77,10 +85,11 @@ TEST(LanguageFile, LinesByNumber) {
 
 TEST(LayoutFile, ButtonsAndValuesWithDefaults) {
     QTemporaryDir dir;
-    const std::string path = WriteFile(dir, "Skin.ini",
-                                       "[bt_set]\n[BT_DVDOPEN]\n[bt_play]\nLeft=0x20\nTop=$10\nWidth=40\n"
-                                       "Height=abc\nVisible=2\n[bt_cut]\nVisible=yes\n[bt_remove]\nvisible=0\n"
-                                       "[pltop]\npltop=90\n[Play]\npos=280\n[file]\nleft=244\n");
+    const std::string path =
+        WriteFile(dir, "Skin.ini",
+                  "[bt_set]\n[BT_DVDOPEN]\n[bt_play]\nLeft=0x20\nTop=$10\nWidth=40\n"
+                  "Height=abc\nVisible=2\n[bt_cut]\nVisible=yes\n[bt_remove]\nvisible=0\n"
+                  "[pltop]\npltop=90\n[Play]\npos=280\n[file]\nleft=244\n");
     LayoutFile layout;
     ASSERT_TRUE(layout.Load(path));
     std::map<std::string, ButtonLayout> b;
@@ -113,4 +122,60 @@ TEST(LayoutFile, MissingFileGivesDefaults) {
     EXPECT_FALSE(layout.Load(dir.path().toStdString() + "/Skin.ini"));
     EXPECT_EQ(layout.FillWidth("Play"), 263);
     EXPECT_EQ(layout.Buttons().size(), 17u);
+}
+
+// A damaged layout file: a message that says what is wrong, and the shipped layout instead
+// of buttons piled up at 6,6.
+TEST(LayoutFile, DamagedFileGivesAMessageAndTheShippedLayout) {
+    LayoutFile shipped;
+    ASSERT_TRUE(shipped.Load(VC_SOURCE_DIR "/data/Skin.ini"));
+    EXPECT_EQ(shipped.Problem(), "") << "the shipped file reads cleanly";
+    const std::vector<ButtonLayout> expected = shipped.Buttons();
+    ASSERT_NE(expected[0].left, 6);
+
+    const struct {
+        const char* what;
+        std::string text;
+        const char* detail;
+    } cases[] = {
+        {"unfinished section", "[bt_dvdopen\nLeft=abc\n\x01\x02\n", "line 1"},
+        {"binary data", "[bt_dvdopen]\nLeft=12\n" + std::string("\0\0\x7f\x01", 4) + "\n",
+         "binary data"},
+        {"cut to nothing", "", "empty"},
+        {"a line that is no pair", "[bt_dvdopen]\nLeft 12\n", "line 2"},
+        {"keys before any section", "Left=12\n[bt_dvdopen]\n", "line 1"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const std::string path = WriteFile(dir, "Skin.ini", c.text);
+        LayoutFile layout;
+        EXPECT_TRUE(layout.Load(path)) << c.what;
+        EXPECT_NE(layout.Problem().find("Skin.ini is damaged"), std::string::npos) << c.what;
+        EXPECT_NE(layout.Problem().find(c.detail), std::string::npos) << layout.Problem();
+        const std::vector<ButtonLayout> got = layout.Buttons();
+        ASSERT_EQ(got.size(), expected.size());
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].left, expected[i].left) << c.what << " " << got[i].name;
+            EXPECT_EQ(got[i].top, expected[i].top) << c.what << " " << got[i].name;
+            EXPECT_EQ(got[i].width, expected[i].width) << c.what << " " << got[i].name;
+            EXPECT_EQ(got[i].visible, expected[i].visible) << c.what << " " << got[i].name;
+        }
+        EXPECT_EQ(layout.FillWidth("convert"), shipped.FillWidth("convert")) << c.what;
+        EXPECT_EQ(layout.Path(), path) << c.what;
+    }
+
+    // A folder under the name cannot be read as one.
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir().mkpath(dir.path() + "/Skin.ini"));
+    LayoutFile folder;
+    EXPECT_TRUE(folder.Load(dir.path().toStdString() + "/Skin.ini"));
+    EXPECT_NE(folder.Problem().find("cannot be read"), std::string::npos) << folder.Problem();
+    EXPECT_EQ(folder.Buttons()[0].left, expected[0].left);
+
+    // Values that are not numbers are not damage: their defaults apply, without a message.
+    const std::string path = WriteFile(dir, "plain.ini", "; ok\n\n[bt_dvdopen]\r\nLeft=abc\r\n");
+    LayoutFile plain;
+    EXPECT_TRUE(plain.Load(path));
+    EXPECT_EQ(plain.Problem(), "");
+    EXPECT_EQ(plain.Buttons()[0].left, 6);
 }

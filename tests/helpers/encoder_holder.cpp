@@ -1,0 +1,25 @@
+// Starts one encoder run from the command line given as its only argument, prints the run's
+// process group on a line of its own and waits. Tests kill it to see what the run leaves.
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "jobs/EncoderRunner.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s COMMAND-LINE\n", argv[0]);
+        return 2;
+    }
+    vc::EncoderRunner runner;
+    QString error;
+    if (!runner.Start(QString::fromLocal8Bit(argv[1]), QCoreApplication::applicationDirPath(),
+                      &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("%lld\n", static_cast<long long>(runner.ProcessId()));
+    std::fflush(stdout);
+    QObject::connect(&runner, &vc::EncoderRunner::finished, &app, &QCoreApplication::exit);
+    return app.exec();
+}

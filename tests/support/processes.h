@@ -1,0 +1,23 @@
+#pragma once
+// Live processes as /proc shows them, for tests that check what a run leaves behind.
+#include <string>
+#include <vector>
+
+namespace vc::test {
+
+struct ProcInfo {
+    int pid;
+    int ppid;
+    char state;
+    std::string comm;
+};
+
+// Live (not zombie) processes of a process group.
+std::vector<ProcInfo> GroupMembers(long long pgid);
+// Live (not zombie) children of a process.
+std::vector<ProcInfo> ChildrenOf(int pid);
+bool HasMember(const std::vector<ProcInfo>& members, const std::string& comm);
+// Whether a process is alive (not a zombie).
+bool IsAlive(int pid);
+
+}  // namespace vc::test
