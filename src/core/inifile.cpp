@@ -31,7 +31,7 @@ std::string Trim(const std::string& s) {
 
 IniFile::IniFile() : doc_(std::make_unique<Doc>()) {}
 
-IniFile::IniFile(std::string path) : doc_(std::make_unique<Doc>()) {
+IniFile::IniFile(const std::string& path) : doc_(std::make_unique<Doc>()) {
     Load(path);
 }
 

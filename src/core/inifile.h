@@ -11,7 +11,7 @@ namespace vc {
 class IniFile {
 public:
     IniFile();
-    explicit IniFile(std::string path);
+    explicit IniFile(const std::string& path);
     ~IniFile();
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;

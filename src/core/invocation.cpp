@@ -192,7 +192,10 @@ std::string ChooseOutputPath(const std::string& outputDirectory, const std::stri
     std::string candidate =
         outputDirectory + (dot == std::string::npos ? caption : caption.substr(0, dot)) + extension;
     for (int n = 1; taken(candidate); ++n)
-        candidate = outputDirectory + caption + "_" + std::to_string(n) + extension;
+        candidate = outputDirectory;
+        candidate += caption;
+        candidate += "_" + std::to_string(n);
+        candidate += extension;
     return candidate;
 }
 

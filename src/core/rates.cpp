@@ -137,9 +137,9 @@ RateResult JobTotalRate(const ProfileState& profile, const FormatBoxes& boxes,
         default:
             break;
     }
-    const RateResult v = VideoPart(profile, boxes, job);
+    RateResult v = VideoPart(profile, boxes, job);
     if (!v.ok()) return v;
-    const RateResult a = AudioPart(profile, boxes, job);
+    RateResult a = AudioPart(profile, boxes, job);
     if (!a.ok()) return a;
     r.kbps = v.kbps + a.kbps;
     return r;

@@ -248,7 +248,7 @@ void BatchRunner::Fail(int row, const QString& reason) {
 
 QString BatchRunner::LastMeaningfulLine(const QStringList& log) {
     for (auto it = log.rbegin(); it != log.rend(); ++it) {
-        const QString t = it->trimmed();
+        QString t = it->trimmed();
         if (!t.isEmpty() && !IsProgressLine(t)) return t;
     }
     return {};

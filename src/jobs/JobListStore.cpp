@@ -47,7 +47,8 @@ bool Restore(const QString& path, JobList& jobs) {
     const QJsonDocument doc = QJsonDocument::fromJson(file.read(64 * 1024 * 1024));
     if (!doc.isObject() || !doc.object().value("jobs").isArray()) return false;
     const QString running = doc.object().value("running").toString();
-    for (const QJsonValue& v : doc.object().value("jobs").toArray()) {
+    const QJsonArray rows = doc.object().value("jobs").toArray();
+    for (const auto& v : rows) {
         const QJsonObject o = v.toObject();
         Job j;
         j.caption = o.value("caption").toString();

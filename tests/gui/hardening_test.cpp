@@ -126,7 +126,7 @@ TEST_F(Hardening, DamagedDataFilesGiveMessagesOrDefaults) {
     } cases[] = {
         {"profiles.pop", "only one line\n", "profile file"},
         {"skn.skn", "form dozadozorozirivaz 820\nobject ???\n", "skin"},
-        {"Skin.ini", "[bt_dvdopen\nLeft=abc\n\x01\x02\n", ""},
+        {"Skin.ini", "[bt_dvdopen\nLeft=abc\n\x01\x02\n", "Skin.ini"},
         {"language.info", "", ""},
     };
     for (const auto& c : cases) {
