@@ -191,11 +191,12 @@ std::string ChooseOutputPath(const std::string& outputDirectory, const std::stri
     const size_t dot = caption.rfind('.');
     std::string candidate =
         outputDirectory + (dot == std::string::npos ? caption : caption.substr(0, dot)) + extension;
-    for (int n = 1; taken(candidate); ++n)
+    for (int n = 1; taken(candidate); ++n) {
         candidate = outputDirectory;
         candidate += caption;
         candidate += "_" + std::to_string(n);
         candidate += extension;
+    }
     return candidate;
 }
 
