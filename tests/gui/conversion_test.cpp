@@ -14,6 +14,7 @@
 #include "core/profilesettings.h"
 #include "jobs/EncoderRunner.h"
 #include "profiles/Tfm_set.h"
+#include "shell/ShutdownCountdown.h"
 #include "support/clips.h"
 #include "support/program.h"
 
@@ -105,6 +106,7 @@ TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     const qint64 pgid = w.Batch().Runner()->ProcessId();
     w.PauseToggle();
     EXPECT_EQ(w.Pause1->text(), "Continue");
+    EXPECT_EQ(w.SkinText("convertinfo"), "Paused") << "the progress area shows the pause";
     const QString file = QString::fromStdString(w.CurrentInvocation().outputFile);
     Pump(600);
     const qint64 paused = QFileInfo(file).size();
@@ -122,6 +124,69 @@ TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     Pump(300);
     EXPECT_EQ(Status(w, 2), "Status");
     EXPECT_EQ(p.fx.opened.size(), 0) << "no finish action after a stop";
+    EXPECT_FALSE(QFile::exists(file)) << "the stopped job's incomplete output is removed";
+    EXPECT_TRUE(QFile::exists(QDir(out).filePath("one.mkv"))) << "a finished output stays";
+}
+
+TEST_F(Conversion, TheShownSizeIsTheFinishedFilesAndAFailureSaysWhy) {
+    const std::string a = MakeMp3(src, "song.mp3", 2);
+    const std::string b = MakeVideoOnly(src, "silent.mp4", 2);
+    const std::string c = MakeWav(src, "tone.wav", 2);
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.SelectProfile(17);  // MP3: a source without sound cannot give one
+    w.ed_output->setText(out);
+    AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b), QString::fromStdString(c)});
+    ASSERT_EQ(w.Jobs().Count(), 3);
+    QStringList shownAtEnd;
+    QObject::connect(&w.Batch(), &BatchRunner::jobEnded, &w, [&](int, BatchRunner::Outcome o) {
+        if (o == BatchRunner::Outcome::Finished) shownAtEnd << w.SkinText("filesize");
+    });
+    w.StartBatch();
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 120000));
+    EXPECT_EQ(Status(w, 0), "Finish");
+    EXPECT_EQ(Status(w, 1), "Error");
+    EXPECT_EQ(Status(w, 2), "Finish");
+    EXPECT_EQ(w.Jobs().At(1)->hint.toStdString(), "the source has no sound");
+    EXPECT_FALSE(w.Jobs().At(1)->log.isEmpty()) << "the failed run's log is kept";
+    const QStringList warnings = p.fx.Texts("warning");
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains("silent: the source has no sound")) << warnings[0].toStdString();
+    ASSERT_EQ(shownAtEnd.size(), 2);
+    const qint64 lastSize = QFileInfo(QString::fromStdString(w.CurrentInvocation().outputFile)).size();
+    EXPECT_EQ(shownAtEnd.last(), QString::number(lastSize / 1024) + " KB");
+    EXPECT_EQ(w.SkinText("resttime"), "00:00:00");
+    EXPECT_EQ(w.SkinText("convertinfo"), "2 converted, 1 failed");
+    EXPECT_FALSE(QFile::exists(QDir(out).filePath("silent.mp3"))) << "no half file of the failure";
+}
+
+TEST_F(Conversion, ShutDownWaitsForAMinuteAndCanBeCancelled) {
+    const std::string a = MakeWav(src, "tone.wav", 1);
+    for (const bool cancel : {true, false}) {
+        Program p;
+        p.Show();
+        Tfm_main& w = *p.fm_main;
+        w.SelectProfile(17);
+        w.ed_output->setText(out);
+        w.FinishAction = 2;
+        AddFiles(p, {QString::fromStdString(a)});
+        QStringList seen;
+        p.fx.onDialog = [&](QDialog* d) {
+            seen << d->objectName();
+            auto* c = qobject_cast<ShutdownCountdown*>(d);
+            if (!c) return int(QDialog::Rejected);
+            EXPECT_EQ(c->SecondsLeft(), 60);
+            if (cancel) return int(QDialog::Rejected);
+            // Nobody there: the count runs out.
+            for (int i = 0; i < 60; ++i) c->Tick();
+            return c->result();
+        };
+        w.StartBatch();
+        ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 60000));
+        EXPECT_EQ(seen, QStringList{"fm_shutdown"});
+        EXPECT_EQ(p.fx.shutdowns, cancel ? 0 : 1);
+    }
 }
 
 TEST_F(Conversion, DeletedSourceIsAnErrorAndTheBatchGoesOn) {
