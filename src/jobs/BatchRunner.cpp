@@ -173,6 +173,7 @@ void BatchRunner::OnRunEnded(int exitCode) {
     const int row = row_;
     jobs_->SetLog(row, currentLog_);
     ReadOutputSize();
+    statusLine_.clear();  // no encoder line between runs
     const std::string output = OutputPath();
     if (stopRequested_) {
         // An incomplete output is worth nothing and would look like a result.
