@@ -24,6 +24,7 @@
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
 #include "shell/BackgroundTray.h"
+#include "shell/FileDropTarget.h"
 #include "shell/KeyFilter.h"
 #include "shell/PictureButton.h"
 #include "shell/UpdateNotice.h"
@@ -177,9 +178,14 @@ void Tfm_main::WireCommands() {
     keys_->SetBatchRunning([this] { return Converting(); });
     keys_->SetFolderDialogActive([this] { return fm_dir_ && fm_dir_->isActiveWindow(); });
     keys_->SetSettingsDialogActive([this] { return fm_set_ && fm_set_->isActiveWindow(); });
+    // Dialogs and other windows keep their keys; so do text fields (KeyFilter::IsTextField).
+    keys_->SetShortcutWindow([this](const QWidget* w) { return w == this || w == fm_dvdcutter_; });
     qApp->installEventFilter(keys_);
     // Queued: the actions open dialogs, which must not happen inside the key delivery.
     connect(keys_, &KeyFilter::shortcut, this, &Tfm_main::Shortcut, Qt::QueuedConnection);
+
+    auto* drops = new FileDropTarget({this, lv->viewport()}, this);
+    connect(drops, &FileDropTarget::dropped, this, &Tfm_main::OpenPaths);
 
     connect(lv, &QTreeView::clicked, this, [this] { lvClick(); });
     connect(lv->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -311,10 +317,12 @@ void Tfm_main::PopupDvdMenu() {
     pop_dvd->popup(kavrin ? QPoint(p.x() + 85, p.y() + 64) : QPoint(p.x() + 16, p.y() + 54));
 }
 
-void Tfm_main::RunBackground() {
+BackgroundTray* Tfm_main::Tray() {
     if (!tray_) tray_ = new BackgroundTray(this, QIcon(PictureDir() + "main/icon.png"));
-    tray_->Hide();
+    return tray_;
 }
+
+void Tfm_main::RunBackground() { Tray()->Hide(); }
 
 void Tfm_main::OpenWebsite() { RunCommand("Website"); }
 
@@ -393,6 +401,7 @@ void Tfm_main::LoadSettings() {
     const ProfileEntry* e = CatalogueEntry(s.profileId);
     SelectProfile(!e || e->displayName[0] == '\0' ? def : s.profileId);
     FinishAction = s.finishAction;
+    LastAddFolder = s.lastAddFolder;
 }
 
 void Tfm_main::SaveSettings() {
@@ -403,6 +412,7 @@ void Tfm_main::SaveSettings() {
     s.finishAction = FinishAction;
     s.videoFirstPage = picker_->VideoFirstPage;
     s.audioFirstPage = picker_->AudioFirstPage;
+    s.lastAddFolder = LastAddFolder;
     if (!SaveAppSettings(SettingsFilePath(), s))
         fx_->Error(this, QString("The settings cannot be written to \"%1\".")
                              .arg(QString::fromStdString(SettingsFilePath())));

@@ -1,5 +1,7 @@
 #include "core/mediatypes.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <cctype>
 
@@ -7,8 +9,7 @@ namespace vc {
 
 namespace {
 // The program writes these itself and plays common sound files; taking them in is expected.
-constexpr const char* kWrittenAndSound =
-    "*.ogg;*.oga;*.m4a;*.mp3;*.wav;*.flac;*.aac;*.ac3;*.wma;";
+constexpr const char* kWrittenAndSound = "*.ogg;*.oga;*.m4a;*.mp3;*.wav;*.flac;*.aac;*.ac3;*.wma;";
 }  // namespace
 
 const std::vector<OpenFilter>& OpenFilters() {
@@ -35,10 +36,10 @@ const std::vector<OpenFilter>& OpenFilters() {
 }
 
 const std::vector<std::string>& FolderExtensions() {
-    static const std::vector<std::string> ext = {
-        ".avi", ".mpg",  ".vob", ".mpeg", ".3gp", ".mp4", ".flv", ".rm",  ".m4v",
-        ".rmvb", ".wmv", ".asf", ".qt",   ".asx", ".mkv", ".ogg", ".oga", ".m4a",
-        ".mp3", ".wav",  ".flac", ".aac", ".ac3", ".wma"};
+    static const std::vector<std::string> ext = {".avi", ".mpg", ".vob",  ".mpeg", ".3gp", ".mp4",
+                                                 ".flv", ".rm",  ".m4v",  ".rmvb", ".wmv", ".asf",
+                                                 ".qt",  ".asx", ".mkv",  ".ogg",  ".oga", ".m4a",
+                                                 ".mp3", ".wav", ".flac", ".aac",  ".ac3", ".wma"};
     return ext;
 }
 
@@ -50,6 +51,32 @@ bool IsFolderMediaName(const std::string& fileName) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     const auto& all = FolderExtensions();
     return std::find(all.begin(), all.end(), ext) != all.end();
+}
+
+QStringList FolderMediaEntries(const QString& folder) {
+    QStringList out;
+    const QFileInfoList entries = QDir(folder).entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& e : entries)
+        if (IsFolderMediaName(e.fileName().toStdString())) out << e.absoluteFilePath();
+    return out;
+}
+
+QStringList ExpandMediaPaths(const QStringList& paths) {
+    QStringList out;
+    for (const QString& p : paths) {
+        if (QFileInfo(p).isDir())
+            out << FolderMediaEntries(p);
+        else
+            out << p;
+    }
+    return out;
+}
+
+QString OpenDialogStartFolder(const QString& lastUsed, const QString& videos, const QString& home) {
+    for (const QString& f : {lastUsed, videos})
+        if (!f.isEmpty() && QFileInfo(f).isDir()) return f;
+    return home;
 }
 
 }  // namespace vc

@@ -1,7 +1,12 @@
 #include "shell/KeyFilter.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 #include <QWindow>
 
@@ -18,12 +23,19 @@ bool Never() {
 KeyFilter::KeyFilter(QObject* parent)
     : QObject(parent),
       applicationActive_([] { return QApplication::activeWindow() != nullptr; }),
+      shortcutWindow_([](const QWidget*) { return true; }),
       folderDialogActive_(Never),
       batchRunning_(Never),
       settingsDialogActive_(Never) {}
 
 void KeyFilter::SetApplicationActive(std::function<bool()> isActive) {
     applicationActive_ = isActive ? std::move(isActive) : [] { return true; };
+}
+void KeyFilter::SetShortcutWindow(std::function<bool(const QWidget*)> isShortcutWindow) {
+    if (isShortcutWindow)
+        shortcutWindow_ = std::move(isShortcutWindow);
+    else
+        shortcutWindow_ = [](const QWidget*) { return true; };
 }
 void KeyFilter::SetFolderDialogActive(std::function<bool()> isActive) {
     folderDialogActive_ = isActive ? std::move(isActive) : Never;
@@ -46,7 +58,11 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (!IsDuplicateDelivery(watched, key)) HandleKeyEvent(*key);
+            if (IsDuplicateDelivery(watched, key)) break;
+            // A window hands the key on to its focus widget: that is where the user types.
+            const QObject* target = watched;
+            if (auto* window = qobject_cast<QWindow*>(watched)) target = window->focusObject();
+            HandleKeyEvent(*key, target);
             break;
         }
         case QEvent::ApplicationDeactivate:
@@ -61,33 +77,58 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
 
 bool KeyFilter::IsDuplicateDelivery(QObject* watched, const QKeyEvent* event) {
     bool duplicate = false;
-    if (event == lastEvent_ && event->type() == lastType_ && event->timestamp() == lastTimestamp_) {
-        if (event->timestamp() != 0) {
-            // A real event: same address and time means the same event on its way.
+    if (event == lastEvent_ && event->type() == lastType_ && watched->isWidgetType()) {
+        if (lastReceiverWasWindow_) {
+            // From a window to the widget it hands keys to (focus widget, popup or grabber).
             duplicate = true;
-        } else if (lastReceiver_ && watched->isWidgetType()) {
-            // A synthesised one: the same event again when it moves from the window to its
-            // widget or from a widget up to one of its parents.
-            auto* widget = static_cast<QWidget*>(watched);
-            if (auto* window = qobject_cast<QWindow*>(lastReceiver_.data())) {
-                duplicate = widget->window()->windowHandle() == window;
-            } else if (lastReceiver_->isWidgetType()) {
-                duplicate = widget->isAncestorOf(static_cast<QWidget*>(lastReceiver_.data()));
-            }
+        } else if (!lastReceiver_) {
+            // The widget that had it is gone (deleted by its own key handler); the event goes
+            // on to its former parents.
+            duplicate = true;
+        } else if (lastReceiver_->isWidgetType()) {
+            // From a widget that ignored it up to one of its parents.
+            duplicate = static_cast<QWidget*>(watched)->isAncestorOf(
+                static_cast<QWidget*>(lastReceiver_.data()));
         }
     }
     lastEvent_ = event;
     lastReceiver_ = watched;
+    lastReceiverWasWindow_ = qobject_cast<QWindow*>(watched) != nullptr;
     lastType_ = event->type();
-    lastTimestamp_ = event->timestamp();
     return duplicate;
+}
+
+bool KeyFilter::IsTextField(const QObject* object) {
+    for (int level = 0; object && level < 2; ++level, object = object->parent()) {
+        if (qobject_cast<const QLineEdit*>(object) ||
+            qobject_cast<const QAbstractSpinBox*>(object) ||
+            qobject_cast<const QTextEdit*>(object) || qobject_cast<const QPlainTextEdit*>(object))
+            return true;
+        if (auto* box = qobject_cast<const QComboBox*>(object); box && box->isEditable())
+            return true;
+    }
+    return false;
+}
+
+bool KeyFilter::ShortcutsReach(const QObject* target) const {
+    // An open popup takes every key while it is open.
+    if (QWidget* popup = QApplication::activePopupWidget())
+        target = popup->focusWidget() ? popup->focusWidget() : popup;
+    if (!target) target = QApplication::focusWidget();
+    if (IsTextField(target)) return false;
+    if (auto* widget = qobject_cast<const QWidget*>(target);
+        widget && !shortcutWindow_(widget->window()))
+        return false;
+    const QWidget* active = QApplication::activeWindow();
+    return !active || shortcutWindow_(active);
 }
 
 bool KeyFilter::Held(int key) const {
     return down_.count(key) != 0;
 }
 
-std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event) {
+std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event,
+                                                         const QObject* target) {
     const bool press = event.type() == QEvent::KeyPress;
     const bool release = event.type() == QEvent::KeyRelease;
     if (!press && !release) return {};
@@ -114,8 +155,16 @@ std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event)
     }
 
     if (!applicationActive_()) return {};
-
     auto released = [&](int k) { return release && key == k; };
+    // Help and the emergency exit type nothing, so they act everywhere.
+    if (!ShortcutsReach(target)) {
+        std::vector<Action> global;
+        if (released(Qt::Key_F1)) global.push_back(Help);
+        if (released(Qt::Key_F3)) global.push_back(QuitNow);
+        for (Action a : global) emit shortcut(a);
+        return global;
+    }
+
     const bool ctrl = leftCtrlDown_;
     const bool alt = Held(Qt::Key_Alt);
 
