@@ -225,8 +225,6 @@ class Tfm_main : public QWidget, public MainMenus {
     void CreateComponents();
     void WireCommands();
     void WireUnits();
-    void TitleMouseDown(QPoint p);
-    void TitleMouseMove(QPoint p, Qt::MouseButtons b);
     void OnBatchEnded(bool ranToEnd);
     void AddEach(const QStringList& files, bool pumpFirst);
     BackgroundTray* Tray();
@@ -244,8 +242,6 @@ class Tfm_main : public QWidget, public MainMenus {
     std::unique_ptr<MediaProbe> probe_;
     std::map<QString, std::function<void()>> commands_;
     LayoutFile layout_;
-    bool titleReleased_ = true;
-    QPoint titleAnchor_;
     Tfm_dir* fm_dir_ = nullptr;
     Tfm_set* fm_set_ = nullptr;
     Tfm_info* fm_info_ = nullptr;

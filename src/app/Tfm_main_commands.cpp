@@ -16,6 +16,7 @@
 #include "core/appsettings.h"
 #include "core/catalogue.h"
 #include "core/editions.h"
+#include "core/languagefile.h"
 #include "core/profilesettings.h"
 #include "core/siblings.h"
 #include "jobs/EncoderRunner.h"
@@ -30,22 +31,6 @@
 #include "shell/UpdateNotice.h"
 
 namespace vc {
-
-namespace {
-// Hover hints: skin object name -> language text id; any other name gives 25.
-int HintIdFor(const QString& name) {
-    static const std::map<QString, int> ids = {
-        {"dvdopen", 1},       {"ifoopen", 2},        {"profiles", 3},   {"profilestext", 3},
-        {"audio", 4},         {"subtitle", 5},       {"video_size", 6}, {"video_quality", 7},
-        {"audio_quality", 8}, {"channels", 9},       {"play", 10},      {"pause", 11},
-        {"stopplay", 12},     {"play_bar", 13},      {"play_time", 14}, {"chapter", 15},
-        {"cutter", 16},       {"converter", 17},     {"stopconverter", 18}, {"browse", 19},
-        {"open", 20},         {"openfolder", 21},    {"openfiles", 22}, {"remove", 23},
-        {"clear", 24}};
-    auto it = ids.find(name);
-    return it == ids.end() ? 25 : it->second;
-}
-}  // namespace
 
 bool Tfm_main::Refused(int busy) {
     if ((busy & kNotWhilePlaying) && playing()) {
@@ -81,7 +66,9 @@ void Tfm_main::WireUnits() {
         return BuildInvocation(in);
     });
     connect(batch_.get(), &BatchRunner::stateChanged, this, [this](BatchRunner::State s) {
-        Pause1->setText(s == BatchRunner::State::Paused ? "Continue" : "Pause");
+        const bool paused = s == BatchRunner::State::Paused;
+        Pause1->setText(paused ? "Continue" : "Pause");
+        button("bt_pause")->SetHint(paused ? "Continue conversion" : "Pause conversion");
         UpdateCommandState();
     });
     connect(batch_.get(), &BatchRunner::jobStarted, this, [this](int) {
@@ -271,7 +258,7 @@ void Tfm_main::Skin1Click(skin::ISkinObject* source) {
 }
 
 void Tfm_main::Skin1MouseMove(skin::ISkinObject* source, int, int) {
-    LanguageText(HintIdFor(source ? source->Name() : QString()));
+    LanguageText(HintIdFor(source ? source->Name().toStdString() : std::string()));
 }
 
 void Tfm_main::Skin1MouseDown(skin::ISkinObject* source, Qt::MouseButton, int, int) {

@@ -12,6 +12,8 @@ class PictureButton : public QAbstractButton {
     explicit PictureButton(const QString& name, QWidget* parent = nullptr);
     // Loads normal, mouse-over and disabled pictures; false when any is missing.
     bool LoadPictures(const QString& normal, const QString& over, const QString& disabled);
+    // What the button does, in a few words: its tool tip and the name screen readers announce.
+    void SetHint(const QString& hint);
     QSize sizeHint() const override { return size(); }
 
   signals:

@@ -1,0 +1,35 @@
+#pragma once
+// Moves a frameless window while the left button drags one of its parts: by the window
+// system's own move where it has one, else by following the pointer. Only a drag moves it: a
+// click of any length without moving leaves the pointer and the keyboard alone (a move asked
+// of the window system at the press would outlive a quick release).
+#include <QObject>
+#include <QPoint>
+
+class QMouseEvent;
+class QWidget;
+
+namespace skin {
+
+class WindowDrag : public QObject {
+  public:
+    // With a handle, every left drag on the handle moves its window; without, the owner
+    // feeds the events it wants to drag with.
+    explicit WindowDrag(QWidget* handle = nullptr);
+
+    void Press(QWidget* source, const QMouseEvent* e);
+    void Move(QWidget* source, const QMouseEvent* e);
+    void Release();
+    // True while the window follows the pointer by itself (no window-system move).
+    bool Following() const { return following_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool pending_ = false;    // pressed, not yet moved far enough
+    bool following_ = false;  // moving the window by hand
+    QPoint anchor_;           // the press, in the source widget
+};
+
+}  // namespace skin
