@@ -49,6 +49,7 @@ void KeyFilter::SetSettingsDialogActive(std::function<bool()> isActive) {
 
 void KeyFilter::ResetKeys() {
     down_.clear();
+    withCtrl_.clear();
     leftCtrlDown_ = false;
     rightCtrlDown_ = false;
 }
@@ -139,6 +140,7 @@ std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event,
     if (release && event.isAutoRepeat()) return {};
 
     // Keep the key state first, so the table below sees it as of this event.
+    bool wentDownWithCtrl = false;
     if (key == Qt::Key_Control) {
         const bool right = event.nativeVirtualKey() == kRightCtrlSym;
         (right ? rightCtrlDown_ : leftCtrlDown_) = press;
@@ -152,6 +154,15 @@ std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event,
         // modifier state tells the truth.
         if (!(event.modifiers() & Qt::ControlModifier)) leftCtrlDown_ = rightCtrlDown_ = false;
         if (key != Qt::Key_Alt && !(event.modifiers() & Qt::AltModifier)) down_.erase(Qt::Key_Alt);
+        // A fast chord lets Ctrl go before the key (xdotool key ctrl+a: Ctrl down, A down,
+        // Ctrl up, A up): a key that went down with the left Ctrl held keeps it until its
+        // release.
+        if (press && leftCtrlDown_)
+            withCtrl_.insert(key);
+        else if (press)
+            withCtrl_.erase(key);
+        else
+            wentDownWithCtrl = withCtrl_.erase(key) != 0;
     }
 
     if (!applicationActive_()) return {};
@@ -166,6 +177,8 @@ std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event,
     }
 
     const bool ctrl = leftCtrlDown_;
+    // "Ctrl held, key on release": Ctrl is down now, or was when the key went down.
+    auto ctrlReleased = [&](int k) { return (ctrl || wentDownWithCtrl) && released(k); };
     const bool alt = Held(Qt::Key_Alt);
 
     std::vector<Action> actions;
@@ -179,24 +192,24 @@ std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event,
     test(released(Qt::Key_Space), SpaceToggle);
     test(released(Qt::Key_Delete), Remove);
     test(released(Qt::Key_F12), Snapshot);
-    test(ctrl && released(Qt::Key_H), Help);
+    test(ctrlReleased(Qt::Key_H), Help);
     test(alt && Held(Qt::Key_F), PopupFile);
     test(alt && Held(Qt::Key_E), PopupEdit);
     test(alt && Held(Qt::Key_A), PopupActions);
     test(alt && Held(Qt::Key_T), PopupTools);
     test(alt && Held(Qt::Key_H), PopupHelp);
-    test(ctrl && released(Qt::Key_A), AddFiles);
-    test(ctrl && released(Qt::Key_D) && !folderDialogActive_(), AddFolder);
-    test(ctrl && released(Qt::Key_T), Properties);
+    test(ctrlReleased(Qt::Key_A), AddFiles);
+    test(ctrlReleased(Qt::Key_D) && !folderDialogActive_(), AddFolder);
+    test(ctrlReleased(Qt::Key_T), Properties);
     test(ctrl && Held(Qt::Key_R), RunBackground);
-    test(ctrl && released(Qt::Key_C), Clear);
+    test(ctrlReleased(Qt::Key_C), Clear);
     test(ctrl && Held(Qt::Key_N), Rename);
     test(ctrl && Held(Qt::Key_L), CheckAll);
     test(ctrl && Held(Qt::Key_U), UncheckAll);
-    test(ctrl && released(Qt::Key_V) && !batchRunning_(), Convert);
+    test(ctrlReleased(Qt::Key_V) && !batchRunning_(), Convert);
     test(ctrl && Held(Qt::Key_P), Pause);
     test(ctrl && Held(Qt::Key_S), Stop);
-    test(ctrl && released(Qt::Key_I) && !settingsDialogActive_(), Settings);
+    test(ctrlReleased(Qt::Key_I) && !settingsDialogActive_(), Settings);
     test(ctrl && Held(Qt::Key_F), Feedback);
 
     for (Action a : actions) emit shortcut(a);

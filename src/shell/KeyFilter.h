@@ -97,7 +97,8 @@ class KeyFilter : public QObject {
     std::function<bool()> batchRunning_;
     std::function<bool()> settingsDialogActive_;
 
-    std::set<int> down_;  // Qt::Key values of the keys held down (Ctrl keys excluded)
+    std::set<int> down_;      // Qt::Key values of the keys held down (Ctrl keys excluded)
+    std::set<int> withCtrl_;  // keys that went down while the left Ctrl was held
     bool leftCtrlDown_ = false;
     bool rightCtrlDown_ = false;
 

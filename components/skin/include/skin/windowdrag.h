@@ -5,6 +5,7 @@
 // of the window system at the press would outlive a quick release).
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 
 class QMouseEvent;
 class QWidget;
@@ -27,9 +28,14 @@ class WindowDrag : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    bool pending_ = false;    // pressed, not yet moved far enough
-    bool following_ = false;  // moving the window by hand
-    QPoint anchor_;           // the press, in the source widget
+    static constexpr int kMove = 8, kCancel = 11;  // _NET_WM_MOVERESIZE directions
+    static bool X11Move(QWidget* window, QPoint global, int direction);
+
+    QPointer<QWidget> systemMoving_;  // the window system moves this window
+    bool pending_ = false;            // pressed, not yet moved far enough
+    bool following_ = false;          // moving the window by hand
+    QPoint anchor_;                   // the press, in the source widget
+    QPoint pressedAt_;                // the press, on the screen
 };
 
 }  // namespace skin
