@@ -1,6 +1,7 @@
 #include "skin/windowdrag.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -13,6 +14,11 @@
 namespace skin {
 
 namespace {
+
+// Other platforms (offscreen among them) may offer an X11 interface of their own.
+bool OnX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
 
 #if QT_CONFIG(xcb)
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
@@ -47,8 +53,9 @@ bool Supported(xcb_connection_t* c, xcb_window_t root, xcb_atom_t atom) {
 // not know.)
 bool WindowDrag::X11Move(QWidget* window, QPoint global, int direction) {
 #if QT_CONFIG(xcb)
+    if (!OnX11()) return false;
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window->windowHandle()) return false;
+    if (!x11 || !x11->connection() || !window->windowHandle()) return false;
     xcb_connection_t* c = x11->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const xcb_atom_t moveResize = Atom(c, "_NET_WM_MOVERESIZE");
@@ -106,15 +113,12 @@ void WindowDrag::Move(QWidget* source, const QMouseEvent* e) {
         if ((at - anchor_).manhattanLength() < QApplication::startDragDistance()) return;
         pending_ = false;
         // The button is held and the pointer moving: the window system takes over from here
-        // and ends the move at the release.
-        // From the press: the press point stays under the pointer, as in a hand-made move.
+        // and ends the move at the release, keeping the press point under the pointer.
         if (X11Move(window, pressedAt_, kMove)) {
             systemMoving_ = window;
             return;
         }
-        if (!qApp->nativeInterface<QNativeInterface::QX11Application>() && window->windowHandle() &&
-            window->windowHandle()->startSystemMove())
-            return;
+        if (!OnX11() && window->windowHandle() && window->windowHandle()->startSystemMove()) return;
         following_ = true;
     }
     // The source moves with the window, so the press point stays under the pointer.

@@ -61,8 +61,10 @@ void BackgroundTray::ForgetMinimised() {
     // Minimising through Qt leaves "start minimised" in the window's X11 hints, and nothing
     // clears it when the user restores the window elsewhere: the next show would map it
     // minimised again, behind a removed tray icon.
+    // Other platforms (offscreen among them) may offer an X11 interface of their own.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window_->windowHandle()) return;
+    if (!x11 || !x11->connection() || !window_->windowHandle()) return;
     xcb_connection_t* c = x11->connection();
     const auto w = static_cast<xcb_window_t>(window_->winId());
     xcb_get_property_reply_t* reply = xcb_get_property_reply(

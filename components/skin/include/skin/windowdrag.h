@@ -21,8 +21,6 @@ class WindowDrag : public QObject {
     void Press(QWidget* source, const QMouseEvent* e);
     void Move(QWidget* source, const QMouseEvent* e);
     void Release();
-    // True while the window follows the pointer by itself (no window-system move).
-    bool Following() const { return following_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
