@@ -13,7 +13,7 @@ const std::vector<ButtonSpec>& PictureButtonSpecs() {
         {"bt_playpause", "Play", true},          {"bt_next", "Forward", true},
         {"bt_playstop", "Stop", true},           {"bt_cut", "Cut", true},
         {"bt_images", "Save Image", true},       {"bt_start", "Start conversion", true},
-        {"bt_pause", "Pause conversion", true},   {"Bt_Convertstop", "Stop conversion", true},
+        {"bt_pause", "Pause conversion", true},  {"Bt_Convertstop", "Stop conversion", true},
         {"bt_web", "About US", true},
     };
     return specs;
