@@ -1,5 +1,7 @@
-// The skin engine: one drawing surface per skinned window, painting the form's objects and
-// turning mouse input into the engine's events.
+// The skin engine: one drawing surface per skinned window, painting the form's objects,
+// turning mouse input into the engine's events and showing the objects to screen readers.
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
@@ -18,6 +20,7 @@
 #include "skin/glyphs.h"
 #include "skin/skin.h"
 #include "skin/skinfile.h"
+#include "skin/windowdrag.h"
 
 namespace skin {
 
@@ -113,15 +116,19 @@ class SkinObj final : public ISkinObject,
     bool root_;
     QImage image_;
     bool imageLoaded_ = false;
+    QString accessibleName_;  // given by the program
 };
 
 class SkinSurface final : public QWidget {
   public:
-    SkinSurface(SkinEngine* engine, WindowRecord* rec, QWidget* parent)
-        : QWidget(parent), engine_(engine), rec_(rec) {
-        setMouseTracking(true);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
+    SkinSurface(SkinEngine* engine, WindowRecord* rec, QWidget* parent);
+    ~SkinSurface() override;
+
+    // The objects screen readers see, in drawing order, and their interfaces.
+    const std::vector<SkinObj*>& Exposed() const { return exposed_; }
+    QAccessibleInterface* ObjectInterface(int index) const;
+    int IndexOf(const QAccessibleInterface* iface) const;
+    void Click(SkinObj* o) { emit engine_->OnClick(o); }
 
   protected:
     void paintEvent(QPaintEvent* e) override;
@@ -142,6 +149,9 @@ class SkinSurface final : public QWidget {
     SkinObj* hover_ = nullptr;
     SkinObj* pressed_ = nullptr;
     SkinObj* drag_ = nullptr;
+    WindowDrag windowDrag_;
+    std::vector<SkinObj*> exposed_;
+    mutable std::vector<QAccessible::Id> accessibleIds_;  // 0 until a reader asks
 };
 
 struct WindowRecord {
@@ -152,6 +162,161 @@ struct WindowRecord {
     std::vector<std::unique_ptr<SkinObj>> objects;  // drawing order: later on top
     QHash<QString, SkinObj*> byName;
 };
+
+// ---- screen readers ----
+
+namespace {
+
+bool IsExposed(const ObjectDef& d) {
+    if (d.name.isEmpty()) return false;
+    return (d.kind != ObjectKind::Panel && d.kind != ObjectKind::Image) || d.drag;
+}
+
+bool IsClickable(const ObjectDef& d) {
+    return d.kind == ObjectKind::Button || d.kind == ObjectKind::Hotspot;
+}
+
+// One drawn object as a screen reader sees it: a child of its window's surface.
+class SkinObjAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    SkinObjAccessible(SkinSurface* surface, SkinObj* obj) : surface_(surface), obj_(obj) {}
+
+    bool isValid() const override { return !surface_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return surface_ ? surface_->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return surface_ ? QAccessible::queryAccessibleInterface(surface_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QString text(QAccessible::Text t) const override {
+        const ObjectDef& d = obj_->def_;
+        QString caption = obj_->text_;
+        caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (t == QAccessible::Name) {
+            for (const QString& n : {obj_->accessibleName_, d.label, caption})
+                if (!n.isEmpty()) return n;
+            return d.name;
+        }
+        if (t == QAccessible::Value) {
+            if (d.kind == ObjectKind::Slider) return QString::number(obj_->pos_ / 100) + "%";
+            if (d.kind == ObjectKind::Fill && d.rect.width() > 0)
+                return QString::number(100 * obj_->area_.width() / d.rect.width()) + "%";
+            return caption;
+        }
+        return {};
+    }
+    QRect rect() const override {
+        if (!surface_) return {};
+        return QRect(surface_->mapToGlobal(obj_->area_.topLeft()), obj_->area_.size());
+    }
+    QAccessible::Role role() const override {
+        switch (obj_->def_.kind) {
+            case ObjectKind::Button:
+            case ObjectKind::Hotspot:
+                return QAccessible::Button;
+            case ObjectKind::Slider:
+                return QAccessible::Slider;
+            case ObjectKind::Text:
+                return QAccessible::StaticText;
+            case ObjectKind::Fill:
+                return QAccessible::ProgressBar;
+            default:
+                return obj_->def_.drag ? QAccessible::TitleBar : QAccessible::Pane;
+        }
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.invisible =
+            !surface_ || !surface_->isVisible() || !obj_->visible_ || obj_->area_.isEmpty();
+        s.offscreen = s.invisible;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ActionInterface && IsClickable(obj_->def_))
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    QStringList actionNames() const override {
+        return IsClickable(obj_->def_) ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& name) override {
+        if (surface_ && name == pressAction() && IsClickable(obj_->def_) && obj_->visible_)
+            surface_->Click(obj_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  private:
+    QPointer<SkinSurface> surface_;
+    SkinObj* obj_;
+};
+
+// The surface of a skinned window: its drawn objects are its children.
+class SkinSurfaceAccessible final : public QAccessibleWidget {
+  public:
+    explicit SkinSurfaceAccessible(SkinSurface* s) : QAccessibleWidget(s, QAccessible::Pane) {}
+
+    int childCount() const override { return int(Surface()->Exposed().size()); }
+    QAccessibleInterface* child(int index) const override {
+        return Surface()->ObjectInterface(index);
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override { return Surface()->IndexOf(c); }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint p = Surface()->mapFromGlobal(QPoint(x, y));
+        const auto& objects = Surface()->Exposed();
+        for (int i = int(objects.size()) - 1; i >= 0; --i)
+            if (objects[i]->visible_ && objects[i]->area_.contains(p)) return child(i);
+        return nullptr;
+    }
+
+  private:
+    SkinSurface* Surface() const { return static_cast<SkinSurface*>(widget()); }
+};
+
+QAccessibleInterface* SkinAccessibleFactory(const QString&, QObject* object) {
+    if (auto* s = dynamic_cast<SkinSurface*>(object)) return new SkinSurfaceAccessible(s);
+    return nullptr;
+}
+
+}  // namespace
+
+SkinSurface::SkinSurface(SkinEngine* engine, WindowRecord* rec, QWidget* parent)
+    : QWidget(parent), engine_(engine), rec_(rec) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (auto& o : rec_->objects)
+        if (IsExposed(o->def_)) exposed_.push_back(o.get());
+    accessibleIds_.assign(exposed_.size(), 0);
+}
+
+SkinSurface::~SkinSurface() {
+    for (QAccessible::Id id : accessibleIds_)
+        if (id) QAccessible::deleteAccessibleInterface(id);
+}
+
+QAccessibleInterface* SkinSurface::ObjectInterface(int index) const {
+    if (index < 0 || index >= int(exposed_.size())) return nullptr;
+    QAccessible::Id& id = accessibleIds_[index];
+    if (!id) {
+        auto* self = const_cast<SkinSurface*>(this);
+        id = QAccessible::registerAccessibleInterface(new SkinObjAccessible(self, exposed_[index]));
+    }
+    return QAccessible::accessibleInterface(id);
+}
+
+int SkinSurface::IndexOf(const QAccessibleInterface* iface) const {
+    for (size_t i = 0; i < accessibleIds_.size(); ++i)
+        if (accessibleIds_[i] && QAccessible::accessibleInterface(accessibleIds_[i]) == iface)
+            return int(i);
+    return -1;
+}
 
 ISkinObject* SkinObj::FindChild(const QString& name) {
     if (!root_) return nullptr;  // forms are flat: every object is a child of the root
@@ -174,7 +339,13 @@ struct SkinEngine::Impl {
     QHash<QWidget*, WindowRecord*> byWindow;
 };
 
-SkinEngine::SkinEngine(QObject* parent) : QObject(parent), d(std::make_unique<Impl>()) {}
+SkinEngine::SkinEngine(QObject* parent) : QObject(parent), d(std::make_unique<Impl>()) {
+    static const bool readersSeeSurfaces = [] {
+        QAccessible::installFactory(SkinAccessibleFactory);
+        return true;
+    }();
+    (void)readersSeeSurfaces;
+}
 
 SkinEngine::~SkinEngine() {
     for (auto& r : d->records)
@@ -243,6 +414,17 @@ QWidget* SkinEngine::Surface(QWidget* window) const {
     return rec ? rec->surface.data() : nullptr;
 }
 
+void SkinEngine::SetAccessibleNames(QWidget* window,
+                                    const std::function<QString(const QString&)>& nameOf) {
+    WindowRecord* rec = d->byWindow.value(window, nullptr);
+    if (!rec || !nameOf) return;
+    for (auto& o : rec->objects) {
+        if (o->def_.name.isEmpty()) continue;
+        const QString n = nameOf(o->def_.name);
+        if (!n.isEmpty()) o->accessibleName_ = n;
+    }
+}
+
 // ---- surface: input ----
 
 SkinObj* SkinSurface::HitTest(const QPoint& p) const {
@@ -288,13 +470,11 @@ void SkinSurface::mousePressEvent(QMouseEvent* e) {
         emit engine_->OnScrollTrack(o, o->pos_);
         if (!self) return;
     }
-    if (e->button() == Qt::LeftButton && o->def_.drag && !slider) {
-        QWidget* w = window();
-        if (w && w->windowHandle()) w->windowHandle()->startSystemMove();
-    }
+    if (o->def_.drag && !slider) windowDrag_.Press(this, e);
 }
 
 void SkinSurface::mouseMoveEvent(QMouseEvent* e) {
+    windowDrag_.Move(this, e);
     const QPoint pt = e->position().toPoint();
     SkinObj* o = HitTest(pt);
     QPointer<SkinSurface> self(this);
@@ -319,6 +499,7 @@ void SkinSurface::mouseReleaseEvent(QMouseEvent* e) {
     SkinObj* source = drag_ ? drag_ : o;
     SkinObj* pressed = pressed_;
     QPointer<SkinSurface> self(this);
+    windowDrag_.Release();
     drag_ = nullptr;
     pressed_ = nullptr;
     if (pressed) pressed->Repaint();

@@ -327,6 +327,8 @@ class Parser {
             o.padding = Int(v, k, 0, 1000);
         else if (k == QLatin1String("text"))
             o.text = v;
+        else if (k == QLatin1String("label"))
+            o.label = v;
         else if (k == QLatin1String("glyph"))
             o.glyph = v;
         else if (k == QLatin1String("glyph-size"))

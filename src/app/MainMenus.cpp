@@ -1,9 +1,21 @@
 #include "app/MainMenus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 
 namespace vc {
+
+namespace {
+// Shows the key of an item beside its caption. Only shown: the application's key filter
+// carries the keys, and a widget shortcut of a popup menu's item never fires on its own, so
+// no key acts twice.
+void ShowKeys(QAction* item, const QKeySequence& keys) {
+    item->setShortcut(keys);
+    item->setShortcutContext(Qt::WidgetShortcut);
+    item->setShortcutVisibleInContextMenu(true);
+}
+}  // namespace
 
 void MainMenus::CreateMenus(QWidget* owner) {
     auto menu = [owner](const char* name) {
@@ -50,13 +62,30 @@ void MainMenus::CreateMenus(QWidget* owner) {
     About1 = add(zm_pop_help, "About ", "About1");
 
     pop_dvd = menu("pop_dvd");
+    const std::map<QString, QKeySequence> dvdKeys = {{"Select All", QKeySequence("Ctrl+L")},
+                                                     {"Unselect ALL", QKeySequence("Ctrl+U")},
+                                                     {"Convert", QKeySequence("Ctrl+V")},
+                                                     {"Stop", QKeySequence("Ctrl+S")}};
     for (const char* c : {"Add DVD", "Add IFO", "-", "Select All", "Unselect ALL", "-", "Convert",
                           "Stop", "-", "Exit"}) {
-        if (QString(c) == "-")
+        if (QString(c) == "-") {
             pop_dvd->addSeparator();
-        else
-            pop_dvd->addAction(c);
+            continue;
+        }
+        QAction* a = pop_dvd->addAction(c);
+        if (auto it = dvdKeys.find(c); it != dvdKeys.end()) ShowKeys(a, it->second);
     }
+
+    const std::pair<QAction*, QKeySequence> keys[] = {
+        {AddFiles2, QKeySequence("Ctrl+A")},     {AddFolder2, QKeySequence("Ctrl+D")},
+        {Properties1, QKeySequence("Ctrl+T")},   {RunBackground1, QKeySequence("Ctrl+R")},
+        {Remove1, QKeySequence(Qt::Key_Delete)}, {Clear2, QKeySequence("Ctrl+C")},
+        {Rename1, QKeySequence("Ctrl+N")},       {SelectAll1, QKeySequence("Ctrl+L")},
+        {UnselectAll1, QKeySequence("Ctrl+U")},  {Convert2, QKeySequence("Ctrl+V")},
+        {Pause1, QKeySequence("Ctrl+P")},        {Stop2, QKeySequence("Ctrl+S")},
+        {settings, QKeySequence("Ctrl+I")},      {Help1, QKeySequence(Qt::Key_F1)},
+        {Feedback1, QKeySequence("Ctrl+F")}};
+    for (const auto& [item, sequence] : keys) ShowKeys(item, sequence);
 }
 
 QAction* MainMenus::menuItem(const QString& caption) const {

@@ -24,6 +24,7 @@
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
 #include "shell/PictureButton.h"
+#include "skin/windowdrag.h"
 
 namespace vc {
 
@@ -88,13 +89,11 @@ void Tfm_main::CreateComponents() {
     pl_appname->setObjectName("pl_appname");
     pl_appname->setGeometry(12, 6, 220, 28);
     img_name = new PictureLabel("img_name", pl_appname);
-    connect(img_name, &PictureLabel::mousePressed, this, &Tfm_main::TitleMouseDown);
-    connect(img_name, &PictureLabel::mouseMoved, this, &Tfm_main::TitleMouseMove);
-    connect(img_name, &PictureLabel::mouseReleased, this, [this](QPoint) { titleReleased_ = true; });
+    new skin::WindowDrag(img_name);  // the title picture drags the window like the title bar
 
     for (const auto& item : PictureButtonSpecs()) {
         auto* b = new PictureButton(item.name, this);
-        b->setToolTip(item.hint);
+        b->SetHint(item.hint);
         b->setGeometry(6, 6, 6, 6);
         buttons[item.name] = b;
     }
@@ -244,6 +243,7 @@ void Tfm_main::BindSkin() {
     const QString error =
         display_.Bind(this, fm_dvdcutter_, QString::fromStdString(ProgramDirectory + "skn.skn"));
     if (!error.isEmpty()) fx_->Error(this, error);
+    display_.NameObjects(ProgramDirectory + "language.info");
 }
 
 void Tfm_main::SetPosFill(const QString& object, int value) {
@@ -341,18 +341,6 @@ void Tfm_main::UpdateCommandState() {
             a->setEnabled(on);
         }
     }
-}
-
-// ---------------------------------------------------------------- title drag
-
-void Tfm_main::TitleMouseDown(QPoint p) {
-    titleReleased_ = false;
-    titleAnchor_ = p;
-}
-
-void Tfm_main::TitleMouseMove(QPoint p, Qt::MouseButtons b) {
-    if (titleReleased_ || !(b & Qt::LeftButton)) return;
-    move(x() + p.x() - titleAnchor_.x(), y() + p.y() - titleAnchor_.y());
 }
 
 }  // namespace vc

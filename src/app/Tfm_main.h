@@ -92,6 +92,7 @@ class Tfm_main : public QWidget, public MainMenus {
     int ProfileId = -1;
     int FinishAction = 0;
     std::string OutputDirectory;
+    std::string LastAddFolder;  // where Add File was used last
     std::string ProductName() const;
     bool Converting() const { return batch_->Converting(); }
     bool EncoderRunning() const { return batch_->EncoderRunning(); }
@@ -157,6 +158,9 @@ class Tfm_main : public QWidget, public MainMenus {
     void AddFiles();
     void AddFolder();
     bool AddMediaFile(const QString& path, QString* error = nullptr);
+    // Files and folders from the desktop (command line, a later start, a drop): added like
+    // Add File and Add Folder, and the window comes forward.
+    void OpenPaths(const QStringList& paths);
     void AppendJob(const QString& caption, const Toriginalinfo& info, const TrimRecord& trim);
     void RemoveSelectedJobs();
     void ClearJobs();
@@ -224,9 +228,9 @@ class Tfm_main : public QWidget, public MainMenus {
     void CreateComponents();
     void WireCommands();
     void WireUnits();
-    void TitleMouseDown(QPoint p);
-    void TitleMouseMove(QPoint p, Qt::MouseButtons b);
     void OnBatchEnded(bool ranToEnd);
+    void AddEach(const QStringList& files, bool pumpFirst);
+    BackgroundTray* Tray();
     void SetRowStatus(int row, const QString& status) { jobList_.SetStatus(row, status); }
     void ListContextMenu(QPoint at);
     void ShowHelpPage(const char* page);
@@ -244,8 +248,6 @@ class Tfm_main : public QWidget, public MainMenus {
     std::unique_ptr<MediaProbe> probe_;
     std::map<QString, std::function<void()>> commands_;
     LayoutFile layout_;
-    bool titleReleased_ = true;
-    QPoint titleAnchor_;
     Tfm_dir* fm_dir_ = nullptr;
     Tfm_set* fm_set_ = nullptr;
     Tfm_info* fm_info_ = nullptr;

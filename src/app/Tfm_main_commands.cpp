@@ -16,6 +16,7 @@
 #include "core/appsettings.h"
 #include "core/catalogue.h"
 #include "core/editions.h"
+#include "core/languagefile.h"
 #include "core/profilesettings.h"
 #include "core/siblings.h"
 #include "jobs/EncoderRunner.h"
@@ -25,27 +26,12 @@
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
 #include "shell/BackgroundTray.h"
+#include "shell/FileDropTarget.h"
 #include "shell/KeyFilter.h"
 #include "shell/PictureButton.h"
 #include "shell/UpdateNotice.h"
 
 namespace vc {
-
-namespace {
-// Hover hints: skin object name -> language text id; any other name gives 25.
-int HintIdFor(const QString& name) {
-    static const std::map<QString, int> ids = {
-        {"dvdopen", 1},       {"ifoopen", 2},        {"profiles", 3},   {"profilestext", 3},
-        {"audio", 4},         {"subtitle", 5},       {"video_size", 6}, {"video_quality", 7},
-        {"audio_quality", 8}, {"channels", 9},       {"play", 10},      {"pause", 11},
-        {"stopplay", 12},     {"play_bar", 13},      {"play_time", 14}, {"chapter", 15},
-        {"cutter", 16},       {"converter", 17},     {"stopconverter", 18}, {"browse", 19},
-        {"open", 20},         {"openfolder", 21},    {"openfiles", 22}, {"remove", 23},
-        {"clear", 24}};
-    auto it = ids.find(name);
-    return it == ids.end() ? 25 : it->second;
-}
-}  // namespace
 
 bool Tfm_main::Refused(int busy) {
     if ((busy & kNotWhilePlaying) && playing()) {
@@ -81,7 +67,9 @@ void Tfm_main::WireUnits() {
         return BuildInvocation(in);
     });
     connect(batch_.get(), &BatchRunner::stateChanged, this, [this](BatchRunner::State s) {
-        Pause1->setText(s == BatchRunner::State::Paused ? "Continue" : "Pause");
+        const bool paused = s == BatchRunner::State::Paused;
+        Pause1->setText(paused ? "Continue" : "Pause");
+        button("bt_pause")->SetHint(paused ? "Continue conversion" : "Pause conversion");
         UpdateCommandState();
     });
     connect(batch_.get(), &BatchRunner::jobStarted, this, [this](int) {
@@ -179,9 +167,14 @@ void Tfm_main::WireCommands() {
     keys_->SetBatchRunning([this] { return Converting(); });
     keys_->SetFolderDialogActive([this] { return fm_dir_ && fm_dir_->isActiveWindow(); });
     keys_->SetSettingsDialogActive([this] { return fm_set_ && fm_set_->isActiveWindow(); });
+    // Dialogs and other windows keep their keys; so do text fields (KeyFilter::IsTextField).
+    keys_->SetShortcutWindow([this](const QWidget* w) { return w == this || w == fm_dvdcutter_; });
     qApp->installEventFilter(keys_);
     // Queued: the actions open dialogs, which must not happen inside the key delivery.
     connect(keys_, &KeyFilter::shortcut, this, &Tfm_main::Shortcut, Qt::QueuedConnection);
+
+    auto* drops = new FileDropTarget({this, lv->viewport()}, this);
+    connect(drops, &FileDropTarget::dropped, this, &Tfm_main::OpenPaths);
 
     connect(lv, &QTreeView::clicked, this, [this] { lvClick(); });
     connect(lv->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -267,7 +260,7 @@ void Tfm_main::Skin1Click(skin::ISkinObject* source) {
 }
 
 void Tfm_main::Skin1MouseMove(skin::ISkinObject* source, int, int) {
-    LanguageText(HintIdFor(source ? source->Name() : QString()));
+    LanguageText(HintIdFor(source ? source->Name().toStdString() : std::string()));
 }
 
 void Tfm_main::Skin1MouseDown(skin::ISkinObject* source, Qt::MouseButton, int, int) {
@@ -313,10 +306,12 @@ void Tfm_main::PopupDvdMenu() {
     pop_dvd->popup(kavrin ? QPoint(p.x() + 85, p.y() + 64) : QPoint(p.x() + 16, p.y() + 54));
 }
 
-void Tfm_main::RunBackground() {
+BackgroundTray* Tfm_main::Tray() {
     if (!tray_) tray_ = new BackgroundTray(this, QIcon(PictureDir() + "main/icon.png"));
-    tray_->Hide();
+    return tray_;
 }
+
+void Tfm_main::RunBackground() { Tray()->Hide(); }
 
 void Tfm_main::OpenWebsite() { RunCommand("Website"); }
 
@@ -399,6 +394,7 @@ void Tfm_main::LoadSettings() {
     const ProfileEntry* e = CatalogueEntry(s.profileId);
     SelectProfile(!e || e->displayName[0] == '\0' ? def : s.profileId);
     FinishAction = s.finishAction;
+    LastAddFolder = s.lastAddFolder;
 }
 
 void Tfm_main::SaveSettings() {
@@ -409,6 +405,7 @@ void Tfm_main::SaveSettings() {
     s.finishAction = FinishAction;
     s.videoFirstPage = picker_->VideoFirstPage;
     s.audioFirstPage = picker_->AudioFirstPage;
+    s.lastAddFolder = LastAddFolder;
     if (!SaveAppSettings(SettingsFilePath(), s))
         fx_->Error(this, QString("The settings cannot be written to \"%1\".")
                              .arg(QString::fromStdString(SettingsFilePath())));

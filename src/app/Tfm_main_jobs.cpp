@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QTreeView>
@@ -89,14 +90,14 @@ void Tfm_main::AppendJob(const QString& caption, const Toriginalinfo& info, cons
 
 void Tfm_main::AddFiles() {
     if (Refused(kNotWhileConverting)) return;
-    const QStringList files = fx_->OpenFiles(this, "Add File", OpenDialogFilter());
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    const QString start =
+        OpenDialogStartFolder(QString::fromStdString(LastAddFolder), videos, QDir::homePath());
+    const QStringList files = fx_->OpenFiles(this, "Add File", OpenDialogFilter(), start);
     if (!files.isEmpty()) {
+        LastAddFolder = QFileInfo(files.front()).absolutePath().toStdString();
         lv->setVisible(true);
-        for (const QString& f : files) {
-            QString err;
-            if (!AddMediaFile(f, &err) && !AddMediaFile(f, &err))
-                fx_->Information(this, QFileInfo(f).fileName() + " is not support!");
-        }
+        AddEach(files, false);
     }
     if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
     lvClick();
@@ -109,20 +110,30 @@ void Tfm_main::AddFolder() {
     fm_dir_->ChosenDirectory.clear();
     fx_->ExecDialog(fm_dir_);
     if (fm_dir_->ChosenDirectory.empty()) return;
-    const QString folder = QString::fromStdString(fm_dir_->ChosenDirectory);
     lv->setVisible(true);
-    // Every name, also those that are not valid UTF-8 (which QDir leaves out).
-    for (const std::string& entry : ListFolderNames(fm_dir_->ChosenDirectory)) {
-        if (!IsFolderMediaName(entry)) continue;
-        const QString name = QString::fromStdString(entry);
-        QCoreApplication::processEvents();
-        const QString path = folder + "/" + name;
-        QString err;
-        if (!AddMediaFile(path, &err) && !AddMediaFile(path, &err))
-            fx_->Information(this, name + " is not support!");
-    }
+    AddEach(FolderMediaEntries(QString::fromStdString(fm_dir_->ChosenDirectory)), true);
     if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
     UpdateCommandState();
+}
+
+void Tfm_main::OpenPaths(const QStringList& paths) {
+    Tray()->Restore();
+    if (paths.isEmpty() || Refused(kNotWhileConverting)) return;
+    lv->setVisible(true);
+    AddEach(ExpandMediaPaths(paths), true);
+    if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
+    lvClick();
+    UpdateCommandState();
+}
+
+// Each file is probed and appended; one that fails twice is reported and the rest go on.
+void Tfm_main::AddEach(const QStringList& files, bool pumpFirst) {
+    for (const QString& f : files) {
+        if (pumpFirst) QCoreApplication::processEvents();
+        QString err;
+        if (!AddMediaFile(f, &err) && !AddMediaFile(f, &err))
+            fx_->Information(this, QFileInfo(f).fileName() + " is not support!");
+    }
 }
 
 // ---------------------------------------------------------------- rows

@@ -1,24 +1,63 @@
-// Program body: creates the windows in their order and runs the message loop.
+// Program body: reads the command line, hands file names to a window that runs already or
+// creates the windows in their order, and runs the message loop.
 #include <QApplication>
+#include <QIcon>
+#include <QDir>
 #include <QTimer>
-#include <cstdio>
 #include <clocale>
+#include <cstdio>
 
+#include "app/DesktopStart.h"
 #include "app/OtherForms.h"
-#include "shell/SideEffects.h"
 #include "app/Tfm_main.h"
 #include "core/appinfo.h"
+#include "core/appsettings.h"
+#include "core/startargs.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
+#include "shell/SideEffects.h"
+
+namespace {
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    vc::InitAppInfo(argc > 0 ? argv[0] : "VideoConverter");
+    const std::string product = vc::ProductNameOf(vc::StartedExeFileName());
+    // Before the application object: --help and --version need no display.
+    const vc::StartArgs early = vc::ParseStartArgs(Arguments(argc, argv), QDir::currentPath());
+    if (early.mode != vc::StartArgs::Mode::Run) {
+        const std::string text = early.mode == vc::StartArgs::Mode::Help
+                                     ? vc::UsageText(vc::StartedExeFileName())
+                                     : vc::VersionText(product);
+        std::fputs(text.c_str(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     // libmpv needs the C decimal point.
     std::setlocale(LC_NUMERIC, "C");
-    vc::InitAppInfo(argc > 0 ? argv[0] : "VideoConverter");
-    QApplication::setApplicationName(QString::fromStdString(vc::ProductNameOf(vc::StartedExeFileName())));
+    QApplication::setApplicationName(QString::fromStdString(product));
+    // The window's own icon, and the desktop entry docks match the window to.
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        "videoconverter",
+        QIcon(QString::fromStdString(vc::ProgramDirectory()) + "images/main/icon.png")));
+    QGuiApplication::setDesktopFileName("videoconverter");
+    // Qt has taken its own options out of the arguments by now.
+    const vc::StartArgs args =
+        vc::ParseStartArgs(QApplication::arguments().mid(1), QDir::currentPath());
+    for (const QString& option : args.unknown)
+        std::fprintf(stderr, "%s: unknown option %s (ignored)\n", argv[0], qPrintable(option));
+    vc::DesktopStart desktop;
+    if (!desktop.Claim(vc::SettingsFilePathFor(product), args.paths)) return 0;
 
     vc::DesktopSideEffects effects;
     vc::Tfm_main fm_main(&effects);
@@ -29,6 +68,7 @@ int main(int argc, char** argv) {
     vc::Tfm_info fm_info(&fm_main);
     vc::Tfm_dvdcutter fm_dvdcutter(&fm_main);
     fm_main.AttachWindows(&fm_dir, &fm_set, &fm_info, &fm_dvdcutter);
+    desktop.Attach(&fm_main);
     // For the start-up benchmark: report the time to the first shown window and end.
     if (qEnvironmentVariableIsSet("VC_EXIT_AFTER_SHOW")) {
         QObject::connect(&fm_main, &vc::Tfm_main::startupFinished, &app, [&app] {

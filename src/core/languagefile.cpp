@@ -1,6 +1,7 @@
 #include "core/languagefile.h"
 
 #include <fstream>
+#include <map>
 
 namespace vc {
 
@@ -18,6 +19,19 @@ LanguageLookup ReadLanguageLine(const std::string& path, int id, std::string& te
     }
     if (f.bad()) return LanguageLookup::FileError;
     return LanguageLookup::PastEnd;
+}
+
+int HintIdFor(const std::string& name) {
+    static const std::map<std::string, int> ids = {
+        {"dvdopen", 1},       {"ifoopen", 2},     {"profiles", 3},       {"profilestext", 3},
+        {"audio", 4},         {"subtitle", 5},    {"video_size", 6},     {"video_quality", 7},
+        {"audio_quality", 8}, {"channels", 9},    {"play", 10},          {"pause", 11},
+        {"stopplay", 12},     {"play_bar", 13},   {"play_time", 14},     {"chapter", 15},
+        {"cutter", 16},       {"converter", 17},  {"stopconverter", 18}, {"browse", 19},
+        {"open", 20},         {"openfolder", 21}, {"openfiles", 22},     {"remove", 23},
+        {"clear", 24}};
+    auto it = ids.find(name);
+    return it == ids.end() ? kWelcomeHintId : it->second;
 }
 
 }  // namespace vc

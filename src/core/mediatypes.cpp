@@ -1,5 +1,9 @@
 #include "core/mediatypes.h"
 
+#include "core/nativepath.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <cctype>
 
@@ -7,8 +11,7 @@ namespace vc {
 
 namespace {
 // The program writes these itself and plays common sound files; taking them in is expected.
-constexpr const char* kWrittenAndSound =
-    "*.ogg;*.oga;*.m4a;*.mp3;*.wav;*.flac;*.aac;*.ac3;*.wma;";
+constexpr const char* kWrittenAndSound = "*.ogg;*.oga;*.m4a;*.mp3;*.wav;*.flac;*.aac;*.ac3;*.wma;";
 }  // namespace
 
 const std::vector<OpenFilter>& OpenFilters() {
@@ -35,10 +38,10 @@ const std::vector<OpenFilter>& OpenFilters() {
 }
 
 const std::vector<std::string>& FolderExtensions() {
-    static const std::vector<std::string> ext = {
-        ".avi", ".mpg",  ".vob", ".mpeg", ".3gp", ".mp4", ".flv", ".rm",  ".m4v",
-        ".rmvb", ".wmv", ".asf", ".qt",   ".asx", ".mkv", ".ogg", ".oga", ".m4a",
-        ".mp3", ".wav",  ".flac", ".aac", ".ac3", ".wma"};
+    static const std::vector<std::string> ext = {".avi", ".mpg", ".vob",  ".mpeg", ".3gp", ".mp4",
+                                                 ".flv", ".rm",  ".m4v",  ".rmvb", ".wmv", ".asf",
+                                                 ".qt",  ".asx", ".mkv",  ".ogg",  ".oga", ".m4a",
+                                                 ".mp3", ".wav", ".flac", ".aac",  ".ac3", ".wma"};
     return ext;
 }
 
@@ -50,6 +53,32 @@ bool IsFolderMediaName(const std::string& fileName) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     const auto& all = FolderExtensions();
     return std::find(all.begin(), all.end(), ext) != all.end();
+}
+
+QStringList FolderMediaEntries(const QString& folder) {
+    // Every name, also those that are not valid UTF-8 (which QDir leaves out).
+    QStringList out;
+    const QString base = QDir(folder).absolutePath();
+    for (const std::string& name : ListFolderNames(folder.toStdString()))
+        if (IsFolderMediaName(name)) out << base + "/" + QString::fromStdString(name);
+    return out;
+}
+
+QStringList ExpandMediaPaths(const QStringList& paths) {
+    QStringList out;
+    for (const QString& p : paths) {
+        if (QFileInfo(p).isDir())
+            out << FolderMediaEntries(p);
+        else
+            out << p;
+    }
+    return out;
+}
+
+QString OpenDialogStartFolder(const QString& lastUsed, const QString& videos, const QString& home) {
+    for (const QString& f : {lastUsed, videos})
+        if (!f.isEmpty() && QFileInfo(f).isDir()) return f;
+    return home;
 }
 
 }  // namespace vc

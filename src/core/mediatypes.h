@@ -1,6 +1,7 @@
 #pragma once
-// The kinds of file the program takes in: the open dialog's filters and the extensions a
-// folder is searched for.
+// The kinds of file the program takes in: the open dialog's filters and start folder, the
+// extensions a folder is searched for, and the files that named or dropped paths stand for.
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -17,5 +18,16 @@ const std::vector<OpenFilter>& OpenFilters();
 const std::vector<std::string>& FolderExtensions();
 // True when a file name's extension, in any case, is one a folder is searched for.
 bool IsFolderMediaName(const std::string& fileName);
+
+// The entries of a folder that adding the folder takes (by name only, so a sub-folder named
+// like a media file is tried as a file and then refused), in name order.
+QStringList FolderMediaEntries(const QString& folder);
+// The files that paths named on the command line or dropped on the window stand for: a folder
+// gives FolderMediaEntries, anything else is taken as a file (the probe decides).
+QStringList ExpandMediaPaths(const QStringList& paths);
+
+// Where the open dialog starts: the folder used last while it exists, else the videos folder,
+// else the home folder.
+QString OpenDialogStartFolder(const QString& lastUsed, const QString& videos, const QString& home);
 
 }  // namespace vc

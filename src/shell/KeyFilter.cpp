@@ -1,7 +1,12 @@
 #include "shell/KeyFilter.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 #include <QWindow>
 
@@ -18,12 +23,19 @@ bool Never() {
 KeyFilter::KeyFilter(QObject* parent)
     : QObject(parent),
       applicationActive_([] { return QApplication::activeWindow() != nullptr; }),
+      shortcutWindow_([](const QWidget*) { return true; }),
       folderDialogActive_(Never),
       batchRunning_(Never),
       settingsDialogActive_(Never) {}
 
 void KeyFilter::SetApplicationActive(std::function<bool()> isActive) {
     applicationActive_ = isActive ? std::move(isActive) : [] { return true; };
+}
+void KeyFilter::SetShortcutWindow(std::function<bool(const QWidget*)> isShortcutWindow) {
+    if (isShortcutWindow)
+        shortcutWindow_ = std::move(isShortcutWindow);
+    else
+        shortcutWindow_ = [](const QWidget*) { return true; };
 }
 void KeyFilter::SetFolderDialogActive(std::function<bool()> isActive) {
     folderDialogActive_ = isActive ? std::move(isActive) : Never;
@@ -37,6 +49,7 @@ void KeyFilter::SetSettingsDialogActive(std::function<bool()> isActive) {
 
 void KeyFilter::ResetKeys() {
     down_.clear();
+    withCtrl_.clear();
     leftCtrlDown_ = false;
     rightCtrlDown_ = false;
 }
@@ -46,7 +59,11 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (!IsDuplicateDelivery(watched, key)) HandleKeyEvent(*key);
+            if (IsDuplicateDelivery(watched, key)) break;
+            // A window hands the key on to its focus widget: that is where the user types.
+            const QObject* target = watched;
+            if (auto* window = qobject_cast<QWindow*>(watched)) target = window->focusObject();
+            HandleKeyEvent(*key, target);
             break;
         }
         case QEvent::ApplicationDeactivate:
@@ -61,33 +78,58 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
 
 bool KeyFilter::IsDuplicateDelivery(QObject* watched, const QKeyEvent* event) {
     bool duplicate = false;
-    if (event == lastEvent_ && event->type() == lastType_ && event->timestamp() == lastTimestamp_) {
-        if (event->timestamp() != 0) {
-            // A real event: same address and time means the same event on its way.
+    if (event == lastEvent_ && event->type() == lastType_ && watched->isWidgetType()) {
+        if (lastReceiverWasWindow_) {
+            // From a window to the widget it hands keys to (focus widget, popup or grabber).
             duplicate = true;
-        } else if (lastReceiver_ && watched->isWidgetType()) {
-            // A synthesised one: the same event again when it moves from the window to its
-            // widget or from a widget up to one of its parents.
-            auto* widget = static_cast<QWidget*>(watched);
-            if (auto* window = qobject_cast<QWindow*>(lastReceiver_.data())) {
-                duplicate = widget->window()->windowHandle() == window;
-            } else if (lastReceiver_->isWidgetType()) {
-                duplicate = widget->isAncestorOf(static_cast<QWidget*>(lastReceiver_.data()));
-            }
+        } else if (!lastReceiver_) {
+            // The widget that had it is gone (deleted by its own key handler); the event goes
+            // on to its former parents.
+            duplicate = true;
+        } else if (lastReceiver_->isWidgetType()) {
+            // From a widget that ignored it up to one of its parents.
+            duplicate = static_cast<QWidget*>(watched)->isAncestorOf(
+                static_cast<QWidget*>(lastReceiver_.data()));
         }
     }
     lastEvent_ = event;
     lastReceiver_ = watched;
+    lastReceiverWasWindow_ = qobject_cast<QWindow*>(watched) != nullptr;
     lastType_ = event->type();
-    lastTimestamp_ = event->timestamp();
     return duplicate;
+}
+
+bool KeyFilter::IsTextField(const QObject* object) {
+    for (int level = 0; object && level < 2; ++level, object = object->parent()) {
+        if (qobject_cast<const QLineEdit*>(object) ||
+            qobject_cast<const QAbstractSpinBox*>(object) ||
+            qobject_cast<const QTextEdit*>(object) || qobject_cast<const QPlainTextEdit*>(object))
+            return true;
+        if (auto* box = qobject_cast<const QComboBox*>(object); box && box->isEditable())
+            return true;
+    }
+    return false;
+}
+
+bool KeyFilter::ShortcutsReach(const QObject* target) const {
+    // An open popup takes every key while it is open.
+    if (QWidget* popup = QApplication::activePopupWidget())
+        target = popup->focusWidget() ? popup->focusWidget() : popup;
+    if (!target) target = QApplication::focusWidget();
+    if (IsTextField(target)) return false;
+    if (auto* widget = qobject_cast<const QWidget*>(target);
+        widget && !shortcutWindow_(widget->window()))
+        return false;
+    const QWidget* active = QApplication::activeWindow();
+    return !active || shortcutWindow_(active);
 }
 
 bool KeyFilter::Held(int key) const {
     return down_.count(key) != 0;
 }
 
-std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event) {
+std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event,
+                                                         const QObject* target) {
     const bool press = event.type() == QEvent::KeyPress;
     const bool release = event.type() == QEvent::KeyRelease;
     if (!press && !release) return {};
@@ -98,6 +140,7 @@ std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event)
     if (release && event.isAutoRepeat()) return {};
 
     // Keep the key state first, so the table below sees it as of this event.
+    bool wentDownWithCtrl = false;
     if (key == Qt::Key_Control) {
         const bool right = event.nativeVirtualKey() == kRightCtrlSym;
         (right ? rightCtrlDown_ : leftCtrlDown_) = press;
@@ -111,12 +154,31 @@ std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event)
         // modifier state tells the truth.
         if (!(event.modifiers() & Qt::ControlModifier)) leftCtrlDown_ = rightCtrlDown_ = false;
         if (key != Qt::Key_Alt && !(event.modifiers() & Qt::AltModifier)) down_.erase(Qt::Key_Alt);
+        // A fast chord lets Ctrl go before the key (xdotool key ctrl+a: Ctrl down, A down,
+        // Ctrl up, A up): a key that went down with the left Ctrl held keeps it until its
+        // release.
+        if (press && leftCtrlDown_)
+            withCtrl_.insert(key);
+        else if (press)
+            withCtrl_.erase(key);
+        else
+            wentDownWithCtrl = withCtrl_.erase(key) != 0;
     }
 
     if (!applicationActive_()) return {};
-
     auto released = [&](int k) { return release && key == k; };
+    // Help and the emergency exit type nothing, so they act everywhere.
+    if (!ShortcutsReach(target)) {
+        std::vector<Action> global;
+        if (released(Qt::Key_F1)) global.push_back(Help);
+        if (released(Qt::Key_F3)) global.push_back(QuitNow);
+        for (Action a : global) emit shortcut(a);
+        return global;
+    }
+
     const bool ctrl = leftCtrlDown_;
+    // "Ctrl held, key on release": Ctrl is down now, or was when the key went down.
+    auto ctrlReleased = [&](int k) { return (ctrl || wentDownWithCtrl) && released(k); };
     const bool alt = Held(Qt::Key_Alt);
 
     std::vector<Action> actions;
@@ -130,24 +192,24 @@ std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event)
     test(released(Qt::Key_Space), SpaceToggle);
     test(released(Qt::Key_Delete), Remove);
     test(released(Qt::Key_F12), Snapshot);
-    test(ctrl && released(Qt::Key_H), Help);
+    test(ctrlReleased(Qt::Key_H), Help);
     test(alt && Held(Qt::Key_F), PopupFile);
     test(alt && Held(Qt::Key_E), PopupEdit);
     test(alt && Held(Qt::Key_A), PopupActions);
     test(alt && Held(Qt::Key_T), PopupTools);
     test(alt && Held(Qt::Key_H), PopupHelp);
-    test(ctrl && released(Qt::Key_A), AddFiles);
-    test(ctrl && released(Qt::Key_D) && !folderDialogActive_(), AddFolder);
-    test(ctrl && released(Qt::Key_T), Properties);
+    test(ctrlReleased(Qt::Key_A), AddFiles);
+    test(ctrlReleased(Qt::Key_D) && !folderDialogActive_(), AddFolder);
+    test(ctrlReleased(Qt::Key_T), Properties);
     test(ctrl && Held(Qt::Key_R), RunBackground);
-    test(ctrl && released(Qt::Key_C), Clear);
+    test(ctrlReleased(Qt::Key_C), Clear);
     test(ctrl && Held(Qt::Key_N), Rename);
     test(ctrl && Held(Qt::Key_L), CheckAll);
     test(ctrl && Held(Qt::Key_U), UncheckAll);
-    test(ctrl && released(Qt::Key_V) && !batchRunning_(), Convert);
+    test(ctrlReleased(Qt::Key_V) && !batchRunning_(), Convert);
     test(ctrl && Held(Qt::Key_P), Pause);
     test(ctrl && Held(Qt::Key_S), Stop);
-    test(ctrl && released(Qt::Key_I) && !settingsDialogActive_(), Settings);
+    test(ctrlReleased(Qt::Key_I) && !settingsDialogActive_(), Settings);
     test(ctrl && Held(Qt::Key_F), Feedback);
 
     for (Action a : actions) emit shortcut(a);

@@ -21,8 +21,14 @@ bool PictureButton::LoadPictures(const QString& normal, const QString& over,
     return ok;
 }
 
+void PictureButton::SetHint(const QString& hint) {
+    setToolTip(hint);
+    setAccessibleName(hint);
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
     const QPixmap* pix = &normal_;
     if (!isEnabled() && !disabled_.isNull())
         pix = &disabled_;
@@ -30,15 +36,21 @@ void PictureButton::paintEvent(QPaintEvent*) {
         pix = &over_;
     if (!pix->isNull()) {
         p.drawPixmap(rect(), *pix);
-        return;
+    } else {
+        // No picture: a plain rounded button with the hint text, dimmed when disabled.
+        p.setBrush(QColor("#2d333d"));
+        if (hovered_) p.setBrush(QColor("#3a414d"));
+        p.setPen(Qt::NoPen);
+        p.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 6, 6);
+        p.setPen(QColor(isEnabled() ? "#e8ebf0" : "#6b7480"));
+        p.drawText(rect(), Qt::AlignCenter, toolTip());
     }
-    // No picture: a plain rounded button with the hint text, dimmed when disabled.
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(hovered_ ? "#3a414d" : "#2d333d"));
-    p.setPen(Qt::NoPen);
-    p.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 6, 6);
-    p.setPen(QColor(isEnabled() ? "#e8ebf0" : "#6b7480"));
-    p.drawText(rect(), Qt::AlignCenter, toolTip());
+    if (hasFocus()) {
+        // The keyboard is here: an accent frame over the picture, whatever the picture shows.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor("#5aaef7"), 2));
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
+    }
 }
 
 void PictureButton::enterEvent(QEnterEvent* e) {

@@ -8,22 +8,24 @@ namespace vc {
 
 class PictureButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit PictureButton(const QString& name, QWidget* parent = nullptr);
     // Loads normal, mouse-over and disabled pictures; false when any is missing.
     bool LoadPictures(const QString& normal, const QString& over, const QString& disabled);
+    // What the button does, in a few words: its tool tip and the name screen readers announce.
+    void SetHint(const QString& hint);
     QSize sizeHint() const override { return size(); }
 
-signals:
+  signals:
     void mousePressed();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
 
-private:
+  private:
     QPixmap normal_, over_, disabled_;
     bool hovered_ = false;
 };
@@ -32,7 +34,7 @@ private:
 // page links, the backdrop, the category icon and the title picture).
 class PictureLabel : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureLabel(const QString& name, QWidget* parent = nullptr);
     // Loads a picture file and resizes to it unless a size was fixed; false when unreadable.
     bool LoadPicture(const QString& path);
@@ -40,19 +42,19 @@ public:
     const QString& PicturePath() const { return path_; }
     void SetFixedPictureSize(bool fixed) { fixedSize_ = fixed; }
 
-signals:
+  signals:
     void mouseMoved(QPoint pos, Qt::MouseButtons buttons);
     void mousePressed(QPoint pos);
     void mouseReleased(QPoint pos);
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
 
-private:
+  private:
     QPixmap pix_;
     QString path_;
     bool fixedSize_ = false;

@@ -39,8 +39,9 @@ void DesktopSideEffects::Error(QWidget* parent, const QString& text) {
 }
 
 QStringList DesktopSideEffects::OpenFiles(QWidget* parent, const QString& caption,
-                                          const QString& filter) {
-    QFileDialog dlg(parent, caption);
+                                          const QString& filter, const QString& startFolder) {
+    QFileDialog dlg(parent, caption, startFolder);
+    dlg.setObjectName(QStringLiteral("OpenDialog1"));
     dlg.setFileMode(QFileDialog::ExistingFiles);
     dlg.setNameFilter(filter);
     dlg.setFilter(dlg.filter() | QDir::Hidden);
@@ -49,7 +50,9 @@ QStringList DesktopSideEffects::OpenFiles(QWidget* parent, const QString& captio
     return dlg.selectedFiles();
 }
 
-int DesktopSideEffects::ExecDialog(QDialog* dialog) { return dialog->exec(); }
+int DesktopSideEffects::ExecDialog(QDialog* dialog) {
+    return dialog->exec();
+}
 
 void DesktopSideEffects::OpenFolder(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));

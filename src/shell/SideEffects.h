@@ -11,7 +11,7 @@ class QDialog;
 namespace vc {
 
 class SideEffects {
-public:
+  public:
     virtual ~SideEffects() = default;
     // Warning with OK (refused commands, invalid input).
     virtual void Warning(QWidget* parent, const QString& text) = 0;
@@ -23,8 +23,9 @@ public:
     virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
     // An error that ended an operation.
     virtual void Error(QWidget* parent, const QString& text) = 0;
-    // Multi-select open dialog; empty when cancelled.
-    virtual QStringList OpenFiles(QWidget* parent, const QString& caption, const QString& filter) = 0;
+    // Multi-select open dialog showing startFolder first; empty when cancelled.
+    virtual QStringList OpenFiles(QWidget* parent, const QString& caption, const QString& filter,
+                                  const QString& startFolder) = 0;
     // Shows a dialog modally and returns its result code.
     virtual int ExecDialog(QDialog* dialog) = 0;
     // Opens a folder in the file browser.
@@ -41,13 +42,14 @@ public:
 
 // The real effects: Qt message boxes and dialogs, the desktop's services.
 class DesktopSideEffects : public SideEffects {
-public:
+  public:
     void Warning(QWidget* parent, const QString& text) override;
     void Information(QWidget* parent, const QString& text) override;
     bool Confirm(QWidget* parent, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;
-    QStringList OpenFiles(QWidget* parent, const QString& caption, const QString& filter) override;
+    QStringList OpenFiles(QWidget* parent, const QString& caption, const QString& filter,
+                          const QString& startFolder) override;
     int ExecDialog(QDialog* dialog) override;
     void OpenFolder(const QString& path) override;
     void OpenUrl(const QString& url) override;

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "core/languagefile.h"
 #include "core/layoutfile.h"
 #include "core/numeric.h"
 
@@ -49,9 +50,24 @@ QString SkinDisplay::Bind(QWidget* main, QWidget* cut, const QString& skinFile) 
         }
     }
     bound_ = true;
+    main_ = main;
+    cut_ = error.isEmpty() ? cut : nullptr;
     // The skin draws under every control; keep the controls on top.
     if (QWidget* s = engine_->Surface(main)) s->lower();
     return error;
+}
+
+void SkinDisplay::NameObjects(const std::string& languageFile) {
+    auto hint = [&languageFile](const QString& object) {
+        const int id = HintIdFor(object.toStdString());
+        std::string line;
+        if (id == kWelcomeHintId ||
+            ReadLanguageLine(languageFile, id, line) != LanguageLookup::Found)
+            return QString();
+        return QString::fromStdString(line);
+    };
+    for (QWidget* w : {main_, cut_})
+        if (w) engine_->SetAccessibleNames(w, hint);
 }
 
 void SkinDisplay::BindObject(skin::ISkinObject* root, const QString& name, bool slider) {

@@ -3,6 +3,7 @@
 // operations on them: texts, fills, sliders, visibility and the picker's backdrop.
 #include <QString>
 #include <map>
+#include <string>
 
 #include "skin/skin.h"
 
@@ -23,6 +24,9 @@ class SkinDisplay {
     skin::SkinEngine* Engine() const { return engine_; }
     // The fill widths come from the layout file.
     void SetLayout(const LayoutFile* layout) { layout_ = layout; }
+    // Screen readers announce the objects of the bound windows by their hover hints from the
+    // language file; objects without a hint keep the skin's own label.
+    void NameObjects(const std::string& languageFile);
 
     void ShowText(const QString& object, const QString& text);
     QString Text(const QString& object) const;
@@ -49,6 +53,8 @@ class SkinDisplay {
     const LayoutFile* layout_ = nullptr;
     std::map<QString, Bound> objects_;
     bool bound_ = false;
+    QWidget* main_ = nullptr;
+    QWidget* cut_ = nullptr;
 };
 
 }  // namespace vc

@@ -5,10 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "support/keys.h"
 
 using namespace vc;
 using A = KeyFilter::Action;
@@ -18,18 +26,23 @@ namespace {
 constexpr quint32 kLeft = KeyFilter::kLeftCtrlSym;
 constexpr quint32 kRight = KeyFilter::kRightCtrlSym;
 
-// A window with an edit box; every key goes to the edit box through the application, so the
+// A window with a list (any widget that is not a text field) and an edit box; every key goes
+// to the receiver (the list unless a test says otherwise) through the application, so the
 // installed filter sees it exactly as it would see a real key.
 class KeyFilterTest : public ::testing::Test {
   protected:
     QWidget window;
+    QWidget* list = new QWidget(&window);
     QLineEdit* edit = new QLineEdit(&window);
+    QObject* receiver = list;
     KeyFilter filter;
     std::vector<A> fired;
     Qt::KeyboardModifiers mods;
 
     void SetUp() override {
         new QVBoxLayout(&window);
+        list->setFocusPolicy(Qt::StrongFocus);
+        window.layout()->addWidget(list);
         window.layout()->addWidget(edit);
         filter.SetApplicationActive([] { return true; });
         QObject::connect(&filter, &KeyFilter::shortcut, [this](A a) { fired.push_back(a); });
@@ -50,7 +63,7 @@ class KeyFilterTest : public ::testing::Test {
             !(mods & (Qt::ControlModifier | Qt::AltModifier)))
             text = QChar(key).toLower();
         QKeyEvent e(type, key, mods, 0, nativeKey, 0, text, repeat);
-        QCoreApplication::sendEvent(edit, &e);
+        QCoreApplication::sendEvent(receiver, &e);
         if (type == QEvent::KeyRelease && !repeat) mods &= ~ModifierOf(key);
     }
     void Press(int key, quint32 nativeKey = 0, bool repeat = false) {
@@ -225,14 +238,121 @@ TEST_F(KeyFilterTest, ForgetsModifiersReleasedElsewhere) {
     EXPECT_TRUE(fired.empty());
 }
 
-TEST_F(KeyFilterTest, EditBoxStillGetsEveryKey) {
+TEST_F(KeyFilterTest, TextFieldsKeepTheirKeys) {
+    // Every widget the user types into; only F1 and F3, which type nothing, still act.
+    struct Field {
+        const char* what;
+        std::function<QWidget*(QWidget*)> make;
+    } fields[] = {
+        {"line edit", [](QWidget* p) { return new QLineEdit(p); }},
+        {"read-only line edit",
+         [](QWidget* p) {
+             auto* e = new QLineEdit(p);
+             e->setReadOnly(true);
+             return e;
+         }},
+        {"editable combo box",
+         [](QWidget* p) {
+             auto* c = new QComboBox(p);
+             c->setEditable(true);
+             return c;
+         }},
+        {"spin box", [](QWidget* p) { return new QSpinBox(p); }},
+        {"text edit", [](QWidget* p) { return new QTextEdit(p); }},
+        {"plain text edit", [](QWidget* p) { return new QPlainTextEdit(p); }},
+    };
+    for (const Field& f : fields) {
+        std::unique_ptr<QWidget> field(f.make(&window));
+        receiver = field.get();
+        fired.clear();
+        for (int key : {Qt::Key_Delete, Qt::Key_Space, Qt::Key_F5, Qt::Key_F12}) Tap(key);
+        for (int key : {Qt::Key_V, Qt::Key_C, Qt::Key_A, Qt::Key_R, Qt::Key_N, Qt::Key_S})
+            CtrlCombo(key);
+        Combo(Qt::Key_Alt, Qt::Key_F);
+        EXPECT_TRUE(fired.empty()) << f.what << ": " << int(fired.front());
+        Tap(Qt::Key_F1);
+        Tap(Qt::Key_F3);
+        EXPECT_EQ(fired, (std::vector<A>{A::Help, A::QuitNow})) << f.what;
+    }
+    // A combo box the user only picks from is no text field.
+    QComboBox picker(&window);
+    receiver = &picker;
+    fired.clear();
+    Tap(Qt::Key_Delete);
+    EXPECT_EQ(fired, std::vector<A>{A::Remove});
+}
+
+TEST_F(KeyFilterTest, EditBoxGetsTheTextTyped) {
+    receiver = edit;
     edit->setFocus();
-    Press(Qt::Key_A);
-    Release(Qt::Key_A);
+    Tap(Qt::Key_A);
     Tap(Qt::Key_Space);
     Tap(Qt::Key_B);
     EXPECT_EQ(edit->text(), "a b");
-    EXPECT_EQ(fired, std::vector<A>{A::SpaceToggle});
+    EXPECT_TRUE(fired.empty());
+}
+
+TEST_F(KeyFilterTest, OtherWindowsKeepTheirKeys) {
+    filter.SetShortcutWindow([this](const QWidget* w) { return w == &window; });
+    QWidget dialog;
+    auto* inDialog = new QWidget(&dialog);
+    receiver = inDialog;
+    Tap(Qt::Key_Space);
+    CtrlCombo(Qt::Key_A);
+    CtrlCombo(Qt::Key_R);
+    Tap(Qt::Key_F1);
+    EXPECT_EQ(fired, std::vector<A>{A::Help});
+    fired.clear();
+    receiver = list;
+    CtrlCombo(Qt::Key_A);
+    EXPECT_EQ(fired, std::vector<A>{A::AddFiles}) << "the shortcut window itself";
+}
+
+TEST_F(KeyFilterTest, CtrlLetGoBeforeTheKeyStillCounts) {
+    // xdotool key ctrl+a: Ctrl down, A down, Ctrl up, A up.
+    Press(Qt::Key_Control, kLeft);
+    Press(Qt::Key_A);
+    Release(Qt::Key_Control, kLeft);
+    Release(Qt::Key_A);
+    EXPECT_EQ(fired, std::vector<A>{A::AddFiles});
+    // A key that went down without Ctrl does not borrow it.
+    fired.clear();
+    Press(Qt::Key_C);
+    Press(Qt::Key_Control, kLeft);
+    Release(Qt::Key_Control, kLeft);
+    Release(Qt::Key_C);
+    // Nor one that went down with the right Ctrl.
+    Press(Qt::Key_Control, kRight);
+    Press(Qt::Key_V);
+    Release(Qt::Key_Control, kRight);
+    Release(Qt::Key_V);
+    EXPECT_TRUE(fired.empty());
+}
+
+TEST_F(KeyFilterTest, ChordsOfAnySpeedThroughTheWindowSystemActOnce) {
+    // Delivered as the platform does: window first, then its focus widget and the parents.
+    // A fast chord's events share their timestamp (and Qt's event address).
+    window.show();
+    window.activateWindow();
+    list->setFocus();
+    QWindow* w = vc::test::KeyWindow(list);
+    ASSERT_NE(w, nullptr);
+    const std::pair<int, A> chords[] = {{Qt::Key_A, A::AddFiles}, {Qt::Key_V, A::Convert},
+                                        {Qt::Key_C, A::Clear},    {Qt::Key_R, A::RunBackground},
+                                        {Qt::Key_S, A::Stop},     {Qt::Key_I, A::Settings}};
+    unsigned long t = 1000;
+    for (const auto& [key, action] : chords) {
+        fired.clear();
+        vc::test::FastChord(w, Qt::Key_Control, key, t += 1000);
+        EXPECT_EQ(fired, std::vector<A>{action}) << "fast chord, key " << key;
+        fired.clear();
+        vc::test::SlowChord(w, Qt::Key_Control, key, t += 1000);
+        EXPECT_EQ(fired, std::vector<A>{action}) << "slow chord, key " << key;
+    }
+    fired.clear();
+    vc::test::FastChord(w, 0, Qt::Key_Delete, t += 1000);
+    vc::test::FastChord(w, 0, Qt::Key_Delete, t);
+    EXPECT_EQ(fired, (std::vector<A>{A::Remove, A::Remove})) << "two taps at one time are two";
 }
 
 TEST_F(KeyFilterTest, OneKeyCountsOnceWhileItTravelsUpToTheWindow) {

@@ -21,6 +21,10 @@ public:
     int shutdowns = 0;
     std::deque<bool> yesNoAnswers;  // answers for Confirm/AskYesNo; default Yes
     std::deque<QStringList> fileAnswers;
+    // When set, answers the open dialog instead of fileAnswers (a test may show a real one).
+    std::function<QStringList(QWidget*, const QString& caption, const QString& filter,
+                              const QString& folder)>
+        onOpenFiles;
     // Called for every modal dialog instead of showing it; returns the result code.
     std::function<int(QDialog*)> onDialog = [](QDialog*) { return int(QDialog::Rejected); };
 
@@ -35,8 +39,11 @@ public:
         return Next();
     }
     void Error(QWidget*, const QString& t) override { messages.push_back({"error", t}); }
-    QStringList OpenFiles(QWidget*, const QString&, const QString& filter) override {
+    QStringList OpenFiles(QWidget* parent, const QString& caption, const QString& filter,
+                          const QString& folder) override {
         lastFilter = filter;
+        lastFolder = folder;
+        if (onOpenFiles) return onOpenFiles(parent, caption, filter, folder);
         if (fileAnswers.empty()) return {};
         QStringList f = fileAnswers.front();
         fileAnswers.pop_front();
@@ -54,6 +61,7 @@ public:
     }
 
     QString lastFilter;
+    QString lastFolder;  // where the last open dialog started
     QStringList Texts(const QString& kind) const {
         QStringList out;
         for (const auto& m : messages)

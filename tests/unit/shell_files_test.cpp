@@ -107,7 +107,7 @@ TEST(LayoutFile, ButtonsAndValuesWithDefaults) {
     EXPECT_TRUE(b["bt_play"].visible) << "any non-zero flag is true";
     EXPECT_TRUE(b["bt_cut"].visible) << "'yes' is not an integer: the default applies";
     EXPECT_FALSE(b["bt_remove"].visible);
-    EXPECT_EQ(b["bt_pause"].hint, "Stop conversion");
+    EXPECT_EQ(b["bt_pause"].hint, "Pause conversion") << "announced as what it does";
     EXPECT_EQ(layout.Int("pltop", "pltop", 6), 90);
     EXPECT_EQ(layout.FillWidth("Play"), 280);
     EXPECT_EQ(layout.FillWidth("convert"), 263);

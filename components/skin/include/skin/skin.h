@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -16,7 +17,7 @@ struct SkinRect {
 };
 
 class ISkinPlacement {
-public:
+  public:
     virtual ~ISkinPlacement() = default;
     virtual void GetArea(SkinRect& r) const = 0;
     virtual void SetArea(const SkinRect& r) = 0;
@@ -26,14 +27,14 @@ public:
 };
 
 class ISkinCaption {
-public:
+  public:
     virtual ~ISkinCaption() = default;
     virtual QString GetText() const = 0;
     virtual void SetText(const QString& text) = 0;
 };
 
 class ISkinSlider {
-public:
+  public:
     virtual ~ISkinSlider() = default;
     // 0..10000.
     virtual int32_t GetPosition() const = 0;
@@ -41,7 +42,7 @@ public:
 };
 
 class ISkinObject {
-public:
+  public:
     virtual ~ISkinObject() = default;
     virtual QString Name() const = 0;
     // The named object among this object's descendants, or nullptr.
@@ -53,12 +54,12 @@ public:
 };
 
 class SkinError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class ISkin {
-public:
+  public:
     virtual ~ISkin() = default;
     // Loads a skin file; throws SkinError with a readable message when it cannot.
     virtual void OpenSkinFile(const QString& path) = 0;
@@ -74,7 +75,7 @@ public:
 // The engine: one instance serves every skinned window and reports their events.
 class SkinEngine : public QObject, public ISkin {
     Q_OBJECT
-public:
+  public:
     explicit SkinEngine(QObject* parent = nullptr);
     ~SkinEngine() override;
 
@@ -85,8 +86,11 @@ public:
 
     // The drawing surface the engine put into a skinned window (lowest child), or nullptr.
     QWidget* Surface(QWidget* window) const;
+    // Names a skinned window's objects for screen readers: nameOf(object name) gives the
+    // name, or an empty text to keep the skin's label or the object's caption.
+    void SetAccessibleNames(QWidget* window, const std::function<QString(const QString&)>& nameOf);
 
-signals:
+  signals:
     // Source is the object under the mouse: the topmost object, or the window root for the
     // bare background.
     void OnClick(skin::ISkinObject* source);
@@ -95,7 +99,7 @@ signals:
     void OnMouseMove(skin::ISkinObject* source, int x, int y);
     void OnScrollTrack(skin::ISkinObject* source, int newPos);
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> d;
     friend class SkinSurface;

@@ -37,6 +37,7 @@ struct ObjectDef {
     bool mono = false;  // digits in equal-width cells
     int padding = 0;    // horizontal text inset
     QString text;
+    QString label;  // what the object is, for screen readers (a glyph-only button says nothing)
     QString glyph;
     int glyphSize = 0;                 // 0: fitted to the object
     int glyphGap = 6;                  // between glyph and text when both are drawn

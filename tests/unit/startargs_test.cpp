@@ -1,0 +1,100 @@
+// The command line and the paths that stand for media files: named, dropped or in a folder.
+#include "core/startargs.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/mediatypes.h"
+
+using namespace vc;
+using Mode = StartArgs::Mode;
+
+TEST(StartArgs, Table) {
+    struct Case {
+        QStringList args;
+        Mode mode;
+        QStringList paths;
+        QStringList unknown;
+    } cases[] = {
+        {{}, Mode::Run, {}, {}},
+        {{"a.mp4", "b clip.mkv"}, Mode::Run, {"/work/a.mp4", "/work/b clip.mkv"}, {}},
+        {{"/abs/x.avi", "../up.mp3", "./sub/"},
+         Mode::Run,
+         {"/abs/x.avi", "/up.mp3", "/work/sub"},
+         {}},
+        {{"file:///home/u/My%20Clip.mp4"}, Mode::Run, {"/home/u/My Clip.mp4"}, {}},
+        {{"--help", "a.mp4"}, Mode::Help, {"/work/a.mp4"}, {}},
+        {{"-h"}, Mode::Help, {}, {}},
+        {{"--version"}, Mode::Version, {}, {}},
+        {{"--version", "--help"}, Mode::Version, {}, {}},
+        {{"--", "--help", "-x.mp4"}, Mode::Run, {"/work/--help", "/work/-x.mp4"}, {}},
+        {{"--frobnicate", "-", "a.mp4"}, Mode::Run, {"/work/-", "/work/a.mp4"}, {"--frobnicate"}},
+        {{""}, Mode::Run, {}, {}},
+    };
+    for (const Case& c : cases) {
+        const StartArgs a = ParseStartArgs(c.args, "/work");
+        const std::string what = c.args.join(' ').toStdString();
+        EXPECT_EQ(a.mode, c.mode) << what;
+        EXPECT_EQ(a.paths, c.paths) << what;
+        EXPECT_EQ(a.unknown, c.unknown) << what;
+    }
+}
+
+TEST(StartArgs, TextsNameTheProgram) {
+    EXPECT_EQ(UsageText("iPodVideoConverter").rfind("Usage: iPodVideoConverter [OPTION]", 0), 0u);
+    EXPECT_NE(UsageText("x").find("--version"), std::string::npos);
+    EXPECT_EQ(VersionText("iPodVideoConverter").rfind("iPodVideoConverter ", 0), 0u);
+    EXPECT_EQ(VersionText("x").back(), '\n');
+}
+
+TEST(MediaPaths, FoldersGiveTheirMediaFilesFilesStayFiles) {
+    QTemporaryDir dir;
+    const QString d = dir.path();
+    for (const char* name :
+         {"b.MKV", "a.avi", "song.flac", "notes.txt", "register.dat", "c.mpg/"}) {
+        const QString path = d + "/" + name;
+        if (path.endsWith('/')) {
+            QDir().mkpath(path);
+        } else {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+    }
+    // A sub-folder named like a media file is tried (and then refused by the probe).
+    EXPECT_EQ(FolderMediaEntries(d),
+              QStringList({d + "/a.avi", d + "/b.MKV", d + "/c.mpg", d + "/song.flac"}));
+    EXPECT_EQ(ExpandMediaPaths({d + "/notes.txt", d, "/nonexistent/x.mp4"}),
+              QStringList({d + "/notes.txt", d + "/a.avi", d + "/b.MKV", d + "/c.mpg",
+                           d + "/song.flac", "/nonexistent/x.mp4"}));
+    EXPECT_TRUE(FolderMediaEntries(d + "/missing").isEmpty());
+}
+
+TEST(MediaPaths, OpenDialogStartsInTheLastFolderThenVideosThenHome) {
+    QTemporaryDir last, videos;
+    struct Case {
+        QString last, videos, expected;
+    } cases[] = {
+        {last.path(), videos.path(), last.path()},
+        {"", videos.path(), videos.path()},
+        {"/nonexistent/gone", videos.path(), videos.path()},
+        {"/nonexistent/gone", "/nonexistent/Videos", "/home/u"},
+        {"", "", "/home/u"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(OpenDialogStartFolder(c.last, c.videos, "/home/u"), c.expected)
+            << c.last.toStdString() << " | " << c.videos.toStdString();
+}
+
+TEST(MediaTypes, TheProgramTakesWhatItWritesAndCommonSound) {
+    const std::string all = OpenFilters().front().patterns;
+    for (const char* ext :
+         {"mkv", "ogg", "oga", "m4a", "mp3", "wav", "flac", "aac", "ac3", "wma"}) {
+        EXPECT_NE(all.find(std::string("*.") + ext + ";"), std::string::npos) << ext;
+        EXPECT_TRUE(IsFolderMediaName(std::string("x.") + ext)) << ext;
+    }
+    EXPECT_FALSE(IsFolderMediaName("register.dat")) << "a folder is searched by media names only";
+    EXPECT_FALSE(IsFolderMediaName("mkv"));
+}
