@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
     std::vector<double> starts;
     for (int i = 0; i < 5; ++i) starts.push_back(StartupMs(config.path()));
     std::sort(starts.begin(), starts.end());
-    std::printf("start-up to the first shown window: %.0f ms median of 5 (target under 500)\n", starts[2]);
+    std::printf("start-up to the first shown window: %.0f ms median of 5 (target under 500)\n",
+                starts[2]);
 
     Program p;
     p.Show();
@@ -74,7 +75,8 @@ int main(int argc, char** argv) {
 
     QStringList files;
     for (int i = 0; i < 10; ++i) {
-        const std::string clip = MakeMp4H264Aac(dir.path().toStdString(), "clip" + std::to_string(i) + ".mp4", 2);
+        const std::string clip =
+            MakeMp4H264Aac(dir.path().toStdString(), "clip" + std::to_string(i) + ".mp4", 2);
         for (int k = 0; k < 10; ++k) files << QString::fromStdString(clip);
     }
     QElapsedTimer t;
@@ -92,13 +94,15 @@ int main(int argc, char** argv) {
     w.RefreshSizeEstimates();
     const qint64 refresh = t.elapsed();
     Pump(100);
-    std::printf("resident memory, 1000 jobs: %ld KB; size estimates of 1000 rows: %lld ms\n", RssKb(), refresh);
+    std::printf("resident memory, 1000 jobs: %ld KB; size estimates of 1000 rows: %lld ms\n",
+                RssKb(), refresh);
 
     // Event loop delay: a 10 ms timer during a conversion; the largest gap beyond its interval.
     w.Jobs().Clear();
-    const std::string longClip = MakeClip(dir.path().toStdString(), "long.mp4",
-                                          "-f lavfi -i testsrc2=size=640x480:rate=25:duration=20 -f lavfi "
-                                          "-i sine=duration=20 -c:v libx264 -preset veryfast -c:a aac -shortest");
+    const std::string longClip =
+        MakeClip(dir.path().toStdString(), "long.mp4",
+                 "-f lavfi -i testsrc2=size=640x480:rate=25:duration=20 -f lavfi "
+                 "-i sine=duration=20 -c:v libx264 -preset veryfast -c:a aac -shortest");
     p.fx.fileAnswers.push_back({QString::fromStdString(longClip)});
     w.AddFiles();
     w.SelectProfile(102);
@@ -107,9 +111,8 @@ int main(int argc, char** argv) {
     qint64 worst = 0;
     QTimer probe;
     probe.setInterval(10);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        worst = std::max(worst, gap.restart() - 10);
-    });
+    QObject::connect(&probe, &QTimer::timeout,
+                     [&] { worst = std::max(worst, gap.restart() - 10); });
     gap.start();
     probe.start();
     int lines = 0;
@@ -124,7 +127,9 @@ int main(int argc, char** argv) {
     done.start(50);
     loop.exec();
     probe.stop();
-    std::printf("event loop during a conversion (%d progress deliveries): longest delay %lld ms "
-                "(target under 50)\n", lines, worst);
+    std::printf(
+        "event loop during a conversion (%d progress deliveries): longest delay %lld ms "
+        "(target under 50)\n",
+        lines, worst);
     return 0;
 }

@@ -33,11 +33,16 @@ QStringList FfmpegArguments(const std::string& commandLine, const QString& outpu
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-vormek") continue;
-        if (a == "-vormin") out << "-i";
-        else if (a == "-b") out << "-b:v";
-        else if (a == "-ab") out << "-b:a";
-        else if (i + 1 == args.size()) out << output;
-        else out << QString::fromStdString(a);
+        if (a == "-vormin")
+            out << "-i";
+        else if (a == "-b")
+            out << "-b:v";
+        else if (a == "-ab")
+            out << "-b:a";
+        else if (i + 1 == args.size())
+            out << output;
+        else
+            out << QString::fromStdString(a);
     }
     return out;
 }
@@ -49,10 +54,11 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     QTemporaryDir dir;
-    const std::string clip = MakeClip(dir.path().toStdString(), "bench.mp4",
-                                      "-f lavfi -i testsrc2=size=640x480:rate=25:duration=20 -f lavfi "
-                                      "-i sine=frequency=440:duration=20 -c:v libx264 -preset veryfast "
-                                      "-c:a aac -shortest");
+    const std::string clip =
+        MakeClip(dir.path().toStdString(), "bench.mp4",
+                 "-f lavfi -i testsrc2=size=640x480:rate=25:duration=20 -f lavfi "
+                 "-i sine=frequency=440:duration=20 -c:v libx264 -preset veryfast "
+                 "-c:a aac -shortest");
     if (clip.empty()) {
         std::fprintf(stderr, "cannot make the clip\n");
         return 1;
@@ -77,13 +83,15 @@ int main(int argc, char** argv) {
         w.StartBatch();
         WaitFor([&] { return !w.Converting(); }, 600000);
         batch.push_back(t.elapsed() / 1000.0);
-        const QStringList args = FfmpegArguments(JoinCommandLine(w.CurrentInvocation()), out + "direct.avi");
+        const QStringList args =
+            FfmpegArguments(JoinCommandLine(w.CurrentInvocation()), out + "direct.avi");
         t.restart();
         QProcess ff;
         ff.start("ffmpeg", QStringList{"-y"} + args);
         ff.waitForFinished(600000);
         direct.push_back(t.elapsed() / 1000.0);
-        if (ff.exitCode() != 0) std::fprintf(stderr, "ffmpeg: %s\n", ff.readAllStandardError().constData());
+        if (ff.exitCode() != 0)
+            std::fprintf(stderr, "ffmpeg: %s\n", ff.readAllStandardError().constData());
     }
     const double b = Median(batch), d = Median(direct);
     std::printf("batch (20 s clip, profile 102): %.2f s median of %d\n", b, rounds);

@@ -3,10 +3,13 @@
 namespace vc {
 
 QString MainStyleSheet() {
-    return QStringLiteral("QLineEdit { background: #2d333d; color: #e8ebf0; border: none; selection-background-color: #3d9bf4; }"
+    return QStringLiteral(
+        "QLineEdit { background: #2d333d; color: #e8ebf0; border: none; "
+        "selection-background-color: #3d9bf4; }"
         "QTreeView::item { height: 24px; }"
         "QTreeView { background: #252a32; alternate-background-color: #2a3039; color: #e8ebf0;"
-        "  border: none; border-radius: 6px; gridline-color: #3a414d; selection-background-color: #2f7fce; }"
+        "  border: none; border-radius: 6px; gridline-color: #3a414d; selection-background-color: "
+        "#2f7fce; }"
         "QHeaderView::section { background: #2d333d; color: #9aa4b2; border: none;"
         "  border-right: 1px solid #3a414d; padding: 4px 6px; }"
         "QMenu { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d; padding: 4px; }"
@@ -17,14 +20,17 @@ QString MainStyleSheet() {
         "QScrollBar:vertical { background: #252a32; width: 10px; }"
         "QScrollBar::handle:vertical { background: #3a414d; border-radius: 4px; min-height: 24px; }"
         "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
-        "QComboBox { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d; border-radius: 4px;"
+        "QComboBox { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d; "
+        "border-radius: 4px;"
         "  padding: 2px 6px; }"
         "QComboBox:disabled { color: #6b7480; }"
-        "QComboBox QAbstractItemView { background: #2d333d; color: #e8ebf0; selection-background-color: #3d9bf4; }"
+        "QComboBox QAbstractItemView { background: #2d333d; color: #e8ebf0; "
+        "selection-background-color: #3d9bf4; }"
         // The dialogs are children of the main window and share its palette.
         "QDialog { background: #1d2127; color: #e8ebf0; }"
         "QDialog QLabel, QDialog QRadioButton, QDialog QCheckBox { color: #e8ebf0; }"
-        "QGroupBox { color: #9aa4b2; border: 1px solid #3a414d; border-radius: 6px; margin-top: 18px;"
+        "QGroupBox { color: #9aa4b2; border: 1px solid #3a414d; border-radius: 6px; margin-top: "
+        "18px;"
         "  padding: 10px 8px 8px 8px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"
         "QDialog QPushButton { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d;"

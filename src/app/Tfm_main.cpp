@@ -75,7 +75,9 @@ void Tfm_main::AttachWindows(Tfm_dir* dir, Tfm_set* set, Tfm_info* info, Tfm_dvd
     }
 }
 
-std::string Tfm_main::ProductName() const { return ProductNameOf(ExeFileName); }
+std::string Tfm_main::ProductName() const {
+    return ProductNameOf(ExeFileName);
+}
 
 PictureButton* Tfm_main::button(const std::string& name) const {
     auto it = buttons.find(name);
@@ -293,9 +295,9 @@ void Tfm_main::ReadLayout() {
         w->setVisible(b.visible);
     }
     auto geometry = [this](QWidget* w, const char* s, int defHeight) {
-        w->setGeometry(layout_.Int(s, "Left", 6), layout_.Int(s, "Top", 6),
-                       layout_.Int(s, "Width", 6), defHeight ? layout_.Int(s, "Height", defHeight)
-                                                             : layout_.Int(s, "height", 6));
+        w->setGeometry(
+            layout_.Int(s, "Left", 6), layout_.Int(s, "Top", 6), layout_.Int(s, "Width", 6),
+            defHeight ? layout_.Int(s, "Height", defHeight) : layout_.Int(s, "height", 6));
     };
     for (QComboBox* box : {cb_audio, cb_subtitle}) {
         const std::string s = box->objectName().toStdString();

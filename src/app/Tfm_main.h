@@ -71,10 +71,16 @@ class Tfm_main : public QWidget, public MainMenus {
     void ShowText(const QString& object, const QString& text) { display_.ShowText(object, text); }
     // Also shows the encoder's status line in "hint" for "convertpos".
     void SetPosFill(const QString& object, int value);
-    void PlaceBackdrop(bool show, int l, int t, int w, int h) { picker_->PlaceBackdrop(show, l, t, w, h); }
+    void PlaceBackdrop(bool show, int l, int t, int w, int h) {
+        picker_->PlaceBackdrop(show, l, t, w, h);
+    }
     QString SkinText(const QString& object) const { return display_.Text(object); }
-    void SetSkinVisible(const QString& object, bool visible) { display_.SetVisible(object, visible); }
-    void SetSliderPosition(const QString& object, int pos) { display_.SetSliderPosition(object, pos); }
+    void SetSkinVisible(const QString& object, bool visible) {
+        display_.SetVisible(object, visible);
+    }
+    void SetSliderPosition(const QString& object, int pos) {
+        display_.SetSliderPosition(object, pos);
+    }
     int SliderPosition(const QString& object) const { return display_.SliderPosition(object); }
     skin::SkinEngine* Skin() const { return Skin1; }
     bool SkinBound() const { return display_.IsBound(); }
@@ -118,7 +124,6 @@ class Tfm_main : public QWidget, public MainMenus {
     QComboBox* cb_subtitle = nullptr;
     std::map<std::string, PictureButton*> buttons;  // the 17 picture buttons by name
     PictureButton* button(const std::string& name) const;
-
 
     // timers
     QTimer* Timer1 = nullptr;

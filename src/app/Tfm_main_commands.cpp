@@ -131,25 +131,35 @@ void Tfm_main::WireCommands() {
         {"Nothing", [] {}},
     };
     const std::pair<const char*, const char*> buttonCommands[] = {
-        {"bt_dvdopen", "AddFiles"}, {"bt_ifo", "AddFolder"},      {"bt_remove", "Remove"},
-        {"bt_clear", "Clear"},      {"bt_chapte", "Properties"},  {"bt_set", "Settings"},
-        {"bt_start", "Convert"},    {"bt_pause", "Pause"},        {"Bt_Convertstop", "Stop"},
-        {"bt_web", "Website"},      {"bt_play", "Play"},          {"bt_playpause", "PlayPause"},
+        {"bt_dvdopen", "AddFiles"},  {"bt_ifo", "AddFolder"},     {"bt_remove", "Remove"},
+        {"bt_clear", "Clear"},       {"bt_chapte", "Properties"}, {"bt_set", "Settings"},
+        {"bt_start", "Convert"},     {"bt_pause", "Pause"},       {"Bt_Convertstop", "Stop"},
+        {"bt_web", "Website"},       {"bt_play", "Play"},         {"bt_playpause", "PlayPause"},
         {"bt_playstop", "PlayStop"}, {"bt_back", "Previous"},     {"bt_next", "Next"},
-        {"bt_cut", "Cut"},          {"bt_images", "Snapshot"}};
+        {"bt_cut", "Cut"},           {"bt_images", "Snapshot"}};
     for (const auto& [name, command] : buttonCommands) {
         const QString c = command;
         connect(button(name), &QAbstractButton::clicked, this, [this, c] { RunCommand(c); });
         // A press on any picture button first closes the profile picker.
         connect(button(name), &PictureButton::mousePressed, this, &Tfm_main::ClosePicker);
     }
-    const std::pair<QAction*, const char*> itemCommands[] = {
-        {AddFiles2, "AddFiles"}, {AddFolder2, "AddFolder"},     {Properties1, "Properties"},
-        {RunBackground1, "RunBackground"}, {Exit1, "Exit"},     {Remove1, "Remove"},
-        {Clear2, "Clear"},       {Rename1, "Rename"},           {SelectAll1, "CheckAll"},
-        {UnselectAll1, "UncheckAll"}, {Convert2, "Convert"},    {Pause1, "Pause"},
-        {Stop2, "Stop"},         {settings, "Settings"},        {Help1, "Help"},
-        {Feedback1, "Feedback"}, {About1, "About"}};
+    const std::pair<QAction*, const char*> itemCommands[] = {{AddFiles2, "AddFiles"},
+                                                             {AddFolder2, "AddFolder"},
+                                                             {Properties1, "Properties"},
+                                                             {RunBackground1, "RunBackground"},
+                                                             {Exit1, "Exit"},
+                                                             {Remove1, "Remove"},
+                                                             {Clear2, "Clear"},
+                                                             {Rename1, "Rename"},
+                                                             {SelectAll1, "CheckAll"},
+                                                             {UnselectAll1, "UncheckAll"},
+                                                             {Convert2, "Convert"},
+                                                             {Pause1, "Pause"},
+                                                             {Stop2, "Stop"},
+                                                             {settings, "Settings"},
+                                                             {Help1, "Help"},
+                                                             {Feedback1, "Feedback"},
+                                                             {About1, "About"}};
     const std::map<QString, const char*> dvdItems = {{"Select All", "CheckAll"},
                                                      {"Unselect ALL", "UncheckAll"},
                                                      {"Convert", "Convert"},
@@ -189,13 +199,24 @@ void Tfm_main::WireCommands() {
 
 void Tfm_main::Shortcut(int action) {
     using A = KeyFilter::Action;
-    static const std::map<A, const char*> commandOf = {
-        {A::Help, "Help"},           {A::OpenPicker, "OpenPicker"},   {A::SpaceToggle, "SpaceToggle"},
-        {A::Remove, "Remove"},       {A::Snapshot, "Snapshot"},       {A::AddFiles, "AddFiles"},
-        {A::AddFolder, "AddFolder"}, {A::Properties, "Properties"},   {A::RunBackground, "RunBackground"},
-        {A::Clear, "Clear"},         {A::Rename, "Rename"},           {A::CheckAll, "CheckAll"},
-        {A::UncheckAll, "UncheckAll"}, {A::Convert, "Convert"},       {A::Pause, "Pause"},
-        {A::Stop, "Stop"},           {A::Settings, "Settings"},       {A::Feedback, "Feedback"}};
+    static const std::map<A, const char*> commandOf = {{A::Help, "Help"},
+                                                       {A::OpenPicker, "OpenPicker"},
+                                                       {A::SpaceToggle, "SpaceToggle"},
+                                                       {A::Remove, "Remove"},
+                                                       {A::Snapshot, "Snapshot"},
+                                                       {A::AddFiles, "AddFiles"},
+                                                       {A::AddFolder, "AddFolder"},
+                                                       {A::Properties, "Properties"},
+                                                       {A::RunBackground, "RunBackground"},
+                                                       {A::Clear, "Clear"},
+                                                       {A::Rename, "Rename"},
+                                                       {A::CheckAll, "CheckAll"},
+                                                       {A::UncheckAll, "UncheckAll"},
+                                                       {A::Convert, "Convert"},
+                                                       {A::Pause, "Pause"},
+                                                       {A::Stop, "Stop"},
+                                                       {A::Settings, "Settings"},
+                                                       {A::Feedback, "Feedback"}};
     const A a = static_cast<A>(action);
     if (auto it = commandOf.find(a); it != commandOf.end()) {
         RunCommand(it->second);
@@ -209,12 +230,23 @@ void Tfm_main::Shortcut(int action) {
             closing_ = true;
             QApplication::exit(0);
             break;
-        case A::PopupFile: PopupAt(zm_popup_file, "file"); break;
-        case A::PopupEdit: PopupAt(zm_pop_edit, "Edit"); break;
-        case A::PopupActions: PopupAt(zm_pop_actions, "actions"); break;
-        case A::PopupTools: PopupAt(zm_pop_tools, "Tools"); break;
-        case A::PopupHelp: PopupAt(zm_pop_help, "help"); break;
-        default: break;
+        case A::PopupFile:
+            PopupAt(zm_popup_file, "file");
+            break;
+        case A::PopupEdit:
+            PopupAt(zm_pop_edit, "Edit");
+            break;
+        case A::PopupActions:
+            PopupAt(zm_pop_actions, "actions");
+            break;
+        case A::PopupTools:
+            PopupAt(zm_pop_tools, "Tools");
+            break;
+        case A::PopupHelp:
+            PopupAt(zm_pop_help, "help");
+            break;
+        default:
+            break;
     }
 }
 
@@ -277,7 +309,8 @@ void Tfm_main::Skin1ScrollTrack(skin::ISkinObject* source, int) {
 }
 
 void Tfm_main::Skin1MouseUp(skin::ISkinObject* source, Qt::MouseButton, int, int) {
-    const PreviewPlayer::DisplaySet* set = source ? PreviewPlayer::SetOfBar(source->Name()) : nullptr;
+    const PreviewPlayer::DisplaySet* set =
+        source ? PreviewPlayer::SetOfBar(source->Name()) : nullptr;
     if (!Converting() && set)
         player_->EndDrag(*set);
     else
@@ -311,11 +344,17 @@ BackgroundTray* Tfm_main::Tray() {
     return tray_;
 }
 
-void Tfm_main::RunBackground() { Tray()->Hide(); }
+void Tfm_main::RunBackground() {
+    Tray()->Hide();
+}
 
-void Tfm_main::OpenWebsite() { RunCommand("Website"); }
+void Tfm_main::OpenWebsite() {
+    RunCommand("Website");
+}
 
-void Tfm_main::ShowHelp() { ShowHelpPage("index.html"); }
+void Tfm_main::ShowHelp() {
+    ShowHelpPage("index.html");
+}
 
 void Tfm_main::ShowHelpPage(const char* page) {
     fx_->OpenUrl(QString::fromStdString(ProgramDirectory + "help/" + page));
@@ -340,7 +379,9 @@ void Tfm_main::SiblingLaunch() {
 
 // ---------------------------------------------------------------- profiles and settings
 
-QString Tfm_main::PictureDir() const { return QString::fromStdString(ProgramDirectory) + "images/"; }
+QString Tfm_main::PictureDir() const {
+    return QString::fromStdString(ProgramDirectory) + "images/";
+}
 
 void Tfm_main::OpenPicker() {
     if (Refused(kNotWhileConverting)) return;
@@ -352,7 +393,8 @@ void Tfm_main::SelectProfile(int n) {
     const int category = picker_->CategoryIndex;
     if (category >= 1 && category <= 14 &&
         !im_mainico->LoadPicture(PictureDir() + QString("main/%1.bmp").arg(category))) {
-        fx_->Error(this, QString("The picture \"images/main/%1.bmp\" cannot be read.").arg(category));
+        fx_->Error(this,
+                   QString("The picture \"images/main/%1.bmp\" cannot be read.").arg(category));
         return;
     }
     FormatBoxes boxes = fm_set_->Boxes();
@@ -374,7 +416,9 @@ void Tfm_main::SelectProfile(int n) {
     RefreshSizeEstimates();
 }
 
-std::string Tfm_main::SettingsFilePath() const { return SettingsFilePathFor(ProductName()); }
+std::string Tfm_main::SettingsFilePath() const {
+    return SettingsFilePathFor(ProductName());
+}
 
 std::string Tfm_main::ProfileSettingsFilePath() const {
     return ProfileSettingsFilePathFor(ProductName());
@@ -383,8 +427,9 @@ std::string Tfm_main::ProfileSettingsFilePath() const {
 void Tfm_main::LoadSettings() {
     const QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
     const int def = DefaultProfileFor(ExeFileName);
-    const AppSettings s = LoadAppSettings(
-        SettingsFilePath(), def, (movies.isEmpty() ? QDir::homePath() : movies).toStdString() + "/");
+    const AppSettings s =
+        LoadAppSettings(SettingsFilePath(), def,
+                        (movies.isEmpty() ? QDir::homePath() : movies).toStdString() + "/");
     picker_->VideoFirstPage = s.videoFirstPage;
     picker_->AudioFirstPage = s.audioFirstPage;
     OutputDirectory = s.outputPath;
@@ -423,8 +468,12 @@ void Tfm_main::BrowseOutput() {
     }
 }
 
-void Tfm_main::OpenOutput() { fx_->OpenFolder(QString::fromStdString(OutputDirectory)); }
+void Tfm_main::OpenOutput() {
+    fx_->OpenFolder(QString::fromStdString(OutputDirectory));
+}
 
-void Tfm_main::ShowSettingsDialog() { fx_->ExecDialog(fm_set_); }
+void Tfm_main::ShowSettingsDialog() {
+    fx_->ExecDialog(fm_set_);
+}
 
 }  // namespace vc

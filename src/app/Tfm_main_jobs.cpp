@@ -8,8 +8,8 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSystemTrayIcon>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QThread>
 #include <QTimer>
 #include <QTreeView>
@@ -30,7 +30,6 @@
 #include "shell/ShutdownCountdown.h"
 
 namespace vc {
-
 
 QString Tfm_main::OpenDialogFilter() const {
     // Qt separates patterns with blanks and wants them after the label in brackets.
@@ -53,8 +52,8 @@ std::vector<int> Tfm_main::SelectedRows() const {
 void Tfm_main::SelectRow(int row) {
     const QModelIndex i = jobList_.index(row, 0);
     if (!i.isValid()) return;
-    lv->selectionModel()->setCurrentIndex(
-        i, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    lv->selectionModel()->setCurrentIndex(i,
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 // ---------------------------------------------------------------- adding
@@ -78,7 +77,8 @@ bool Tfm_main::AddMediaFile(const QString& path, QString* error) {
     return true;
 }
 
-void Tfm_main::AppendJob(const QString& caption, const Toriginalinfo& info, const TrimRecord& trim) {
+void Tfm_main::AppendJob(const QString& caption, const Toriginalinfo& info,
+                         const TrimRecord& trim) {
     Job job;
     job.caption = caption;
     job.info = info;
@@ -210,9 +210,13 @@ void Tfm_main::StartBatch() {
     batch_->Start();
 }
 
-void Tfm_main::StopBatch() { batch_->Stop(); }
+void Tfm_main::StopBatch() {
+    batch_->Stop();
+}
 
-void Tfm_main::PauseToggle() { batch_->TogglePause(); }
+void Tfm_main::PauseToggle() {
+    batch_->TogglePause();
+}
 
 void Tfm_main::OnBatchEnded(bool ranToEnd) {
     UpdateCommandState();
@@ -339,8 +343,8 @@ void Tfm_main::bt_imagesClick() {
     // The snapshot would take the batch's encoder run.
     if (Refused(kNotWhileConverting)) return;
     if (snapshot_->Busy()) {
-        fx_->Information(this,
-                         "The previous snapshot is still being saved. Please try again in a moment.");
+        fx_->Information(
+            this, "The previous snapshot is still being saved. Please try again in a moment.");
         return;
     }
     const int row = jobList_.Valid(previewRow()) ? previewRow() : 0;

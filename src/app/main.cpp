@@ -1,8 +1,8 @@
 // Program body: reads the command line, hands file names to a window that runs already or
 // creates the windows in their order, and runs the message loop.
 #include <QApplication>
-#include <QIcon>
 #include <QDir>
+#include <QIcon>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>

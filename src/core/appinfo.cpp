@@ -1,13 +1,14 @@
 #include "core/appinfo.h"
 
+#include <time.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <fstream>
 #include <sstream>
-#include <time.h>
-#include <unistd.h>
 
 namespace vc {
 
@@ -28,11 +29,19 @@ void InitAppInfo(const std::string& argv0) {
     g_programDir = WithSlash(QFileInfo(real).absolutePath().toStdString());
 }
 
-void SetExeFileNameForTest(const std::string& name) { g_exeName = name; }
-void SetProgramDirectoryForTest(const std::string& dir) { g_programDir = WithSlash(dir); }
+void SetExeFileNameForTest(const std::string& name) {
+    g_exeName = name;
+}
+void SetProgramDirectoryForTest(const std::string& dir) {
+    g_programDir = WithSlash(dir);
+}
 
-std::string StartedExeFileName() { return g_exeName; }
-std::string ProgramDirectory() { return g_programDir; }
+std::string StartedExeFileName() {
+    return g_exeName;
+}
+std::string ProgramDirectory() {
+    return g_programDir;
+}
 
 std::string ProductNameOf(const std::string& exe) {
     if (exe.size() > 4 && QString::fromStdString(exe).endsWith(".exe", Qt::CaseInsensitive))

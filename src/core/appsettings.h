@@ -6,10 +6,10 @@
 namespace vc {
 
 struct AppSettings {
-    std::string outputPath;   // [output] path
-    int profileId = 0;        // [profiles] selcetsubindex
-    int categoryIndex = 1;    // [profiles] selcetindex
-    int finishAction = 0;     // [profiles] FinishSelcet: 0 nothing, 1 open folder, 2 shut down
+    std::string outputPath;      // [output] path
+    int profileId = 0;           // [profiles] selcetsubindex
+    int categoryIndex = 1;       // [profiles] selcetindex
+    int finishAction = 0;        // [profiles] FinishSelcet: 0 nothing, 1 open folder, 2 shut down
     bool videoFirstPage = true;  // [plane] video
     bool audioFirstPage = true;  // [plane] audio
     std::string lastAddFolder;   // [open] folder: where Add File opened last

@@ -198,9 +198,9 @@ int CategoryOfPanel(const std::string& panel) {
 
 const std::vector<const char*>& ProfilePanels() {
     static const std::vector<const char*> panels = {
-        "pl_video1", "pl_video2", "pl_audio1", "pl_audio2", "pl_ipod",      "pl_iphone", "pl_psp",
-        "pl_phone",  "pl_pmp",    "pl_appletv", "pl_animation", "pl_gphone", "pl_win",   "pl_xbox",
-        "pl_hd",     "pl_avi",    "pl_mpeg",   "pl_mp4",    "pl_mkv"};
+        "pl_video1", "pl_video2", "pl_audio1",  "pl_audio2",    "pl_ipod",   "pl_iphone", "pl_psp",
+        "pl_phone",  "pl_pmp",    "pl_appletv", "pl_animation", "pl_gphone", "pl_win",    "pl_xbox",
+        "pl_hd",     "pl_avi",    "pl_mpeg",    "pl_mp4",       "pl_mkv"};
     return panels;
 }
 

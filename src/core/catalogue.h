@@ -19,7 +19,7 @@ struct ProfileEntry {
     const char* panel;        // panel holding the button, e.g. "pl_video1"
     const char* displayName;  // UTF-8; empty for blank slots
     ButtonKind kind;
-    const char* subPanel;     // sub-panel opened by a SubPanel button, else ""
+    const char* subPanel;  // sub-panel opened by a SubPanel button, else ""
 };
 
 constexpr int kProfileCount = 132;
@@ -35,9 +35,15 @@ bool IsSelectableProfile(int id);
 std::vector<int> ButtonsOnPanel(const std::string& panel);
 
 // Number ranges other parts test.
-inline bool IsGenericProfile(int id) { return (id >= 1 && id <= 14) || (id >= 102 && id <= 131); }
-inline bool IsDiscProfile(int id) { return id >= 112 && id <= 114; }
-inline bool IsSubPanelProfile(int id) { return id >= 102 && id <= 132; }
+inline bool IsGenericProfile(int id) {
+    return (id >= 1 && id <= 14) || (id >= 102 && id <= 131);
+}
+inline bool IsDiscProfile(int id) {
+    return id >= 112 && id <= 114;
+}
+inline bool IsSubPanelProfile(int id) {
+    return id >= 102 && id <= 132;
+}
 
 struct Category {
     int index;                        // 1..13, the CategoryIndex

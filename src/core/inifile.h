@@ -9,7 +9,7 @@
 namespace vc {
 
 class IniFile {
-public:
+  public:
     IniFile();
     explicit IniFile(const std::string& path);
     ~IniFile();
@@ -42,7 +42,7 @@ public:
     // Parses an ini integer value the way ReadInt does.
     static bool ParseIniInt(const std::string& text, int64_t& out);
 
-private:
+  private:
     std::string path_;
     struct Doc;
     std::unique_ptr<Doc> doc_;

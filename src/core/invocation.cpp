@@ -9,8 +9,8 @@
 #include "core/cmdline.h"
 #include "core/editions.h"
 #include "core/nativepath.h"
-#include "core/rates.h"
 #include "core/numeric.h"
+#include "core/rates.h"
 #include "core/timeutil.h"
 
 namespace vc {

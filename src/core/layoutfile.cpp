@@ -7,14 +7,22 @@ namespace vc {
 
 const std::vector<ButtonSpec>& PictureButtonSpecs() {
     static const std::vector<ButtonSpec> specs = {
-        {"bt_dvdopen", "Add File", true},        {"bt_ifo", "Add Folder", true},
-        {"bt_remove", "Remove Files", true},     {"bt_clear", "Clear file list", true},
-        {"bt_chapte", "Properties", true},       {"bt_set", "Settings", false},
-        {"bt_back", "Back", false},              {"bt_play", "Play", true},
-        {"bt_playpause", "Play", true},          {"bt_next", "Forward", true},
-        {"bt_playstop", "Stop", true},           {"bt_cut", "Cut", true},
-        {"bt_images", "Save Image", true},       {"bt_start", "Start conversion", true},
-        {"bt_pause", "Pause conversion", true},  {"Bt_Convertstop", "Stop conversion", true},
+        {"bt_dvdopen", "Add File", true},
+        {"bt_ifo", "Add Folder", true},
+        {"bt_remove", "Remove Files", true},
+        {"bt_clear", "Clear file list", true},
+        {"bt_chapte", "Properties", true},
+        {"bt_set", "Settings", false},
+        {"bt_back", "Back", false},
+        {"bt_play", "Play", true},
+        {"bt_playpause", "Play", true},
+        {"bt_next", "Forward", true},
+        {"bt_playstop", "Stop", true},
+        {"bt_cut", "Cut", true},
+        {"bt_images", "Save Image", true},
+        {"bt_start", "Start conversion", true},
+        {"bt_pause", "Pause conversion", true},
+        {"Bt_Convertstop", "Stop conversion", true},
         {"bt_web", "About US", true},
     };
     return specs;

@@ -1,11 +1,11 @@
 #include "core/mediatypes.h"
 
-#include "core/nativepath.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <cctype>
+
+#include "core/nativepath.h"
 
 namespace vc {
 

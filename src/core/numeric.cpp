@@ -31,8 +31,12 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t d) {
     return static_cast<int32_t>(q);
 }
 
-int64_t RoundHalfEven(double v) { return static_cast<int64_t>(std::nearbyint(v)); }
+int64_t RoundHalfEven(double v) {
+    return static_cast<int64_t>(std::nearbyint(v));
+}
 
-int64_t RoundHalfAway(double v) { return static_cast<int64_t>(std::round(v)); }
+int64_t RoundHalfAway(double v) {
+    return static_cast<int64_t>(std::round(v));
+}
 
 }  // namespace vc

@@ -98,8 +98,8 @@ void ProbeReadLine(ProbeResult& result, const std::string& line) {
     if (d != std::string::npos) {
         const std::size_t from = d + 10;
         result.durationText = from < line.size() ? line.substr(from, 8) : std::string();
-        result.exactDuration = from < line.size() ? line.substr(from, line.find(',', from) - from)
-                                                  : std::string();
+        result.exactDuration =
+            from < line.size() ? line.substr(from, line.find(',', from) - from) : std::string();
         // A raw stream has no length ("Duration: N/A"): say so instead of showing "N/A, sta".
         if (result.durationText.rfind("N/A", 0) == 0) result.durationText = kUnknownDurationText;
     }

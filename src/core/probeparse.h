@@ -7,16 +7,16 @@ namespace vc {
 // The ten texts one probe run collects. Texts are kept as the encoder printed them (the
 // format, sample-rate, channel and frame-rate texts keep their leading blank).
 struct ProbeResult {
-    std::string pictureSize;   // "640x480"
-    std::string videoRate;     // kbit/s
-    std::string audioRate;     // kbit/s
-    std::string videoFormat;   // codec text of the "Video:" line
-    std::string audioFormat;   // codec text of the "Audio:" line
-    std::string sampleRate;    // " 44100 Hz"
-    std::string channels;      // " stereo"
-    std::string frameRate;     // rest of the "Video:" line after its fourth comma
-    std::string totalRate;     // kbit/s
-    std::string durationText;  // "HH:MM:SS"; kUnknownDurationText when the medium has none
+    std::string pictureSize;    // "640x480"
+    std::string videoRate;      // kbit/s
+    std::string audioRate;      // kbit/s
+    std::string videoFormat;    // codec text of the "Video:" line
+    std::string audioFormat;    // codec text of the "Audio:" line
+    std::string sampleRate;     // " 44100 Hz"
+    std::string channels;       // " stereo"
+    std::string frameRate;      // rest of the "Video:" line after its fourth comma
+    std::string totalRate;      // kbit/s
+    std::string durationText;   // "HH:MM:SS"; kUnknownDurationText when the medium has none
     std::string exactDuration;  // "HH:MM:SS.hh" as the probe printed it
 
     void Clear() { *this = ProbeResult(); }

@@ -133,8 +133,8 @@ void BatchRunner::OnLine(const QString& line) {
     if (value) progress_ = *value;
     statusLine_ = line;
     if (Converting())
-        jobs_->SetStatus(row_, QString::fromStdString(value ? ProgressPercentText(*value)
-                                                            : OutputTimeText(t)));
+        jobs_->SetStatus(
+            row_, QString::fromStdString(value ? ProgressPercentText(*value) : OutputTimeText(t)));
     emit progressed(row_, progress_);
 }
 
@@ -186,7 +186,8 @@ void BatchRunner::OnRunEnded(int exitCode) {
     QString reason;
     if (exitCode != 0) {
         reason = explain_ ? explain_(currentLog_, exitCode) : LastMeaningfulLine(currentLog_);
-        if (reason.isEmpty()) reason = QStringLiteral("the encoder ended with code %1").arg(exitCode);
+        if (reason.isEmpty())
+            reason = QStringLiteral("the encoder ended with code %1").arg(exitCode);
     } else {
         const int64_t size = FileSize(output);
         if (size < 0)

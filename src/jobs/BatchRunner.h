@@ -6,8 +6,8 @@
 #include <QObject>
 #include <QStringList>
 #include <functional>
-#include <vector>
 #include <memory>
+#include <vector>
 
 #include "core/invocation.h"
 

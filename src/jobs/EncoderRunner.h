@@ -29,8 +29,7 @@ class EncoderRunner : public QObject {
     // the program gets the real bytes. It dies with the thread that started it (call Start
     // on the window thread). Returns false with a readable message when it cannot be
     // started; then nothing is emitted.
-    virtual bool Start(const QString& commandLine, const QString& workingDirectory,
-                       QString* error);
+    virtual bool Start(const QString& commandLine, const QString& workingDirectory, QString* error);
 
     // Pause, continue and stop act on the whole process group (the encoder and its helpers).
     virtual void Suspend();

@@ -42,11 +42,16 @@ QString JobList::Text(int row, int column) const {
     const Job* j = At(row);
     if (!j) return {};
     switch (column) {
-        case CaptionColumn: return j->caption;
-        case SizeColumn: return QString::fromStdString(j->info.pictureSize);
-        case TimeColumn: return QString::fromStdString(j->info.durationText);
-        case OutputColumn: return j->sizeEstimate;
-        case StatusColumn: return j->status;
+        case CaptionColumn:
+            return j->caption;
+        case SizeColumn:
+            return QString::fromStdString(j->info.pictureSize);
+        case TimeColumn:
+            return QString::fromStdString(j->info.durationText);
+        case OutputColumn:
+            return j->sizeEstimate;
+        case StatusColumn:
+            return j->status;
     }
     return {};
 }
@@ -141,9 +146,13 @@ void JobList::SetHeader(int column, const QString& text) {
     emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-int JobList::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Count(); }
+int JobList::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Count();
+}
 
-int JobList::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+int JobList::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
 
 QVariant JobList::data(const QModelIndex& index, int role) const {
     const Job* j = At(index.row());

@@ -13,8 +13,12 @@
 namespace vc::JobListStore {
 
 namespace {
-QString S(const std::string& s) { return QString::fromStdString(s); }
-std::string T(const QJsonValue& v) { return v.toString().toStdString(); }
+QString S(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string T(const QJsonValue& v) {
+    return v.toString().toStdString();
+}
 }  // namespace
 
 bool Save(const QString& path, const JobList& jobs, const QString& runningOutput) {
@@ -22,16 +26,23 @@ bool Save(const QString& path, const JobList& jobs, const QString& runningOutput
     for (int i = 0; i < jobs.Count(); ++i) {
         const Job* j = jobs.At(i);
         const Toriginalinfo& f = j->info;
-        rows.append(QJsonObject{
-            {"caption", j->caption},          {"checked", j->checked},
-            {"status", j->status},            {"source", S(f.sourcePath)},
-            {"size", S(f.pictureSize)},       {"duration", S(f.durationText)},
-            {"exact", S(f.exactDuration)},    {"videoRate", S(f.videoRate)},
-            {"audioRate", S(f.audioRate)},    {"videoFormat", S(f.videoFormat)},
-            {"audioFormat", S(f.audioFormat)}, {"sampleRate", S(f.sampleRate)},
-            {"channels", S(f.channels)},      {"frameRate", S(f.frameRate)},
-            {"total", j->trim.total},         {"begin", j->trim.begin},
-            {"end", j->trim.end}});
+        rows.append(QJsonObject{{"caption", j->caption},
+                                {"checked", j->checked},
+                                {"status", j->status},
+                                {"source", S(f.sourcePath)},
+                                {"size", S(f.pictureSize)},
+                                {"duration", S(f.durationText)},
+                                {"exact", S(f.exactDuration)},
+                                {"videoRate", S(f.videoRate)},
+                                {"audioRate", S(f.audioRate)},
+                                {"videoFormat", S(f.videoFormat)},
+                                {"audioFormat", S(f.audioFormat)},
+                                {"sampleRate", S(f.sampleRate)},
+                                {"channels", S(f.channels)},
+                                {"frameRate", S(f.frameRate)},
+                                {"total", j->trim.total},
+                                {"begin", j->trim.begin},
+                                {"end", j->trim.end}});
     }
     const QJsonObject doc{{"jobs", rows}, {"running", runningOutput}};
     // Written beside and renamed over: a crash while saving leaves the previous list whole.
@@ -96,7 +107,9 @@ JobListKeeper::JobListKeeper(JobList* jobs, BatchRunner* batch, QString path, QO
     connect(batch_, &BatchRunner::jobStarted, this, later);
 }
 
-bool JobListKeeper::LeftBehind() const { return QFile::exists(path_); }
+bool JobListKeeper::LeftBehind() const {
+    return QFile::exists(path_);
+}
 
 bool JobListKeeper::Restore() {
     restoring_ = true;

@@ -29,7 +29,9 @@ uint64_t VideoWindowOf(QWidget* panel) {
 }
 
 // The library without a message; for calls that have nothing to report (seeks, stops).
-const PreviewFunctions* LoadedLibrary() { return ProgramPreviewLibrary(nullptr); }
+const PreviewFunctions* LoadedLibrary() {
+    return ProgramPreviewLibrary(nullptr);
+}
 
 }  // namespace
 
@@ -80,13 +82,17 @@ PreviewPlayer::PreviewPlayer(JobList* jobs, SkinDisplay* display, QObject* paren
     connect(Timer1_, &QTimer::timeout, this, &PreviewPlayer::Timer1Timer);
 }
 
-PreviewPlayer::~PreviewPlayer() { videoplay_.reset(); }
+PreviewPlayer::~PreviewPlayer() {
+    videoplay_.reset();
+}
 
 void PreviewPlayer::OnPreviewPosition(double position) {
     if (std::atomic<double>* sink = g_positionSink.load()) sink->store(position);
 }
 
-bool PreviewPlayer::RowValid() const { return jobs_->Valid(previewRow); }
+bool PreviewPlayer::RowValid() const {
+    return jobs_->Valid(previewRow);
+}
 
 bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
     const Job* job = jobs_->At(row);

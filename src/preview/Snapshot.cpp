@@ -30,8 +30,8 @@ InvocationResult Snapshot::Build(const Request& r) {
     rec.encoderPath = r.encoderPath;
     rec.workingDirectory = r.programDirectory;
     // A snapshot keeps the picture's shape: the profile's size is the box it fits in.
-    rec.sizeFragment = FitSizeFragment(BuildSizeFragment(r.profile, r.boxes, r.job),
-                                       r.job.pictureSize);
+    rec.sizeFragment =
+        FitSizeFragment(BuildSizeFragment(r.profile, r.boxes, r.job), r.job.pictureSize);
     rec.startFragment = " -ss " + (r.at.isEmpty() ? std::string("00:00:00") : r.at.toStdString());
     rec.lengthFragment = " -t 0.01";
     rec.formatFragment = " -f image2 ";
@@ -60,7 +60,8 @@ bool Snapshot::Take(const Request& r, QString* error) {
     if (!runner_->Start(QString::fromStdString(JoinCommandLine(rec_)),
                         QString::fromStdString(rec_.workingDirectory), error)) {
         runner_.reset();
-        if (error->isEmpty()) *error = "The snapshot cannot be taken: the encoder cannot be started.";
+        if (error->isEmpty())
+            *error = "The snapshot cannot be taken: the encoder cannot be started.";
         return false;
     }
     return true;

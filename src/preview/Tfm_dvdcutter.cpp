@@ -12,7 +12,9 @@
 namespace vc {
 
 namespace {
-QString Hms(int32_t s) { return QString::fromStdString(SecondsToHms(s)); }
+QString Hms(int32_t s) {
+    return QString::fromStdString(SecondsToHms(s));
+}
 }  // namespace
 
 Tfm_dvdcutter::Tfm_dvdcutter(QWidget* parent) : QDialog(parent) {
@@ -115,20 +117,19 @@ void Tfm_dvdcutter::CutPlay() {
     if (player_->paused) player_->TogglePause();
     if (player_->playing) return;
     QString error;
-    if (!player_->Start(row, pl_play, &error, PreviewPlayer::Mode::Blocking) && !error.isEmpty()) fx_->Error(this, error);
+    if (!player_->Start(row, pl_play, &error, PreviewPlayer::Mode::Blocking) && !error.isEmpty())
+        fx_->Error(this, error);
 }
 
 bool Tfm_dvdcutter::MarkRefused(bool begin, int t) {
     const TrimRecord& trim = jobs_->At(player_->previewRow)->trim;
     // A range that ends before it begins would reach the encoder as a negative length.
     if (begin && t > trim.end) {
-        fx_->Warning(this,
-                     "The begin time cannot be after the end time.");
+        fx_->Warning(this, "The begin time cannot be after the end time.");
         return true;
     }
     if (!begin && t < trim.begin) {
-        fx_->Warning(this,
-                     "The end time cannot be before the begin time.");
+        fx_->Warning(this, "The end time cannot be before the begin time.");
         return true;
     }
     return false;

@@ -8,7 +8,7 @@
 namespace vc {
 
 class ComboChoiceBox : public ChoiceBox {
-public:
+  public:
     explicit ComboChoiceBox(QComboBox* box) : box_(box) {}
     int count() const override { return box_->count(); }
     std::string itemText(int i) const override { return box_->itemText(i).toStdString(); }
@@ -39,7 +39,7 @@ public:
     void setEnabled(bool e) override { box_->setEnabled(e); }
     bool isEnabled() const override { return box_->isEnabled(); }
 
-private:
+  private:
     QComboBox* box_;
 };
 

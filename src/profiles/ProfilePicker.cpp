@@ -26,10 +26,14 @@ bool IsSubPanel(const char* name) {
 // Sub-panel opened by buttons 2..5.
 const char* SubPanelOf(int opener) {
     switch (opener) {
-        case 2: return "pl_avi";
-        case 3: return "pl_mpeg";
-        case 4: return "pl_mp4";
-        case 5: return "pl_mkv";
+        case 2:
+            return "pl_avi";
+        case 3:
+            return "pl_mpeg";
+        case 4:
+            return "pl_mp4";
+        case 5:
+            return "pl_mkv";
     }
     return nullptr;
 }

@@ -64,6 +64,8 @@ void Tfm_dir::btn_cancelClick() {
 }
 
 // The window's close box and Escape count as Cancel, so an earlier choice is never reused.
-void Tfm_dir::reject() { btn_cancelClick(); }
+void Tfm_dir::reject() {
+    btn_cancelClick();
+}
 
 }  // namespace vc

@@ -12,7 +12,7 @@ namespace vc {
 
 class Tfm_dir : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Tfm_dir(QWidget* parent = nullptr);
     std::string ChosenDirectory;
     // Selects a folder in the tree (used to open on the current folder, and by tests).
@@ -25,11 +25,11 @@ public:
     void btn_okClick();
     void btn_cancelClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
     void reject() override;
 
-private:
+  private:
     QFileSystemModel* model_ = nullptr;
 };
 

@@ -13,9 +13,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "shell/SideEffects.h"
-#include "profiles/ComboChoiceBox.h"
 #include "core/numeric.h"
+#include "profiles/ComboChoiceBox.h"
+#include "shell/SideEffects.h"
 
 namespace vc {
 
@@ -54,7 +54,8 @@ Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
     addRow(3, Label4, "Label4", "Channel:", cb_channel, "cb_channel", false);
     cb_size->setToolTip("Video Quality");
     cb_size->setInsertPolicy(QComboBox::NoInsert);
-    for (const char* q : {"Higher Quality", "High Quality", "Normal", "Low Quality", "Lower Quality"}) {
+    for (const char* q :
+         {"Higher Quality", "High Quality", "Normal", "Low Quality", "Lower Quality"}) {
         cb_videobitrate->addItem(q);
         cb_audiobitrate->addItem(q);
     }
@@ -63,7 +64,9 @@ Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
     // The combo box hands its focus-out to the line edit by a direct call, past any event
     // filter: watch where the keyboard goes instead, by key or by mouse.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        auto inside = [this](QWidget* w) { return w && (w == cb_size || cb_size->isAncestorOf(w)); };
+        auto inside = [this](QWidget* w) {
+            return w && (w == cb_size || cb_size->isAncestorOf(w));
+        };
         if (inside(old) && !inside(now) && !checkingSize_) {
             checkingSize_ = true;
             CheckSize();
@@ -113,7 +116,9 @@ FormatBoxes Tfm_set::Boxes() {
     return {size_.get(), video_.get(), audio_.get(), channel_.get()};
 }
 
-int Tfm_set::FinishItem() const { return std::max(0, rg_finishGroup->checkedId()); }
+int Tfm_set::FinishItem() const {
+    return std::max(0, rg_finishGroup->checkedId());
+}
 
 void Tfm_set::SetFinishItem(int item) {
     if (auto* b = rg_finishGroup->button(item)) b->setChecked(true);
@@ -131,7 +136,9 @@ void Tfm_set::Button1Click() {
 }
 
 // Cancel undoes nothing: box changes stay in force, only the finish choice is dropped.
-void Tfm_set::Button2Click() { reject(); }
+void Tfm_set::Button2Click() {
+    reject();
+}
 
 int Tfm_set::CheckSize() {
     const std::string text = cb_size->currentText().toStdString();
@@ -153,6 +160,5 @@ int Tfm_set::CheckSize() {
     }
     return warnings;
 }
-
 
 }  // namespace vc

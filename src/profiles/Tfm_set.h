@@ -20,7 +20,7 @@ class SideEffects;
 
 class Tfm_set : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Tfm_set(QWidget* parent = nullptr);
 
     QGroupBox* GroupBox1 = nullptr;
@@ -52,10 +52,10 @@ public:
     // The size check when the focus leaves cb_size; returns the number of warnings shown.
     int CheckSize();
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
 
-private:
+  private:
     std::unique_ptr<ChoiceBox> size_, video_, audio_, channel_;
     bool checkingSize_ = false;
 };

@@ -23,6 +23,8 @@ LogDialog::LogDialog(QWidget* parent, const QString& caption, const QStringList&
     lay->addWidget(buttons);
 }
 
-QString LogDialog::Text() const { return text_->toPlainText(); }
+QString LogDialog::Text() const {
+    return text_->toPlainText();
+}
 
 }  // namespace vc

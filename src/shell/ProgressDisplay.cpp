@@ -10,7 +10,9 @@
 namespace vc {
 
 namespace {
-QString Hms(int s) { return QString::fromStdString(SecondsToHms(s)); }
+QString Hms(int s) {
+    return QString::fromStdString(SecondsToHms(s));
+}
 }  // namespace
 
 ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidget* videoPanel,

@@ -31,8 +31,8 @@ void ShutdownCountdown::showEvent(QShowEvent* e) {
 }
 
 void ShutdownCountdown::ShowLeft() {
-    text_->setText(QString("The conversion has finished. The computer shuts down in %1 seconds.")
-                       .arg(left_));
+    text_->setText(
+        QString("The conversion has finished. The computer shuts down in %1 seconds.").arg(left_));
 }
 
 void ShutdownCountdown::Tick() {

@@ -74,8 +74,8 @@ void DesktopSideEffects::Shutdown() {
 void DesktopSideEffects::Notify(const QString& title, const QString& text) {
     // The desktop's notification service through its command-line client; without one the
     // notice is simply not shown.
-    QProcess::startDetached("notify-send", {"--app-name=Video Converter", "--icon=videoconverter",
-                                            title, text});
+    QProcess::startDetached("notify-send",
+                            {"--app-name=Video Converter", "--icon=videoconverter", title, text});
 }
 
 }  // namespace vc

@@ -11,10 +11,9 @@ namespace vc {
 
 namespace {
 // Objects bound on the main window, in binding order; then those of the cut window.
-const char* const kMainObjects[] = {"profilestext", "play_time", "hint",     "play_bar",
-                                    "di",           "alltime",   "playpos",  "convertpos",
-                                    "convertinfo",  "filename",  "filesize", "filepath",
-                                    "usedtime",     "resttime"};
+const char* const kMainObjects[] = {
+    "profilestext", "play_time",   "hint",     "play_bar", "di",       "alltime",  "playpos",
+    "convertpos",   "convertinfo", "filename", "filesize", "filepath", "usedtime", "resttime"};
 const char* const kCutObjects[] = {"cut_begin_time", "cut_end_time", "cut_play_time",
                                    "cut_play_bar", "cutplaypos"};
 }  // namespace
@@ -44,7 +43,8 @@ QString SkinDisplay::Bind(QWidget* main, QWidget* cut, const QString& skinFile) 
             skin::ISkinObject* cutRoot = engine_->WindowRoot(cut);
             for (const char* name : kCutObjects)
                 BindObject(cutRoot, name, QString(name) == "cut_play_bar");
-            if (Bound* b = Find("cutplaypos"); b && b->placement) b->placement->GetArea(b->fillRect);
+            if (Bound* b = Find("cutplaypos"); b && b->placement)
+                b->placement->GetArea(b->fillRect);
         } catch (const std::exception& ex) {
             error = QString("The skin file cannot be loaded: %1").arg(ex.what());
         }

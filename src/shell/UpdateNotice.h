@@ -20,9 +20,9 @@ class UpdateNotice : public QObject {
     explicit UpdateNotice(QObject* parent = nullptr);
     ~UpdateNotice() override;
 
-    // Truncates (or creates, with its folder) the notice file, then asks http://<host>/download/<remote name>
-    // for it. host may carry a port ("127.0.0.1:8080"). finished() follows exactly once,
-    // also when the file cannot be created. Call once per object.
+    // Truncates (or creates, with its folder) the notice file, then asks
+    // http://<host>/download/<remote name> for it. host may carry a port ("127.0.0.1:8080").
+    // finished() follows exactly once, also when the file cannot be created. Call once per object.
     void Start(const QString& exeFileName, const QString& noticePath, const QString& host);
 
     // Gives up after this many milliseconds (default 10 s).

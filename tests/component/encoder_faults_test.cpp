@@ -15,11 +15,11 @@
 #include <cstdio>
 #include <fstream>
 
-#include "core/numeric.h"
 #include "core/choicebox.h"
 #include "core/cmdline.h"
 #include "core/invocation.h"
 #include "core/nativepath.h"
+#include "core/numeric.h"
 #include "core/timeutil.h"
 #include "jobs/EncoderRunner.h"
 #include "jobs/MediaProbe.h"

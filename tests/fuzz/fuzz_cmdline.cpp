@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (c == '\0') c = '_';
     if (name.empty()) return 0;
     (void)vc::SplitCommandLine(name);
-    const std::vector<std::string> args = vc::SplitCommandLine("enc -vormin " + vc::QuoteIfBlank(name) + " out");
+    const std::vector<std::string> args =
+        vc::SplitCommandLine("enc -vormin " + vc::QuoteIfBlank(name) + " out");
     if (args.size() != 4 || args[2] != name) __builtin_trap();
     return 0;
 }

@@ -1,11 +1,12 @@
 // Data files a user or an installer may have damaged: ini files (settings, layout),
 // the profile file and the language file.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "core/choicebox.h"
@@ -19,9 +20,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const std::string path = "/tmp/vc_fuzz_" + std::to_string(::getpid()) + ".txt";
-    {
-        std::ofstream(path, std::ios::binary) << text;
-    }
+    { std::ofstream(path, std::ios::binary) << text; }
     // Ini and layout readers.
     vc::IniFile ini;
     ini.LoadFromText(text);

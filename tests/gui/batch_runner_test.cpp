@@ -78,7 +78,12 @@ TEST_F(Batch, RunOutcomesGiveRowStatusesAndTheFinishAction) {
         int finished, failed;
     } cases[] = {
         {"all finish", {true, true}, {0, 0}, {"Finish", "Finish"}, 2, 0},
-        {"unchecked rows are skipped", {false, true, false}, {0}, {"Status", "Finish", "Status"}, 1, 0},
+        {"unchecked rows are skipped",
+         {false, true, false},
+         {0},
+         {"Status", "Finish", "Status"},
+         1,
+         0},
         {"a failure goes on", {true, true, true}, {0, 1, 0}, {"Finish", "Error", "Finish"}, 2, 1},
         {"a crash is a failure", {true}, {139}, {"Error"}, 0, 1},
     };
@@ -117,9 +122,11 @@ TEST_F(Batch, AFailedRunKeepsItsReasonAndLog) {
 
 TEST_F(Batch, ALineDeliveredInPartsIsLoggedOnce) {
     AddRows({true});
-    batch.SetExplainer([](const QStringList& log, int) { return BatchRunner::LastMeaningfulLine(log); });
+    batch.SetExplainer(
+        [](const QStringList& log, int) { return BatchRunner::LastMeaningfulLine(log); });
     ASSERT_TRUE(batch.Start());
-    for (const char* part : {"Error wri", "Error writing trailer", "Error writing trailer: No space"})
+    for (const char* part :
+         {"Error wri", "Error writing trailer", "Error writing trailer: No space"})
         CurrentFake()->Print(part);
     End(1);
     EXPECT_EQ(jobs.At(0)->log, QStringList({"Error writing trailer: No space"}));

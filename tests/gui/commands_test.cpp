@@ -4,18 +4,18 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <functional>
 
 #include "app/Tfm_main.h"
 #include "core/siblings.h"
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
 #include "shell/KeyFilter.h"
@@ -45,7 +45,8 @@ void ClickSkin(Tfm_main& w, QWidget* window, const char* name) {
 }
 
 QMenu* VisibleMenu(Tfm_main& w) {
-    for (QMenu* m : {w.zm_popup_file, w.zm_pop_edit, w.zm_pop_actions, w.zm_pop_tools, w.zm_pop_help, w.pop_dvd})
+    for (QMenu* m : {w.zm_popup_file, w.zm_pop_edit, w.zm_pop_actions, w.zm_pop_tools,
+                     w.zm_pop_help, w.pop_dvd})
         if (m->isVisible()) return m;
     return nullptr;
 }
@@ -58,15 +59,31 @@ TEST(Commands, SkinCommandsReachTheirOperations) {
     } cases[] = {
         {"openfiles", [](Program& p, Observed&) { return !p.fx.lastFilter.isEmpty(); }},
         {"openfolder", [](Program&, Observed& o) { return o.dialogs == QStringList{"fm_dir"}; }},
-        {"browse", [](Program& p, Observed& o) { return o.dialogs == QStringList{"fm_dir"} && p.fm_dir->windowTitle() == "Choose the output folder"; }},
-        {"open", [](Program& p, Observed&) { return p.fx.opened.size() == 1 && p.fx.opened[0].startsWith("folder:"); }},
-        {"profiles", [](Program& p, Observed&) { return p.fm_main->Picker().pl_main->isVisible(); }},
-        {"help", [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_pop_help; }},
-        {"file", [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_popup_file; }},
-        {"dvdfile", [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->pop_dvd; }},
-        {"register", [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_pop_tools; }},
-        {"settings", [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_pop_edit; }},
-        {"purchase", [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_pop_actions; }},
+        {"browse",
+         [](Program& p, Observed& o) {
+             return o.dialogs == QStringList{"fm_dir"} &&
+                    p.fm_dir->windowTitle() == "Choose the output folder";
+         }},
+        {"open",
+         [](Program& p, Observed&) {
+             return p.fx.opened.size() == 1 && p.fx.opened[0].startsWith("folder:");
+         }},
+        {"profiles",
+         [](Program& p, Observed&) { return p.fm_main->Picker().pl_main->isVisible(); }},
+        {"help",
+         [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_pop_help; }},
+        {"file",
+         [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_popup_file; }},
+        {"dvdfile",
+         [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->pop_dvd; }},
+        {"register",
+         [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_pop_tools; }},
+        {"settings",
+         [](Program& p, Observed&) { return VisibleMenu(*p.fm_main) == p.fm_main->zm_pop_edit; }},
+        {"purchase",
+         [](Program& p, Observed&) {
+             return VisibleMenu(*p.fm_main) == p.fm_main->zm_pop_actions;
+         }},
     };
     for (const auto& c : cases) {
         Program p;
@@ -110,16 +127,18 @@ TEST(Commands, MenuCaptionsAreExact) {
         for (QAction* a : m->actions()) out << (a->isSeparator() ? "-" : a->text());
         return out;
     };
-    EXPECT_EQ(captions(w.zm_popup_file), QStringList({"&Add File(A)", "A&dd Folder(D)", "-", "Proper&ties(T)",
-                                                      "&Run Background(R)", "-", "&Exit(E)"}));
+    EXPECT_EQ(captions(w.zm_popup_file),
+              QStringList({"&Add File(A)", "A&dd Folder(D)", "-", "Proper&ties(T)",
+                           "&Run Background(R)", "-", "&Exit(E)"}));
     EXPECT_EQ(captions(w.zm_pop_edit), QStringList({"&Remove(R)", "&Clear(C)", "Re&name(N)", "-",
                                                     "Select A&ll(L)", "&Unselect All(U)"}));
     EXPECT_EQ(captions(w.zm_pop_actions), QStringList({"Con&vert(V)", "&Pause(P)", "&Stop(S)"}));
     EXPECT_EQ(captions(w.zm_pop_tools), QStringList({"Sett&ings(I)"}));
-    EXPECT_EQ(captions(w.zm_pop_help), QStringList({"&Help(H)", "-", "&Feedback and Support(F)", "-",
-                                                    "About VideoConverter"}));
-    EXPECT_EQ(captions(w.pop_dvd), QStringList({"Add DVD", "Add IFO", "-", "Select All", "Unselect ALL", "-",
-                                                "Convert", "Stop", "-", "Exit"}));
+    EXPECT_EQ(captions(w.zm_pop_help), QStringList({"&Help(H)", "-", "&Feedback and Support(F)",
+                                                    "-", "About VideoConverter"}));
+    EXPECT_EQ(captions(w.pop_dvd),
+              QStringList({"Add DVD", "Add IFO", "-", "Select All", "Unselect ALL", "-", "Convert",
+                           "Stop", "-", "Exit"}));
 }
 
 TEST(Commands, MenuItemsAndButtonsReachTheirOperations) {
@@ -128,22 +147,39 @@ TEST(Commands, MenuItemsAndButtonsReachTheirOperations) {
         std::function<void(Tfm_main&)> trigger;
         std::function<bool(Program&, Observed&)> happened;
     } cases[] = {
-        {"Add File item", [](Tfm_main& w) { w.AddFiles2->trigger(); }, [](Program& p, Observed&) { return !p.fx.lastFilter.isEmpty(); }},
-        {"Add Folder item", [](Tfm_main& w) { w.AddFolder2->trigger(); }, [](Program&, Observed& o) { return o.dialogs == QStringList{"fm_dir"}; }},
+        {"Add File item", [](Tfm_main& w) { w.AddFiles2->trigger(); },
+         [](Program& p, Observed&) { return !p.fx.lastFilter.isEmpty(); }},
+        {"Add Folder item", [](Tfm_main& w) { w.AddFolder2->trigger(); },
+         [](Program&, Observed& o) { return o.dialogs == QStringList{"fm_dir"}; }},
         {"bt_chapte without a selection",
          [](Tfm_main& w) {
              w.AppendJob("clip", Toriginalinfo{}, TrimRecord{});
              w.UpdateCommandState();
              w.button("bt_chapte")->click();
          },
-         [](Program& p, Observed&) { return p.fx.Texts("information") == QStringList{p.fm_main->LanguageText(30)}; }},
-        {"Settings item", [](Tfm_main& w) { w.settings->trigger(); }, [](Program&, Observed& o) { return o.dialogs == QStringList{"fm_set"}; }},
-        {"Help item", [](Tfm_main& w) { w.Help1->trigger(); }, [](Program& p, Observed&) { return p.fx.opened.size() == 1 && p.fx.opened[0].endsWith("help/index.html"); }},
-        {"Feedback item", [](Tfm_main& w) { w.Feedback1->trigger(); }, [](Program& p, Observed&) { return p.fx.opened.size() == 1 && p.fx.opened[0].endsWith("help/feedback.html"); }},
-        {"About item", [](Tfm_main& w) { w.About1->trigger(); }, [](Program& p, Observed&) { return p.fx.opened.size() == 1 && p.fx.opened[0].endsWith("help/about.html"); }},
-        {"bt_dvdopen", [](Tfm_main& w) { w.button("bt_dvdopen")->click(); }, [](Program& p, Observed&) { return !p.fx.lastFilter.isEmpty(); }},
-        {"bt_ifo", [](Tfm_main& w) { w.button("bt_ifo")->click(); }, [](Program&, Observed& o) { return o.dialogs == QStringList{"fm_dir"}; }},
-        {"bt_web", [](Tfm_main& w) { w.button("bt_web")->click(); }, [](Program& p, Observed&) { return p.fx.opened.size() == 1; }},
+         [](Program& p, Observed&) {
+             return p.fx.Texts("information") == QStringList{p.fm_main->LanguageText(30)};
+         }},
+        {"Settings item", [](Tfm_main& w) { w.settings->trigger(); },
+         [](Program&, Observed& o) { return o.dialogs == QStringList{"fm_set"}; }},
+        {"Help item", [](Tfm_main& w) { w.Help1->trigger(); },
+         [](Program& p, Observed&) {
+             return p.fx.opened.size() == 1 && p.fx.opened[0].endsWith("help/index.html");
+         }},
+        {"Feedback item", [](Tfm_main& w) { w.Feedback1->trigger(); },
+         [](Program& p, Observed&) {
+             return p.fx.opened.size() == 1 && p.fx.opened[0].endsWith("help/feedback.html");
+         }},
+        {"About item", [](Tfm_main& w) { w.About1->trigger(); },
+         [](Program& p, Observed&) {
+             return p.fx.opened.size() == 1 && p.fx.opened[0].endsWith("help/about.html");
+         }},
+        {"bt_dvdopen", [](Tfm_main& w) { w.button("bt_dvdopen")->click(); },
+         [](Program& p, Observed&) { return !p.fx.lastFilter.isEmpty(); }},
+        {"bt_ifo", [](Tfm_main& w) { w.button("bt_ifo")->click(); },
+         [](Program&, Observed& o) { return o.dialogs == QStringList{"fm_dir"}; }},
+        {"bt_web", [](Tfm_main& w) { w.button("bt_web")->click(); },
+         [](Program& p, Observed&) { return p.fx.opened.size() == 1; }},
     };
     for (const auto& c : cases) {
         Program p;

@@ -29,7 +29,9 @@ QString Probe(const QString& file, const QString& entries) {
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-QString Status(Tfm_main& w, int row) { return w.Jobs().Text(row, 4); }
+QString Status(Tfm_main& w, int row) {
+    return w.Jobs().Text(row, 4);
+}
 
 bool EncoderAlive(qint64 pgid) {
     for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
@@ -44,7 +46,7 @@ bool EncoderAlive(qint64 pgid) {
 }  // namespace
 
 class Conversion : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         src = dir.path().toStdString();
         out = dir.path() + "/out/";
@@ -69,7 +71,8 @@ TEST_F(Conversion, TwoClipsWithProfile102) {
     w.SelectProfile(102);
     w.ed_output->setText(out);
     AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b)});
-    ASSERT_EQ(w.Jobs().Count(), 2) << (p.fx.messages.empty() ? "" : p.fx.messages[0].text.toStdString());
+    ASSERT_EQ(w.Jobs().Count(), 2)
+        << (p.fx.messages.empty() ? "" : p.fx.messages[0].text.toStdString());
     EXPECT_EQ(w.Jobs().Text(1, 0), "my \"best\" clip");
     EXPECT_EQ(w.Jobs().Text(0, 2), "00:00:03");
     w.StartBatch();
@@ -84,14 +87,17 @@ TEST_F(Conversion, TwoClipsWithProfile102) {
         ASSERT_TRUE(QFile::exists(o.file)) << o.file.toStdString();
         EXPECT_EQ(Probe(o.file, "format=format_name"), "avi");
         EXPECT_EQ(Probe(o.file, "stream=codec_type").split('\n'), QStringList({"video", "audio"}));
-        EXPECT_NEAR(Probe(o.file, "format=duration").toDouble(), o.seconds, 0.5) << o.file.toStdString();
+        EXPECT_NEAR(Probe(o.file, "format=duration").toDouble(), o.seconds, 0.5)
+            << o.file.toStdString();
     }
     EXPECT_TRUE(p.fx.Texts("error").isEmpty());
 }
 
 TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     const std::string a = MakeMp4H264Aac(src, "one.mp4", 2);
-    const std::string b = MakeClip(src, "two.mp4", "-f lavfi -i testsrc2=size=1280x720:rate=30:duration=60 -c:v libx264 -preset ultrafast");
+    const std::string b = MakeClip(
+        src, "two.mp4",
+        "-f lavfi -i testsrc2=size=1280x720:rate=30:duration=60 -c:v libx264 -preset ultrafast");
     const std::string c = MakeMp4H264Aac(src, "three.mp4", 2);
     ASSERT_FALSE(b.empty());
     Program p;
@@ -152,9 +158,11 @@ TEST_F(Conversion, TheShownSizeIsTheFinishedFilesAndAFailureSaysWhy) {
     EXPECT_FALSE(w.Jobs().At(1)->log.isEmpty()) << "the failed run's log is kept";
     const QStringList warnings = p.fx.Texts("warning");
     ASSERT_EQ(warnings.size(), 1);
-    EXPECT_TRUE(warnings[0].contains("silent: the source has no sound")) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].contains("silent: the source has no sound"))
+        << warnings[0].toStdString();
     ASSERT_EQ(shownAtEnd.size(), 2);
-    const qint64 lastSize = QFileInfo(QString::fromStdString(w.CurrentInvocation().outputFile)).size();
+    const qint64 lastSize =
+        QFileInfo(QString::fromStdString(w.CurrentInvocation().outputFile)).size();
     EXPECT_EQ(shownAtEnd.last(), QString::number(lastSize / 1024) + " KB");
     EXPECT_EQ(w.SkinText("resttime"), "00:00:00");
     EXPECT_EQ(w.SkinText("convertinfo"), "2 converted, 1 failed");

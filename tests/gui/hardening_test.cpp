@@ -27,7 +27,9 @@ QByteArray Hash(const std::string& path) {
     f.open(QIODevice::ReadOnly);
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
 }
-QString Status(Tfm_main& w, int row) { return w.Jobs().Text(row, 4); }
+QString Status(Tfm_main& w, int row) {
+    return w.Jobs().Text(row, 4);
+}
 
 bool AnyMessageContains(const FakeEffects& fx, const QString& part) {
     for (const auto& m : fx.messages)
@@ -37,7 +39,7 @@ bool AnyMessageContains(const FakeEffects& fx, const QString& part) {
 }  // namespace
 
 class Hardening : public ::testing::Test {
-protected:
+  protected:
     void Add(Program& p, const std::vector<std::string>& files) {
         QStringList list;
         for (const auto& f : files) list << QString::fromStdString(f);
@@ -71,7 +73,8 @@ TEST_F(Hardening, OutputFolderThatCannotBeMadeIsAnErrorAndNothingIsStuck) {
     blocker.close();
     struct Case {
         QString folder;
-    } cases[] = {{dir.path() + "/file-not-folder/sub"}, {dir.path() + "/missing/deeper/still"}, {""}};
+    } cases[] = {
+        {dir.path() + "/file-not-folder/sub"}, {dir.path() + "/missing/deeper/still"}, {""}};
     for (const auto& c : cases) {
         Program p;
         p.Show();
@@ -89,8 +92,9 @@ TEST_F(Hardening, OutputFolderThatCannotBeMadeIsAnErrorAndNothingIsStuck) {
 }
 
 TEST_F(Hardening, EncoderKilledFromOutsideMarksTheJobAndTheBatchGoesOn) {
-    const std::string longClip = MakeClip(src, "long.mp4",
-                                          "-f lavfi -i testsrc2=size=1280x720:rate=30:duration=60 -c:v libx264 -preset ultrafast");
+    const std::string longClip = MakeClip(
+        src, "long.mp4",
+        "-f lavfi -i testsrc2=size=1280x720:rate=30:duration=60 -c:v libx264 -preset ultrafast");
     const std::string shortClip = MakeMp4H264Aac(src, "short.mp4", 2);
     Program p;
     p.Show();
@@ -164,8 +168,9 @@ TEST_F(Hardening, DamagedSettingsFilesGiveDefaults) {
 }
 
 TEST_F(Hardening, ClosingDuringABatchLeavesNoEncoder) {
-    const std::string clip = MakeClip(src, "long.mp4",
-                                      "-f lavfi -i testsrc2=size=1280x720:rate=30:duration=60 -c:v libx264 -preset ultrafast");
+    const std::string clip = MakeClip(
+        src, "long.mp4",
+        "-f lavfi -i testsrc2=size=1280x720:rate=30:duration=60 -c:v libx264 -preset ultrafast");
     Program p;
     p.Show();
     Tfm_main& w = *p.fm_main;
@@ -178,7 +183,8 @@ TEST_F(Hardening, ClosingDuringABatchLeavesNoEncoder) {
     p.fx.yesNoAnswers = {true};
     EXPECT_TRUE(p.Close());
     EXPECT_EQ(Status(w, 0), "Stop");
-    EXPECT_TRUE(WaitFor([&] { return ::kill(-pgid, 0) != 0; }, 5000)) << "the encoder's group is gone";
+    EXPECT_TRUE(WaitFor([&] { return ::kill(-pgid, 0) != 0; }, 5000))
+        << "the encoder's group is gone";
 }
 
 TEST_F(Hardening, OddFileNamesConvertAndStayUntouched) {

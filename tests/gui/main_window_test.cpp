@@ -200,15 +200,19 @@ TEST(MainWindow, TitlePictureAndDrag) {
     ASSERT_TRUE(w.pl_appname->isVisible());
     const QPoint start = w.pos();
     // A move with the button held before any press on the title does not move the window.
-    QMouseEvent move0(QEvent::MouseMove, QPointF(30, 10), QPointF(), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move0(QEvent::MouseMove, QPointF(30, 10), QPointF(), Qt::NoButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(w.img_name, &move0);
     EXPECT_EQ(w.pos(), start);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.img_name, &press);
-    QMouseEvent move(QEvent::MouseMove, QPointF(40, 25), QPointF(), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(40, 25), QPointF(), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(w.img_name, &move);
     EXPECT_EQ(w.pos(), start + QPoint(30, 15));
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(40, 25), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(40, 25), QPointF(), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.img_name, &release);
     QCoreApplication::sendEvent(w.img_name, &move);
     EXPECT_EQ(w.pos(), start + QPoint(30, 15)) << "released: no more moves";

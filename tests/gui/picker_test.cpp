@@ -46,7 +46,8 @@ TEST(Picker, SubPanelHoverRules) {
     EXPECT_TRUE(w.Picker().panels["pl_avi"]->isVisible());
     w.Picker().PointButton(102);
     w.Picker().PointButton(103);
-    EXPECT_TRUE(w.Picker().panels["pl_avi"]->isVisible()) << "moving into the sub-panel keeps it open";
+    EXPECT_TRUE(w.Picker().panels["pl_avi"]->isVisible())
+        << "moving into the sub-panel keeps it open";
     EXPECT_TRUE(Shows(w.Picker().btim[2], "move")) << "the opening button stays highlighted";
     EXPECT_TRUE(Shows(w.Picker().btim[102], "general"));
     EXPECT_EQ(w.Picker().HoverButtonId, 103);
@@ -54,7 +55,8 @@ TEST(Picker, SubPanelHoverRules) {
     w.Picker().PointButton(1);
     EXPECT_FALSE(w.Picker().panels["pl_avi"]->isVisible());
     EXPECT_TRUE(Shows(w.Picker().btim[2], "general"));
-    EXPECT_TRUE(Shows(w.Picker().btim[105], "move")) << "hidden with its sub-panel until pointed at again";
+    EXPECT_TRUE(Shows(w.Picker().btim[105], "move"))
+        << "hidden with its sub-panel until pointed at again";
     w.Picker().PointButton(8);
     w.Picker().PointButton(109);  // the backdrop picture behaves as button 109
     EXPECT_TRUE(Shows(w.Picker().btim[8], "general"));
@@ -82,8 +84,9 @@ TEST(Picker, OpensOnTheSelectedProfilesCategoryAndPage) {
         int profile;
         const char* panel;
         int category;
-    } cases[] = {{22, "pl_audio2", 2}, {27, "pl_ipod", 3}, {33, "pl_ipod", 3}, {40, "pl_iphone", 4},
-                 {45, "pl_gphone", 5}, {59, "pl_psp", 7},  {8, "pl_video2", 1},  {104, "pl_avi", 1}};
+    } cases[] = {{22, "pl_audio2", 2}, {27, "pl_ipod", 3},   {33, "pl_ipod", 3},
+                 {40, "pl_iphone", 4}, {45, "pl_gphone", 5}, {59, "pl_psp", 7},
+                 {8, "pl_video2", 1},  {104, "pl_avi", 1}};
     Program p;
     p.Show();
     Tfm_main& w = *p.fm_main;
@@ -125,6 +128,7 @@ TEST(Picker, Editions) {
         p.Show();
         EXPECT_EQ(p.fm_main->ProfileId, 6);
         p.fm_main->OpenPicker();
-        EXPECT_FALSE(p.fm_main->Picker().pl_main->isVisible()) << "the rm edition's picker never opens";
+        EXPECT_FALSE(p.fm_main->Picker().pl_main->isVisible())
+            << "the rm edition's picker never opens";
     }
 }

@@ -17,12 +17,12 @@
 #include "core/appinfo.h"
 #include "core/invocation.h"
 #include "core/timeutil.h"
+#include "preview/Snapshot.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
 #include "profiles/Tfm_set.h"
 #include "shell/PictureButton.h"
 #include "support/clips.h"
-#include "preview/Snapshot.h"
 #include "support/program.h"
 
 using namespace vc;

@@ -35,7 +35,8 @@ TEST(SettingsDialog, ATypedSizeIsCheckedWhenTheFocusLeavesTheBox) {
         s->cb_size->setEditText(c.typed);
         s->cb_videobitrate->setFocus();  // Tab or a click elsewhere
         Pump();
-        EXPECT_EQ(p.fx.Texts("warning").size(), c.warnings) << c.typed << " became " << s->cb_size->currentText().toStdString();
+        EXPECT_EQ(p.fx.Texts("warning").size(), c.warnings)
+            << c.typed << " became " << s->cb_size->currentText().toStdString();
     }
     // The warning itself takes the focus away: it must not warn again for that.
     s->cb_size->lineEdit()->setFocus();

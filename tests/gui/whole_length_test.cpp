@@ -46,16 +46,16 @@ TEST(WholeLength, UntrimmedConversionsKeepTheEndOfTheSource) {
         int profile;
     } cases[] = {
         {"sound.wav", "-f lavfi -i sine=duration=%1 -c:a pcm_s16le", "1.43", 17},
-        {"picture.mp4", "-f lavfi -i testsrc=size=320x240:rate=25:duration=%1 -c:v libx264",
-         "2.36", 118},
+        {"picture.mp4", "-f lavfi -i testsrc=size=320x240:rate=25:duration=%1 -c:v libx264", "2.36",
+         118},
         {"both.mp4", both + "-c:v libx264 -c:a aac -shortest", "6.48", 118},
         {"both.avi", both + "-c:v mpeg4 -c:a libmp3lame -shortest", "3.32", 17},
         {"both.mkv", both + "-c:v libx264 -c:a aac -shortest", "2.52", 20},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string src = MakeClip(
-            d, c.name, QString::fromStdString(c.args).arg(c.length).toStdString());
+        const std::string src =
+            MakeClip(d, c.name, QString::fromStdString(c.args).arg(c.length).toStdString());
         ASSERT_FALSE(src.empty());
         Program p;
         p.Show();
@@ -67,7 +67,8 @@ TEST(WholeLength, UntrimmedConversionsKeepTheEndOfTheSource) {
         ASSERT_EQ(w.Jobs().Count(), 1);
         w.StartBatch();
         ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 120000));
-        ASSERT_EQ(w.Jobs().Text(0, JobList::StatusColumn), "Finish") << w.Jobs().At(0)->hint.toStdString();
+        ASSERT_EQ(w.Jobs().Text(0, JobList::StatusColumn), "Finish")
+            << w.Jobs().At(0)->hint.toStdString();
         const QString out = QString::fromStdString(w.CurrentInvocation().outputFile);
         for (const char* kind : {"a", "v"}) {
             const double source = DecodedSeconds(QString::fromStdString(src), kind);

@@ -11,13 +11,13 @@
 namespace vc::test {
 
 class FakeEffects : public SideEffects {
-public:
+  public:
     struct Message {
         QString kind, text;
     };
     std::vector<Message> messages;
-    QStringList opened;       // folders and addresses
-    QStringList started;      // programs started detached (program + args)
+    QStringList opened;   // folders and addresses
+    QStringList started;  // programs started detached (program + args)
     int shutdowns = 0;
     std::deque<bool> yesNoAnswers;  // answers for Confirm/AskYesNo; default Yes
     std::deque<QStringList> fileAnswers;
@@ -29,7 +29,9 @@ public:
     std::function<int(QDialog*)> onDialog = [](QDialog*) { return int(QDialog::Rejected); };
 
     void Warning(QWidget*, const QString& t) override { messages.push_back({"warning", t}); }
-    void Information(QWidget*, const QString& t) override { messages.push_back({"information", t}); }
+    void Information(QWidget*, const QString& t) override {
+        messages.push_back({"information", t});
+    }
     bool Confirm(QWidget*, const QString& t) override {
         messages.push_back({"confirm", t});
         return Next();
@@ -69,7 +71,7 @@ public:
         return out;
     }
 
-private:
+  private:
     bool Next() {
         if (yesNoAnswers.empty()) return true;
         bool a = yesNoAnswers.front();

@@ -4,15 +4,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QThread>
 #include <fstream>
 
 #include "app/OtherForms.h"
-#include <QLineEdit>
-
 #include "app/Tfm_main.h"
-#include "fake_runner.h"
 #include "core/appinfo.h"
+#include "fake_runner.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
 #include "profiles/Tfm_dir.h"
@@ -26,14 +25,17 @@ ProgramFolder::ProgramFolder() {
         QFile::link(src.filePath(e), dir_.path() + "/" + e);
 }
 
-void ProgramFolder::Remove(const std::string& name) { QFile::remove(QString::fromStdString(Path() + name)); }
+void ProgramFolder::Remove(const std::string& name) {
+    QFile::remove(QString::fromStdString(Path() + name));
+}
 
 void ProgramFolder::Write(const std::string& name, const std::string& text) {
     Remove(name);
     std::ofstream(Path() + name, std::ios::binary) << text;
 }
 
-Program::Program(const std::string& exeName, const std::string& programDir, const std::string& config) {
+Program::Program(const std::string& exeName, const std::string& programDir,
+                 const std::string& config) {
     if (config.empty()) {
         ownConfig_ = std::make_unique<QTemporaryDir>();
         configHome = ownConfig_->path().toStdString();
@@ -55,7 +57,9 @@ Program::Program(const std::string& exeName, const std::string& programDir, cons
     fm_main->AttachWindows(fm_dir, fm_set, fm_info, fm_dvdcutter);
 }
 
-Program::~Program() { fm_main.reset(); }
+Program::~Program() {
+    fm_main.reset();
+}
 
 void Program::Show() {
     fm_main->show();

@@ -22,22 +22,22 @@ namespace vc::test {
 // A copy of the built program folder that a test may change (files are symlinked, so
 // removing or replacing one does not touch the build).
 class ProgramFolder {
-public:
+  public:
     ProgramFolder();
     std::string Path() const { return dir_.path().toStdString() + "/"; }
     void Remove(const std::string& name);
     void Write(const std::string& name, const std::string& text);
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
 class Program {
-public:
+  public:
     // exeName: the name the program was started under; programDir: defaults to the build's
     // program folder. The settings folder is private to this object unless configHome is given.
-    explicit Program(const std::string& exeName = "VideoConverter", const std::string& programDir = "",
-                     const std::string& configHome = "");
+    explicit Program(const std::string& exeName = "VideoConverter",
+                     const std::string& programDir = "", const std::string& configHome = "");
     ~Program();
     // Shows the main window (runs the start-up sequence).
     void Show();
@@ -54,7 +54,7 @@ public:
     Tfm_dvdcutter* fm_dvdcutter = nullptr;
     std::string configHome;
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> ownConfig_;
 };
 

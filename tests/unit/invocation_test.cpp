@@ -257,11 +257,11 @@ TEST(Invocation, AnUntrimmedJobIsGivenItsWholeLength) {
         const char* durationText;
         const char* expected;
     } cases[] = {
-        {"00:00:06.48", {6, 0, 6}, "00:00:06", "00:00:07"},  // the fraction is not cut off
+        {"00:00:06.48", {6, 0, 6}, "00:00:06", "00:00:07"},      // the fraction is not cut off
         {"00:01:40.00", {100, 0, 100}, "00:01:40", "00:01:40"},  // whole seconds stay as they are
         {"00:01:40.04", {100, 10, 70}, "00:01:00", "00:01:00"},  // a trimmed range is exact
         {"00:01:40.04", {100, 0, 70}, "00:01:10", "00:01:10"},
-        {"", {6, 0, 6}, "00:00:06", "00:00:06"},                 // nothing better known
+        {"", {6, 0, 6}, "00:00:06", "00:00:06"},  // nothing better known
         {"N/A", {0, 0, 0}, "N/A, sta", "N/A, sta"},
     };
     for (const Case& c : cases) {
@@ -281,12 +281,13 @@ TEST(Invocation, FitSizeKeepsThePictureShape) {
         {" -s 1280x720", "640x480", " -s 960x720"},   // 4:3 inside 16:9
         {" -s 320x240", "1920x1080", " -s 320x180"},  // 16:9 inside 4:3
         {" -s 640x480", "640x480", " -s 640x480"},
-        {" -s 176x144", "333x201", " -s 176x106"},    // even numbers
-        {"", "640x480", ""},                           // the source's own size
-        {" -s 320x240", "", " -s 320x240"},            // nothing known of the source
+        {" -s 176x144", "333x201", " -s 176x106"},  // even numbers
+        {"", "640x480", ""},                        // the source's own size
+        {" -s 320x240", "", " -s 320x240"},         // nothing known of the source
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FitSizeFragment(c.fragment, c.source), c.expected) << c.fragment << " " << c.source;
+        EXPECT_EQ(FitSizeFragment(c.fragment, c.source), c.expected)
+            << c.fragment << " " << c.source;
 }
 
 TEST(Invocation, LengthOnlyWhenTheDurationIsATime) {
