@@ -9,7 +9,7 @@ PACKAGES=(
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libmpv-dev libxcb1-dev ffmpeg
   libopencore-amrnb-dev
   xvfb xauth x11-apps imagemagick fonts-dejavu-core librsvg2-bin
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
