@@ -102,9 +102,9 @@ std::string ExplainEncoderFailure(const std::vector<std::string>& lastLines, int
             return "the source has no sound";
         if (StartsWith(l, "Stream map '") && EndsWith(l, "matches no streams.")) {
             const std::size_t q = l.find('\'', 12);
-            const std::string spec = l.substr(12, q == std::string::npos ? 0 : q - 12);
-            return Contains(spec, ":v") || Contains(spec, ":V") ? "the source has no picture"
-                                                                : "the source has no sound";
+            const std::string map = l.substr(12, q == std::string::npos ? 0 : q - 12);
+            return Contains(map, ":v") || Contains(map, ":V") ? "the source has no picture"
+                                                              : "the source has no sound";
         }
     }
 

@@ -6,7 +6,7 @@
 namespace vc {
 
 const std::vector<ButtonSpec>& PictureButtonSpecs() {
-    static const std::vector<ButtonSpec> specs = {
+    static const std::vector<ButtonSpec> buttons = {
         {"bt_dvdopen", "Add File", true},
         {"bt_ifo", "Add Folder", true},
         {"bt_remove", "Remove Files", true},
@@ -25,7 +25,7 @@ const std::vector<ButtonSpec>& PictureButtonSpecs() {
         {"Bt_Convertstop", "Stop conversion", true},
         {"bt_web", "About US", true},
     };
-    return specs;
+    return buttons;
 }
 
 std::string LayoutDamage(const std::string& text) {
