@@ -195,6 +195,8 @@ class Tfm_main : public QWidget, public MainMenus {
     void TogglePause() { player_->TogglePause(); }
     void PreviousJob();
     void NextJob();
+    // Plays the job delta rows away from the previewed one.
+    void PreviewStep(int delta);
     void bt_cutClick();
     void CutPlay();
     void SetBeginMark();

@@ -72,10 +72,8 @@ void Tfm_main::WireUnits() {
         button("bt_pause")->SetHint(paused ? "Continue conversion" : "Pause conversion");
         UpdateCommandState();
     });
-    connect(batch_.get(), &BatchRunner::jobStarted, this, [this](int) {
-        const std::string& out = CurrentInvocation().outputFile;
-        OutputDirectory = out.substr(0, out.rfind('/') + 1);
-    });
+    connect(batch_.get(), &BatchRunner::jobStarted, this,
+            [this](int) { OutputDirectory = batch_->OutputDirectory().toStdString(); });
     connect(batch_.get(), &BatchRunner::cannotStart, this,
             [this](int, const QString& error) { fx_->Error(this, error); });
     connect(batch_.get(), &BatchRunner::batchEnded, this, &Tfm_main::OnBatchEnded);
@@ -128,6 +126,14 @@ void Tfm_main::WireCommands() {
         {"OpenOutput", [this] { OpenOutput(); }},
         {"SpaceToggle", [this] { SpaceKey(); }},
         {"CutPlay", [this] { CutPlay(); }},
+        {"BeginMark", [this] { SetBeginMark(); }},
+        {"EndMark", [this] { SetEndMark(); }},
+        {"PopupFile", [this] { PopupAt(zm_popup_file, "file"); }},
+        {"PopupEdit", [this] { PopupAt(zm_pop_edit, "Edit"); }},
+        {"PopupActions", [this] { PopupAt(zm_pop_actions, "actions"); }},
+        {"PopupTools", [this] { PopupAt(zm_pop_tools, "Tools"); }},
+        {"PopupHelp", [this] { PopupAt(zm_pop_help, "help"); }},
+        {"PopupDvd", [this] { PopupDvdMenu(); }},
         {"Nothing", [] {}},
     };
     const std::pair<const char*, const char*> buttonCommands[] = {
@@ -216,37 +222,23 @@ void Tfm_main::Shortcut(int action) {
                                                        {A::Pause, "Pause"},
                                                        {A::Stop, "Stop"},
                                                        {A::Settings, "Settings"},
-                                                       {A::Feedback, "Feedback"}};
+                                                       {A::Feedback, "Feedback"},
+                                                       {A::PopupFile, "PopupFile"},
+                                                       {A::PopupEdit, "PopupEdit"},
+                                                       {A::PopupActions, "PopupActions"},
+                                                       {A::PopupTools, "PopupTools"},
+                                                       {A::PopupHelp, "PopupHelp"}};
     const A a = static_cast<A>(action);
     if (auto it = commandOf.find(a); it != commandOf.end()) {
         RunCommand(it->second);
         return;
     }
-    switch (a) {
-        case A::QuitNow:
-            // At once, without the close question; the encoder's group goes with us.
-            batch_->Stop();
-            if (keeper_) keeper_->Discard();
-            closing_ = true;
-            QApplication::exit(0);
-            break;
-        case A::PopupFile:
-            PopupAt(zm_popup_file, "file");
-            break;
-        case A::PopupEdit:
-            PopupAt(zm_pop_edit, "Edit");
-            break;
-        case A::PopupActions:
-            PopupAt(zm_pop_actions, "actions");
-            break;
-        case A::PopupTools:
-            PopupAt(zm_pop_tools, "Tools");
-            break;
-        case A::PopupHelp:
-            PopupAt(zm_pop_help, "help");
-            break;
-        default:
-            break;
+    if (a == A::QuitNow) {
+        // At once, without the close question; the encoder's group goes with us.
+        batch_->Stop();
+        if (keeper_) keeper_->Discard();
+        closing_ = true;
+        QApplication::exit(0);
     }
 }
 
@@ -259,7 +251,10 @@ void Tfm_main::Skin1Click(skin::ISkinObject* source) {
         {"profiles", "OpenPicker"}, {"openfiles", "AddFiles"}, {"openfolder", "AddFolder"},
         {"converter", "Convert"},   {"remove", "Remove"},      {"clear", "Clear"},
         {"stopconverter", "Stop"},  {"browse", "Browse"},      {"open", "OpenOutput"},
-        {"play", "CutPlay"},        {"stop", "PlayStop"},      {"pause", "PlayPause"}};
+        {"play", "CutPlay"},        {"stop", "PlayStop"},      {"pause", "PlayPause"},
+        {"help", "PopupHelp"},      {"file", "PopupFile"},     {"dvdfile", "PopupDvd"},
+        {"register", "PopupTools"}, {"settings", "PopupEdit"}, {"purchase", "PopupActions"},
+        {"begin", "BeginMark"},     {"end", "EndMark"}};
     if (auto it = commandOf.find(n); it != commandOf.end()) {
         RunCommand(it->second);
     } else if (n == "mainclose") {
@@ -268,22 +263,6 @@ void Tfm_main::Skin1Click(skin::ISkinObject* source) {
     } else if (n == "cutclose") {
         StopPlayback();
         if (fm_dvdcutter_) fm_dvdcutter_->close();
-    } else if (n == "help") {
-        PopupAt(zm_pop_help, "help");
-    } else if (n == "file") {
-        PopupAt(zm_popup_file, "file");
-    } else if (n == "dvdfile") {
-        PopupDvdMenu();
-    } else if (n == "register") {
-        PopupAt(zm_pop_tools, "Tools");
-    } else if (n == "settings") {
-        PopupAt(zm_pop_edit, "Edit");
-    } else if (n == "purchase") {
-        PopupAt(zm_pop_actions, "actions");
-    } else if (n == "begin") {
-        SetBeginMark();
-    } else if (n == "end") {
-        SetEndMark();
     } else if (n == "hou" || n == "qian") {
         JumpCut(n == "hou" ? -30 : 30);
     } else if (n == "cutter") {

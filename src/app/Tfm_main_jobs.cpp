@@ -285,21 +285,17 @@ void Tfm_main::SpaceKey() {
 }
 
 void Tfm_main::PreviousJob() {
-    lv->clearSelection();
-    const int row = previewRow() - 1;
-    if (row < 0 || row >= jobList_.Count()) return;
-    StopPlayback();
-    player_->previewRow = row;
-    SelectRow(row);
-    lvClick();
-    QThread::msleep(50);
-    PlaySelectedJob();
+    PreviewStep(-1);
 }
 
 void Tfm_main::NextJob() {
+    PreviewStep(+1);
+}
+
+void Tfm_main::PreviewStep(int delta) {
     lv->clearSelection();
-    const int row = previewRow() + 1;
-    if (row > jobList_.Count() - 1 || row < 0) return;
+    const int row = previewRow() + delta;
+    if (!jobList_.Valid(row)) return;
     StopPlayback();
     player_->previewRow = row;
     SelectRow(row);

@@ -185,7 +185,7 @@ void BatchRunner::OnRunEnded(int exitCode) {
     }
     QString reason;
     if (exitCode != 0) {
-        reason = explain_ ? explain_(currentLog_, exitCode) : LastMeaningfulLine(currentLog_);
+        reason = explain_(currentLog_, exitCode);
         if (reason.isEmpty())
             reason = QStringLiteral("the encoder ended with code %1").arg(exitCode);
     } else {
@@ -246,14 +246,6 @@ void BatchRunner::Fail(int row, const QString& reason) {
     const Job* j = jobs_->At(row);
     failures_.push_back({j ? j->caption : QString(), reason});
     jobs_->SetStatus(row, QStringLiteral("Error"), reason);
-}
-
-QString BatchRunner::LastMeaningfulLine(const QStringList& log) {
-    for (auto it = log.rbegin(); it != log.rend(); ++it) {
-        QString t = it->trimmed();
-        if (!t.isEmpty() && !IsProgressLine(t)) return t;
-    }
-    return {};
 }
 
 }  // namespace vc

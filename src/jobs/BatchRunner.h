@@ -82,9 +82,6 @@ class BatchRunner : public QObject {
     const std::vector<Failure>& Failures() const { return failures_; }
     QString OutputDirectory() const { return outputDirectory_; }
 
-    // Default explanation: the last meaningful line of the log.
-    static QString LastMeaningfulLine(const QStringList& log);
-
   signals:
     void stateChanged(vc::BatchRunner::State state);
     void jobStarted(int row);

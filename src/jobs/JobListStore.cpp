@@ -95,10 +95,12 @@ JobListKeeper::JobListKeeper(JobList* jobs, BatchRunner* batch, QString path, QO
     : QObject(parent), jobs_(jobs), batch_(batch), path_(std::move(path)) {
     timer_ = new QTimer(this);
     timer_->setSingleShot(true);
-    timer_->setInterval(300);
+    timer_->setInterval(1000);
     connect(timer_, &QTimer::timeout, this, &JobListKeeper::SaveNow);
+    // At most one write a second, also while progress changes a row many times a second; a
+    // restarted timer would never fire during a batch.
     auto later = [this] {
-        if (!restoring_) timer_->start();
+        if (!restoring_ && !timer_->isActive()) timer_->start();
     };
     connect(jobs_, &QAbstractItemModel::rowsInserted, this, later);
     connect(jobs_, &QAbstractItemModel::rowsRemoved, this, later);

@@ -121,44 +121,33 @@ void Tfm_dvdcutter::CutPlay() {
         fx_->Error(this, error);
 }
 
-bool Tfm_dvdcutter::MarkRefused(bool begin, int t) {
-    const TrimRecord& trim = jobs_->At(player_->previewRow)->trim;
-    // A range that ends before it begins would reach the encoder as a negative length.
-    if (begin && t > trim.end) {
-        fx_->Warning(this, "The begin time cannot be after the end time.");
-        return true;
-    }
-    if (!begin && t < trim.begin) {
-        fx_->Warning(this, "The end time cannot be before the begin time.");
-        return true;
-    }
-    return false;
-}
-
 void Tfm_dvdcutter::SetBeginMark() {
-    const int row = player_ ? player_->previewRow : -1;
-    if (!jobs_ || !jobs_->Valid(row)) return;
-    const QString text = display_->Text(PreviewPlayer::kCutSet.time);
-    const int32_t t = HmsToSeconds(text.toStdString());
-    if (MarkRefused(true, t)) return;
-    TrimRecord trim = jobs_->At(row)->trim;
-    trim.begin = t;
-    jobs_->SetTrim(row, trim);
-    display_->ShowText("cut_begin_time", text);
-    if (QTreeWidgetItem* item = lv->topLevelItem(row)) item->setText(1, text);
+    SetMark(true);
 }
 
 void Tfm_dvdcutter::SetEndMark() {
+    SetMark(false);
+}
+
+void Tfm_dvdcutter::SetMark(bool begin) {
     const int row = player_ ? player_->previewRow : -1;
     if (!jobs_ || !jobs_->Valid(row)) return;
     const QString text = display_->Text(PreviewPlayer::kCutSet.time);
     const int32_t t = HmsToSeconds(text.toStdString());
-    if (MarkRefused(false, t)) return;
     TrimRecord trim = jobs_->At(row)->trim;
-    trim.end = t;
+    // A range that ends before it begins would reach the encoder as a negative length.
+    if (begin && t > trim.end) {
+        fx_->Warning(this, "The begin time cannot be after the end time.");
+        return;
+    }
+    if (!begin && t < trim.begin) {
+        fx_->Warning(this, "The end time cannot be before the begin time.");
+        return;
+    }
+    (begin ? trim.begin : trim.end) = t;
     jobs_->SetTrim(row, trim);
-    display_->ShowText("cut_end_time", text);
-    if (QTreeWidgetItem* item = lv->topLevelItem(row)) item->setText(2, text);
+    display_->ShowText(begin ? "cut_begin_time" : "cut_end_time", text);
+    if (QTreeWidgetItem* item = lv->topLevelItem(row)) item->setText(begin ? 1 : 2, text);
 }
 
 void Tfm_dvdcutter::JumpCut(int deltaSeconds) {

@@ -47,7 +47,8 @@ class Tfm_dvdcutter : public QDialog {
     void rangesChanged();
 
   private:
-    bool MarkRefused(bool begin, int t);
+    // Sets the begin or end mark to the shown position, refusing a range that ends first.
+    void SetMark(bool begin);
 
     JobList* jobs_ = nullptr;
     PreviewPlayer* player_ = nullptr;

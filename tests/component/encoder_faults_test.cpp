@@ -25,6 +25,7 @@
 #include "jobs/MediaProbe.h"
 #include "support/clips.h"
 #include "support/processes.h"
+#include "support/program.h"
 
 namespace {
 
@@ -58,17 +59,7 @@ std::string WriteScript(const QTemporaryDir& dir, const std::string& name,
     return path;
 }
 
-bool WaitFor(const std::function<bool()>& pred, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!pred()) {
-        if (t.elapsed() > ms) return false;
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
+using vc::test::WaitFor;
 
 struct RunnerRun {
     vc::EncoderRunner runner;

@@ -123,7 +123,7 @@ TEST_F(Batch, AFailedRunKeepsItsReasonAndLog) {
 TEST_F(Batch, ALineDeliveredInPartsIsLoggedOnce) {
     AddRows({true});
     batch.SetExplainer(
-        [](const QStringList& log, int) { return BatchRunner::LastMeaningfulLine(log); });
+        [](const QStringList& log, int) { return log.isEmpty() ? QString() : log.last(); });
     ASSERT_TRUE(batch.Start());
     for (const char* part :
          {"Error wri", "Error writing trailer", "Error writing trailer: No space"})
