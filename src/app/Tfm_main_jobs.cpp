@@ -184,8 +184,12 @@ void Tfm_main::RenameJob() {
 
 void Tfm_main::CommitRename() {
     if (!edt_tit->isVisible()) return;
+    // The keyboard goes back to the list, not on to the next text field, where the list's
+    // shortcuts would not reach.
+    const bool typing = edt_tit->hasFocus();
     edt_tit->hide();
     if (!edt_tit->text().isEmpty()) jobList_.SetCaption(renameRow_, edt_tit->text());
+    if (typing) lv->setFocus();
 }
 
 void Tfm_main::RefreshSizeEstimates() {

@@ -127,6 +127,10 @@ TEST(Desktop, KeysGoWhereTheUserTypes) {
     w.RenameJob();
     ASSERT_TRUE(w.edt_tit->hasFocus()) << "the rename editor is open";
     EXPECT_EQ(PressAll(w.edt_tit, r, t), Expected(false)) << "the rename editor";
+    w.RenameJob();
+    ASSERT_TRUE(w.edt_tit->hasFocus());
+    w.CommitRename();
+    EXPECT_TRUE(w.lv->hasFocus()) << "after a rename the keys reach the list's shortcuts again";
 
     // The real Add File dialog, with the keys typed into its name box.
     QStringList inDialog;
