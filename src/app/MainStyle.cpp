@@ -1,10 +1,21 @@
 #include "app/MainStyle.h"
 
+#include "core/appinfo.h"
+
 namespace vc {
 
 QString MainStyleSheet() {
+    // The check boxes are drawn by the picture generator, with a double-size set that Qt takes
+    // on high-density screens.
+    const QString pictures = QString::fromStdString(ProgramDirectory()) + "images/list/";
     return QStringLiteral("QLineEdit { background: #2d333d; color: #e8ebf0; border: none; selection-background-color: #3d9bf4; }"
+        // The rename editor covers the title cell.
+        "QLineEdit#edt_tit { border: 1px solid #3d9bf4; padding: 0 4px; }"
+        "QToolTip { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d; padding: 1px 3px; }"
         "QTreeView::item { height: 24px; }"
+        "QTreeView::indicator { width: 16px; height: 16px; }"
+        "QTreeView::indicator:unchecked { image: url(\"%1unchecked.png\"); }"
+        "QTreeView::indicator:checked { image: url(\"%1checked.png\"); }"
         "QTreeView { background: #252a32; alternate-background-color: #2a3039; color: #e8ebf0;"
         "  border: none; border-radius: 6px; gridline-color: #3a414d; selection-background-color: #2f7fce; }"
         "QHeaderView::section { background: #2d333d; color: #9aa4b2; border: none;"
@@ -32,7 +43,7 @@ QString MainStyleSheet() {
         "QDialog QPushButton:hover { background: #3a414d; }"
         "QDialog QPushButton:default { background: #3d9bf4; border-color: #3d9bf4; color: white; }"
         "QDialog QTreeView { background: #252a32; color: #e8ebf0; border: 1px solid #3a414d; }"
-        "QDialog QLineEdit { padding: 3px 6px; border-radius: 4px; }");
+        "QDialog QLineEdit { padding: 3px 6px; border-radius: 4px; }").arg(pictures);
 }
 
 }  // namespace vc

@@ -227,7 +227,6 @@ class Tfm_main : public QWidget, public MainMenus {
     void TitleMouseDown(QPoint p);
     void TitleMouseMove(QPoint p, Qt::MouseButtons b);
     void OnBatchEnded(bool ranToEnd);
-    void SetRowStatus(int row, const QString& status) { jobList_.SetStatus(row, status); }
     void ListContextMenu(QPoint at);
     void ShowHelpPage(const char* page);
 

@@ -46,7 +46,8 @@ QString JobList::Text(int row, int column) const {
         case SizeColumn: return QString::fromStdString(j->info.pictureSize);
         case TimeColumn: return QString::fromStdString(j->info.durationText);
         case OutputColumn: return j->sizeEstimate;
-        case StatusColumn: return j->status;
+        case StatusColumn:
+            return j->previewStatus.isEmpty() ? j->status : j->previewStatus;
     }
     return {};
 }
@@ -99,6 +100,13 @@ void JobList::SetStatus(int row, const QString& status, const QString& hint) {
         j->status = status;
         j->hint = hint;
         Changed(row, CaptionColumn, StatusColumn);
+    }
+}
+
+void JobList::SetPreviewStatus(int row, const QString& status) {
+    if (Job* j = Find(row); j && j->previewStatus != status) {
+        j->previewStatus = status;
+        Changed(row, StatusColumn, StatusColumn);
     }
 }
 

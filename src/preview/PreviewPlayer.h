@@ -79,8 +79,6 @@ class PreviewPlayer : public QObject {
   signals:
     // Playing started or stopped: the command state changes.
     void stateChanged();
-    // The row's status cell reads "Play", "Pause" or "Stop".
-    void rowStatus(int row, const QString& status);
 
   private:
     class TVideoplay;

@@ -1,5 +1,6 @@
 #include "profiles/ProfilePicker.h"
 
+#include <QEvent>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -64,6 +65,8 @@ void ProfilePicker::CreateWidgets(QWidget* window) {
     pl_back = new QWidget(window);
     pl_back->setObjectName("pl_back");
     pl_back->setGeometry(174, 100, kPanelWidth, kPanelHeight);
+    // The backdrop's picture covers only part of it once it spreads under the whole picker.
+    Fill(pl_back, "#2d333d");
     Image13 = new PictureLabel("Image13", pl_back);
     Image13->setGeometry(0, 0, kPanelWidth, kPanelHeight);
     Image13->SetFixedPictureSize(true);
@@ -99,6 +102,8 @@ void ProfilePicker::CreateWidgets(QWidget* window) {
         pic->SetFixedPictureSize(true);
         return pic;
     };
+    pl_main->installEventFilter(this);
+    for (auto& [name, panel] : panels) panel->installEventFilter(this);
     Image94 = pageLink("Image94", "pl_video1");
     Image93 = pageLink("Image93", "pl_video2");
     Image2 = pageLink("Image2", "pl_audio1");
@@ -152,19 +157,42 @@ void ProfilePicker::Close() {
 }
 
 void ProfilePicker::PlaceBackdrop(bool show, int left, int top, int width, int height) {
-    display_->PlaceBackdrop(show, left, top, width, height);
-    pl_back->setVisible(show);
-    pl_back->move(left, top);
-    if (show) {
-        // The backdrop lies over the job list and preview but under the picker itself.
-        pl_back->raise();
-        pl_main->raise();
-        for (const char* name : ProfilePanels())
-            if (panels[name]->isVisible() && CategoryOfPanel(name) && !IsSubPanel(name))
-                panels[name]->raise();
-        for (const char* name : SubPanels())
-            if (panels[name]->isVisible()) panels[name]->raise();
+    backdrop_ = show ? QRect(left, top, width, height) : QRect();
+    if (!show) {
+        display_->PlaceBackdrop(false, left, top, width, height);
+        pl_back->hide();
+        pl_back->move(left, top);
+        return;
     }
+    FitBackdrop();
+    pl_back->show();
+}
+
+void ProfilePicker::FitBackdrop() {
+    // The category list and the panels stand a few pixels apart, as the layout file places
+    // them; the backdrop closes the gaps.
+    QRect area = backdrop_;
+    if (!pl_main->isHidden()) area |= pl_main->geometry();
+    for (const auto& [name, panel] : panels)
+        if (!panel->isHidden()) area |= panel->geometry();
+    display_->PlaceBackdrop(true, area.left(), area.top(), area.width(), area.height());
+    pl_back->setGeometry(area);
+    Image13->resize(area.size());
+    // The backdrop lies over the job list and preview but under the picker itself.
+    pl_back->raise();
+    pl_main->raise();
+    for (const char* name : ProfilePanels())
+        if (panels[name]->isVisible() && CategoryOfPanel(name) && !IsSubPanel(name))
+            panels[name]->raise();
+    for (const char* name : SubPanels())
+        if (panels[name]->isVisible()) panels[name]->raise();
+}
+
+bool ProfilePicker::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type t = event->type();
+    if (!backdrop_.isNull() && (t == QEvent::Show || t == QEvent::Hide || t == QEvent::Move))
+        FitBackdrop();
+    return QObject::eventFilter(watched, event);
 }
 
 void ProfilePicker::RestoreButtonPicture(int n) {

@@ -3,6 +3,7 @@
 // per category page and the sub-panels, with their pointer states. A click on a profile
 // button reports the profile; the window selects it.
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <map>
 #include <string>
@@ -59,16 +60,24 @@ class ProfilePicker : public QObject {
     // A profile button was clicked (the picker is closed already).
     void profileChosen(int n);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void CreateWidgets(QWidget* window);
     void Wire();
     void ShowPanel(QWidget* panel);
+    // Spreads the backdrop under the category list and every open panel, so that nothing
+    // of the window shows between them.
+    void FitBackdrop();
 
     SkinDisplay* display_;
     QWidget* videoPanel_;
     std::string exe_;
     QString pictures_;
     int leftMoveInt_ = 6;
+    // Where the window placed the backdrop; null while it is hidden.
+    QRect backdrop_;
 };
 
 }  // namespace vc
