@@ -202,14 +202,14 @@ TEST_F(Player, EndOfFileStopsThePreview) {
     w.PlaySelectedJob();
     ASSERT_TRUE(w.playing());
     EXPECT_TRUE(WaitFor([&] { return !w.playing(); }, 15000));
-    EXPECT_EQ(Status(w, 0), "Stop");
+    EXPECT_EQ(Status(w, 0), "Status") << "the row shows its conversion status again";
     EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
     EXPECT_FALSE(w.play_time->isActive());
     // A file that cannot be played ends at once, too.
     QFile::remove(QString::fromStdString(clip));
     w.PlaySelectedJob();
     EXPECT_TRUE(WaitFor([&] { return !w.playing(); }, 5000));
-    EXPECT_EQ(Status(w, 0), "Stop");
+    EXPECT_EQ(Status(w, 0), "Status");
 }
 
 TEST_F(Player, TrimmedJobStopsAtTheEndOfItsRange) {
@@ -234,7 +234,7 @@ TEST_F(Player, TrimmedJobStopsAtTheEndOfItsRange) {
     // Stopped by the tick that finds two played seconds, long before the source ends.
     EXPECT_TRUE(WaitFor([&] { return !w.playing(); }, 15000));
     EXPECT_LT(t.elapsed(), 8000);
-    EXPECT_EQ(Status(w, 0), "Stop");
+    EXPECT_EQ(Status(w, 0), "Status");
 }
 
 TEST_F(Player, StalledPositionStopsAfterTwoTicksAndEveryPlaybackStartsCounting) {
@@ -264,7 +264,7 @@ TEST_F(Player, StalledPositionStopsAfterTwoTicksAndEveryPlaybackStartsCounting) 
         EXPECT_EQ(w.SkinText("play_time"), shown);
         w.play_timeTimer();
         EXPECT_FALSE(w.playing()) << "the third stalled tick stops the preview";
-        EXPECT_EQ(Status(w, 0), "Stop");
+        EXPECT_EQ(Status(w, 0), "Status");
     }
 }
 
