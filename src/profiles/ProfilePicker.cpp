@@ -1,6 +1,5 @@
 #include "profiles/ProfilePicker.h"
 
-#include <QEvent>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -102,8 +101,6 @@ void ProfilePicker::CreateWidgets(QWidget* window) {
         pic->SetFixedPictureSize(true);
         return pic;
     };
-    pl_main->installEventFilter(this);
-    for (auto& [name, panel] : panels) panel->installEventFilter(this);
     Image94 = pageLink("Image94", "pl_video1");
     Image93 = pageLink("Image93", "pl_video2");
     Image2 = pageLink("Image2", "pl_audio1");
@@ -148,6 +145,11 @@ void ProfilePicker::LoadPictures() {
 void ProfilePicker::ShowPanel(QWidget* panel) {
     panel->show();
     panel->raise();
+    RefitBackdrop();
+}
+
+void ProfilePicker::RefitBackdrop() {
+    if (!backdrop_.isNull()) FitBackdrop();
 }
 
 void ProfilePicker::Close() {
@@ -188,13 +190,6 @@ void ProfilePicker::FitBackdrop() {
         if (panels[name]->isVisible()) panels[name]->raise();
 }
 
-bool ProfilePicker::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type t = event->type();
-    if (!backdrop_.isNull() && (t == QEvent::Show || t == QEvent::Hide || t == QEvent::Move))
-        FitBackdrop();
-    return QObject::eventFilter(watched, event);
-}
-
 void ProfilePicker::RestoreButtonPicture(int n) {
     if (pl_main->isVisible()) {
         QWidget* over = (n >= 2 && n <= 5) ? panels["pl_mpeg"] : panels["pl_video2"];
@@ -203,6 +198,7 @@ void ProfilePicker::RestoreButtonPicture(int n) {
     if (const char* sub = SubPanelOf(n)) panels[sub]->hide();
     if (n >= 1 && n <= kProfileCount)
         btim[n]->LoadPicture(pictures_ + QString("sub/general/%1.bmp").arg(n));
+    RefitBackdrop();
 }
 
 void ProfilePicker::RestoreCategoryPicture(int k) {
@@ -215,6 +211,7 @@ void ProfilePicker::RestoreCategoryPicture(int k) {
     PlaceBackdrop(true, v2->x(), v2->y(), v2->width(), v2->height());
     for (const char* s : SubPanels())
         if (panels[s]->isVisible()) panels[s]->hide();
+    RefitBackdrop();
 }
 
 void ProfilePicker::FoldSubPanelHover() {
@@ -294,6 +291,7 @@ void ProfilePicker::PageLink(const QString& name) {
         }
         panels["pl_audio2"]->hide();
     }
+    RefitBackdrop();
 }
 
 void ProfilePicker::Open(int selectedProfile) {

@@ -60,16 +60,14 @@ class ProfilePicker : public QObject {
     // A profile button was clicked (the picker is closed already).
     void profileChosen(int n);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void CreateWidgets(QWidget* window);
     void Wire();
     void ShowPanel(QWidget* panel);
     // Spreads the backdrop under the category list and every open panel, so that nothing
-    // of the window shows between them.
+    // of the window shows between them; the second only while the backdrop is shown.
     void FitBackdrop();
+    void RefitBackdrop();
 
     SkinDisplay* display_;
     QWidget* videoPanel_;
