@@ -1,6 +1,7 @@
 // Writes the program's pictures (button states, profile buttons, categories, icons, title
-// pictures) into a picture folder. Run at build time; nothing it produces is kept in the
-// source tree.
+// pictures, the job list's check boxes) into a picture folder, each also at twice its size
+// as NAME@2x.EXT for high-density screens. Run at build time; nothing it produces is kept in
+// the source tree.
 //
 // Usage: vc_picgen IMAGES_FOLDER
 #include <QCoreApplication>
@@ -41,6 +42,9 @@ const QColor kWhite(0xff, 0xff, 0xff);
 int g_failures = 0;
 int g_written = 0;
 QString g_root;
+// Device pixels per picture pixel of the pictures being drawn: 1, then 2 for the @2x set.
+// Every picture is drawn in picture pixels; the canvas scales the painting.
+int g_scale = 1;
 
 const QString kSans = QStringLiteral("DejaVu Sans");
 // Same family, narrower: for the tool button labels, which must all share one size.
@@ -55,8 +59,16 @@ QFont Font(qreal px, int weight = 400, const QString& family = kSans) {
 }
 
 QImage Canvas(int w, int h, const QColor& bg) {
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img(w * g_scale, h * g_scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(g_scale);
     img.fill(bg);
+    return img;
+}
+
+QImage ClearCanvas(int w, int h) {
+    QImage img(w * g_scale, h * g_scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(g_scale);
+    img.fill(Qt::transparent);
     return img;
 }
 
@@ -66,7 +78,10 @@ void Begin(QPainter& p) {
 }
 
 void Save(const QImage& img, const QString& rel) {
-    const QString path = g_root + QLatin1Char('/') + rel;
+    QString name = rel;
+    if (g_scale > 1)
+        name.insert(rel.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(g_scale));
+    const QString path = g_root + QLatin1Char('/') + name;
     QDir().mkpath(QFileInfo(path).absolutePath());
     // Qt writes 24-bit BMP files for RGB32 images.
     const bool bmp = rel.endsWith(QLatin1String(".bmp"));
@@ -79,7 +94,8 @@ void Save(const QImage& img, const QString& rel) {
 }
 
 void Warn(const QString& what) {
-    std::fprintf(stderr, "vc_picgen: %s\n", qPrintable(what));
+    // Both sets are laid out alike: say it once.
+    if (g_scale == 1) std::fprintf(stderr, "vc_picgen: %s\n", qPrintable(what));
 }
 
 // Draws one line of text with its left edge at x, vertically centred on cy.
@@ -451,14 +467,47 @@ void TitlePictures() {
                                                 : edition + QStringLiteral(" Video Converter");
         Save(TitlePicture(title), QStringLiteral("main/%1.bmp").arg(prod));
     }
-    QImage icon(64, 64, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
+    QImage icon = ClearCanvas(64, 64);
     {
         QPainter p(&icon);
         Begin(p);
         skin::DrawGlyph(p, QStringLiteral("logo"), QRectF(0, 0, 64, 64), kText);
     }
     Save(icon, QStringLiteral("main/icon.png"));
+}
+
+// ---- the job list's check boxes ----
+
+// Plain at a glance on the dark rows and on the accent of a selected row: an empty box with a
+// light rim, and a filled box with a white tick.
+QImage CheckBox(bool checked) {
+    const int size = 16;
+    QImage img = ClearCanvas(size, size);
+    QPainter p(&img);
+    Begin(p);
+    const QRectF box(1.5, 1.5, size - 3, size - 3);
+    if (checked) {
+        p.setPen(QPen(kWhite, 1.2));
+        p.setBrush(kAccent);
+        p.drawRoundedRect(box, 3.5, 3.5);
+        QPainterPath tick;
+        tick.moveTo(4.6, 8.2);
+        tick.lineTo(7.0, 10.6);
+        tick.lineTo(11.6, 5.6);
+        p.setPen(QPen(kWhite, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(tick);
+    } else {
+        p.setPen(QPen(kText2, 1.2));
+        p.setBrush(kWindow);
+        p.drawRoundedRect(box, 3.5, 3.5);
+    }
+    return img;
+}
+
+void ListPictures() {
+    Save(CheckBox(true), QStringLiteral("list/checked.png"));
+    Save(CheckBox(false), QStringLiteral("list/unchecked.png"));
 }
 
 }  // namespace
@@ -475,10 +524,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vc_picgen: cannot create %s\n", argv[1]);
         return 1;
     }
-    PictureButtons();
-    ProfileButtons();
-    PickerPictures();
-    TitlePictures();
+    for (g_scale = 1; g_scale <= 2; ++g_scale) {
+        PictureButtons();
+        ProfileButtons();
+        PickerPictures();
+        TitlePictures();
+        ListPictures();
+    }
     std::printf("vc_picgen: %d pictures written to %s\n", g_written, qPrintable(g_root));
     return g_failures == 0 ? 0 : 1;
 }

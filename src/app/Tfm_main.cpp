@@ -23,6 +23,7 @@
 #include "preview/Tfm_dvdcutter.h"
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
+#include "shell/ListColumns.h"
 #include "shell/PictureButton.h"
 #include "skin/windowdrag.h"
 
@@ -315,6 +316,7 @@ void Tfm_main::ReadLayout() {
     geometry(pl_play, "pl_play", 6);
     geometry(lv, "lv", 0);
     jobList_.SetHeader(JobList::CaptionColumn, "Title");
+    FitColumnsToCaptions(lv);
     SetSkinVisible("hint", true);
     const QString title = pictures + "main/" + QString::fromStdString(ProductName()) + ".bmp";
     if (QFileInfo::exists(title)) {
@@ -335,7 +337,7 @@ void Tfm_main::UpdateCommandState() {
     f.previewing = playing();
     f.converting = Converting();
     for (const auto& [name, on] : ComputeCommandState(f)) {
-        if (name == "play_bar" || name == "cut_play_bar") {
+        if (name == "play_bar" || name == "cut_play_bar" || name == "previewhint") {
             SetSkinVisible(QString::fromStdString(name), on);
         } else if (PictureButton* b = button(name)) {
             b->setEnabled(on);

@@ -238,7 +238,6 @@ class Tfm_main : public QWidget, public MainMenus {
     void OnBatchEnded(bool ranToEnd);
     void AddEach(const QStringList& files, bool pumpFirst);
     BackgroundTray* Tray();
-    void SetRowStatus(int row, const QString& status) { jobList_.SetStatus(row, status); }
     void ListContextMenu(QPoint at);
     void ShowHelpPage(const char* page);
 

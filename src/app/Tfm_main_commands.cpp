@@ -48,6 +48,7 @@ bool Tfm_main::Refused(int busy) {
 bool Tfm_main::RunCommand(const QString& name) {
     auto it = commands_.find(name);
     if (it == commands_.end()) return false;
+    progress_->ShowIdle();
     it->second();
     return true;
 }
@@ -79,7 +80,6 @@ void Tfm_main::WireUnits() {
     connect(batch_.get(), &BatchRunner::batchEnded, this, &Tfm_main::OnBatchEnded);
 
     connect(player_, &PreviewPlayer::stateChanged, this, &Tfm_main::UpdateCommandState);
-    connect(player_, &PreviewPlayer::rowStatus, this, &Tfm_main::SetRowStatus);
     connect(picker_, &ProfilePicker::profileChosen, this, &Tfm_main::SelectProfile);
     connect(snapshot_, &Snapshot::done, this, [this](bool ok, const QString& file) {
         if (ok) ShowText("hint", "Snapshot saved: " + file);

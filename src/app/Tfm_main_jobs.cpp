@@ -174,8 +174,7 @@ void Tfm_main::ClearJobs() {
 void Tfm_main::RenameJob() {
     const QModelIndex cur = lv->currentIndex();
     if (!cur.isValid() || !isActiveWindow()) return;
-    const QRect r = lv->visualRect(jobList_.index(cur.row(), 0));
-    edt_tit->setGeometry(0, r.top() - 1, lv->columnWidth(0), 18);
+    edt_tit->setGeometry(lv->visualRect(jobList_.index(cur.row(), 0)));
     edt_tit->setText(jobList_.Text(cur.row(), JobList::CaptionColumn));
     renameRow_ = cur.row();
     edt_tit->show();
@@ -373,7 +372,7 @@ void Tfm_main::ShowProperties() {
         return;
     }
     if (!fm_info_) return;
-    fm_info_->FormShow(jobList_.At(rows.front())->info);
+    fm_info_->FormShow(jobList_.At(rows.front())->info, jobList_.At(rows.front())->trim);
     fx_->ExecDialog(fm_info_);
 }
 

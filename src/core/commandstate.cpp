@@ -20,6 +20,8 @@ const std::vector<Row>& Table() {
         {{"bt_back", "bt_next", "bt_playstop", "bt_playpause", "bt_images"}, 0, 0, 0, 1, 0},
         {{"Bt_Convertstop", "bt_pause"}, 0, 0, 0, 0, 1},
         {{"play_bar", "cut_play_bar"}, 0, 0, 0, 1, 0},
+        // The preview's hint of the idle player.
+        {{"previewhint"}, 1, 1, 1, 0, 0},
     };
     return rows;
 }

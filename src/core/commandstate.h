@@ -14,8 +14,9 @@ struct CommandFacts {
     bool converting = false;
 };
 
-// Menu items are named by their captions, buttons by their names, and the two seek bars
-// by their skin names ("play_bar", "cut_play_bar": true = shown).
+// Menu items are named by their captions, buttons by their names, and the two seek bars and
+// the preview's hint by their skin names ("play_bar", "cut_play_bar", "previewhint": true =
+// shown).
 std::map<std::string, bool> ComputeCommandState(const CommandFacts& facts);
 // Every name the table manages, in table order.
 const std::vector<std::string>& ManagedCommands();

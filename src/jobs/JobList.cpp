@@ -51,7 +51,7 @@ QString JobList::Text(int row, int column) const {
         case OutputColumn:
             return j->sizeEstimate;
         case StatusColumn:
-            return j->status;
+            return j->previewStatus.isEmpty() ? j->status : j->previewStatus;
     }
     return {};
 }
@@ -104,6 +104,13 @@ void JobList::SetStatus(int row, const QString& status, const QString& hint) {
         j->status = status;
         j->hint = hint;
         Changed(row, CaptionColumn, StatusColumn);
+    }
+}
+
+void JobList::SetPreviewStatus(int row, const QString& status) {
+    if (Job* j = Find(row); j && j->previewStatus != status) {
+        j->previewStatus = status;
+        Changed(row, StatusColumn, StatusColumn);
     }
 }
 

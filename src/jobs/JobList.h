@@ -17,7 +17,10 @@ struct Job {
     Toriginalinfo info;
     TrimRecord trim;
     bool checked = true;
+    // The conversion's status: "Status" before any run, a percentage, "Finish", "Error", "Stop".
     QString status = QStringLiteral("Status");
+    // While the job is previewed, "Play" or "Pause" shows over the conversion's status.
+    QString previewStatus;
     QString sizeEstimate;
     // Why the last run failed, shown as the row's hint; empty otherwise.
     QString hint;
@@ -54,6 +57,8 @@ class JobList : public QAbstractTableModel {
 
     void SetCaption(int row, const QString& caption);
     void SetStatus(int row, const QString& status, const QString& hint = QString());
+    // Shows a preview's state in the row; an empty text shows the conversion's status again.
+    void SetPreviewStatus(int row, const QString& status);
     void SetChecked(int row, bool checked);
     void SetAllChecked(bool checked);
     void SetTrim(int row, const TrimRecord& trim);

@@ -128,7 +128,7 @@ bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
         return true;
     }
     lib->Seek(0);
-    emit rowStatus(previewRow, "Play");
+    jobs_->SetPreviewStatus(previewRow, "Play");
     auto* thread = new TVideoplay(this, lib, fileToPlay, generation);
     // Releasing the thread (a new playback, or the player going away) ends a playback that
     // still runs, so that no thread outlives the window.
@@ -146,7 +146,7 @@ bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
     if (!thread->isRunning() && !thread->isFinished()) {
         play_time_->stop();
         ShowStopped();
-        emit rowStatus(previewRow, "Stop");
+        jobs_->SetPreviewStatus(previewRow, QString());
         return true;
     }
     play_time_->start();
@@ -188,7 +188,8 @@ void PreviewPlayer::Stop() {
         }
     }
     paused = false;
-    emit rowStatus(previewRow, "Stop");
+    // The row shows what its conversion did again.
+    jobs_->SetPreviewStatus(previewRow, QString());
     play_time_->stop();
     ShowStopped();
     emit stateChanged();
@@ -200,10 +201,10 @@ void PreviewPlayer::TogglePause() {
     if (const PreviewFunctions* lib = LoadedLibrary()) lib->Pause();
     if (paused) {
         play_time_->stop();
-        emit rowStatus(previewRow, "Pause");
+        jobs_->SetPreviewStatus(previewRow, "Pause");
     } else {
         play_time_->start();
-        emit rowStatus(previewRow, "Play");
+        jobs_->SetPreviewStatus(previewRow, "Play");
     }
 }
 

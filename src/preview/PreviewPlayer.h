@@ -1,8 +1,9 @@
 #pragma once
 // The preview player: plays one job of the list in a video panel through the preview
 // library, on a playback thread of its own, and shows the position on the skin's displays
-// of the main or the cut window. It owns the playback thread, the position the library
-// reports, the stall rule and the two player timers.
+// of the main or the cut window, and "Play" or "Pause" in the job's row for as long as it
+// plays. It owns the playback thread, the position the library reports, the stall rule and
+// the two player timers.
 #include <QObject>
 #include <QString>
 #include <atomic>
@@ -79,8 +80,6 @@ class PreviewPlayer : public QObject {
   signals:
     // Playing started or stopped: the command state changes.
     void stateChanged();
-    // The row's status cell reads "Play", "Pause" or "Stop".
-    void rowStatus(int row, const QString& status);
 
   private:
     class TVideoplay;

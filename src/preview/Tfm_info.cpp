@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/timeutil.h"
+
 namespace vc {
 
 namespace {
@@ -67,17 +69,26 @@ Tfm_info::Tfm_info(QWidget* parent) : QDialog(parent) {
     connect(Button1, &QPushButton::clicked, this, &Tfm_info::Button1Click);
 }
 
-void Tfm_info::FormShow(const Toriginalinfo& info) {
+void Tfm_info::FormShow(const Toriginalinfo& info, const TrimRecord& trim) {
     auto text = [](const std::string& s) { return QString::fromStdString(s); };
-    ed_duration->setText(text(info.durationText));
-    ed_videobit->setText(text(info.videoRate) + " Kb/s");
+    // The probe fills in stand-in rates and a picture size for streams a file does not have;
+    // a stream is there when the probe read its format.
+    const bool video = !info.videoFormat.empty();
+    const bool audio = !info.audioFormat.empty();
+    auto rate = [](bool has, const std::string& kbps) {
+        return has && !kbps.empty() ? QString::fromStdString(kbps) + " Kb/s" : QString();
+    };
+    const bool trimmed = trim.total > 0 && (trim.begin != 0 || trim.end != trim.total);
+    ed_duration->setText(trimmed ? text(info.durationText) + " of " + text(SecondsToHms(trim.total))
+                                 : text(info.durationText));
+    ed_videobit->setText(rate(video, info.videoRate));
     ed_videoformat->setText(text(info.videoFormat));
-    ed_resolution->setText(text(info.pictureSize));
-    ed_frame->setText(text(info.frameRate));
+    ed_resolution->setText(video ? text(info.pictureSize) : QString());
+    ed_frame->setText(video ? text(info.frameRate) : QString());
     ed_audioformat->setText(text(info.audioFormat));
-    ed_audiobit->setText(text(info.audioRate) + " Kb/s");
-    ed_sample->setText(text(info.sampleRate));
-    ed_channels->setText(text(info.channels));
+    ed_audiobit->setText(rate(audio, info.audioRate));
+    ed_sample->setText(audio ? text(info.sampleRate) : QString());
+    ed_channels->setText(audio ? text(info.channels) : QString());
     // Centred on the main window.
     if (QWidget* owner = parentWidget()) {
         const QRect g = owner->frameGeometry();

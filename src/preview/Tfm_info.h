@@ -1,5 +1,6 @@
 #pragma once
-// Properties of a job: what the probe found, read-only.
+// Properties of a job: what the probe found, read-only. A stream the file does not have
+// shows no values, and a trimmed job's duration says how much of the whole it keeps.
 #include <QDialog>
 
 #include "core/jobrecords.h"
@@ -13,8 +14,8 @@ class Tfm_info : public QDialog {
     Q_OBJECT
   public:
     explicit Tfm_info(QWidget* parent = nullptr);
-    // Copies the nine values of one job into the edit boxes, as stored.
-    void FormShow(const Toriginalinfo& info);
+    // Fills the nine edit boxes from one job.
+    void FormShow(const Toriginalinfo& info, const TrimRecord& trim);
     void Button1Click();
 
     QLineEdit* ed_duration = nullptr;

@@ -68,6 +68,8 @@ void ProfilePicker::CreateWidgets(QWidget* window) {
     pl_back = new QWidget(window);
     pl_back->setObjectName("pl_back");
     pl_back->setGeometry(174, 100, kPanelWidth, kPanelHeight);
+    // The backdrop's picture covers only part of it once it spreads under the whole picker.
+    Fill(pl_back, "#2d333d");
     Image13 = new PictureLabel("Image13", pl_back);
     Image13->setGeometry(0, 0, kPanelWidth, kPanelHeight);
     Image13->SetFixedPictureSize(true);
@@ -147,6 +149,11 @@ void ProfilePicker::LoadPictures() {
 void ProfilePicker::ShowPanel(QWidget* panel) {
     panel->show();
     panel->raise();
+    RefitBackdrop();
+}
+
+void ProfilePicker::RefitBackdrop() {
+    if (!backdrop_.isNull()) FitBackdrop();
 }
 
 void ProfilePicker::Close() {
@@ -156,19 +163,35 @@ void ProfilePicker::Close() {
 }
 
 void ProfilePicker::PlaceBackdrop(bool show, int left, int top, int width, int height) {
-    display_->PlaceBackdrop(show, left, top, width, height);
-    pl_back->setVisible(show);
-    pl_back->move(left, top);
-    if (show) {
-        // The backdrop lies over the job list and preview but under the picker itself.
-        pl_back->raise();
-        pl_main->raise();
-        for (const char* name : ProfilePanels())
-            if (panels[name]->isVisible() && CategoryOfPanel(name) && !IsSubPanel(name))
-                panels[name]->raise();
-        for (const char* name : SubPanels())
-            if (panels[name]->isVisible()) panels[name]->raise();
+    backdrop_ = show ? QRect(left, top, width, height) : QRect();
+    if (!show) {
+        display_->PlaceBackdrop(false, left, top, width, height);
+        pl_back->hide();
+        pl_back->move(left, top);
+        return;
     }
+    FitBackdrop();
+    pl_back->show();
+}
+
+void ProfilePicker::FitBackdrop() {
+    // The category list and the panels stand a few pixels apart, as the layout file places
+    // them; the backdrop closes the gaps.
+    QRect area = backdrop_;
+    if (!pl_main->isHidden()) area |= pl_main->geometry();
+    for (const auto& [name, panel] : panels)
+        if (!panel->isHidden()) area |= panel->geometry();
+    display_->PlaceBackdrop(true, area.left(), area.top(), area.width(), area.height());
+    pl_back->setGeometry(area);
+    Image13->resize(area.size());
+    // The backdrop lies over the job list and preview but under the picker itself.
+    pl_back->raise();
+    pl_main->raise();
+    for (const char* name : ProfilePanels())
+        if (panels[name]->isVisible() && CategoryOfPanel(name) && !IsSubPanel(name))
+            panels[name]->raise();
+    for (const char* name : SubPanels())
+        if (panels[name]->isVisible()) panels[name]->raise();
 }
 
 void ProfilePicker::RestoreButtonPicture(int n) {
@@ -179,6 +202,7 @@ void ProfilePicker::RestoreButtonPicture(int n) {
     if (const char* sub = SubPanelOf(n)) panels[sub]->hide();
     if (n >= 1 && n <= kProfileCount)
         btim[n]->LoadPicture(pictures_ + QString("sub/general/%1.bmp").arg(n));
+    RefitBackdrop();
 }
 
 void ProfilePicker::RestoreCategoryPicture(int k) {
@@ -191,6 +215,7 @@ void ProfilePicker::RestoreCategoryPicture(int k) {
     PlaceBackdrop(true, v2->x(), v2->y(), v2->width(), v2->height());
     for (const char* s : SubPanels())
         if (panels[s]->isVisible()) panels[s]->hide();
+    RefitBackdrop();
 }
 
 void ProfilePicker::FoldSubPanelHover() {
@@ -270,6 +295,7 @@ void ProfilePicker::PageLink(const QString& name) {
         }
         panels["pl_audio2"]->hide();
     }
+    RefitBackdrop();
 }
 
 void ProfilePicker::Open(int selectedProfile) {

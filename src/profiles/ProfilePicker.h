@@ -3,6 +3,7 @@
 // per category page and the sub-panels, with their pointer states. A click on a profile
 // button reports the profile; the window selects it.
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <map>
 #include <string>
@@ -63,12 +64,18 @@ class ProfilePicker : public QObject {
     void CreateWidgets(QWidget* window);
     void Wire();
     void ShowPanel(QWidget* panel);
+    // Spreads the backdrop under the category list and every open panel, so that nothing
+    // of the window shows between them; the second only while the backdrop is shown.
+    void FitBackdrop();
+    void RefitBackdrop();
 
     SkinDisplay* display_;
     QWidget* videoPanel_;
     std::string exe_;
     QString pictures_;
     int leftMoveInt_ = 6;
+    // Where the window placed the backdrop; null while it is hidden.
+    QRect backdrop_;
 };
 
 }  // namespace vc

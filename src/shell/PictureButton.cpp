@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "shell/SharpPixmap.h"
+
 namespace vc {
 
 PictureButton::PictureButton(const QString& name, QWidget* parent) : QAbstractButton(parent) {
@@ -14,9 +16,9 @@ PictureButton::PictureButton(const QString& name, QWidget* parent) : QAbstractBu
 
 bool PictureButton::LoadPictures(const QString& normal, const QString& over,
                                  const QString& disabled) {
-    bool ok = normal_.load(normal);
-    ok = over_.load(over) && ok;
-    ok = disabled_.load(disabled) && ok;
+    bool ok = LoadSharpPixmap(normal_, normal, this);
+    ok = LoadSharpPixmap(over_, over, this) && ok;
+    ok = LoadSharpPixmap(disabled_, disabled, this) && ok;
     update();
     return ok;
 }
@@ -77,7 +79,7 @@ PictureLabel::PictureLabel(const QString& name, QWidget* parent) : QWidget(paren
 
 bool PictureLabel::LoadPicture(const QString& path) {
     QPixmap p;
-    if (!p.load(path)) return false;
+    if (!LoadSharpPixmap(p, path, this)) return false;
     path_ = path;
     SetPixmap(p);
     return true;
@@ -85,7 +87,7 @@ bool PictureLabel::LoadPicture(const QString& path) {
 
 void PictureLabel::SetPixmap(const QPixmap& p) {
     pix_ = p;
-    if (!fixedSize_ && !p.isNull()) resize(p.size());
+    if (!fixedSize_ && !p.isNull()) resize(p.deviceIndependentSize().toSize());
     update();
 }
 

@@ -23,6 +23,7 @@ ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidg
     timer_->setInterval(1000);
     connect(timer_, &QTimer::timeout, this, &ProgressDisplay::Tick);
     connect(batch_, &BatchRunner::jobStarted, this, [this](int) {
+        summaryShown_ = false;
         videoPanel_->hide();
         timer_->start();
         ShowFill(0);
@@ -41,14 +42,34 @@ ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidg
             ShowFill(0);
         }
     });
-    connect(batch_, &BatchRunner::batchEnded, this, [this](bool) {
+    connect(batch_, &BatchRunner::batchEnded, this, [this](bool ranToEnd) {
         timer_->stop();
         videoPanel_->show();
         ShowFill(0);
-        QString summary = QString("%1 converted").arg(batch_->FinishedCount());
-        if (batch_->FailedCount() > 0) summary += QString(", %1 failed").arg(batch_->FailedCount());
-        ShowInfo(summary);
+        ShowSummary(ranToEnd);
     });
+}
+
+void ProgressDisplay::ShowSummary(bool ranToEnd) {
+    // The last job's name and figures would read as if it were still the subject.
+    QString summary = QString("%1 converted").arg(batch_->FinishedCount());
+    if (batch_->FailedCount() > 0) summary += QString(", %1 failed").arg(batch_->FailedCount());
+    if (!ranToEnd) summary = "Stopped: " + summary;
+    display_->ShowText("filename", summary);
+    for (const char* figure : {"filesize", "usedtime", "resttime"}) display_->RestoreText(figure);
+    display_->ShowText("filepath", batch_->FinishedCount() > 0
+                                       ? "Saved in " + batch_->OutputDirectory()
+                                       : QString());
+    display_->ShowText("hint", QString());
+    ShowInfo(QString());
+    summaryShown_ = true;
+}
+
+void ProgressDisplay::ShowIdle() {
+    if (!summaryShown_) return;
+    summaryShown_ = false;
+    for (const char* o : {"filename", "filesize", "usedtime", "resttime", "filepath", "hint"})
+        display_->RestoreText(o);
 }
 
 void ProgressDisplay::ShowFill(int value) {

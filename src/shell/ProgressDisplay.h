@@ -1,7 +1,7 @@
 #pragma once
 // The progress area of the main window: what the batch reports, shown on the skin's
 // displays. Each job's figures start from zero; a finished job shows its file's real size;
-// a paused batch says so; after a batch, what it did.
+// a paused batch says so; after a batch, what it did, until the next command.
 #include <QObject>
 #include <QString>
 
@@ -27,11 +27,14 @@ class ProgressDisplay : public QObject {
     void ShowRunDisplays();
     // The fill of "convertpos" with the encoder's line in "hint".
     void ShowFill(int value);
-    // The line under the bar's right end: "Paused", the batch's time left, its summary.
+    // The line under the bar's right end: "Paused" or the batch's time left.
     QString Info() const { return info_; }
+    // After a batch: the area goes back to how the skin shows it before any batch.
+    void ShowIdle();
 
   private:
     void ShowInfo(const QString& text);
+    void ShowSummary(bool ranToEnd);
     void OnJobEnded(int row, BatchRunner::Outcome outcome, const QString& reason);
 
     BatchRunner* batch_;
@@ -39,6 +42,7 @@ class ProgressDisplay : public QObject {
     QWidget* videoPanel_;
     QTimer* timer_;
     QString info_;
+    bool summaryShown_ = false;
 };
 
 }  // namespace vc

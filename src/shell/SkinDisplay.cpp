@@ -11,9 +11,10 @@ namespace vc {
 
 namespace {
 // Objects bound on the main window, in binding order; then those of the cut window.
-const char* const kMainObjects[] = {
-    "profilestext", "play_time",   "hint",     "play_bar", "di",       "alltime",  "playpos",
-    "convertpos",   "convertinfo", "filename", "filesize", "filepath", "usedtime", "resttime"};
+const char* const kMainObjects[] = {"profilestext", "play_time", "hint",       "play_bar",
+                                    "di",           "alltime",   "playpos",    "convertpos",
+                                    "convertinfo",  "filename",  "filesize",   "filepath",
+                                    "usedtime",     "resttime",  "previewhint"};
 const char* const kCutObjects[] = {"cut_begin_time", "cut_end_time", "cut_play_time",
                                    "cut_play_bar", "cutplaypos"};
 }  // namespace
@@ -79,6 +80,7 @@ void SkinDisplay::BindObject(skin::ISkinObject* root, const QString& name, bool 
         b.slider = o->slider();
     else
         b.caption = o->caption();
+    if (b.caption) b.skinText = b.caption->GetText();
     b.placement = o->placement();
     objects_[name] = b;
 }
@@ -98,6 +100,10 @@ void SkinDisplay::ShowText(const QString& object, const QString& text) {
     if (!b || !b->caption) return;
     b->caption->SetText(text);
     if (b->placement) b->placement->Refresh();
+}
+
+void SkinDisplay::RestoreText(const QString& object) {
+    if (const Bound* b = Find(object)) ShowText(object, b->skinText);
 }
 
 QString SkinDisplay::Text(const QString& object) const {

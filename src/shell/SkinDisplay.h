@@ -30,6 +30,8 @@ class SkinDisplay {
 
     void ShowText(const QString& object, const QString& text);
     QString Text(const QString& object) const;
+    // Shows the text the skin gave the object.
+    void RestoreText(const QString& object);
     // Fills a progress object to value / 10000 of its layout width (values above fill all).
     void SetPosFill(const QString& object, int value);
     void SetVisible(const QString& object, bool visible);
@@ -44,6 +46,7 @@ class SkinDisplay {
         skin::ISkinCaption* caption = nullptr;
         skin::ISkinSlider* slider = nullptr;
         skin::SkinRect fillRect;
+        QString skinText;
     };
     void BindObject(skin::ISkinObject* root, const QString& name, bool slider);
     Bound* Find(const QString& name);

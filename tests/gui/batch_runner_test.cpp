@@ -9,6 +9,7 @@
 #include "app/Tfm_main.h"
 #include "jobs/BatchRunner.h"
 #include "jobs/JobList.h"
+#include "jobs/JobListStore.h"
 #include "support/clips.h"
 #include "support/fake_runner.h"
 #include "support/program.h"
@@ -269,3 +270,37 @@ TEST(BatchWindow, ABatchStartedDuringAProbeKeepsItsRow) {
 }
 
 }  // namespace
+
+TEST(JobListStatus, APreviewShowsOverTheConversionStatusAndLeavesItAsItWas) {
+    struct Case {
+        const char* conversion;
+        const char* hint;
+    } cases[] = {{"Status", ""}, {"Finish", ""}, {"Error", "the disk is full"}, {"Stop", ""}};
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        JobList jobs;
+        Job job;
+        job.caption = "clip";
+        job.info.sourcePath = "/clips/clip.mp4";
+        jobs.Append(job);
+        jobs.SetStatus(0, c.conversion, c.hint);
+        int changed = 0;
+        QObject::connect(&jobs, &JobList::dataChanged, [&] { ++changed; });
+        for (const char* state : {"Play", "Pause"}) {
+            jobs.SetPreviewStatus(0, state);
+            EXPECT_EQ(jobs.Text(0, JobList::StatusColumn), state) << c.conversion;
+            EXPECT_EQ(jobs.data(jobs.index(0, 0), Qt::ToolTipRole).toString(), c.hint)
+                << c.conversion;
+        }
+        EXPECT_EQ(changed, 2) << "the list view repaints each state";
+        // The list kept on disk during a preview holds what the conversion did.
+        const QString file = dir.filePath(QString("%1.json").arg(c.conversion));
+        ASSERT_TRUE(JobListStore::Save(file, jobs, QString()));
+        JobList restored;
+        ASSERT_TRUE(JobListStore::Restore(file, restored));
+        EXPECT_EQ(restored.Text(0, JobList::StatusColumn), c.conversion);
+        jobs.SetPreviewStatus(0, QString());
+        EXPECT_EQ(jobs.Text(0, JobList::StatusColumn), c.conversion);
+        EXPECT_EQ(changed, 3);
+    }
+}

@@ -121,6 +121,9 @@ TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     w.PauseToggle();
     EXPECT_EQ(w.Pause1->text(), "Pause");
     EXPECT_TRUE(WaitFor([&] { return QFileInfo(file).size() > paused; }, 20000));
+    // A command during the batch leaves the running job's figures alone.
+    w.RunCommand("Nothing");
+    EXPECT_EQ(w.SkinText("filename"), QFileInfo(file).fileName());
     w.StopBatch();
     EXPECT_FALSE(w.Converting());
     EXPECT_EQ(Status(w, 0), "Finish");
@@ -131,6 +134,7 @@ TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     EXPECT_EQ(Status(w, 2), "Status");
     EXPECT_EQ(p.fx.opened.size(), 0) << "no finish action after a stop";
     EXPECT_FALSE(QFile::exists(file)) << "the stopped job's incomplete output is removed";
+    EXPECT_EQ(w.SkinText("filename"), "Stopped: 1 converted");
     EXPECT_TRUE(QFile::exists(QDir(out).filePath("one.mkv"))) << "a finished output stays";
 }
 
@@ -165,7 +169,8 @@ TEST_F(Conversion, TheShownSizeIsTheFinishedFilesAndAFailureSaysWhy) {
         QFileInfo(QString::fromStdString(w.CurrentInvocation().outputFile)).size();
     EXPECT_EQ(shownAtEnd.last(), QString::number(lastSize / 1024) + " KB");
     EXPECT_EQ(w.SkinText("resttime"), "00:00:00");
-    EXPECT_EQ(w.SkinText("convertinfo"), "2 converted, 1 failed");
+    EXPECT_EQ(w.SkinText("filename"), "2 converted, 1 failed");
+    EXPECT_EQ(w.SkinText("convertinfo"), "");
     EXPECT_FALSE(QFile::exists(QDir(out).filePath("silent.mp3"))) << "no half file of the failure";
 }
 
@@ -215,6 +220,16 @@ TEST_F(Conversion, DeletedSourceIsAnErrorAndTheBatchGoesOn) {
     EXPECT_EQ(Status(w, 1), "Finish");
     EXPECT_TRUE(QFile::exists(out + "kept.mp3"));
     EXPECT_EQ(p.fx.opened, QStringList({"folder:" + out}));
+    // The progress area tells what the batch did, not what its last job was, until the next
+    // command.
+    EXPECT_EQ(w.SkinText("filename"), "1 converted, 1 failed");
+    EXPECT_EQ(w.SkinText("filepath"), "Saved in " + out);
+    for (const char* figure : {"filesize", "hint", "convertinfo"})
+        EXPECT_EQ(w.SkinText(figure), "") << figure;
+    EXPECT_EQ(w.SkinText("usedtime"), "00:00:00");
+    w.RunCommand("Nothing");
+    EXPECT_EQ(w.SkinText("filename"), "Ready to convert");
+    EXPECT_EQ(w.SkinText("filepath"), "");
 }
 
 TEST_F(Conversion, UnreadableFileIsNotSupported) {

@@ -98,6 +98,8 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     w.PlaySelectedJob();
     EXPECT_FALSE(w.playing());
 
+    // A converted job: the preview's states show over its result for as long as it plays.
+    w.Jobs().SetStatus(0, "Finish");
     SelectOnly(w, 0);
     w.PlaySelectedJob();
     ASSERT_TRUE(w.playing());
@@ -132,7 +134,7 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     w.StopPlayback();
     EXPECT_FALSE(w.playing());
     EXPECT_FALSE(w.paused());
-    EXPECT_EQ(Status(w, 0), "Stop");
+    EXPECT_EQ(Status(w, 0), "Finish");
     EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
     EXPECT_EQ(w.SliderPosition("play_bar"), 0);
     EXPECT_FALSE(w.play_time->isActive());
@@ -200,14 +202,14 @@ TEST_F(Player, EndOfFileStopsThePreview) {
     w.PlaySelectedJob();
     ASSERT_TRUE(w.playing());
     EXPECT_TRUE(WaitFor([&] { return !w.playing(); }, 15000));
-    EXPECT_EQ(Status(w, 0), "Stop");
+    EXPECT_EQ(Status(w, 0), "Status") << "the row shows its conversion status again";
     EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
     EXPECT_FALSE(w.play_time->isActive());
     // A file that cannot be played ends at once, too.
     QFile::remove(QString::fromStdString(clip));
     w.PlaySelectedJob();
     EXPECT_TRUE(WaitFor([&] { return !w.playing(); }, 5000));
-    EXPECT_EQ(Status(w, 0), "Stop");
+    EXPECT_EQ(Status(w, 0), "Status");
 }
 
 TEST_F(Player, TrimmedJobStopsAtTheEndOfItsRange) {
@@ -232,7 +234,7 @@ TEST_F(Player, TrimmedJobStopsAtTheEndOfItsRange) {
     // Stopped by the tick that finds two played seconds, long before the source ends.
     EXPECT_TRUE(WaitFor([&] { return !w.playing(); }, 15000));
     EXPECT_LT(t.elapsed(), 8000);
-    EXPECT_EQ(Status(w, 0), "Stop");
+    EXPECT_EQ(Status(w, 0), "Status");
 }
 
 TEST_F(Player, StalledPositionStopsAfterTwoTicksAndEveryPlaybackStartsCounting) {
@@ -262,7 +264,7 @@ TEST_F(Player, StalledPositionStopsAfterTwoTicksAndEveryPlaybackStartsCounting) 
         EXPECT_EQ(w.SkinText("play_time"), shown);
         w.play_timeTimer();
         EXPECT_FALSE(w.playing()) << "the third stalled tick stops the preview";
-        EXPECT_EQ(Status(w, 0), "Stop");
+        EXPECT_EQ(Status(w, 0), "Status");
     }
 }
 
@@ -296,7 +298,7 @@ TEST_F(Player, PreviousAndNextAtBothEnds) {
         s.next ? w.NextJob() : w.PreviousJob();
         EXPECT_EQ(w.previewRow(), s.row);
         EXPECT_TRUE(w.playing());
-        EXPECT_EQ(Status(w, before), "Stop");
+        EXPECT_EQ(Status(w, before), "Status");
         EXPECT_EQ(Status(w, s.row), "Play");
         EXPECT_EQ(w.SelectedRows(), std::vector<int>{s.row});
     }
@@ -546,4 +548,61 @@ TEST_F(Player, PropertiesShowTheFirstSelectedJob) {
     w.ShowProperties();
     EXPECT_TRUE(seen.isEmpty());
     EXPECT_EQ(p.fx.Texts("information"), QStringList{w.LanguageText(30)});
+}
+
+TEST(Properties, StreamsAFileLacksShowNothingAndATrimSaysHowMuchItKeeps) {
+    Toriginalinfo full;
+    full.durationText = "00:01:19";
+    full.videoRate = "1200";
+    full.videoFormat = "h264";
+    full.pictureSize = "640x480";
+    full.frameRate = " 25.00 fps";
+    full.audioFormat = "aac";
+    full.audioRate = "128";
+    full.sampleRate = " 44100 Hz";
+    full.channels = " stereo";
+    // What the probe stores for missing streams: stand-in rates and picture size.
+    Toriginalinfo silent = full;
+    silent.audioFormat = silent.sampleRate = silent.channels = "";
+    silent.audioRate = "1";
+    Toriginalinfo sound = full;
+    sound.videoFormat = sound.frameRate = "";
+    sound.pictureSize = "320x240";
+    sound.videoRate = "0";
+    Toriginalinfo cut = full;
+    cut.durationText = "00:00:12";
+    Toriginalinfo endCut = full;
+    endCut.durationText = "00:00:42";
+    Toriginalinfo raw = full;
+    raw.durationText = "--:--:--";
+    const QStringList video = {"1200 Kb/s", "h264", "640x480", " 25.00 fps"};
+    const QStringList audio = {"aac", "128 Kb/s", " 44100 Hz", " stereo"};
+    const QStringList none = {"", "", "", ""};
+    struct Case {
+        const char* what;
+        Toriginalinfo info;
+        TrimRecord trim;
+        QString duration;
+        QStringList video, audio;
+    } cases[] = {
+        {"both streams", full, {79, 0, 79}, "00:01:19", video, audio},
+        {"no sound", silent, {79, 0, 79}, "00:01:19", video, none},
+        {"sound only", sound, {79, 0, 79}, "00:01:19", none, audio},
+        {"cut at both ends", cut, {79, 30, 42}, "00:00:12 of 00:01:19", video, audio},
+        {"cut at the end", endCut, {79, 0, 42}, "00:00:42 of 00:01:19", video, audio},
+        {"no known length", raw, {0, 0, 0}, "--:--:--", video, audio},
+    };
+    Tfm_info dialog;
+    for (const Case& c : cases) {
+        dialog.FormShow(c.info, c.trim);
+        EXPECT_EQ(dialog.ed_duration->text(), c.duration) << c.what;
+        EXPECT_EQ(QStringList({dialog.ed_videobit->text(), dialog.ed_videoformat->text(),
+                               dialog.ed_resolution->text(), dialog.ed_frame->text()}),
+                  c.video)
+            << c.what;
+        EXPECT_EQ(QStringList({dialog.ed_audioformat->text(), dialog.ed_audiobit->text(),
+                               dialog.ed_sample->text(), dialog.ed_channels->text()}),
+                  c.audio)
+            << c.what;
+    }
 }

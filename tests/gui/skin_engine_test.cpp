@@ -34,7 +34,7 @@ const char* const kCutForm = "cutter";
 const std::vector<const char*> kMainNames = {
     // bound objects
     "profilestext", "play_time", "hint", "play_bar", "di", "alltime", "playpos", "convertpos",
-    "convertinfo", "filename", "filesize", "filepath", "usedtime", "resttime",
+    "convertinfo", "filename", "filesize", "filepath", "usedtime", "resttime", "previewhint",
     // commands
     "mainclose", "profiles", "openfiles", "chapter", "ifoopen", "dvdopen", "openfolder",
     "converter", "remove", "clear", "stopconverter", "browse", "open", "help", "file", "dvdfile",
