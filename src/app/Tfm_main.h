@@ -39,7 +39,7 @@ class Tfm_info;
 class Tfm_dvdcutter;
 class JobListKeeper;
 class KeyFilter;
-class MediaProbe;
+class JobIntake;
 class Snapshot;
 
 class Tfm_main : public QWidget, public MainMenus {
@@ -156,7 +156,9 @@ class Tfm_main : public QWidget, public MainMenus {
     // ---- job list
     void AddFiles();
     void AddFolder();
-    bool AddMediaFile(const QString& path, QString* error = nullptr);
+    // Probes the files and appends their rows in this order while the window keeps working;
+    // files that cannot be taken are named when the add ends. Stop and close end an add.
+    void AddMediaFiles(const QStringList& paths);
     void AppendJob(const QString& caption, const Toriginalinfo& info, const TrimRecord& trim);
     void RemoveSelectedJobs();
     void ClearJobs();
@@ -222,6 +224,7 @@ class Tfm_main : public QWidget, public MainMenus {
     // The one refusal check: shows the refusal and answers true when the command may not run.
     bool Refused(int busy);
     void CreateComponents();
+    void WireIntake();
     void WireCommands();
     void WireUnits();
     void TitleMouseDown(QPoint p);
@@ -241,7 +244,7 @@ class Tfm_main : public QWidget, public MainMenus {
     ProgressDisplay* progress_ = nullptr;
     Snapshot* snapshot_ = nullptr;
     JobListKeeper* keeper_ = nullptr;
-    std::unique_ptr<MediaProbe> probe_;
+    JobIntake* intake_ = nullptr;
     std::map<QString, std::function<void()>> commands_;
     LayoutFile layout_;
     bool titleReleased_ = true;

@@ -1,16 +1,12 @@
 // The job list, the batch and the player as the main window shows them: adding files and
-// folders (each probed first), removing, renaming, the batch's displays, previews and
+// folders (probed by JobIntake), removing, renaming, the batch's displays, previews and
 // snapshots. The logic lives in JobList, BatchRunner, PreviewPlayer and Snapshot.
 #include <QAction>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QThread>
-#include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 
@@ -19,7 +15,7 @@
 #include "core/nativepath.h"
 #include "core/rates.h"
 #include "core/timeutil.h"
-#include "jobs/MediaProbe.h"
+#include "jobs/JobIntake.h"
 #include "preview/Snapshot.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
@@ -58,49 +54,49 @@ void Tfm_main::SelectRow(int row) {
 
 // ---------------------------------------------------------------- adding
 
-bool Tfm_main::AddMediaFile(const QString& path, QString* error) {
-    ProbeResult pr;
-    QString err;
-    const bool ok = probe_->ProbeAndWait(QString::fromStdString(EncoderPath),
-                                         QString::fromStdString(ProgramDirectory), path, pr, &err);
-    if (!ok) {
-        if (error) *error = err;
-        return false;
-    }
-    Job job;
-    QString why;
-    if (!JobList::FromProbe(path, pr, &job, &why)) {
-        if (error) *error = why;
-        return false;
-    }
-    AppendJob(job.caption, job.info, job.trim);
-    return true;
+void Tfm_main::WireIntake() {
+    intake_ = new JobIntake(&jobList_, this);
+    intake_->SetEstimator([this](std::vector<Job>& jobs) {
+        if (!fm_set_) return;
+        const FormatBoxes boxes = fm_set_->Boxes();
+        for (Job& j : jobs)
+            j.sizeEstimate = QString::fromStdString(
+                FormatSizeEstimate(JobTotalRate(profile, boxes, j.info).kbps, j.trim.total));
+    });
+    connect(intake_, &JobIntake::rowsAppended, this, [this] {
+        if (SelectedRows().empty()) SelectRow(0);
+        UpdateCommandState();
+    });
+    connect(intake_, &JobIntake::finished, this, [this](const QStringList& notSupported) {
+        if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
+        lvClick();
+        UpdateCommandState();
+        QStringList lines;
+        for (const QString& name : notSupported) lines << name + " is not support!";
+        if (!lines.isEmpty()) fx_->Information(this, lines.join('\n'));
+    });
+}
+
+void Tfm_main::AddMediaFiles(const QStringList& paths) {
+    intake_->Queue().SetEncoder(QString::fromStdString(EncoderPath),
+                                QString::fromStdString(ProgramDirectory));
+    intake_->Add(paths);
+    UpdateCommandState();
 }
 
 void Tfm_main::AppendJob(const QString& caption, const Toriginalinfo& info, const TrimRecord& trim) {
-    Job job;
-    job.caption = caption;
-    job.info = info;
-    job.trim = trim;
-    const RateResult total = JobTotalRate(profile, fm_set_->Boxes(), info);
-    job.sizeEstimate = QString::fromStdString(FormatSizeEstimate(total.kbps, trim.total));
-    jobList_.Append(std::move(job));
+    std::vector<Job> jobs(1);
+    jobs[0].caption = caption;
+    jobs[0].info = info;
+    jobs[0].trim = trim;
+    intake_->Append(std::move(jobs));
 }
 
 void Tfm_main::AddFiles() {
     if (Refused(kNotWhileConverting)) return;
     const QStringList files = fx_->OpenFiles(this, "Add File", OpenDialogFilter());
-    if (!files.isEmpty()) {
-        lv->setVisible(true);
-        for (const QString& f : files) {
-            QString err;
-            if (!AddMediaFile(f, &err) && !AddMediaFile(f, &err))
-                fx_->Information(this, QFileInfo(f).fileName() + " is not support!");
-        }
-    }
-    if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
-    lvClick();
-    UpdateCommandState();
+    if (!files.isEmpty()) lv->setVisible(true);
+    AddMediaFiles(files);
 }
 
 void Tfm_main::AddFolder() {
@@ -111,18 +107,11 @@ void Tfm_main::AddFolder() {
     if (fm_dir_->ChosenDirectory.empty()) return;
     const QString folder = QString::fromStdString(fm_dir_->ChosenDirectory);
     lv->setVisible(true);
+    QStringList paths;
     // Every name, also those that are not valid UTF-8 (which QDir leaves out).
-    for (const std::string& entry : ListFolderNames(fm_dir_->ChosenDirectory)) {
-        if (!IsFolderMediaName(entry)) continue;
-        const QString name = QString::fromStdString(entry);
-        QCoreApplication::processEvents();
-        const QString path = folder + "/" + name;
-        QString err;
-        if (!AddMediaFile(path, &err) && !AddMediaFile(path, &err))
-            fx_->Information(this, name + " is not support!");
-    }
-    if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
-    UpdateCommandState();
+    for (const std::string& entry : ListFolderNames(fm_dir_->ChosenDirectory))
+        if (IsFolderMediaName(entry)) paths << folder + "/" + QString::fromStdString(entry);
+    AddMediaFiles(paths);
 }
 
 // ---------------------------------------------------------------- rows
@@ -199,7 +188,10 @@ void Tfm_main::StartBatch() {
     batch_->Start();
 }
 
-void Tfm_main::StopBatch() { batch_->Stop(); }
+void Tfm_main::StopBatch() {
+    intake_->Cancel();
+    batch_->Stop();
+}
 
 void Tfm_main::PauseToggle() { batch_->TogglePause(); }
 

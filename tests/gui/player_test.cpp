@@ -69,6 +69,7 @@ class Player : public ::testing::Test {
     void Add(Program& p, const QStringList& files) {
         p.fx.fileAnswers.push_back(files);
         p.fm_main->AddFiles();
+        ASSERT_TRUE(WaitForAdding(*p.fm_main));
         ASSERT_EQ(p.fm_main->Jobs().Count(), files.size())
             << (p.fx.messages.empty() ? "" : p.fx.messages.back().text.toStdString());
     }
