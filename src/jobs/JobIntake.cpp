@@ -26,8 +26,7 @@ void JobIntake::Add(const QStringList& paths) {
 void JobIntake::Append(std::vector<Job> jobs) {
     if (jobs.empty()) return;
     if (estimate_) estimate_(jobs);
-    const int first = jobs_->AppendAll(std::move(jobs));
-    emit rowsAppended(first, jobs_->Count() - first);
+    jobs_->AppendAll(std::move(jobs));
 }
 
 void JobIntake::Cancel() {
@@ -47,7 +46,10 @@ void JobIntake::OnAnswers(const std::vector<ProbeQueue::Answer>& answers) {
         else
             notSupported_ << QFileInfo(a.path).fileName();
     }
+    if (ready.empty()) return;
+    const int first = jobs_->Count();
     Append(std::move(ready));
+    emit rowsAppended(first, jobs_->Count() - first);
 }
 
 }  // namespace vc

@@ -28,13 +28,14 @@ class JobIntake : public QObject {
     // Probes the files and appends a row for each that makes a job. Files given while an add
     // runs join it. finished() follows, also for an empty list.
     void Add(const QStringList& paths);
-    // Appends ready jobs as rows at once.
+    // Appends ready jobs as rows at once (no rowsAppended: that tells of probed files).
     void Append(std::vector<Job> jobs);
     // Stops probing; rows already appended stay. finished() follows when an add was running.
     void Cancel();
     bool Busy() const { return queue_.Busy(); }
 
   signals:
+    // Rows of probed files were appended.
     void rowsAppended(int first, int count);
     // The add has ended. notSupported: the names (without folder) of the files that could not
     // be taken, in order; empty after a cancel.
