@@ -77,6 +77,9 @@ PreviewPlayer::PreviewPlayer(JobList* jobs, SkinDisplay* display, QObject* paren
     play_time_->setObjectName("play_time");
     play_time_->setInterval(1000);
     connect(play_time_, &QTimer::timeout, this, &PreviewPlayer::play_timeTimer);
+    firstReport_ = new QTimer(this);
+    firstReport_->setInterval(5);
+    connect(firstReport_, &QTimer::timeout, this, &PreviewPlayer::TakeFirstReport);
     connect(Timer1_, &QTimer::timeout, this, &PreviewPlayer::Timer1Timer);
 }
 
@@ -144,11 +147,13 @@ bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
         return true;
     }
     play_time_->start();
+    firstReport_->start();
     return true;
 }
 
 void PreviewPlayer::PlayBlocking(const PreviewFunctions* lib, int generation) {
     play_time_->start();
+    firstReport_->start();
     QPointer<PreviewPlayer> self(this);
     // Runs a nested event loop until the playback ends or is stopped; commands keep arriving.
     lib->Play(fileToPlay.c_str());
@@ -184,6 +189,7 @@ void PreviewPlayer::Stop() {
     paused = false;
     emit rowStatus(previewRow, "Stop");
     play_time_->stop();
+    firstReport_->stop();
     ShowStopped();
     emit stateChanged();
 }
@@ -194,9 +200,11 @@ void PreviewPlayer::TogglePause() {
     if (const PreviewFunctions* lib = LoadedLibrary()) lib->Pause();
     if (paused) {
         play_time_->stop();
+        firstReport_->stop();
         emit rowStatus(previewRow, "Pause");
     } else {
         play_time_->start();
+        if (awaitingFirstReport) firstReport_->start();
         emit rowStatus(previewRow, "Play");
     }
 }
@@ -204,6 +212,17 @@ void PreviewPlayer::TogglePause() {
 void PreviewPlayer::Timer1Timer() {
     Timer1_->stop();
     Stop();
+}
+
+void PreviewPlayer::TakeFirstReport() {
+    const double position = reportedPosition.load();
+    if (!playing || !awaitingFirstReport) {
+        firstReport_->stop();
+    } else if (position > 0.0) {
+        firstReport_->stop();
+        awaitingFirstReport = false;
+        startOffset = static_cast<int>(RoundHalfEven(position));
+    }
 }
 
 void PreviewPlayer::play_timeTimer() {

@@ -109,6 +109,10 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     EXPECT_FALSE(w.button("bt_play")->isEnabled());
     ASSERT_TRUE(WaitShown(w, "play_time", 2)) << "the time display follows the playback";
     EXPECT_GT(w.SliderPosition("play_bar"), 0);
+    // The offset comes from the first report, not from the first tick a second into the
+    // playback, so the display does not run a second behind.
+    EXPECT_FALSE(w.Player().awaitingFirstReport);
+    EXPECT_EQ(w.Player().startOffset, 0);
 
     // While playing the cut window stays closed.
     int dialogs = 0;
