@@ -140,6 +140,9 @@ bool PreviewSession::Start() {
     if (EnvSet("VC_PREVIEW_AO_NULL")) {
         set("ao", "null");
     } else {
+        // The sound servers and devices themselves; SDL's output only wraps these again and
+        // spends a tenth of a second failing where there is no sound device at all.
+        set("ao", "pipewire,pulse,alsa,jack");
         set("audio-fallback-to-null", "yes");
     }
 
