@@ -82,6 +82,7 @@ void ProbeQueue::Cancel() {
 
 void ProbeQueue::Forget(Run* run) {
     run->limit->stop();
+    run->limit->disconnect(this);
     run->limit->deleteLater();
     EncoderRunner* runner = run->runner;
     runner->disconnect(this);
@@ -193,10 +194,11 @@ void ProbeQueue::AnswerCurrent(Run& run, bool ok, const QString& error) {
 }
 
 void ProbeQueue::OnTimeLimit(Run* run) {
-    if (run->stopped || run->at >= run->items.size()) return;
-    AnswerCurrent(*run, false,
-                  QStringLiteral("The file could not be read in time: %1")
-                      .arg(items_[run->items[run->at]].path));
+    // Also a run that answered everything but does not end is stopped.
+    if (!run->stopped && run->at < run->items.size())
+        AnswerCurrent(*run, false,
+                      QStringLiteral("The file could not be read in time: %1")
+                          .arg(items_[run->items[run->at]].path));
     run->stopped = true;
     run->limit->stop();
     run->runner->Terminate();
