@@ -119,7 +119,7 @@ TEST_F(ProbeMany, EncoderAnswersEachInputInOrderThenItsEndLine) {
     QStringList ends;
     for (const QString& l : lines)
         if (l.startsWith(kProbeEndPrefix)) ends << l;
-    EXPECT_EQ(ends, QStringList({"[[probe-end 0 0]]", "[[probe-end 1 1]]", "[[probe-end 2 0]]",
+    ASSERT_EQ(ends, QStringList({"[[probe-end 0 0]]", "[[probe-end 1 1]]", "[[probe-end 2 0]]",
                                  "[[probe-end 3 1]]"}));
     const int firstEnd = static_cast<int>(lines.indexOf("[[probe-end 0 0]]"));
     ASSERT_GT(firstEnd, 0);
