@@ -71,6 +71,7 @@ int main(int argc, char** argv) {
     w.ed_output->setText(out);
     p.fx.fileAnswers.push_back({QString::fromStdString(clip)});
     w.AddFiles();
+    WaitForAdding(w);
     if (w.Jobs().Count() != 1) {
         std::fprintf(stderr, "the clip was not added\n");
         return 1;

@@ -96,6 +96,7 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
                 return false;
             }
             out.input = args[++i];
+            out.inputs.push_back(out.input);
             haveInput = true;
             rest.push_back("-i");
             out.inputIndex = rest.size();
@@ -135,8 +136,9 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
             rest.push_back(a);
         }
     }
-    // The probe run names only the input; anything more is a conversion for ffmpeg.
-    if (haveInput && rest.size() == 2) {
+    // The probe run names only inputs (each -vormin adds two entries); anything more is a
+    // conversion for ffmpeg.
+    if (haveInput && rest.size() == 2 * out.inputs.size()) {
         out.probe = true;
         return true;
     }

@@ -11,7 +11,8 @@ namespace vc::encoder {
 
 struct Invocation {
     bool probe = false;                   // only -vormek/-vormin given: print the media information
-    std::string input;                    // the path after -vormin
+    std::string input;                    // the path after the (last) -vormin
+    std::vector<std::string> inputs;      // probe: every -vormin path, in order
     std::vector<std::string> ffmpegArgs;  // conversion: the translated arguments for ffmpeg
     std::size_t inputIndex = 0;           // where the input's path stands in ffmpegArgs
     bool amrNb = false;                   // the sound is to be AMR-NB, which we encode ourselves
@@ -27,6 +28,12 @@ std::string AsFileUrl(const std::string& path, bool output);
 
 // Prints Duration/Stream lines for the input; exit status 0 on success.
 int RunProbe(const std::string& path);
+
+// Probes several inputs in one run, which saves loading the libraries once per file. Each
+// input's answer is what RunProbe prints for it, followed by the line "[[probe-end I S]]"
+// (I: the input's place from 0, S: RunProbe's status for it), which the program recognises.
+// Exit status 0 when every input was read.
+int RunProbes(const std::vector<std::string>& paths);
 
 // Runs ffmpeg with the arguments and passes its output through. The exit status is ffmpeg's,
 // except that a run ffmpeg calls a success fails (1) when ffmpeg reported an error writing the

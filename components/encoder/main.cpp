@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
         vc::encoder::PrintError(error);
         return 2;
     }
-    if (inv.probe) return vc::encoder::RunProbe(inv.input);
+    if (inv.probe)
+        return inv.inputs.size() == 1 ? vc::encoder::RunProbe(inv.input)
+                                      : vc::encoder::RunProbes(inv.inputs);
     if (inv.amrNb) return vc::encoder::RunAmrConversion(inv);
     return vc::encoder::RunConversion(inv.ffmpegArgs, inv.output);
 }

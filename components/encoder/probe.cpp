@@ -286,4 +286,15 @@ int RunProbe(const std::string& path) {
     return 0;
 }
 
+int RunProbes(const std::vector<std::string>& paths) {
+    int status = 0;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const int rc = RunProbe(paths[i]);
+        if (rc != 0) status = 1;
+        // RunProbe has flushed its lines, so the end line follows them.
+        WriteAll(Printf("[[probe-end %zu %d]]\n", i, rc));
+    }
+    return status;
+}
+
 }  // namespace vc::encoder

@@ -110,6 +110,17 @@ bool PreviewSession::Start() {
     set("cursor-autohide", "no");
     set("osd-level", "0");
     set("hwdec", "no");
+    // A preview starts fast: none of mpv's built-in scripts, no search of the file's folder
+    // for subtitles, sound tracks or cover pictures, and no subtitles (the conversion drops
+    // them too), so no font scan either.
+    set("load-stats-overlay", "no");
+    set("load-osd-console", "no");
+    set("load-auto-profiles", "no");
+    set("sub-auto", "no");
+    set("audio-file-auto", "no");
+    set("cover-art-auto", "no");
+    set("sid", "no");
+    set("sub-font-provider", "none");
     // The core stays up between files; the end of each file is taken from END_FILE events.
     set("idle", "yes");
     set("keep-open", "no");
@@ -129,6 +140,9 @@ bool PreviewSession::Start() {
     if (EnvSet("VC_PREVIEW_AO_NULL")) {
         set("ao", "null");
     } else {
+        // The sound servers and devices themselves; SDL's output only wraps these again and
+        // spends a tenth of a second failing where there is no sound device at all.
+        set("ao", "pipewire,pulse,alsa,jack");
         set("audio-fallback-to-null", "yes");
     }
 
@@ -178,7 +192,9 @@ void PreviewSession::Play(const std::string& path) {
     loaded_ = false;
     entry_id_ = -1;
     ++generation_;
-    const std::string start = pending_seek_ ? std::to_string(*pending_seek_) : "none";
+    // A start at 0 is no seek: mpv would otherwise seek and decode its way to the start.
+    const std::string start =
+        pending_seek_ && *pending_seek_ > 0 ? std::to_string(*pending_seek_) : "none";
     pending_seek_.reset();
     // Asynchronous like the loadfile after it: mpv runs both in order, and nothing here waits
     // for the player's core while holding the lock that Stop needs.

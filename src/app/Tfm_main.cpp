@@ -17,8 +17,8 @@
 #include "core/commandstate.h"
 #include "core/languagefile.h"
 #include "core/profilesettings.h"
+#include "jobs/JobIntake.h"
 #include "jobs/JobListStore.h"
-#include "jobs/MediaProbe.h"
 #include "preview/Snapshot.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "profiles/Tfm_dir.h"
@@ -45,7 +45,7 @@ Tfm_main::Tfm_main(SideEffects* effects, QWidget* parent)
     display_.SetLayout(&layout_);
     CreateComponents();
     CreateMenus(this);
-    probe_ = std::make_unique<MediaProbe>();
+    WireIntake();
     WireUnits();
     WireCommands();
     FormCreate();
@@ -209,6 +209,7 @@ void Tfm_main::FormShow() {
 void Tfm_main::closeEvent(QCloseEvent* e) {
     if (closing_ || FormCloseQuery()) {
         closing_ = true;
+        intake_->Cancel();
         if (keeper_) keeper_->Discard();
         e->accept();
         QApplication::closeAllWindows();
@@ -336,6 +337,7 @@ void Tfm_main::UpdateCommandState() {
     f.selected = !SelectedRows().empty();
     f.previewing = playing();
     f.converting = Converting();
+    f.adding = intake_ && intake_->Busy();
     for (const auto& [name, on] : ComputeCommandState(f)) {
         if (name == "play_bar" || name == "cut_play_bar" || name == "previewhint") {
             SetSkinVisible(QString::fromStdString(name), on);

@@ -39,7 +39,7 @@ class Tfm_info;
 class Tfm_dvdcutter;
 class JobListKeeper;
 class KeyFilter;
-class MediaProbe;
+class JobIntake;
 class Snapshot;
 
 class Tfm_main : public QWidget, public MainMenus {
@@ -162,7 +162,9 @@ class Tfm_main : public QWidget, public MainMenus {
     // ---- job list
     void AddFiles();
     void AddFolder();
-    bool AddMediaFile(const QString& path, QString* error = nullptr);
+    // Probes the files and appends their rows in this order while the window keeps working;
+    // files that cannot be taken are named when the add ends. Stop and close end an add.
+    void AddMediaFiles(const QStringList& paths);
     // Files and folders from the desktop (command line, a later start, a drop): added like
     // Add File and Add Folder, and the window comes forward.
     void OpenPaths(const QStringList& paths);
@@ -233,10 +235,10 @@ class Tfm_main : public QWidget, public MainMenus {
     // The one refusal check: shows the refusal and answers true when the command may not run.
     bool Refused(int busy);
     void CreateComponents();
+    void WireIntake();
     void WireCommands();
     void WireUnits();
     void OnBatchEnded(bool ranToEnd);
-    void AddEach(const QStringList& files, bool pumpFirst);
     BackgroundTray* Tray();
     void ListContextMenu(QPoint at);
     void ShowHelpPage(const char* page);
@@ -251,7 +253,7 @@ class Tfm_main : public QWidget, public MainMenus {
     ProgressDisplay* progress_ = nullptr;
     Snapshot* snapshot_ = nullptr;
     JobListKeeper* keeper_ = nullptr;
-    std::unique_ptr<MediaProbe> probe_;
+    JobIntake* intake_ = nullptr;
     std::map<QString, std::function<void()>> commands_;
     LayoutFile layout_;
     Tfm_dir* fm_dir_ = nullptr;

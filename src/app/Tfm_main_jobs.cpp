@@ -1,17 +1,13 @@
 // The job list, the batch and the player as the main window shows them: adding files and
-// folders (each probed first), removing, renaming, the batch's displays, previews and
+// folders (probed by JobIntake), removing, renaming, the batch's displays, previews and
 // snapshots. The logic lives in JobList, BatchRunner, PreviewPlayer and Snapshot.
 #include <QAction>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QThread>
-#include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 
@@ -20,7 +16,7 @@
 #include "core/nativepath.h"
 #include "core/rates.h"
 #include "core/timeutil.h"
-#include "jobs/MediaProbe.h"
+#include "jobs/JobIntake.h"
 #include "preview/Snapshot.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
@@ -58,34 +54,43 @@ void Tfm_main::SelectRow(int row) {
 
 // ---------------------------------------------------------------- adding
 
-bool Tfm_main::AddMediaFile(const QString& path, QString* error) {
-    ProbeResult pr;
-    QString err;
-    const bool ok = probe_->ProbeAndWait(QString::fromStdString(EncoderPath),
-                                         QString::fromStdString(ProgramDirectory), path, pr, &err);
-    if (!ok) {
-        if (error) *error = err;
-        return false;
-    }
-    Job job;
-    QString why;
-    if (!JobList::FromProbe(path, pr, &job, &why)) {
-        if (error) *error = why;
-        return false;
-    }
-    AppendJob(job.caption, job.info, job.trim);
-    return true;
+void Tfm_main::WireIntake() {
+    intake_ = new JobIntake(&jobList_, this);
+    intake_->SetEstimator([this](std::vector<Job>& jobs) {
+        if (!fm_set_) return;
+        const FormatBoxes boxes = fm_set_->Boxes();
+        for (Job& j : jobs)
+            j.sizeEstimate = QString::fromStdString(
+                FormatSizeEstimate(JobTotalRate(profile, boxes, j.info).kbps, j.trim.total));
+    });
+    connect(intake_, &JobIntake::rowsAppended, this, [this] {
+        if (SelectedRows().empty()) SelectRow(0);
+        UpdateCommandState();
+    });
+    connect(intake_, &JobIntake::finished, this, [this](const QStringList& notSupported) {
+        if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
+        lvClick();
+        UpdateCommandState();
+        QStringList lines;
+        for (const QString& name : notSupported) lines << name + " is not support!";
+        if (!lines.isEmpty()) fx_->Information(this, lines.join('\n'));
+    });
+}
+
+void Tfm_main::AddMediaFiles(const QStringList& paths) {
+    intake_->Queue().SetEncoder(QString::fromStdString(EncoderPath),
+                                QString::fromStdString(ProgramDirectory));
+    intake_->Add(paths);
+    UpdateCommandState();
 }
 
 void Tfm_main::AppendJob(const QString& caption, const Toriginalinfo& info,
                          const TrimRecord& trim) {
-    Job job;
-    job.caption = caption;
-    job.info = info;
-    job.trim = trim;
-    const RateResult total = JobTotalRate(profile, fm_set_->Boxes(), info);
-    job.sizeEstimate = QString::fromStdString(FormatSizeEstimate(total.kbps, trim.total));
-    jobList_.Append(std::move(job));
+    std::vector<Job> jobs(1);
+    jobs[0].caption = caption;
+    jobs[0].info = info;
+    jobs[0].trim = trim;
+    intake_->Append(std::move(jobs));
 }
 
 void Tfm_main::AddFiles() {
@@ -97,11 +102,8 @@ void Tfm_main::AddFiles() {
     if (!files.isEmpty()) {
         LastAddFolder = QFileInfo(files.front()).absolutePath().toStdString();
         lv->setVisible(true);
-        AddEach(files, false);
     }
-    if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
-    lvClick();
-    UpdateCommandState();
+    AddMediaFiles(files);
 }
 
 void Tfm_main::AddFolder() {
@@ -111,29 +113,14 @@ void Tfm_main::AddFolder() {
     fx_->ExecDialog(fm_dir_);
     if (fm_dir_->ChosenDirectory.empty()) return;
     lv->setVisible(true);
-    AddEach(FolderMediaEntries(QString::fromStdString(fm_dir_->ChosenDirectory)), true);
-    if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
-    UpdateCommandState();
+    AddMediaFiles(FolderMediaEntries(QString::fromStdString(fm_dir_->ChosenDirectory)));
 }
 
 void Tfm_main::OpenPaths(const QStringList& paths) {
     Tray()->Restore();
     if (paths.isEmpty() || Refused(kNotWhileConverting)) return;
     lv->setVisible(true);
-    AddEach(ExpandMediaPaths(paths), true);
-    if (jobList_.Count() > 0 && SelectedRows().empty()) SelectRow(0);
-    lvClick();
-    UpdateCommandState();
-}
-
-// Each file is probed and appended; one that fails twice is reported and the rest go on.
-void Tfm_main::AddEach(const QStringList& files, bool pumpFirst) {
-    for (const QString& f : files) {
-        if (pumpFirst) QCoreApplication::processEvents();
-        QString err;
-        if (!AddMediaFile(f, &err) && !AddMediaFile(f, &err))
-            fx_->Information(this, QFileInfo(f).fileName() + " is not support!");
-    }
+    AddMediaFiles(ExpandMediaPaths(paths));
 }
 
 // ---------------------------------------------------------------- rows
@@ -214,6 +201,7 @@ void Tfm_main::StartBatch() {
 }
 
 void Tfm_main::StopBatch() {
+    intake_->Cancel();
     batch_->Stop();
 }
 

@@ -40,6 +40,8 @@ std::map<std::string, bool> ComputeCommandState(const CommandFacts& f) {
     if (f.selected) Apply(out, &Row::c);
     if (f.previewing) Apply(out, &Row::d);
     if (f.converting) Apply(out, &Row::e);
+    // A long add can be stopped like a batch.
+    if (f.adding) out["Bt_Convertstop"] = out["&Stop(S)"] = true;
     return out;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Which commands are enabled, from four facts: rows in the job list, a selected row,
-// a preview playing, a batch converting.
+// Which commands are enabled, from five facts: rows in the job list, a selected row,
+// a preview playing, a batch converting, files being added.
 #include <map>
 #include <string>
 #include <vector>
@@ -12,6 +12,7 @@ struct CommandFacts {
     bool selected = false;
     bool previewing = false;
     bool converting = false;
+    bool adding = false;
 };
 
 // Menu items are named by their captions, buttons by their names, and the two seek bars and

@@ -93,6 +93,27 @@ void ParseVideoLine(ProbeResult& result, const std::string& line) {
     result.frameRate = r;
 }
 
+bool ParseProbeEnd(const std::string& line, int* index, int* status) {
+    if (line.rfind(kProbeEndPrefix, 0) != 0) return false;
+    std::size_t at = sizeof kProbeEndPrefix - 1;
+    auto number = [&](char after, int* out) {
+        const std::size_t from = at;
+        long value = 0;
+        while (at < line.size() && IsDigit(line[at]) && at - from < 9)
+            value = value * 10 + (line[at++] - '0');
+        if (at == from || at >= line.size() || line[at] != after) return false;
+        ++at;
+        *out = static_cast<int>(value);
+        return true;
+    };
+    int i = 0, s = 0;
+    if (!number(' ', &i) || !number(']', &s) || line.compare(at, std::string::npos, "]") != 0)
+        return false;
+    *index = i;
+    *status = s;
+    return true;
+}
+
 void ProbeReadLine(ProbeResult& result, const std::string& line) {
     const std::size_t d = line.find("Duration:");
     if (d != std::string::npos) {

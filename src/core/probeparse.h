@@ -35,6 +35,12 @@ void ParseAudioLine(ProbeResult& result, const std::string& line);
 // Video format and frame rate from a line with "Video:" (untouched otherwise).
 void ParseVideoLine(ProbeResult& result, const std::string& line);
 
+// A probe run of several inputs ends each input's answer with "[[probe-end I S]]": I is the
+// input's place in the run from 0, S the status of its probe (0 when it was read). True with
+// both numbers for such a line; false for every other line, also for one delivered in part.
+bool ParseProbeEnd(const std::string& line, int* index, int* status);
+inline constexpr char kProbeEndPrefix[] = "[[probe-end ";
+
 // One line delivery of a probe run. Every delivery runs all steps, so a line delivered
 // first in part and later whole ends with the values of the whole line.
 void ProbeReadLine(ProbeResult& result, const std::string& line);

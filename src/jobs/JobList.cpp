@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <iterator>
 
 #include "core/rates.h"
 #include "core/timeutil.h"
@@ -68,6 +69,16 @@ int JobList::Append(Job job) {
     jobs_.push_back(std::move(job));
     endInsertRows();
     return row;
+}
+
+int JobList::AppendAll(std::vector<Job> jobs) {
+    const int first = Count();
+    if (jobs.empty()) return first;
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(jobs.size()) - 1);
+    jobs_.insert(jobs_.end(), std::make_move_iterator(jobs.begin()),
+                 std::make_move_iterator(jobs.end()));
+    endInsertRows();
+    return first;
 }
 
 void JobList::Remove(std::vector<int> rows) {

@@ -51,6 +51,8 @@ class JobList : public QAbstractTableModel {
 
     // Appends a row and returns its index.
     int Append(Job job);
+    // Appends the rows in one insertion (one update of the view); returns the first's index.
+    int AppendAll(std::vector<Job> jobs);
     // Removes the given rows (any order, duplicates ignored).
     void Remove(std::vector<int> rows);
     void Clear();

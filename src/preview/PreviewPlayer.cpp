@@ -79,6 +79,9 @@ PreviewPlayer::PreviewPlayer(JobList* jobs, SkinDisplay* display, QObject* paren
     play_time_->setObjectName("play_time");
     play_time_->setInterval(1000);
     connect(play_time_, &QTimer::timeout, this, &PreviewPlayer::play_timeTimer);
+    firstReport_ = new QTimer(this);
+    firstReport_->setInterval(5);
+    connect(firstReport_, &QTimer::timeout, this, &PreviewPlayer::TakeFirstReport);
     connect(Timer1_, &QTimer::timeout, this, &PreviewPlayer::Timer1Timer);
 }
 
@@ -150,11 +153,13 @@ bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
         return true;
     }
     play_time_->start();
+    firstReport_->start();
     return true;
 }
 
 void PreviewPlayer::PlayBlocking(const PreviewFunctions* lib, int generation) {
     play_time_->start();
+    firstReport_->start();
     QPointer<PreviewPlayer> self(this);
     // Runs a nested event loop until the playback ends or is stopped; commands keep arriving.
     lib->Play(fileToPlay.c_str());
@@ -191,6 +196,7 @@ void PreviewPlayer::Stop() {
     // The row shows what its conversion did again.
     jobs_->SetPreviewStatus(previewRow, QString());
     play_time_->stop();
+    firstReport_->stop();
     ShowStopped();
     emit stateChanged();
 }
@@ -201,9 +207,11 @@ void PreviewPlayer::TogglePause() {
     if (const PreviewFunctions* lib = LoadedLibrary()) lib->Pause();
     if (paused) {
         play_time_->stop();
+        firstReport_->stop();
         jobs_->SetPreviewStatus(previewRow, "Pause");
     } else {
         play_time_->start();
+        if (awaitingFirstReport) firstReport_->start();
         jobs_->SetPreviewStatus(previewRow, "Play");
     }
 }
@@ -211,6 +219,17 @@ void PreviewPlayer::TogglePause() {
 void PreviewPlayer::Timer1Timer() {
     Timer1_->stop();
     Stop();
+}
+
+void PreviewPlayer::TakeFirstReport() {
+    const double position = reportedPosition.load();
+    if (!playing || !awaitingFirstReport) {
+        firstReport_->stop();
+    } else if (position > 0.0) {
+        firstReport_->stop();
+        awaitingFirstReport = false;
+        startOffset = static_cast<int>(RoundHalfEven(position));
+    }
 }
 
 void PreviewPlayer::play_timeTimer() {

@@ -54,6 +54,9 @@ class PreviewPlayer : public QObject {
 
     // The position tick (play_time) and the end of a file (Timer1).
     void play_timeTimer();
+    // Takes the start offset as soon as the first position is reported, instead of at the
+    // first tick a second later (when the playback has already run most of a second).
+    void TakeFirstReport();
     void Timer1Timer();
     QTimer* PlayTimer() const { return play_time_; }
     QTimer* EndTimer() const { return Timer1_; }
@@ -91,6 +94,7 @@ class PreviewPlayer : public QObject {
     SkinDisplay* display_;
     QTimer* play_time_;
     QTimer* Timer1_;
+    QTimer* firstReport_;  // polls for the first report while a playback awaits it
     // Counts playbacks, so that the end of an earlier one never stops a later one.
     int generation_ = 0;
     // The playback thread; releasing it ends a playback still running.

@@ -243,16 +243,15 @@ TEST(BatchWindow, ABatchStartedDuringAProbeKeepsItsRow) {
     Tfm_main& w = *p.fm_main;
     w.Batch().SetRunnerFactory(FakeRunners());
     w.ed_output->setText(src.path() + "/out/");
-    // The first added row starts the batch from inside the second file's probe, as a click
-    // on Convert would while the probe keeps the window working.
-    bool asked = false;
-    QObject::connect(&w.Jobs(), &QAbstractItemModel::rowsInserted, &w, [&] {
-        if (asked) return;
-        asked = true;
-        QTimer::singleShot(0, &w, [&] { w.StartBatch(); });
-    });
-    p.fx.fileAnswers.push_back({QString::fromStdString(a), QString::fromStdString(b)});
+    p.fx.fileAnswers.push_back({QString::fromStdString(a)});
     w.AddFiles();
+    ASSERT_TRUE(WaitForAdding(w));
+    // Convert is clicked while the second file is still being probed.
+    w.AddMediaFiles({QString::fromStdString(b)});
+    w.StartBatch();
+    ASSERT_TRUE(w.Converting());
+    ASSERT_EQ(w.Jobs().Count(), 1);
+    ASSERT_TRUE(WaitForAdding(w));
     ASSERT_EQ(w.Jobs().Count(), 2);
     ASSERT_TRUE(w.Converting());
     EXPECT_EQ(w.JobIndex(), 0) << "adding the second file did not move the batch";

@@ -54,6 +54,7 @@ class Conversion : public ::testing::Test {
     void AddFiles(Program& p, const QStringList& files) {
         p.fx.fileAnswers.push_back(files);
         p.fm_main->AddFiles();
+        ASSERT_TRUE(WaitForAdding(*p.fm_main));
     }
     QTemporaryDir dir;
     std::string src;

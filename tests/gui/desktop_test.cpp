@@ -372,6 +372,7 @@ TEST(Desktop, AddFileStartsInTheLastFolderUsedAcrossRestarts) {
         p.Show();
         p.fx.fileAnswers.push_back({clip});
         p.fm_main->AddFiles();
+        ASSERT_TRUE(WaitForAdding(*p.fm_main));
         EXPECT_NE(p.fx.lastFolder, media.path()) << "the first time: the videos or home folder";
         EXPECT_EQ(p.fm_main->Jobs().Count(), 1);
         p.fm_main->AddFiles();

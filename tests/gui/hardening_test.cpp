@@ -45,6 +45,7 @@ class Hardening : public ::testing::Test {
         for (const auto& f : files) list << QString::fromStdString(f);
         p.fx.fileAnswers.push_back(list);
         p.fm_main->AddFiles();
+        ASSERT_TRUE(WaitForAdding(*p.fm_main));
     }
     QTemporaryDir dir;
     std::string src = dir.path().toStdString();

@@ -69,6 +69,7 @@ class Player : public ::testing::Test {
     void Add(Program& p, const QStringList& files) {
         p.fx.fileAnswers.push_back(files);
         p.fm_main->AddFiles();
+        ASSERT_TRUE(WaitForAdding(*p.fm_main));
         ASSERT_EQ(p.fm_main->Jobs().Count(), files.size())
             << (p.fx.messages.empty() ? "" : p.fx.messages.back().text.toStdString());
     }
@@ -110,6 +111,10 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     EXPECT_FALSE(w.button("bt_play")->isEnabled());
     ASSERT_TRUE(WaitShown(w, "play_time", 2)) << "the time display follows the playback";
     EXPECT_GT(w.SliderPosition("play_bar"), 0);
+    // The offset comes from the first report, not from the first tick a second into the
+    // playback, so the display does not run a second behind.
+    EXPECT_FALSE(w.Player().awaitingFirstReport);
+    EXPECT_EQ(w.Player().startOffset, 0);
 
     // While playing the cut window stays closed.
     int dialogs = 0;

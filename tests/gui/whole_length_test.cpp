@@ -64,6 +64,7 @@ TEST(WholeLength, UntrimmedConversionsKeepTheEndOfTheSource) {
         w.ed_output->setText(dir.path() + "/out/");
         p.fx.fileAnswers.push_back({QString::fromStdString(src)});
         w.AddFiles();
+        ASSERT_TRUE(WaitForAdding(w));
         ASSERT_EQ(w.Jobs().Count(), 1);
         w.StartBatch();
         ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 120000));

@@ -1,5 +1,6 @@
 #include "clips.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -66,6 +67,29 @@ std::string MakeVideoOnly(const std::string& dir, const std::string& name, int s
     return MakeClip(dir, name,
                     "-f lavfi -i testsrc=size=160x120:rate=10" + Secs(seconds) +
                         "-pix_fmt yuv420p -c:v libx264 -preset ultrafast");
+}
+
+std::vector<std::string> MakeMediaFiles(const std::string& dir, int count) {
+    using Maker = std::string (*)(const std::string&, const std::string&, int);
+    const std::pair<Maker, std::string> kinds[] = {{MakeMp4H264Aac, "mp4"},
+                                                   {MakeAviMpeg4Mp3, "avi"},
+                                                   {MakeMkv, "mkv"},
+                                                   {MakeMp3, "mp3"},
+                                                   {MakeVideoOnly, "video.mp4"}};
+    std::vector<std::pair<std::string, std::string>> clips;  // path, extension
+    for (int copy = 0; copy < 2; ++copy)
+        for (const auto& [make, ext] : kinds) {
+            clips.emplace_back(make(dir, "source" + std::to_string(copy) + "." + ext, 3), ext);
+            if (clips.back().first.empty()) return {};
+        }
+    std::vector<std::string> files;
+    for (int i = 0; i < count; ++i) {
+        const auto& [clip, ext] = clips[static_cast<std::size_t>(i) % clips.size()];
+        files.push_back(dir + "/" + std::to_string(i) + " clip." + ext);
+        if (!QFile::copy(QString::fromStdString(clip), QString::fromStdString(files.back())))
+            return {};
+    }
+    return files;
 }
 
 }  // namespace vc::test

@@ -3,6 +3,7 @@
 // Every maker writes into dir (which must exist), returns the full path of the clip, and
 // returns an empty text when ffmpeg failed (the test should then fail with that path).
 #include <string>
+#include <vector>
 
 namespace vc::test {
 
@@ -24,5 +25,9 @@ std::string MakeMp3(const std::string& dir, const std::string& name = "clip.mp3"
                     int seconds = 3);  // MP3 192 kb/s 44100 Hz stereo
 std::string MakeVideoOnly(const std::string& dir, const std::string& name = "video.mp4",
                           int seconds = 3);  // H.264 160x120 10 fps, no audio
+
+// `count` distinct files for adding in bulk: copies of ten clips of five kinds (MP4, AVI, MKV,
+// MP3, video-only MP4, 3 s each), named "<i> clip.<ext>". Empty when ffmpeg failed.
+std::vector<std::string> MakeMediaFiles(const std::string& dir, int count);
 
 }  // namespace vc::test

@@ -12,6 +12,7 @@
 #include "app/Tfm_main.h"
 #include "core/appinfo.h"
 #include "fake_runner.h"
+#include "jobs/JobIntake.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
 #include "profiles/Tfm_dir.h"
@@ -95,6 +96,18 @@ void HoldBatch(Tfm_main& w) {
 void ReleaseBatch(Tfm_main& w) {
     w.StopBatch();
     WaitFor([&] { return w.Batch().state() == BatchRunner::State::Idle; }, 2000);
+}
+
+bool WaitForAdding(Tfm_main& w, int timeoutMs) {
+    JobIntake* intake = w.findChild<JobIntake*>();
+    if (!intake) return false;
+    bool done = false;
+    const auto c = QObject::connect(intake, &JobIntake::finished, [&] { done = true; });
+    // The add ends inside the step that makes the queue idle; an empty add ends queued.
+    const bool ok = WaitFor([&] { return done || !intake->Busy(); }, timeoutMs);
+    QObject::disconnect(c);
+    Pump();
+    return ok;
 }
 
 void Pump(int ms) {

@@ -63,6 +63,9 @@ class Program {
 void HoldBatch(Tfm_main& w);
 void ReleaseBatch(Tfm_main& w);
 
+// Waits until the window's add of files has ended: rows appended, failures reported.
+bool WaitForAdding(Tfm_main& w, int timeoutMs = 60000);
+
 // Lets queued events run for about ms milliseconds.
 void Pump(int ms = 0);
 // Pumps until pred() is true or timeoutMs has passed; returns pred().

@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
         Save(&w, out, "main-empty.png");
         p.fx.fileAnswers.push_back({QString::fromStdString(a), QString::fromStdString(b)});
         w.AddFiles();
+        WaitForAdding(w);
         w.SelectProfile(102);
         Save(&w, out, "main-jobs.png");
         w.OpenPicker();

@@ -120,4 +120,40 @@ TEST(ProbeParse, LaterStreamLineOverwritesAndShortLinesClear) {
     EXPECT_TRUE(r.durationText.empty());
 }
 
+TEST(ProbeParse, ProbeEndLines) {
+    struct Case {
+        const char* line;
+        bool recognised;
+        int index, status;
+    } cases[] = {
+        {"[[probe-end 0 0]]", true, 0, 0},
+        {"[[probe-end 12 1]]", true, 12, 1},
+        // Delivered in part: never taken for the end of an input.
+        {"[[probe-end 12", false, 0, 0},
+        {"[[probe-end 12 1", false, 0, 0},
+        {"[[probe-end 12 1]", false, 0, 0},
+        {"[[probe-end  1 0]]", false, 0, 0},
+        {"[[probe-end 1 0]] ", false, 0, 0},
+        {"  [[probe-end 1 0]]", false, 0, 0},
+        {"[[probe-end x 0]]", false, 0, 0},
+        {"Error: the input file does not exist or cannot be reached", false, 0, 0},
+        {"  Duration: 00:00:02.00, start: 0.000000, bitrate: 848 kb/s", false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        int index = -1, status = -1;
+        EXPECT_EQ(vc::ParseProbeEnd(c.line, &index, &status), c.recognised);
+        if (c.recognised) {
+            EXPECT_EQ(index, c.index);
+            EXPECT_EQ(status, c.status);
+        }
+    }
+    // The end line leaves the answer it closes alone.
+    vc::ProbeResult r;
+    vc::ProbeReadLine(r, kDuration);
+    vc::ProbeReadLine(r, "[[probe-end 0 0]]");
+    EXPECT_EQ(r.durationText, "00:01:40");
+    EXPECT_EQ(r.totalRate, "1514");
+}
+
 }  // namespace

@@ -56,6 +56,12 @@ TEST(CommandState, FiveStatesLastOneWins) {
         {"converting, empty selection",
          {2, false, false, true},
          {"&Pause(P)", "&Stop(S)", "Bt_Convertstop", "bt_pause"}},
+        {"adding to an empty list: Stop ends the add",
+         {0, false, false, false, true},
+         {"&Add File(A)", "A&dd Folder(D)", "bt_dvdopen", "bt_ifo", "&Stop(S)", "Bt_Convertstop"}},
+        {"adding while converting",
+         {2, true, false, true, true},
+         {"&Pause(P)", "&Stop(S)", "Bt_Convertstop", "bt_pause"}},
     };
     for (auto& c : cases) {
         V got = Enabled(c.facts);

@@ -1,0 +1,53 @@
+#pragma once
+// Adding files to the job list: the files are probed together (ProbeQueue) and each one that
+// makes a job becomes a row, in the order the files were given, while the window keeps
+// working. Rows that arrive together are appended together, with their size estimates
+// computed once for the lot.
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "jobs/JobList.h"
+#include "jobs/ProbeQueue.h"
+
+namespace vc {
+
+class JobIntake : public QObject {
+    Q_OBJECT
+  public:
+    // Fills the size estimates of jobs about to become rows.
+    using Estimator = std::function<void(std::vector<Job>& jobs)>;
+
+    explicit JobIntake(JobList* jobs, QObject* parent = nullptr);
+
+    ProbeQueue& Queue() { return queue_; }
+    void SetEstimator(Estimator estimator) { estimate_ = std::move(estimator); }
+
+    // Probes the files and appends a row for each that makes a job. Files given while an add
+    // runs join it. finished() follows, also for an empty list.
+    void Add(const QStringList& paths);
+    // Appends ready jobs as rows at once (no rowsAppended: that tells of probed files).
+    void Append(std::vector<Job> jobs);
+    // Stops probing; rows already appended stay. finished() follows when an add was running.
+    void Cancel();
+    bool Busy() const { return queue_.Busy(); }
+
+  signals:
+    // Rows of probed files were appended.
+    void rowsAppended(int first, int count);
+    // The add has ended. notSupported: the names (without folder) of the files that could not
+    // be taken, in order; empty after a cancel.
+    void finished(const QStringList& notSupported);
+
+  private:
+    void OnAnswers(const std::vector<ProbeQueue::Answer>& answers);
+
+    JobList* jobs_;
+    ProbeQueue queue_;
+    Estimator estimate_;
+    QStringList notSupported_;
+};
+
+}  // namespace vc
