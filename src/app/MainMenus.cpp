@@ -23,57 +23,69 @@ void MainMenus::CreateMenus(QWidget* owner) {
         m->setObjectName(name);
         return m;
     };
-    auto add = [this](QMenu* m, const QString& caption, const char* name) {
+    auto add = [this](QMenu* m, const QString& caption, const char* name, const char* command) {
         QAction* a = m->addAction(caption);
         a->setObjectName(name);
         byCaption_[caption] = a;
+        commands_.emplace_back(a, command);
         return a;
     };
     zm_popup_file = menu("zm_popup_file");
-    AddFiles2 = add(zm_popup_file, "&Add File(A)", "AddFiles2");
-    AddFolder2 = add(zm_popup_file, "A&dd Folder(D)", "AddFolder2");
+    AddFiles2 = add(zm_popup_file, "&Add File(A)", "AddFiles2", "AddFiles");
+    AddFolder2 = add(zm_popup_file, "A&dd Folder(D)", "AddFolder2", "AddFolder");
     zm_popup_file->addSeparator();
-    Properties1 = add(zm_popup_file, "Proper&ties(T)", "Properties1");
-    RunBackground1 = add(zm_popup_file, "&Run Background(R)", "RunBackground1");
+    Properties1 = add(zm_popup_file, "Proper&ties(T)", "Properties1", "Properties");
+    RunBackground1 = add(zm_popup_file, "&Run Background(R)", "RunBackground1", "RunBackground");
     zm_popup_file->addSeparator();
-    Exit1 = add(zm_popup_file, "&Exit(E)", "Exit1");
+    Exit1 = add(zm_popup_file, "&Exit(E)", "Exit1", "Exit");
 
     zm_pop_edit = menu("zm_pop_edit");
-    Remove1 = add(zm_pop_edit, "&Remove(R)", "Remove1");
-    Clear2 = add(zm_pop_edit, "&Clear(C)", "Clear2");
-    Rename1 = add(zm_pop_edit, "Re&name(N)", "Rename1");
+    Remove1 = add(zm_pop_edit, "&Remove(R)", "Remove1", "Remove");
+    Clear2 = add(zm_pop_edit, "&Clear(C)", "Clear2", "Clear");
+    Rename1 = add(zm_pop_edit, "Re&name(N)", "Rename1", "Rename");
     zm_pop_edit->addSeparator();
-    SelectAll1 = add(zm_pop_edit, "Select A&ll(L)", "SelectAll1");
-    UnselectAll1 = add(zm_pop_edit, "&Unselect All(U)", "UnselectAll1");
+    SelectAll1 = add(zm_pop_edit, "Select A&ll(L)", "SelectAll1", "CheckAll");
+    UnselectAll1 = add(zm_pop_edit, "&Unselect All(U)", "UnselectAll1", "UncheckAll");
 
     zm_pop_actions = menu("zm_pop_actions");
-    Convert2 = add(zm_pop_actions, "Con&vert(V)", "Convert2");
-    Pause1 = add(zm_pop_actions, "&Pause(P)", "Pause1");
-    Stop2 = add(zm_pop_actions, "&Stop(S)", "Stop2");
+    Convert2 = add(zm_pop_actions, "Con&vert(V)", "Convert2", "Convert");
+    Pause1 = add(zm_pop_actions, "&Pause(P)", "Pause1", "Pause");
+    Stop2 = add(zm_pop_actions, "&Stop(S)", "Stop2", "Stop");
 
     zm_pop_tools = menu("zm_pop_tools");
-    settings = add(zm_pop_tools, "Sett&ings(I)", "settings");
+    settings = add(zm_pop_tools, "Sett&ings(I)", "settings", "Settings");
 
     zm_pop_help = menu("zm_pop_help");
-    Help1 = add(zm_pop_help, "&Help(H)", "Help1");
+    Help1 = add(zm_pop_help, "&Help(H)", "Help1", "Help");
     zm_pop_help->addSeparator();
-    Feedback1 = add(zm_pop_help, "&Feedback and Support(F)", "Feedback1");
+    Feedback1 = add(zm_pop_help, "&Feedback and Support(F)", "Feedback1", "Feedback");
     zm_pop_help->addSeparator();
-    About1 = add(zm_pop_help, "About ", "About1");
+    About1 = add(zm_pop_help, "About ", "About1", "About");
 
     pop_dvd = menu("pop_dvd");
-    const std::map<QString, QKeySequence> dvdKeys = {{"Select All", QKeySequence("Ctrl+L")},
-                                                     {"Unselect ALL", QKeySequence("Ctrl+U")},
-                                                     {"Convert", QKeySequence("Ctrl+V")},
-                                                     {"Stop", QKeySequence("Ctrl+S")}};
-    for (const char* c : {"Add DVD", "Add IFO", "-", "Select All", "Unselect ALL", "-", "Convert",
-                          "Stop", "-", "Exit"}) {
-        if (QString(c) == "-") {
+    // Caption, shown key, command; the two disc items run none.
+    const struct {
+        const char* caption;
+        const char* keys;
+        const char* command;
+    } dvdItems[] = {{"Add DVD", "", ""},
+                    {"Add IFO", "", ""},
+                    {"-", "", ""},
+                    {"Select All", "Ctrl+L", "CheckAll"},
+                    {"Unselect ALL", "Ctrl+U", "UncheckAll"},
+                    {"-", "", ""},
+                    {"Convert", "Ctrl+V", "Convert"},
+                    {"Stop", "Ctrl+S", "Stop"},
+                    {"-", "", ""},
+                    {"Exit", "", "Exit"}};
+    for (const auto& item : dvdItems) {
+        if (QString(item.caption) == "-") {
             pop_dvd->addSeparator();
             continue;
         }
-        QAction* a = pop_dvd->addAction(c);
-        if (auto it = dvdKeys.find(c); it != dvdKeys.end()) ShowKeys(a, it->second);
+        QAction* a = pop_dvd->addAction(item.caption);
+        if (*item.keys) ShowKeys(a, QKeySequence(item.keys));
+        if (*item.command) commands_.emplace_back(a, item.command);
     }
 
     const std::pair<QAction*, QKeySequence> keys[] = {

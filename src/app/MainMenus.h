@@ -2,6 +2,8 @@
 // The main window's popup menus and their items, with the captions the user sees.
 #include <QString>
 #include <map>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -15,6 +17,8 @@ struct MainMenus {
     // An item by the caption it was created with ("&Pause(P)" reads "Continue" while a batch
     // is paused), or by its present caption.
     QAction* menuItem(const QString& caption) const;
+    // Each item that runs a command, with the command's name.
+    const std::vector<std::pair<QAction*, QString>>& ItemCommands() const { return commands_; }
 
     QMenu* zm_popup_file = nullptr;
     QMenu* zm_pop_edit = nullptr;
@@ -32,6 +36,7 @@ struct MainMenus {
 
   private:
     std::map<QString, QAction*> byCaption_;
+    std::vector<std::pair<QAction*, QString>> commands_;
 };
 
 }  // namespace vc

@@ -23,7 +23,7 @@
 #include "preview/Tfm_dvdcutter.h"
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
-#include "shell/ListColumns.h"
+#include "shell/JobListView.h"
 #include "shell/PictureButton.h"
 #include "skin/windowdrag.h"
 
@@ -103,35 +103,13 @@ void Tfm_main::CreateComponents() {
 
     lv = new QTreeView(this);
     lv->setObjectName("lv");
-    lv->setModel(&jobList_);
+    SetUpJobListView(lv, &jobList_);
     lv->setGeometry(12, 100, 488, 296);
-    lv->setRootIsDecorated(false);
-    lv->setItemsExpandable(false);
-    lv->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lv->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv->header()->setSectionsClickable(false);
-    lv->setContextMenuPolicy(Qt::CustomContextMenu);
-    lv->setColumnWidth(0, 146);
-    lv->setColumnWidth(1, 96);
-    lv->setColumnWidth(2, 68);
-    lv->setColumnWidth(3, 84);
-    lv->header()->setStretchLastSection(true);
-    lv->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lv->setUniformRowHeights(true);
 
-    edt_tit = new QLineEdit(lv->viewport());
-    edt_tit->setObjectName("edt_tit");
-    edt_tit->hide();
+    edt_tit = new RenameEditor(lv);
 
-    pl_play = new QWidget(this);
-    pl_play->setObjectName("pl_play");
+    pl_play = PreviewPlayer::MakeVideoPanel(this, "pl_play");
     pl_play->setGeometry(520, 108, 280, 158);
-    pl_play->setAttribute(Qt::WA_NativeWindow);
-    pl_play->setAutoFillBackground(true);
-    QPalette pal = pl_play->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pl_play->setPalette(pal);
 
     ed_output = new QLineEdit(this);
     ed_output->setObjectName("ed_output");
@@ -169,8 +147,6 @@ void Tfm_main::FormCreate() {
     picker_->CategoryIndex = -1;
     EncoderPath = vc::ProgramDirectory() + "register.dat";
     ProgramDirectory = vc::ProgramDirectory();
-    // Ctrl+A reaches "add files" through the application-wide key filter instead of a
-    // system-wide hot key, so other programs keep the combination.
 }
 
 void Tfm_main::showEvent(QShowEvent* e) {
@@ -230,9 +206,8 @@ bool Tfm_main::FormCloseQuery() {
 }
 
 void Tfm_main::RestoreLeftBehindJobs() {
-    std::string path = SettingsFilePath();
-    path = path.substr(0, path.size() - 4) + " jobs.json";
-    keeper_ = new JobListKeeper(&jobList_, batch_.get(), QString::fromStdString(path), this);
+    keeper_ = new JobListKeeper(&jobList_, batch_.get(),
+                                JobListKeeper::PathBeside(SettingsFilePath()), this);
     if (!keeper_->LeftBehind()) return;
     if (fx_->Confirm(this, "The program did not close normally last time. Restore its job list?") &&
         keeper_->Restore())
@@ -261,22 +236,15 @@ void Tfm_main::SetPosFill(const QString& object, int value) {
 
 QString Tfm_main::LanguageText(int id) {
     if (Converting() && id != 26) return {};
-    std::string line;
-    LanguageLookup r = ReadLanguageLine(ProgramDirectory + "language.info", id, line);
-    if (r == LanguageLookup::FileError) {
-        // Reported once; hover events would otherwise raise it on every move.
-        if (!languageErrorShown_) {
-            languageErrorShown_ = true;
-            fx_->Error(this,
-                       "The language file \"language.info\" cannot be read. Please install again.");
-        }
-        return {};
+    bool unreadable = false;
+    const QString text = display_.LanguageText(ProgramDirectory + "language.info", id,
+                                               QString::fromStdString(ProductName()), &unreadable);
+    // Reported once; hover events would otherwise raise it on every move.
+    if (unreadable && !languageErrorShown_) {
+        languageErrorShown_ = true;
+        fx_->Error(this,
+                   "The language file \"language.info\" cannot be read. Please install again.");
     }
-    QString text = QString::fromStdString(line);
-    if (id == 25)
-        ShowText("hint", text + " " + QString::fromStdString(ProductName()) + ".");
-    else if (id < 25)
-        ShowText("hint", text);
     return text;
 }
 
@@ -288,14 +256,7 @@ void Tfm_main::ReadLayout() {
         return;
     }
     if (!layout_.Problem().empty()) fx_->Warning(this, QString::fromStdString(layout_.Problem()));
-    for (const ButtonLayout& b : layout_.Buttons()) {
-        PictureButton* w = button(b.name);
-        if (!w) continue;
-        w->setGeometry(b.left, b.top, b.width, b.height);
-        const QString base = pictures + QString::fromStdString(b.name);
-        w->LoadPictures(base + ".bmp", base + "on.bmp", base + "D.bmp");
-        w->setVisible(b.visible);
-    }
+    PlacePictureButtons(layout_.Buttons(), buttons, pictures);
     auto geometry = [this](QWidget* w, const char* s, int defHeight) {
         w->setGeometry(
             layout_.Int(s, "Left", 6), layout_.Int(s, "Top", 6), layout_.Int(s, "Width", 6),
@@ -310,25 +271,15 @@ void Tfm_main::ReadLayout() {
     geometry(ed_output, "ed_output", 15);
     ed_output->setVisible(layout_.Flag("ed_output", "Visible", true));
     Panel1->move(layout_.Int("Panel1", "Left", 6), layout_.Int("Panel1", "Top", 6));
-    picker_->pl_main->move(layout_.Int("pl_main", "Left", 6), layout_.Int("pl_main", "Top", 6));
-    const int plLeft = layout_.Int("pl_main", "plleft", 6);
-    const int plTop = layout_.Int("pltop", "pltop", 6);
-    for (auto& [name, panel] : picker_->panels) panel->move(plLeft, plTop);
+    picker_->Place(layout_);
     geometry(pl_play, "pl_play", 6);
     geometry(lv, "lv", 0);
     jobList_.SetHeader(JobList::CaptionColumn, "Title");
     FitColumnsToCaptions(lv);
-    SetSkinVisible("hint", true);
-    const QString title = pictures + "main/" + QString::fromStdString(ProductName()) + ".bmp";
-    if (QFileInfo::exists(title)) {
-        pl_appname->setGeometry(layout_.Int("Title", "Left", 6), layout_.Int("Title", "Top", 5),
-                                layout_.Int("Title", "Width", 5), pl_appname->height());
-        img_name->LoadPicture(title);
-        pl_appname->resize(pl_appname->width(), std::max(pl_appname->height(), img_name->height()));
-        pl_appname->show();
-    } else {
-        pl_appname->hide();
-    }
+    display_.SetVisible("hint", true);
+    img_name->ShowInParent(QRect(layout_.Int("Title", "Left", 6), layout_.Int("Title", "Top", 5),
+                                 layout_.Int("Title", "Width", 5), 0),
+                           pictures + "main/" + QString::fromStdString(ProductName()) + ".bmp");
 }
 
 void Tfm_main::UpdateCommandState() {
@@ -340,7 +291,7 @@ void Tfm_main::UpdateCommandState() {
     f.adding = intake_ && intake_->Busy();
     for (const auto& [name, on] : ComputeCommandState(f)) {
         if (name == "play_bar" || name == "cut_play_bar" || name == "previewhint") {
-            SetSkinVisible(QString::fromStdString(name), on);
+            display_.SetVisible(QString::fromStdString(name), on);
         } else if (PictureButton* b = button(name)) {
             b->setEnabled(on);
         } else if (QAction* a = menuItem(QString::fromStdString(name))) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/MainMenus.h"
+#include "core/appsettings.h"
 #include "core/invocation.h"
 #include "core/jobrecords.h"
 #include "core/layoutfile.h"
@@ -32,6 +33,7 @@ class QSystemTrayIcon;
 namespace vc {
 
 class PictureButton;
+class RenameEditor;
 class PictureLabel;
 class Tfm_dir;
 class Tfm_set;
@@ -74,16 +76,6 @@ class Tfm_main : public QWidget, public MainMenus {
     void PlaceBackdrop(bool show, int l, int t, int w, int h) {
         picker_->PlaceBackdrop(show, l, t, w, h);
     }
-    QString SkinText(const QString& object) const { return display_.Text(object); }
-    void SetSkinVisible(const QString& object, bool visible) {
-        display_.SetVisible(object, visible);
-    }
-    void SetSliderPosition(const QString& object, int pos) {
-        display_.SetSliderPosition(object, pos);
-    }
-    int SliderPosition(const QString& object) const { return display_.SliderPosition(object); }
-    skin::SkinEngine* Skin() const { return Skin1; }
-    bool SkinBound() const { return display_.IsBound(); }
 
     // ---- language file, layout file, command state
     QString LanguageText(int id);
@@ -107,15 +99,12 @@ class Tfm_main : public QWidget, public MainMenus {
     QString EncoderStatusLine() const { return batch_->StatusLine(); }
     bool playing() const { return player_->playing; }
     bool paused() const { return player_->paused; }
-    bool cutShown() const { return player_->cutShown; }
-    int previewRow() const { return player_->previewRow; }
 
     // ---- components (named as in the window design)
-    SideEffects* effects() const { return fx_; }
     QTreeView* lv = nullptr;
     QWidget* pl_play = nullptr;
     QLineEdit* ed_output = nullptr;
-    QLineEdit* edt_tit = nullptr;
+    RenameEditor* edt_tit = nullptr;
     QWidget* Panel1 = nullptr;
     PictureLabel* im_mainico = nullptr;
     QWidget* pl_appname = nullptr;
@@ -149,9 +138,11 @@ class Tfm_main : public QWidget, public MainMenus {
     void SelectProfile(int n);
     void OpenPicker();
     void ClosePicker() { picker_->Close(); }
-    std::string SettingsFilePath() const;
-    std::string ProfileSettingsFilePath() const;
-    QString PictureDir() const;
+    std::string SettingsFilePath() const { return SettingsFilePathFor(ProductName()); }
+    std::string ProfileSettingsFilePath() const {
+        return ProfileSettingsFilePathFor(ProductName());
+    }
+    QString PictureDir() const { return QString::fromStdString(ProgramDirectory) + "images/"; }
     void BrowseOutput();
     void OpenOutput();
     void ShowSettingsDialog();
@@ -173,30 +164,30 @@ class Tfm_main : public QWidget, public MainMenus {
     void ClearJobs();
     void RenameJob();
     void CommitRename();
-    void CheckAll(bool checked) { jobList_.SetAllChecked(checked); }
     void lvClick();
     void RefreshSizeEstimates();
-    QString OpenDialogFilter() const;
+    // The "Output Size" of a job under the present choices.
+    QString SizeEstimate(const Toriginalinfo& info, const FormatBoxes& boxes) const;
     // Rows selected in the list view, ascending.
     std::vector<int> SelectedRows() const;
     void SelectRow(int row);
 
     // ---- batch
+    // What a run of the row takes: its job and the window's present choices.
+    InvocationInputs JobInputs(int row) const;
     void StartBatch();
     void StopBatch();
     void PauseToggle();
     void Convert_usedTimer() { progress_->Tick(); }
     void ShowRunDisplays() { progress_->ShowRunDisplays(); }
-    // The encoder's output of a row's last run, in a window.
-    void ShowJobLog(int row);
     ProgressDisplay& Progress() { return *progress_; }
 
     // ---- preview player, cut window, snapshot, properties
     void PlaySelectedJob();
     void StopPlayback() { player_->Stop(); }
     void TogglePause() { player_->TogglePause(); }
-    void PreviousJob();
-    void NextJob();
+    void PreviousJob() { PreviewStep(-1); }
+    void NextJob() { PreviewStep(+1); }
     // Plays the job delta rows away from the previewed one.
     void PreviewStep(int delta);
     void bt_cutClick();
@@ -210,8 +201,6 @@ class Tfm_main : public QWidget, public MainMenus {
     void ShowProperties();
 
     // ---- shell
-    void OpenWebsite();
-    void ShowHelp();
     void RunBackground();
     void PopupAt(QMenu* menu, const std::string& section);
     void PopupDvdMenu();
@@ -238,9 +227,7 @@ class Tfm_main : public QWidget, public MainMenus {
     void WireIntake();
     void WireCommands();
     void WireUnits();
-    void OnBatchEnded(bool ranToEnd);
     BackgroundTray* Tray();
-    void ListContextMenu(QPoint at);
     void ShowHelpPage(const char* page);
 
     SideEffects* fx_;
@@ -263,7 +250,6 @@ class Tfm_main : public QWidget, public MainMenus {
     bool closing_ = false;
     int leftMoveInt_ = 6;
     bool languageErrorShown_ = false;
-    int renameRow_ = -1;
     KeyFilter* keys_ = nullptr;
     BackgroundTray* tray_ = nullptr;
 };

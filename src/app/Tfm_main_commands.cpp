@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMetaEnum>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTreeView>
@@ -15,6 +16,7 @@
 #include "core/appinfo.h"
 #include "core/appsettings.h"
 #include "core/catalogue.h"
+#include "core/commandstate.h"
 #include "core/editions.h"
 #include "core/languagefile.h"
 #include "core/profilesettings.h"
@@ -26,8 +28,11 @@
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
 #include "shell/BackgroundTray.h"
+#include "shell/BatchEndActions.h"
 #include "shell/FileDropTarget.h"
+#include "shell/JobListView.h"
 #include "shell/KeyFilter.h"
+#include "shell/LogDialog.h"
 #include "shell/PictureButton.h"
 #include "shell/UpdateNotice.h"
 
@@ -54,19 +59,7 @@ bool Tfm_main::RunCommand(const QString& name) {
 }
 
 void Tfm_main::WireUnits() {
-    batch_->SetInvocationBuilder([this](int row) {
-        const Job* j = jobList_.At(row);
-        InvocationInputs in;
-        in.outputFolderText = ed_output->text().toStdString();
-        in.caption = j->caption.toStdString();
-        in.job = j->info;
-        in.trim = j->trim;
-        in.profile = profile;
-        in.boxes = fm_set_->Boxes();
-        in.encoderPath = EncoderPath;
-        in.programDirectory = ProgramDirectory;
-        return BuildInvocation(in);
-    });
+    batch_->SetInvocationBuilder([this](int row) { return BuildInvocation(JobInputs(row)); });
     connect(batch_.get(), &BatchRunner::stateChanged, this, [this](BatchRunner::State s) {
         const bool paused = s == BatchRunner::State::Paused;
         Pause1->setText(paused ? "Continue" : "Pause");
@@ -77,7 +70,9 @@ void Tfm_main::WireUnits() {
             [this](int) { OutputDirectory = batch_->OutputDirectory().toStdString(); });
     connect(batch_.get(), &BatchRunner::cannotStart, this,
             [this](int, const QString& error) { fx_->Error(this, error); });
-    connect(batch_.get(), &BatchRunner::batchEnded, this, &Tfm_main::OnBatchEnded);
+    connect(batch_.get(), &BatchRunner::batchEnded, this, &Tfm_main::UpdateCommandState);
+    new BatchEndActions(
+        batch_.get(), this, fx_, [this] { return FinishAction; }, [this] { return trayIcon(); });
 
     connect(player_, &PreviewPlayer::stateChanged, this, &Tfm_main::UpdateCommandState);
     connect(picker_, &ProfilePicker::profileChosen, this, &Tfm_main::SelectProfile);
@@ -104,13 +99,13 @@ void Tfm_main::WireCommands() {
         {"Remove", [this] { RemoveSelectedJobs(); }},
         {"Clear", [this] { ClearJobs(); }},
         {"Rename", [this] { RenameJob(); }},
-        {"CheckAll", [this] { CheckAll(true); }},
-        {"UncheckAll", [this] { CheckAll(false); }},
+        {"CheckAll", [this] { jobList_.SetAllChecked(true); }},
+        {"UncheckAll", [this] { jobList_.SetAllChecked(false); }},
         {"Convert", [this] { StartBatch(); }},
         {"Pause", [this] { PauseToggle(); }},
         {"Stop", [this] { StopBatch(); }},
         {"Settings", [this] { ShowSettingsDialog(); }},
-        {"Help", [this] { ShowHelp(); }},
+        {"Help", [this] { ShowHelpPage("index.html"); }},
         {"Feedback", [this] { ShowHelpPage("feedback.html"); }},
         {"About", [this] { ShowHelpPage("about.html"); }},
         {"Website", web("website", kDefaultWebsiteUrl)},
@@ -134,49 +129,32 @@ void Tfm_main::WireCommands() {
         {"PopupTools", [this] { PopupAt(zm_pop_tools, "Tools"); }},
         {"PopupHelp", [this] { PopupAt(zm_pop_help, "help"); }},
         {"PopupDvd", [this] { PopupDvdMenu(); }},
+        {"CloseMain",
+         [this] {
+             if (playing()) StopPlayback();
+             this->close();
+         }},
+        {"CloseCut",
+         [this] {
+             StopPlayback();
+             if (fm_dvdcutter_) fm_dvdcutter_->close();
+         }},
+        {"JumpBack", [this] { JumpCut(-30); }},
+        {"JumpForward", [this] { JumpCut(30); }},
+        // The cut window's picture says why it is not there during a preview or a batch.
+        {"CutterNote", [this] { Refused(kNotWhileBusy); }},
         {"Nothing", [] {}},
     };
-    const std::pair<const char*, const char*> buttonCommands[] = {
-        {"bt_dvdopen", "AddFiles"},  {"bt_ifo", "AddFolder"},     {"bt_remove", "Remove"},
-        {"bt_clear", "Clear"},       {"bt_chapte", "Properties"}, {"bt_set", "Settings"},
-        {"bt_start", "Convert"},     {"bt_pause", "Pause"},       {"Bt_Convertstop", "Stop"},
-        {"bt_web", "Website"},       {"bt_play", "Play"},         {"bt_playpause", "PlayPause"},
-        {"bt_playstop", "PlayStop"}, {"bt_back", "Previous"},     {"bt_next", "Next"},
-        {"bt_cut", "Cut"},           {"bt_images", "Snapshot"}};
-    for (const auto& [name, command] : buttonCommands) {
-        const QString c = command;
-        connect(button(name), &QAbstractButton::clicked, this, [this, c] { RunCommand(c); });
+    for (const ButtonSpec& spec : PictureButtonSpecs()) {
+        const QString c = spec.command;
+        connect(button(spec.name), &QAbstractButton::clicked, this, [this, c] { RunCommand(c); });
         // A press on any picture button first closes the profile picker.
-        connect(button(name), &PictureButton::mousePressed, this, &Tfm_main::ClosePicker);
+        connect(button(spec.name), &PictureButton::mousePressed, this, &Tfm_main::ClosePicker);
     }
-    const std::pair<QAction*, const char*> itemCommands[] = {{AddFiles2, "AddFiles"},
-                                                             {AddFolder2, "AddFolder"},
-                                                             {Properties1, "Properties"},
-                                                             {RunBackground1, "RunBackground"},
-                                                             {Exit1, "Exit"},
-                                                             {Remove1, "Remove"},
-                                                             {Clear2, "Clear"},
-                                                             {Rename1, "Rename"},
-                                                             {SelectAll1, "CheckAll"},
-                                                             {UnselectAll1, "UncheckAll"},
-                                                             {Convert2, "Convert"},
-                                                             {Pause1, "Pause"},
-                                                             {Stop2, "Stop"},
-                                                             {settings, "Settings"},
-                                                             {Help1, "Help"},
-                                                             {Feedback1, "Feedback"},
-                                                             {About1, "About"}};
-    const std::map<QString, const char*> dvdItems = {{"Select All", "CheckAll"},
-                                                     {"Unselect ALL", "UncheckAll"},
-                                                     {"Convert", "Convert"},
-                                                     {"Stop", "Stop"},
-                                                     {"Exit", "Exit"}};
-    auto onItem = [this](QAction* a, const QString& c) {
-        connect(a, &QAction::triggered, this, [this, c] { RunCommand(c); });
-    };
-    for (const auto& [item, command] : itemCommands) onItem(item, command);
-    for (QAction* a : pop_dvd->actions())
-        if (auto it = dvdItems.find(a->text()); it != dvdItems.end()) onItem(a, it->second);
+    for (const auto& [item, command] : ItemCommands()) {
+        const QString c = command;
+        connect(item, &QAction::triggered, this, [this, c] { RunCommand(c); });
+    }
 
     // One application-wide key filter; it never consumes a key.
     keys_ = new KeyFilter(this);
@@ -196,78 +174,33 @@ void Tfm_main::WireCommands() {
     connect(lv->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!Converting() && !playing()) UpdateCommandState();
     });
-    connect(lv, &QWidget::customContextMenuRequested, this, &Tfm_main::ListContextMenu);
-    connect(edt_tit, &QLineEdit::editingFinished, this, &Tfm_main::CommitRename);
+    connect(lv, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        JobListContextMenu(lv, jobList_, zm_pop_edit->actions(), at, fx_);
+    });
+    connect(edt_tit, &RenameEditor::renamed, &jobList_, &JobList::SetCaption);
     lv->viewport()->installEventFilter(this);
     connect(im_mainico, &PictureLabel::clicked, this, &Tfm_main::OpenPicker);
     pl_play->installEventFilter(this);
 }
 
 void Tfm_main::Shortcut(int action) {
-    using A = KeyFilter::Action;
-    static const std::map<A, const char*> commandOf = {{A::Help, "Help"},
-                                                       {A::OpenPicker, "OpenPicker"},
-                                                       {A::SpaceToggle, "SpaceToggle"},
-                                                       {A::Remove, "Remove"},
-                                                       {A::Snapshot, "Snapshot"},
-                                                       {A::AddFiles, "AddFiles"},
-                                                       {A::AddFolder, "AddFolder"},
-                                                       {A::Properties, "Properties"},
-                                                       {A::RunBackground, "RunBackground"},
-                                                       {A::Clear, "Clear"},
-                                                       {A::Rename, "Rename"},
-                                                       {A::CheckAll, "CheckAll"},
-                                                       {A::UncheckAll, "UncheckAll"},
-                                                       {A::Convert, "Convert"},
-                                                       {A::Pause, "Pause"},
-                                                       {A::Stop, "Stop"},
-                                                       {A::Settings, "Settings"},
-                                                       {A::Feedback, "Feedback"},
-                                                       {A::PopupFile, "PopupFile"},
-                                                       {A::PopupEdit, "PopupEdit"},
-                                                       {A::PopupActions, "PopupActions"},
-                                                       {A::PopupTools, "PopupTools"},
-                                                       {A::PopupHelp, "PopupHelp"}};
-    const A a = static_cast<A>(action);
-    if (auto it = commandOf.find(a); it != commandOf.end()) {
-        RunCommand(it->second);
+    if (action != KeyFilter::QuitNow) {
+        // The key filter's actions carry the names of the commands they run.
+        RunCommand(QMetaEnum::fromType<KeyFilter::Action>().valueToKey(action));
         return;
     }
-    if (a == A::QuitNow) {
-        // At once, without the close question; the encoder's group goes with us.
-        batch_->Stop();
-        if (keeper_) keeper_->Discard();
-        closing_ = true;
-        QApplication::exit(0);
-    }
+    // At once, without the close question; the encoder's group goes with us.
+    batch_->Stop();
+    if (keeper_) keeper_->Discard();
+    closing_ = true;
+    QApplication::exit(0);
 }
 
 // ---------------------------------------------------------------- skin events
 
 void Tfm_main::Skin1Click(skin::ISkinObject* source) {
-    if (!source) return;
-    const QString n = source->Name();
-    static const std::map<QString, const char*> commandOf = {
-        {"profiles", "OpenPicker"}, {"openfiles", "AddFiles"}, {"openfolder", "AddFolder"},
-        {"converter", "Convert"},   {"remove", "Remove"},      {"clear", "Clear"},
-        {"stopconverter", "Stop"},  {"browse", "Browse"},      {"open", "OpenOutput"},
-        {"play", "CutPlay"},        {"stop", "PlayStop"},      {"pause", "PlayPause"},
-        {"help", "PopupHelp"},      {"file", "PopupFile"},     {"dvdfile", "PopupDvd"},
-        {"register", "PopupTools"}, {"settings", "PopupEdit"}, {"purchase", "PopupActions"},
-        {"begin", "BeginMark"},     {"end", "EndMark"}};
-    if (auto it = commandOf.find(n); it != commandOf.end()) {
-        RunCommand(it->second);
-    } else if (n == "mainclose") {
-        if (playing()) StopPlayback();
-        close();
-    } else if (n == "cutclose") {
-        StopPlayback();
-        if (fm_dvdcutter_) fm_dvdcutter_->close();
-    } else if (n == "hou" || n == "qian") {
-        JumpCut(n == "hou" ? -30 : 30);
-    } else if (n == "cutter") {
-        Refused(kNotWhileBusy);
-    }
+    if (const char* command = source ? SkinObjectCommand(source->Name().toStdString()) : nullptr)
+        RunCommand(command);
 }
 
 void Tfm_main::Skin1MouseMove(skin::ISkinObject* source, int, int) {
@@ -277,23 +210,15 @@ void Tfm_main::Skin1MouseMove(skin::ISkinObject* source, int, int) {
 void Tfm_main::Skin1MouseDown(skin::ISkinObject* source, Qt::MouseButton, int, int) {
     CommitRename();
     ClosePicker();
-    if (Converting() || !source || !PreviewPlayer::SetOfBar(source->Name())) return;
-    player_->BeginDrag();
+    if (!Converting() && source) player_->BeginDrag(source->Name());
 }
 
 void Tfm_main::Skin1ScrollTrack(skin::ISkinObject* source, int) {
-    if (!source || jobList_.Count() == 0) return;
-    if (const PreviewPlayer::DisplaySet* set = PreviewPlayer::SetOfBar(source->Name()))
-        player_->DragTo(*set);
+    if (source && jobList_.Count() > 0) player_->DragTo(source->Name());
 }
 
 void Tfm_main::Skin1MouseUp(skin::ISkinObject* source, Qt::MouseButton, int, int) {
-    const PreviewPlayer::DisplaySet* set =
-        source ? PreviewPlayer::SetOfBar(source->Name()) : nullptr;
-    if (!Converting() && set)
-        player_->EndDrag(*set);
-    else
-        player_->dragging = false;
+    player_->EndDrag(source && !Converting() ? source->Name() : QString());
 }
 
 bool Tfm_main::eventFilter(QObject* o, QEvent* e) {
@@ -327,26 +252,13 @@ void Tfm_main::RunBackground() {
     Tray()->Hide();
 }
 
-void Tfm_main::OpenWebsite() {
-    RunCommand("Website");
-}
-
-void Tfm_main::ShowHelp() {
-    ShowHelpPage("index.html");
-}
-
 void Tfm_main::ShowHelpPage(const char* page) {
     fx_->OpenUrl(QString::fromStdString(ProgramDirectory + "help/" + page));
 }
 
 void Tfm_main::StartupUpdateCheck() {
-    const QString cfg = QString::fromStdString(ConfigDirectory("VideoConverter"));
-    if (!UpdateNotice::IsFirstStart(cfg)) return;
-    auto* notice = new UpdateNotice(this);
-    connect(notice, &UpdateNotice::finished, notice, &QObject::deleteLater);
-    notice->Start(QString::fromStdString(ExeFileName), UpdateNotice::NoticePath(cfg),
-                  UpdateNotice::Host());
-    UpdateNotice::MarkStarted(cfg);
+    UpdateNotice::FetchOnFirstStart(this, QString::fromStdString(ConfigDirectory("VideoConverter")),
+                                    QString::fromStdString(ExeFileName));
 }
 
 void Tfm_main::SiblingLaunch() {
@@ -357,10 +269,6 @@ void Tfm_main::SiblingLaunch() {
 }
 
 // ---------------------------------------------------------------- profiles and settings
-
-QString Tfm_main::PictureDir() const {
-    return QString::fromStdString(ProgramDirectory) + "images/";
-}
 
 void Tfm_main::OpenPicker() {
     if (Refused(kNotWhileConverting)) return;
@@ -377,30 +285,13 @@ void Tfm_main::SelectProfile(int n) {
         return;
     }
     FormatBoxes boxes = fm_set_->Boxes();
-    if (ProfileId >= 1) {
-        std::string err = StoreRememberedSettings(ProfileSettingsFilePath(), ProfileId, boxes);
-        if (!err.empty()) fx_->Error(this, QString::fromStdString(err));
-    }
-    SetSelectedProfile(profile, n);
+    std::vector<std::string> errors;
+    const bool read = SwitchProfile(ProgramDirectory + kProfileFileName, ProfileSettingsFilePath(),
+                                    ProfileId, n, profile, boxes, &errors);
     ShowText("profilestext", QString::fromStdString(profile.displayName));
     ProfileId = n;
-    GroupReadResult r = ReadProfileGroup(ProgramDirectory + kProfileFileName, profile, boxes);
-    if (!r.complete) {
-        fx_->Error(this, QString::fromStdString(r.error));
-        // An unreadable file ends the selection here; a short one keeps what it could read.
-        if (r.error.rfind("Cannot ", 0) == 0) return;
-    }
-    std::string err = LoadRememberedSettings(ProfileSettingsFilePath(), n, boxes);
-    if (!err.empty()) fx_->Error(this, QString::fromStdString(err));
-    RefreshSizeEstimates();
-}
-
-std::string Tfm_main::SettingsFilePath() const {
-    return SettingsFilePathFor(ProductName());
-}
-
-std::string Tfm_main::ProfileSettingsFilePath() const {
-    return ProfileSettingsFilePathFor(ProductName());
+    for (const std::string& e : errors) fx_->Error(this, QString::fromStdString(e));
+    if (read) RefreshSizeEstimates();
 }
 
 void Tfm_main::LoadSettings() {
@@ -409,11 +300,9 @@ void Tfm_main::LoadSettings() {
     const AppSettings s =
         LoadAppSettings(SettingsFilePath(), def,
                         (movies.isEmpty() ? QDir::homePath() : movies).toStdString() + "/");
-    picker_->VideoFirstPage = s.videoFirstPage;
-    picker_->AudioFirstPage = s.audioFirstPage;
+    picker_->TakeSettings(s);
     OutputDirectory = s.outputPath;
     ed_output->setText(QString::fromStdString(OutputDirectory));
-    picker_->CategoryIndex = s.categoryIndex;
     // A stored number that names no selectable profile falls back to the edition's default.
     const ProfileEntry* e = CatalogueEntry(s.profileId);
     SelectProfile(!e || e->displayName[0] == '\0' ? def : s.profileId);
@@ -425,10 +314,8 @@ void Tfm_main::SaveSettings() {
     AppSettings s = LoadAppSettings(SettingsFilePath(), ProfileId, OutputDirectory);
     s.outputPath = OutputDirectory;
     s.profileId = ProfileId;
-    s.categoryIndex = picker_->CategoryIndex;
     s.finishAction = FinishAction;
-    s.videoFirstPage = picker_->VideoFirstPage;
-    s.audioFirstPage = picker_->AudioFirstPage;
+    picker_->PutSettings(s);
     s.lastAddFolder = LastAddFolder;
     if (!SaveAppSettings(SettingsFilePath(), s))
         fx_->Error(this, QString("The settings cannot be written to \"%1\".")

@@ -2,11 +2,11 @@
 // folders (probed by JobIntake), removing, renaming, the batch's displays, previews and
 // snapshots. The logic lives in JobList, BatchRunner, PreviewPlayer and Snapshot.
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QStandardPaths>
-#include <QSystemTrayIcon>
 #include <QThread>
 #include <QTreeView>
 #include <algorithm>
@@ -22,34 +22,16 @@
 #include "preview/Tfm_info.h"
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
-#include "shell/LogDialog.h"
-#include "shell/ShutdownCountdown.h"
+#include "shell/JobListView.h"
 
 namespace vc {
 
-QString Tfm_main::OpenDialogFilter() const {
-    // Qt separates patterns with blanks and wants them after the label in brackets.
-    QStringList out;
-    for (const OpenFilter& f : OpenFilters()) {
-        const QString patterns =
-            QString::fromStdString(f.patterns).split(';', Qt::SkipEmptyParts).join(' ');
-        out << QString("%1 (%2)").arg(QString::fromStdString(f.label), patterns);
-    }
-    return out.join(";;");
-}
-
 std::vector<int> Tfm_main::SelectedRows() const {
-    std::vector<int> rows;
-    for (const QModelIndex& i : lv->selectionModel()->selectedRows()) rows.push_back(i.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    return vc::SelectedRows(lv);
 }
 
 void Tfm_main::SelectRow(int row) {
-    const QModelIndex i = jobList_.index(row, 0);
-    if (!i.isValid()) return;
-    lv->selectionModel()->setCurrentIndex(i,
-                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    vc::SelectRow(lv, row);
 }
 
 // ---------------------------------------------------------------- adding
@@ -59,9 +41,7 @@ void Tfm_main::WireIntake() {
     intake_->SetEstimator([this](std::vector<Job>& jobs) {
         if (!fm_set_) return;
         const FormatBoxes boxes = fm_set_->Boxes();
-        for (Job& j : jobs)
-            j.sizeEstimate = QString::fromStdString(
-                FormatSizeEstimate(JobTotalRate(profile, boxes, j.info).kbps, j.trim.total));
+        for (Job& j : jobs) j.sizeEstimate = SizeEstimate(j.info, boxes);
     });
     connect(intake_, &JobIntake::rowsAppended, this, [this] {
         if (SelectedRows().empty()) SelectRow(0);
@@ -98,7 +78,7 @@ void Tfm_main::AddFiles() {
     const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
     const QString start =
         OpenDialogStartFolder(QString::fromStdString(LastAddFolder), videos, QDir::homePath());
-    const QStringList files = fx_->OpenFiles(this, "Add File", OpenDialogFilter(), start);
+    const QStringList files = fx_->OpenFiles(this, "Add File", MediaOpenFilter(), start);
     if (!files.isEmpty()) {
         LastAddFolder = QFileInfo(files.front()).absolutePath().toStdString();
         lv->setVisible(true);
@@ -145,11 +125,7 @@ void Tfm_main::RemoveSelectedJobs() {
     if (rows.empty()) return;
     jobList_.Remove(rows);
     UpdateCommandState();
-    if (jobList_.Count() > 0) {
-        lv->clearSelection();
-        SelectRow(std::min(rows.back() - static_cast<int>(rows.size()) + 1, jobList_.Count() - 1));
-        lv->setFocus();
-    }
+    SelectAfterRemoval(lv, rows);
 }
 
 void Tfm_main::ClearJobs() {
@@ -159,37 +135,40 @@ void Tfm_main::ClearJobs() {
 }
 
 void Tfm_main::RenameJob() {
-    const QModelIndex cur = lv->currentIndex();
-    if (!cur.isValid() || !isActiveWindow()) return;
-    edt_tit->setGeometry(lv->visualRect(jobList_.index(cur.row(), 0)));
-    edt_tit->setText(jobList_.Text(cur.row(), JobList::CaptionColumn));
-    renameRow_ = cur.row();
-    edt_tit->show();
-    edt_tit->setFocus();
+    if (isActiveWindow()) edt_tit->Begin();
 }
 
 void Tfm_main::CommitRename() {
-    if (!edt_tit->isVisible()) return;
-    // The keyboard goes back to the list, not on to the next text field, where the list's
-    // shortcuts would not reach.
-    const bool typing = edt_tit->hasFocus();
-    edt_tit->hide();
-    if (!edt_tit->text().isEmpty()) jobList_.SetCaption(renameRow_, edt_tit->text());
-    if (typing) lv->setFocus();
+    edt_tit->Finish();
 }
 
 void Tfm_main::RefreshSizeEstimates() {
     if (!fm_set_) return;
     const FormatBoxes boxes = fm_set_->Boxes();
-    for (int i = 0; i < jobList_.Count(); ++i) {
-        const Toriginalinfo& info = jobList_.At(i)->info;
-        const RateResult total = JobTotalRate(profile, boxes, info);
-        jobList_.SetSizeEstimate(i, QString::fromStdString(FormatSizeEstimate(
-                                        total.kbps, HmsToSeconds(info.durationText))));
-    }
+    for (int i = 0; i < jobList_.Count(); ++i)
+        jobList_.SetSizeEstimate(i, SizeEstimate(jobList_.At(i)->info, boxes));
+}
+
+QString Tfm_main::SizeEstimate(const Toriginalinfo& info, const FormatBoxes& boxes) const {
+    return QString::fromStdString(FormatSizeEstimate(JobTotalRate(profile, boxes, info).kbps,
+                                                     HmsToSeconds(info.durationText)));
 }
 
 // ---------------------------------------------------------------- batch
+
+InvocationInputs Tfm_main::JobInputs(int row) const {
+    const Job* j = jobList_.At(row);
+    InvocationInputs in;
+    in.outputFolderText = ed_output->text().toStdString();
+    in.caption = j->caption.toStdString();
+    in.job = j->info;
+    in.trim = j->trim;
+    in.profile = profile;
+    in.boxes = fm_set_->Boxes();
+    in.encoderPath = EncoderPath;
+    in.programDirectory = ProgramDirectory;
+    return in;
+}
 
 void Tfm_main::StartBatch() {
     if (Refused(kNotWhilePlaying) || jobList_.Count() == 0 || Converting()) return;
@@ -209,52 +188,6 @@ void Tfm_main::PauseToggle() {
     batch_->TogglePause();
 }
 
-void Tfm_main::OnBatchEnded(bool ranToEnd) {
-    UpdateCommandState();
-    if (!ranToEnd) return;
-    const int done = batch_->FinishedCount(), failed = batch_->FailedCount();
-    // Nobody watches a hidden or covered window: the desktop says the batch is over.
-    if (!isVisible() || isMinimized() || !isActiveWindow()) {
-        const QString text = QString("%1 converted, %2 failed").arg(done).arg(failed);
-        if (tray_ && tray_->Icon() && tray_->Icon()->isVisible())
-            tray_->Icon()->showMessage("Conversion finished", text);
-        else
-            fx_->Notify("Conversion finished", text);
-    }
-    if (failed > 0) {
-        QStringList lines;
-        for (const BatchRunner::Failure& f : batch_->Failures())
-            lines << f.caption + ": " + f.reason;
-        fx_->Warning(this, QString("%1 of the jobs could not be converted:\n\n%2")
-                               .arg(failed)
-                               .arg(lines.join('\n')));
-    }
-    if (FinishAction == 1) {
-        fx_->OpenFolder(batch_->OutputDirectory());
-    } else if (FinishAction == 2) {
-        // A way back: the machine goes down only when nobody cancels within a minute.
-        ShutdownCountdown countdown(this);
-        if (fx_->ExecDialog(&countdown) == QDialog::Accepted) fx_->Shutdown();
-    }
-}
-
-void Tfm_main::ListContextMenu(QPoint at) {
-    const QModelIndex index = lv->indexAt(at);
-    QMenu menu(this);
-    menu.addActions(zm_pop_edit->actions());
-    menu.addSeparator();
-    QAction* log = menu.addAction("Show Encoder &Log");
-    log->setEnabled(index.isValid() && !jobList_.At(index.row())->log.isEmpty());
-    if (menu.exec(lv->viewport()->mapToGlobal(at)) == log) ShowJobLog(index.row());
-}
-
-void Tfm_main::ShowJobLog(int row) {
-    const Job* j = jobList_.At(row);
-    if (!j) return;
-    LogDialog dialog(this, j->caption, j->log);
-    fx_->ExecDialog(&dialog);
-}
-
 // ---------------------------------------------------------------- preview
 
 void Tfm_main::PlaySelectedJob() {
@@ -269,23 +202,15 @@ void Tfm_main::PlaySelectedJob() {
 void Tfm_main::SpaceKey() {
     if (playing())
         StopPlayback();
-    else if (cutShown())
+    else if (player_->cutShown)
         CutPlay();
     else
         PlaySelectedJob();
 }
 
-void Tfm_main::PreviousJob() {
-    PreviewStep(-1);
-}
-
-void Tfm_main::NextJob() {
-    PreviewStep(+1);
-}
-
 void Tfm_main::PreviewStep(int delta) {
     lv->clearSelection();
-    const int row = previewRow() + delta;
+    const int row = player_->previewRow + delta;
     if (!jobList_.Valid(row)) return;
     StopPlayback();
     player_->previewRow = row;
@@ -334,16 +259,10 @@ void Tfm_main::bt_imagesClick() {
             this, "The previous snapshot is still being saved. Please try again in a moment.");
         return;
     }
-    const int row = jobList_.Valid(previewRow()) ? previewRow() : 0;
+    const int row = jobList_.Valid(player_->previewRow) ? player_->previewRow : 0;
     Snapshot::Request r;
-    r.job = jobList_.At(row)->info;
-    r.caption = jobList_.Text(row, JobList::CaptionColumn);
-    r.outputFolderText = ed_output->text().toStdString();
-    r.at = SkinText(PreviewPlayer::kMainSet.time);
-    r.profile = profile;
-    r.boxes = fm_set_->Boxes();
-    r.encoderPath = EncoderPath;
-    r.programDirectory = ProgramDirectory;
+    static_cast<InvocationInputs&>(r) = JobInputs(row);
+    r.at = display_.Text(PreviewPlayer::kMainSet.time);
     QString error;
     if (!snapshot_->Take(r, &error)) {
         fx_->Error(this, error);

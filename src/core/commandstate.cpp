@@ -54,4 +54,19 @@ const std::vector<std::string>& ManagedCommands() {
     return names;
 }
 
+const char* SkinObjectCommand(const std::string& objectName) {
+    static const std::map<std::string, const char*> commandOf = {
+        {"profiles", "OpenPicker"}, {"openfiles", "AddFiles"}, {"openfolder", "AddFolder"},
+        {"converter", "Convert"},   {"remove", "Remove"},      {"clear", "Clear"},
+        {"stopconverter", "Stop"},  {"browse", "Browse"},      {"open", "OpenOutput"},
+        {"play", "CutPlay"},        {"stop", "PlayStop"},      {"pause", "PlayPause"},
+        {"help", "PopupHelp"},      {"file", "PopupFile"},     {"dvdfile", "PopupDvd"},
+        {"register", "PopupTools"}, {"settings", "PopupEdit"}, {"purchase", "PopupActions"},
+        {"begin", "BeginMark"},     {"end", "EndMark"},        {"mainclose", "CloseMain"},
+        {"cutclose", "CloseCut"},   {"hou", "JumpBack"},       {"qian", "JumpForward"},
+        {"cutter", "CutterNote"}};
+    auto it = commandOf.find(objectName);
+    return it == commandOf.end() ? nullptr : it->second;
+}
+
 }  // namespace vc

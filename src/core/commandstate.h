@@ -21,5 +21,8 @@ struct CommandFacts {
 std::map<std::string, bool> ComputeCommandState(const CommandFacts& facts);
 // Every name the table manages, in table order.
 const std::vector<std::string>& ManagedCommands();
+// The command a click on a skin object runs, by the object's name; nullptr for objects that
+// run none.
+const char* SkinObjectCommand(const std::string& objectName);
 
 }  // namespace vc

@@ -60,11 +60,12 @@ std::string LayoutDamage(const std::string& text);
 // The shipped layout file's text.
 const char* BuiltInLayoutText();
 
-// Fixed button names, hints and visible defaults, in reading order.
+// Fixed button names, hints, visible defaults and the commands they run, in reading order.
 struct ButtonSpec {
     const char* name;
     const char* hint;
     bool visible;
+    const char* command;
 };
 const std::vector<ButtonSpec>& PictureButtonSpecs();
 

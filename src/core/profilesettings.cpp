@@ -89,4 +89,19 @@ std::string LoadRememberedSettings(const std::string& iniPath, int profileId, Fo
     return error;
 }
 
+bool SwitchProfile(const std::string& profileFile, const std::string& iniPath, int from, int to,
+                   ProfileState& state, FormatBoxes& boxes, std::vector<std::string>* errors) {
+    auto note = [errors](const std::string& error) {
+        if (!error.empty()) errors->push_back(error);
+    };
+    if (from >= 1) note(StoreRememberedSettings(iniPath, from, boxes));
+    SetSelectedProfile(state, to);
+    const GroupReadResult r = ReadProfileGroup(profileFile, state, boxes);
+    note(r.error);
+    // An unreadable file ends the change here; a short one keeps what it could read.
+    if (!r.complete && r.error.rfind("Cannot ", 0) == 0) return false;
+    note(LoadRememberedSettings(iniPath, to, boxes));
+    return true;
+}
+
 }  // namespace vc

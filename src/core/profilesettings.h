@@ -2,8 +2,10 @@
 // Remembered settings per profile: the chosen entry of each format box, kept in the ini file
 // "pro " + the settings file name, one section per profile number.
 #include <string>
+#include <vector>
 
 #include "core/choicebox.h"
+#include "core/profilefile.h"
 
 namespace vc {
 
@@ -33,5 +35,12 @@ std::string StoreRememberedSettings(const std::string& iniPath, int profileId,
 // Nothing for a number without a section. Returns an error text when the file exists but
 // cannot be read, else empty.
 std::string LoadRememberedSettings(const std::string& iniPath, int profileId, FormatBoxes& boxes);
+
+// Changes the chosen profile from `from` (none below 1) to `to`: the boxes of `from` are
+// remembered, `to` is selected, its group read from the profile file into the boxes, and its
+// remembered entries chosen. What went wrong is added to errors, in order. False when the
+// profile file cannot be read: the change ends there, with `to` selected.
+bool SwitchProfile(const std::string& profileFile, const std::string& iniPath, int from, int to,
+                   ProfileState& state, FormatBoxes& boxes, std::vector<std::string>* errors);
 
 }  // namespace vc

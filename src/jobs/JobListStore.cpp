@@ -133,4 +133,10 @@ bool JobListKeeper::SaveNow() {
     return JobListStore::Save(path_, *jobs_, running);
 }
 
+QString JobListKeeper::PathBeside(const std::string& settingsFile) {
+    QString path = QString::fromStdString(settingsFile);
+    if (path.endsWith(".ini")) path.chop(4);
+    return path + " jobs.json";
+}
+
 }  // namespace vc

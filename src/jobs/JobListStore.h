@@ -4,6 +4,7 @@
 // normal close; found at the next start after a crash.
 #include <QObject>
 #include <QString>
+#include <string>
 
 class QTimer;
 
@@ -17,6 +18,8 @@ class JobListKeeper : public QObject {
     Q_OBJECT
   public:
     JobListKeeper(JobList* jobs, BatchRunner* batch, QString path, QObject* parent = nullptr);
+    // The job list file beside a settings file: "<name> jobs.json" for "<name>.ini".
+    static QString PathBeside(const std::string& settingsFile);
     // A list left behind by a session that did not close normally.
     bool LeftBehind() const;
     // Adds the rows left behind; false when there were none or the file is damaged.

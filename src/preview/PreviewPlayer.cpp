@@ -279,35 +279,49 @@ void PreviewPlayer::Jump(int t) {
     }
 }
 
-void PreviewPlayer::BeginDrag() {
+void PreviewPlayer::BeginDrag(const QString& bar) {
+    if (!SetOfBar(bar)) return;
     dragging = true;
     if (playing) play_time_->stop();
 }
 
-void PreviewPlayer::DragTo(const DisplaySet& set) {
+void PreviewPlayer::DragTo(const QString& bar) {
     const Job* job = jobs_->At(previewRow);
-    if (!dragging || !job) return;
-    barPosition = std::min(display_->SliderPosition(set.bar), 10000);
+    const DisplaySet* set = SetOfBar(bar);
+    if (!dragging || !job || !set) return;
+    barPosition = std::min(display_->SliderPosition(set->bar), 10000);
     const int length = HmsToSeconds(job->info.durationText);
     const int t = MulDiv(barPosition, length, 10000);
-    display_->ShowText(set.time, QString::fromStdString(SecondsToHms(t)));
-    display_->SetPosFill(set.fill, barPosition);
+    display_->ShowText(set->time, QString::fromStdString(SecondsToHms(t)));
+    display_->SetPosFill(set->fill, barPosition);
     if (playing)
         if (const PreviewFunctions* lib = LoadedLibrary()) lib->Seek(t);
 }
 
-void PreviewPlayer::EndDrag(const DisplaySet& set) {
+void PreviewPlayer::EndDrag(const QString& bar) {
     const Job* job = jobs_->At(previewRow);
-    if (playing && job) {
-        barPosition = display_->SliderPosition(set.bar);
+    const DisplaySet* set = SetOfBar(bar);
+    if (playing && job && set) {
+        barPosition = display_->SliderPosition(set->bar);
         const int length = HmsToSeconds(job->info.durationText);
         const int t = MulDiv(barPosition, length, 10000) + startOffset;
         if (const PreviewFunctions* lib = LoadedLibrary()) lib->Seek(t);
         displayFloor = t;
         play_time_->start();
-        display_->SetPosFill(set.fill, barPosition);
+        display_->SetPosFill(set->fill, barPosition);
     }
     dragging = false;
+}
+
+QWidget* PreviewPlayer::MakeVideoPanel(QWidget* parent, const char* name) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setAttribute(Qt::WA_NativeWindow);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    panel->setPalette(pal);
+    return panel;
 }
 
 }  // namespace vc

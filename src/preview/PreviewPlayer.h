@@ -33,6 +33,8 @@ class PreviewPlayer : public QObject {
     static constexpr DisplaySet kCutSet{"cut_play_time", "cut_play_bar", "cutplaypos"};
     // The set a position bar belongs to, or null.
     static const DisplaySet* SetOfBar(const QString& name);
+    // A black panel for the picture: a native window of its own, which the player draws into.
+    static QWidget* MakeVideoPanel(QWidget* parent, const char* name);
 
     PreviewPlayer(JobList* jobs, SkinDisplay* display, QObject* parent = nullptr);
     ~PreviewPlayer() override;
@@ -47,10 +49,11 @@ class PreviewPlayer : public QObject {
     void TogglePause();
     // Seeks to t seconds of the file; the display does not go below t.
     void Jump(int t);
-    // Position bar dragging: starts, follows and ends a drag of the bar of `set`.
-    void BeginDrag();
-    void DragTo(const DisplaySet& set);
-    void EndDrag(const DisplaySet& set);
+    // Position bar dragging: starts, follows and ends a drag of a bar, by its skin name. Other
+    // names start and follow nothing; any name ends a drag.
+    void BeginDrag(const QString& bar);
+    void DragTo(const QString& bar);
+    void EndDrag(const QString& bar);
 
     // The position tick (play_time) and the end of a file (Timer1).
     void play_timeTimer();

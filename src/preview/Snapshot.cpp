@@ -23,7 +23,7 @@ InvocationResult Snapshot::Build(const Request& r) {
         return out;
     }
     // The caption without leading blanks, as a plain file name.
-    QString caption = r.caption;
+    QString caption = QString::fromStdString(r.caption);
     while (caption.startsWith(' ')) caption.remove(0, 1);
     caption = QFileInfo(caption).fileName();
     intputrec& rec = out.rec;

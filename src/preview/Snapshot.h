@@ -14,15 +14,9 @@ class EncoderRunner;
 class Snapshot : public QObject {
     Q_OBJECT
   public:
-    struct Request {
-        Toriginalinfo job;
-        QString caption;
-        std::string outputFolderText;  // the output box's text
-        QString at;                    // "HH:MM:SS" shown by the player
-        ProfileState profile;
-        FormatBoxes boxes;
-        std::string encoderPath;
-        std::string programDirectory;
+    // What a conversion of the job would take (its trim plays no part), and the time.
+    struct Request : InvocationInputs {
+        QString at;  // "HH:MM:SS" shown by the player
     };
 
     explicit Snapshot(QObject* parent = nullptr);

@@ -23,11 +23,8 @@ Tfm_dvdcutter::Tfm_dvdcutter(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::WindowMinimizeButtonHint);
     resize(618, 501);
-    pl_play = new QWidget(this);
-    pl_play->setObjectName("pl_play");
+    pl_play = PreviewPlayer::MakeVideoPanel(this, "pl_play");
     pl_play->setGeometry(99, 30, 344, 180);
-    pl_play->setAttribute(Qt::WA_NativeWindow);
-    pl_play->setStyleSheet("background:#000;");
     lv = new QTreeWidget(this);
     lv->setObjectName("lv");
     lv->setGeometry(12, 284, 523, 166);

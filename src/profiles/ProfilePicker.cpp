@@ -353,4 +353,22 @@ void ProfilePicker::ProfileButtonClick(int n) {
     emit profileChosen(n);
 }
 
+void ProfilePicker::Place(const LayoutFile& layout) {
+    pl_main->move(layout.Int("pl_main", "Left", 6), layout.Int("pl_main", "Top", 6));
+    const QPoint panelAt(layout.Int("pl_main", "plleft", 6), layout.Int("pltop", "pltop", 6));
+    for (auto& [name, panel] : panels) panel->move(panelAt);
+}
+
+void ProfilePicker::TakeSettings(const AppSettings& s) {
+    CategoryIndex = s.categoryIndex;
+    VideoFirstPage = s.videoFirstPage;
+    AudioFirstPage = s.audioFirstPage;
+}
+
+void ProfilePicker::PutSettings(AppSettings& s) const {
+    s.categoryIndex = CategoryIndex;
+    s.videoFirstPage = VideoFirstPage;
+    s.audioFirstPage = AudioFirstPage;
+}
+
 }  // namespace vc

@@ -8,6 +8,9 @@
 #include <map>
 #include <string>
 
+#include "core/appsettings.h"
+#include "core/layoutfile.h"
+
 class QWidget;
 
 namespace vc {
@@ -23,6 +26,11 @@ class ProfilePicker : public QObject {
 
     // The edition (the executable's name), the picture folder and the sub-panel offset.
     void Configure(const std::string& exeFileName, const QString& pictureDir, int leftMoveInt);
+    // The category and the pages the picker opens on, from and into the stored settings.
+    void TakeSettings(const AppSettings& s);
+    void PutSettings(AppSettings& s) const;
+    // Moves the picker and its profile panels where the layout file puts them.
+    void Place(const LayoutFile& layout);
     // Loads the pictures of every button, category and page link.
     void LoadPictures();
 

@@ -2,8 +2,13 @@
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QTreeView>
 #include <QVBoxLayout>
+
+#include "jobs/JobList.h"
+#include "shell/SideEffects.h"
 
 namespace vc {
 
@@ -25,6 +30,20 @@ LogDialog::LogDialog(QWidget* parent, const QString& caption, const QStringList&
 
 QString LogDialog::Text() const {
     return text_->toPlainText();
+}
+
+void JobListContextMenu(QTreeView* view, const JobList& jobs, const QList<QAction*>& items,
+                        QPoint at, SideEffects* effects) {
+    const QModelIndex index = view->indexAt(at);
+    const Job* job = index.isValid() ? jobs.At(index.row()) : nullptr;
+    QMenu menu(view);
+    menu.addActions(items);
+    menu.addSeparator();
+    QAction* log = menu.addAction("Show Encoder &Log");
+    log->setEnabled(job && !job->log.isEmpty());
+    if (menu.exec(view->viewport()->mapToGlobal(at)) != log || !job) return;
+    LogDialog dialog(view->window(), job->caption, job->log);
+    effects->ExecDialog(&dialog);
 }
 
 }  // namespace vc

@@ -1,9 +1,13 @@
 #pragma once
-// Shows the encoder's output of a job's last run, to read or copy.
+// Shows the encoder's output of a job's last run, to read or copy; the job list's context
+// menu offers it.
 #include <QDialog>
+#include <QList>
 #include <QStringList>
 
+class QAction;
 class QPlainTextEdit;
+class QTreeView;
 
 namespace vc {
 
@@ -16,5 +20,13 @@ class LogDialog : public QDialog {
   private:
     QPlainTextEdit* text_;
 };
+
+class JobList;
+class SideEffects;
+
+// The job list's context menu at a point of its view: the given items, then "Show Encoder
+// Log" for the row under the point when that row has a log.
+void JobListContextMenu(QTreeView* view, const JobList& jobs, const QList<QAction*>& items,
+                        QPoint at, SideEffects* effects);
 
 }  // namespace vc

@@ -1,6 +1,7 @@
 #include "shell/PictureButton.h"
 
 #include <QEnterEvent>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -111,6 +112,31 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (pressedInside_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         emit clicked();
     pressedInside_ = false;
+}
+
+void PlacePictureButtons(const std::vector<ButtonLayout>& layout,
+                         const std::map<std::string, PictureButton*>& buttons,
+                         const QString& pictureFolder) {
+    for (const ButtonLayout& b : layout) {
+        auto it = buttons.find(b.name);
+        if (it == buttons.end()) continue;
+        it->second->setGeometry(b.left, b.top, b.width, b.height);
+        const QString base = pictureFolder + QString::fromStdString(b.name);
+        it->second->LoadPictures(base + ".bmp", base + "on.bmp", base + "D.bmp");
+        it->second->setVisible(b.visible);
+    }
+}
+
+void PictureLabel::ShowInParent(const QRect& place, const QString& path) {
+    QWidget* frame = parentWidget();
+    if (!QFileInfo::exists(path)) {
+        frame->hide();
+        return;
+    }
+    frame->setGeometry(place.left(), place.top(), place.width(), frame->height());
+    LoadPicture(path);
+    frame->resize(frame->width(), std::max(frame->height(), height()));
+    frame->show();
 }
 
 }  // namespace vc

@@ -3,8 +3,21 @@
 // falls back to a plain drawn button so the command stays usable.
 #include <QAbstractButton>
 #include <QPixmap>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/layoutfile.h"
 
 namespace vc {
+
+class PictureButton;
+
+// Places each button where its layout says, with its pictures from the folder (name.bmp,
+// nameon.bmp, nameD.bmp) and shown or hidden as the layout says.
+void PlacePictureButtons(const std::vector<ButtonLayout>& layout,
+                         const std::map<std::string, PictureButton*>& buttons,
+                         const QString& pictureFolder);
 
 class PictureButton : public QAbstractButton {
     Q_OBJECT
@@ -38,6 +51,9 @@ class PictureLabel : public QWidget {
     explicit PictureLabel(const QString& name, QWidget* parent = nullptr);
     // Loads a picture file and resizes to it unless a size was fixed; false when unreadable.
     bool LoadPicture(const QString& path);
+    // Shows the picture in its parent, which is placed at `place` (its height grows to the
+    // picture's); hides the parent when there is no such picture.
+    void ShowInParent(const QRect& place, const QString& path);
     void SetPixmap(const QPixmap& p);
     const QString& PicturePath() const { return path_; }
     void SetFixedPictureSize(bool fixed) { fixedSize_ = fixed; }

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QUrl>
 
+#include "core/mediatypes.h"
+
 namespace vc {
 
 namespace {
@@ -76,6 +78,17 @@ void DesktopSideEffects::Notify(const QString& title, const QString& text) {
     // notice is simply not shown.
     QProcess::startDetached("notify-send",
                             {"--app-name=Video Converter", "--icon=videoconverter", title, text});
+}
+
+QString MediaOpenFilter() {
+    // Qt separates patterns with blanks and wants them after the label in brackets.
+    QStringList out;
+    for (const OpenFilter& f : OpenFilters()) {
+        const QString patterns =
+            QString::fromStdString(f.patterns).split(';', Qt::SkipEmptyParts).join(' ');
+        out << QString("%1 (%2)").arg(QString::fromStdString(f.label), patterns);
+    }
+    return out.join(";;");
 }
 
 }  // namespace vc

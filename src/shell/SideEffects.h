@@ -58,4 +58,7 @@ class DesktopSideEffects : public SideEffects {
     void Notify(const QString& title, const QString& text) override;
 };
 
+// The filter of the Add File dialog, every kind of media file the program reads, in Qt's form.
+QString MediaOpenFilter();
+
 }  // namespace vc

@@ -27,6 +27,11 @@ class SkinDisplay {
     // Screen readers announce the objects of the bound windows by their hover hints from the
     // language file; objects without a hint keep the skin's own label.
     void NameObjects(const std::string& languageFile);
+    // Text `id` of the language file. The hover hints (below 26) are also shown in "hint", the
+    // welcome line (25) with the product's name after it. Empty, with *unreadable set, when
+    // the file cannot be read.
+    QString LanguageText(const std::string& languageFile, int id, const QString& productName,
+                         bool* unreadable);
 
     void ShowText(const QString& object, const QString& text);
     QString Text(const QString& object) const;

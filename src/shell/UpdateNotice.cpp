@@ -142,4 +142,13 @@ void UpdateNotice::Finish(bool writeBody) {
     emit finished();
 }
 
+void UpdateNotice::FetchOnFirstStart(QObject* parent, const QString& configDir,
+                                     const QString& exeFileName) {
+    if (!IsFirstStart(configDir)) return;
+    auto* notice = new UpdateNotice(parent);
+    connect(notice, &UpdateNotice::finished, notice, &QObject::deleteLater);
+    notice->Start(exeFileName, NoticePath(configDir), Host());
+    MarkStarted(configDir);
+}
+
 }  // namespace vc

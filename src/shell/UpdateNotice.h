@@ -40,6 +40,10 @@ class UpdateNotice : public QObject {
     static bool IsFirstStart(const QString& configDir);
     // Leaves the marker; false when the folder or the file cannot be written.
     static bool MarkStarted(const QString& configDir);
+    // On the first start only: fetches the notice of this edition in the background (the
+    // fetch ends by itself) and leaves the marker.
+    static void FetchOnFirstStart(QObject* parent, const QString& configDir,
+                                  const QString& exeFileName);
 
   signals:
     void finished();

@@ -39,7 +39,7 @@ void Watch(Program& p, Observed& o) {
 }
 
 void ClickSkin(Tfm_main& w, QWidget* window, const char* name) {
-    skin::ISkinObject* obj = w.Skin()->WindowRoot(window)->FindChild(name);
+    skin::ISkinObject* obj = w.Display().Engine()->WindowRoot(window)->FindChild(name);
     ASSERT_NE(obj, nullptr) << name;
     w.Skin1Click(obj);
 }

@@ -113,7 +113,7 @@ TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     const qint64 pgid = w.Batch().Runner()->ProcessId();
     w.PauseToggle();
     EXPECT_EQ(w.Pause1->text(), "Continue");
-    EXPECT_EQ(w.SkinText("convertinfo"), "Paused") << "the progress area shows the pause";
+    EXPECT_EQ(w.Display().Text("convertinfo"), "Paused") << "the progress area shows the pause";
     const QString file = QString::fromStdString(w.CurrentInvocation().outputFile);
     Pump(600);
     const qint64 paused = QFileInfo(file).size();
@@ -124,7 +124,7 @@ TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     EXPECT_TRUE(WaitFor([&] { return QFileInfo(file).size() > paused; }, 20000));
     // A command during the batch leaves the running job's figures alone.
     w.RunCommand("Nothing");
-    EXPECT_EQ(w.SkinText("filename"), QFileInfo(file).fileName());
+    EXPECT_EQ(w.Display().Text("filename"), QFileInfo(file).fileName());
     w.StopBatch();
     EXPECT_FALSE(w.Converting());
     EXPECT_EQ(Status(w, 0), "Finish");
@@ -135,7 +135,7 @@ TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     EXPECT_EQ(Status(w, 2), "Status");
     EXPECT_EQ(p.fx.opened.size(), 0) << "no finish action after a stop";
     EXPECT_FALSE(QFile::exists(file)) << "the stopped job's incomplete output is removed";
-    EXPECT_EQ(w.SkinText("filename"), "Stopped: 1 converted");
+    EXPECT_EQ(w.Display().Text("filename"), "Stopped: 1 converted");
     EXPECT_TRUE(QFile::exists(QDir(out).filePath("one.mkv"))) << "a finished output stays";
 }
 
@@ -152,7 +152,7 @@ TEST_F(Conversion, TheShownSizeIsTheFinishedFilesAndAFailureSaysWhy) {
     ASSERT_EQ(w.Jobs().Count(), 3);
     QStringList shownAtEnd;
     QObject::connect(&w.Batch(), &BatchRunner::jobEnded, &w, [&](int, BatchRunner::Outcome o) {
-        if (o == BatchRunner::Outcome::Finished) shownAtEnd << w.SkinText("filesize");
+        if (o == BatchRunner::Outcome::Finished) shownAtEnd << w.Display().Text("filesize");
     });
     w.StartBatch();
     ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 120000));
@@ -169,9 +169,9 @@ TEST_F(Conversion, TheShownSizeIsTheFinishedFilesAndAFailureSaysWhy) {
     const qint64 lastSize =
         QFileInfo(QString::fromStdString(w.CurrentInvocation().outputFile)).size();
     EXPECT_EQ(shownAtEnd.last(), QString::number(lastSize / 1024) + " KB");
-    EXPECT_EQ(w.SkinText("resttime"), "00:00:00");
-    EXPECT_EQ(w.SkinText("filename"), "2 converted, 1 failed");
-    EXPECT_EQ(w.SkinText("convertinfo"), "");
+    EXPECT_EQ(w.Display().Text("resttime"), "00:00:00");
+    EXPECT_EQ(w.Display().Text("filename"), "2 converted, 1 failed");
+    EXPECT_EQ(w.Display().Text("convertinfo"), "");
     EXPECT_FALSE(QFile::exists(QDir(out).filePath("silent.mp3"))) << "no half file of the failure";
 }
 
@@ -223,14 +223,14 @@ TEST_F(Conversion, DeletedSourceIsAnErrorAndTheBatchGoesOn) {
     EXPECT_EQ(p.fx.opened, QStringList({"folder:" + out}));
     // The progress area tells what the batch did, not what its last job was, until the next
     // command.
-    EXPECT_EQ(w.SkinText("filename"), "1 converted, 1 failed");
-    EXPECT_EQ(w.SkinText("filepath"), "Saved in " + out);
+    EXPECT_EQ(w.Display().Text("filename"), "1 converted, 1 failed");
+    EXPECT_EQ(w.Display().Text("filepath"), "Saved in " + out);
     for (const char* figure : {"filesize", "hint", "convertinfo"})
-        EXPECT_EQ(w.SkinText(figure), "") << figure;
-    EXPECT_EQ(w.SkinText("usedtime"), "00:00:00");
+        EXPECT_EQ(w.Display().Text(figure), "") << figure;
+    EXPECT_EQ(w.Display().Text("usedtime"), "00:00:00");
     w.RunCommand("Nothing");
-    EXPECT_EQ(w.SkinText("filename"), "Ready to convert");
-    EXPECT_EQ(w.SkinText("filepath"), "");
+    EXPECT_EQ(w.Display().Text("filename"), "Ready to convert");
+    EXPECT_EQ(w.Display().Text("filepath"), "");
 }
 
 TEST_F(Conversion, UnreadableFileIsNotSupported) {
@@ -263,7 +263,7 @@ TEST_F(Conversion, SettingsSurviveARestart) {
     EXPECT_EQ(p.fm_main->ProfileId, 88);
     EXPECT_EQ(p.fm_main->FinishAction, 1);
     EXPECT_EQ(p.fm_main->ed_output->text(), out);
-    EXPECT_EQ(p.fm_main->SkinText("profilestext"), "Zune WMV-Windows Media Video(*.wmv)");
+    EXPECT_EQ(p.fm_main->Display().Text("profilestext"), "Zune WMV-Windows Media Video(*.wmv)");
 }
 
 TEST_F(Conversion, StoredNumberWithoutProfileFallsBackToTheEditionDefault) {

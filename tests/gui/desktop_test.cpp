@@ -25,6 +25,7 @@
 #include "app/Tfm_main.h"
 #include "core/appsettings.h"
 #include "shell/BackgroundTray.h"
+#include "shell/JobListView.h"
 #include "shell/KeyFilter.h"
 #include "shell/PictureButton.h"
 #include "support/clips.h"
@@ -249,7 +250,8 @@ TEST(Desktop, SkinObjectsReachScreenReaders) {
     Program p;
     p.Show();
     Tfm_main& w = *p.fm_main;
-    QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(w.Skin()->Surface(&w));
+    QAccessibleInterface* surface =
+        QAccessible::queryAccessibleInterface(w.Display().Engine()->Surface(&w));
     ASSERT_NE(surface, nullptr);
     ASSERT_GT(surface->childCount(), 20);
     std::map<QString, QAccessibleInterface*> byName;
@@ -419,7 +421,7 @@ TEST(Desktop, OnlyADragMovesTheWindow) {
     Program p;
     p.Show();
     Tfm_main& w = *p.fm_main;
-    QWidget* title = w.Skin()->Surface(&w);  // the title bar is drawn there, at y 0..40
+    QWidget* title = w.Display().Engine()->Surface(&w);  // the title bar is drawn there, at y 0..40
     auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent e(type, at, w.mapToGlobal(at), button, held, Qt::NoModifier);
         QCoreApplication::sendEvent(title, &e);

@@ -142,7 +142,7 @@ TEST_F(Hardening, DamagedDataFilesGiveMessagesOrDefaults) {
         Tfm_main& w = *p.fm_main;
         w.LanguageText(25);
         w.OpenPicker();
-        w.ClosePicker();
+        w.Picker().Close();
         w.UpdateCommandState();
         if (c.message[0]) {
             EXPECT_TRUE(AnyMessageContains(p.fx, c.message)) << c.file;

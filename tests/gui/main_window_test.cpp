@@ -17,7 +17,7 @@ using namespace vc::test;
 namespace {
 skin::SkinRect Area(Tfm_main& w, const char* name) {
     skin::SkinRect r;
-    auto* o = w.Skin()->WindowRoot(&w)->FindChild(name);
+    auto* o = w.Display().Engine()->WindowRoot(&w)->FindChild(name);
     if (o && o->placement()) o->placement()->GetArea(r);
     return r;
 }
@@ -27,7 +27,7 @@ TEST(MainWindow, StartUpRunsOnceAndShowsTheSkin) {
     Program p;
     p.Show();
     Tfm_main& w = *p.fm_main;
-    ASSERT_TRUE(w.SkinBound());
+    ASSERT_TRUE(w.Display().IsBound());
     EXPECT_EQ(w.ExeFileName, "VideoConverter");
     EXPECT_EQ(w.size(), QSize(820, 562));
     EXPECT_TRUE(p.fx.messages.empty()) << p.fx.messages.front().text.toStdString();
@@ -39,7 +39,7 @@ TEST(MainWindow, StartUpRunsOnceAndShowsTheSkin) {
     w.hide();
     w.show();
     Pump();
-    EXPECT_EQ(w.SkinText("profilestext"), "changed");
+    EXPECT_EQ(w.Display().Text("profilestext"), "changed");
 }
 
 TEST(MainWindow, SetPosFillScalesToTheLayoutWidth) {
@@ -63,7 +63,7 @@ TEST(MainWindow, SetPosFillScalesToTheLayoutWidth) {
     ASSERT_NE(CurrentFake(), nullptr);
     CurrentFake()->Print("frame=10 time=1.00 bitrate=100");
     w.SetPosFill("convertpos", 100);
-    EXPECT_EQ(w.SkinText("hint"), "frame=10 time=1.00 bitrate=100");
+    EXPECT_EQ(w.Display().Text("hint"), "frame=10 time=1.00 bitrate=100");
     ReleaseBatch(w);
 }
 
@@ -103,16 +103,16 @@ TEST(MainWindow, LanguageTextHintsAndTheConvertingRule) {
     p.Show();
     Tfm_main& w = *p.fm_main;
     EXPECT_EQ(w.LanguageText(25), "text 25");
-    EXPECT_EQ(w.SkinText("hint"), "text 25 Sample.");
+    EXPECT_EQ(w.Display().Text("hint"), "text 25 Sample.");
     EXPECT_EQ(w.LanguageText(9), "text 9");
-    EXPECT_EQ(w.SkinText("hint"), "text 9");
+    EXPECT_EQ(w.Display().Text("hint"), "text 9");
     EXPECT_EQ(w.LanguageText(30), "text 30");
-    EXPECT_EQ(w.SkinText("hint"), "text 9") << "ids above 25 change nothing but the result";
+    EXPECT_EQ(w.Display().Text("hint"), "text 9") << "ids above 25 change nothing but the result";
     EXPECT_EQ(w.LanguageText(31), "");
     HoldBatch(w);
-    const QString hint = w.SkinText("hint");
+    const QString hint = w.Display().Text("hint");
     EXPECT_EQ(w.LanguageText(3), "");
-    EXPECT_EQ(w.SkinText("hint"), hint) << "no hover hint during a batch";
+    EXPECT_EQ(w.Display().Text("hint"), hint) << "no hover hint during a batch";
     EXPECT_EQ(w.LanguageText(26), "text 26");
     ReleaseBatch(w);
 }

@@ -68,12 +68,12 @@ TEST(Picker, PointingNeverSelects) {
     p.Show();
     Tfm_main& w = *p.fm_main;
     const int before = w.ProfileId;
-    const QString shown = w.SkinText("profilestext");
+    const QString shown = w.Display().Text("profilestext");
     w.OpenPicker();
     for (int n : {27, 28, 29, 2, 103}) w.Picker().PointButton(n);
-    w.ClosePicker();
+    w.Picker().Close();
     EXPECT_EQ(w.ProfileId, before);
-    EXPECT_EQ(w.SkinText("profilestext"), shown);
+    EXPECT_EQ(w.Display().Text("profilestext"), shown);
     w.Picker().ProfileButtonClick(29);
     EXPECT_EQ(w.ProfileId, 29);
     EXPECT_FALSE(w.Picker().pl_main->isVisible()) << "a click closes the picker";
@@ -95,9 +95,9 @@ TEST(Picker, OpensOnTheSelectedProfilesCategoryAndPage) {
         w.OpenPicker();
         EXPECT_TRUE(w.Picker().panels[c.panel]->isVisible()) << c.profile;
         EXPECT_EQ(w.Picker().CategoryIndex, c.category) << c.profile;
-        w.ClosePicker();
+        w.Picker().Close();
         w.Picker().RestoreCategoryPicture(w.Picker().CategoryIndex);
-        w.ClosePicker();
+        w.Picker().Close();
     }
 }
 

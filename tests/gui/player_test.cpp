@@ -35,7 +35,7 @@ QString Status(Tfm_main& w, int row) {
 }
 
 int Shown(Tfm_main& w, const char* object) {
-    return HmsToSeconds(w.SkinText(object).toStdString());
+    return HmsToSeconds(w.Display().Text(object).toStdString());
 }
 
 QString Probe(const QString& file, const QString& entries) {
@@ -46,7 +46,7 @@ QString Probe(const QString& file, const QString& entries) {
 }
 
 skin::ISkinObject* MainObject(Tfm_main& w, const char* name) {
-    return w.Skin()->WindowRoot(&w)->FindChild(name);
+    return w.Display().Engine()->WindowRoot(&w)->FindChild(name);
 }
 
 // A small picture keeps clip making and decoding quick.
@@ -110,7 +110,7 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     EXPECT_TRUE(w.button("bt_images")->isEnabled());
     EXPECT_FALSE(w.button("bt_play")->isEnabled());
     ASSERT_TRUE(WaitShown(w, "play_time", 2)) << "the time display follows the playback";
-    EXPECT_GT(w.SliderPosition("play_bar"), 0);
+    EXPECT_GT(w.Display().SliderPosition("play_bar"), 0);
     // The offset comes from the first report, not from the first tick a second into the
     // playback, so the display does not run a second behind.
     EXPECT_FALSE(w.Player().awaitingFirstReport);
@@ -140,8 +140,8 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     EXPECT_FALSE(w.playing());
     EXPECT_FALSE(w.paused());
     EXPECT_EQ(Status(w, 0), "Finish");
-    EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
-    EXPECT_EQ(w.SliderPosition("play_bar"), 0);
+    EXPECT_EQ(w.Display().Text("play_time"), "00:00:00");
+    EXPECT_EQ(w.Display().SliderPosition("play_bar"), 0);
     EXPECT_FALSE(w.play_time->isActive());
     EXPECT_TRUE(w.button("bt_play")->isEnabled());
     w.PlaySelectedJob();
@@ -184,15 +184,15 @@ TEST_F(Player, BarDragSeeksAndReleaseRestartsTheTick) {
     w.Skin1MouseDown(bar, Qt::LeftButton, 0, 0);
     EXPECT_TRUE(w.Player().dragging);
     EXPECT_FALSE(w.play_time->isActive()) << "the tick rests while the bar is held";
-    w.SetSliderPosition("play_bar", 5000);
+    w.Display().SetSliderPosition("play_bar", 5000);
     w.Skin1ScrollTrack(bar, 5000);
-    EXPECT_EQ(w.SkinText("play_time"), "00:00:15");
+    EXPECT_EQ(w.Display().Text("play_time"), "00:00:15");
     w.Skin1MouseUp(bar, Qt::LeftButton, 0, 0);
     EXPECT_FALSE(w.Player().dragging);
     EXPECT_TRUE(w.play_time->isActive());
     EXPECT_EQ(w.Player().displayFloor, 15 + w.Player().startOffset);
     // The playback went on from the new position.
-    EXPECT_TRUE(WaitShown(w, "play_time", 16, 8000)) << w.SkinText("play_time").toStdString();
+    EXPECT_TRUE(WaitShown(w, "play_time", 16, 8000)) << w.Display().Text("play_time").toStdString();
     w.StopPlayback();
 }
 
@@ -208,7 +208,7 @@ TEST_F(Player, EndOfFileStopsThePreview) {
     ASSERT_TRUE(w.playing());
     EXPECT_TRUE(WaitFor([&] { return !w.playing(); }, 15000));
     EXPECT_EQ(Status(w, 0), "Status") << "the row shows its conversion status again";
-    EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
+    EXPECT_EQ(w.Display().Text("play_time"), "00:00:00");
     EXPECT_FALSE(w.play_time->isActive());
     // A file that cannot be played ends at once, too.
     QFile::remove(QString::fromStdString(clip));
@@ -261,12 +261,12 @@ TEST_F(Player, StalledPositionStopsAfterTwoTicksAndEveryPlaybackStartsCounting) 
         w.TogglePause();
         Pump(300);
         w.play_timeTimer();  // records the standing difference
-        const QString shown = w.SkinText("play_time");
+        const QString shown = w.Display().Text("play_time");
         w.play_timeTimer();
         w.play_timeTimer();
         EXPECT_EQ(w.Player().stallCount, 2);
         EXPECT_TRUE(w.playing()) << "two stalled ticks change nothing";
-        EXPECT_EQ(w.SkinText("play_time"), shown);
+        EXPECT_EQ(w.Display().Text("play_time"), shown);
         w.play_timeTimer();
         EXPECT_FALSE(w.playing()) << "the third stalled tick stops the preview";
         EXPECT_EQ(Status(w, 0), "Status");
@@ -292,16 +292,16 @@ TEST_F(Player, PreviousAndNextAtBothEnds) {
     w.PreviousJob();
     EXPECT_TRUE(w.SelectedRows().empty());
     EXPECT_TRUE(w.playing());
-    EXPECT_EQ(w.previewRow(), 0);
+    EXPECT_EQ(w.Player().previewRow, 0);
 
     struct Step {
         bool next;
         int row;
     } steps[] = {{true, 1}, {true, 2}, {false, 1}};
     for (const Step& s : steps) {
-        const int before = w.previewRow();
+        const int before = w.Player().previewRow;
         s.next ? w.NextJob() : w.PreviousJob();
-        EXPECT_EQ(w.previewRow(), s.row);
+        EXPECT_EQ(w.Player().previewRow, s.row);
         EXPECT_TRUE(w.playing());
         EXPECT_EQ(Status(w, before), "Status");
         EXPECT_EQ(Status(w, s.row), "Play");
@@ -309,12 +309,12 @@ TEST_F(Player, PreviousAndNextAtBothEnds) {
     }
     w.NextJob();
     w.NextJob();
-    EXPECT_EQ(w.previewRow(), 2);
+    EXPECT_EQ(w.Player().previewRow, 2);
     // Forward on the last row: the selection goes, the playback goes on.
     w.NextJob();
     EXPECT_TRUE(w.SelectedRows().empty());
     EXPECT_TRUE(w.playing());
-    EXPECT_EQ(w.previewRow(), 2);
+    EXPECT_EQ(w.Player().previewRow, 2);
     EXPECT_EQ(Status(w, 2), "Play");
     // The program is closed with the preview still playing: no thread is left behind.
 }
@@ -353,13 +353,13 @@ TEST_F(Player, CutMarksGiveTheRangeAndTheConversionUsesIt) {
     p.fx.onDialog = [&](QDialog* d) {
         ran = true;
         EXPECT_EQ(d, cutter);
-        EXPECT_TRUE(w.cutShown());
+        EXPECT_TRUE(w.Player().cutShown);
         EXPECT_EQ(cutter->lv->topLevelItemCount(), 1);
         EXPECT_EQ(cutter->SelectedRow(), 0);
         EXPECT_EQ(cutter->lv->topLevelItem(0)->text(0), "holiday");
         EXPECT_EQ(cutter->lv->topLevelItem(0)->text(2), "00:01:20");
-        EXPECT_EQ(w.SkinText("cut_end_time"), "00:01:20");
-        EXPECT_EQ(w.SkinText("cut_play_time"), "00:00:00");
+        EXPECT_EQ(w.Display().Text("cut_end_time"), "00:01:20");
+        EXPECT_EQ(w.Display().Text("cut_play_time"), "00:00:00");
         w.ShowText("cut_play_time", "00:00:10");
         w.SetBeginMark();
         w.ShowText("cut_play_time", "00:01:10");
@@ -370,15 +370,15 @@ TEST_F(Player, CutMarksGiveTheRangeAndTheConversionUsesIt) {
         w.ShowText("cut_play_time", "00:01:15");
         w.SetBeginMark();
         EXPECT_EQ(p.fx.Texts("warning").size(), 2);
-        EXPECT_EQ(w.SkinText("cut_begin_time"), "00:00:10");
-        EXPECT_EQ(w.SkinText("cut_end_time"), "00:01:10");
+        EXPECT_EQ(w.Display().Text("cut_begin_time"), "00:00:10");
+        EXPECT_EQ(w.Display().Text("cut_end_time"), "00:01:10");
         EXPECT_EQ(cutter->lv->topLevelItem(0)->text(1), "00:00:10");
         EXPECT_EQ(cutter->lv->topLevelItem(0)->text(2), "00:01:10");
         return int(QDialog::Accepted);
     };
     w.bt_cutClick();
     ASSERT_TRUE(ran);
-    EXPECT_FALSE(w.cutShown());
+    EXPECT_FALSE(w.Player().cutShown);
     EXPECT_EQ(w.Jobs().At(0)->trim.begin, 10);
     EXPECT_EQ(w.Jobs().At(0)->trim.end, 70);
     EXPECT_EQ(w.Jobs().At(0)->trim.total, 80);
@@ -444,9 +444,9 @@ TEST_F(Player, CutWindowPlaysJumpsAndClosingStopsIt) {
     EXPECT_GE(beforeJump, 1);
     EXPECT_GE(afterJump, beforeJump + 30) << "the display moves on from the jump target";
     EXPECT_FALSE(w.playing());
-    EXPECT_FALSE(w.cutShown());
+    EXPECT_FALSE(w.Player().cutShown);
     EXPECT_EQ(w.Jobs().At(0)->info.durationText, "00:01:00");
-    EXPECT_EQ(w.SkinText("play_time"), "00:00:00");
+    EXPECT_EQ(w.Display().Text("play_time"), "00:00:00");
     EXPECT_TRUE(p.fx.Texts("warning").isEmpty());
 }
 

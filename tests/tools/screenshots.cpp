@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
         w.Picker().PointButton(2);
         w.Picker().PointButton(103);
         Save(&w, out, "picker-subpanel.png");
-        w.ClosePicker();
+        w.Picker().Close();
         p.fm_set->adjustSize();
         Save(p.fm_set, out, "settings-dialog.png");
         Save(p.fm_dvdcutter, out, "cut-window.png");

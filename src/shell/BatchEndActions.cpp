@@ -1,0 +1,54 @@
+#include "shell/BatchEndActions.h"
+
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+#include "jobs/BatchRunner.h"
+#include "shell/ShutdownCountdown.h"
+#include "shell/SideEffects.h"
+
+namespace vc {
+
+BatchEndActions::BatchEndActions(BatchRunner* batch, QWidget* window, SideEffects* effects,
+                                 std::function<int()> finishAction,
+                                 std::function<QSystemTrayIcon*()> trayIcon)
+    : QObject(window),
+      batch_(batch),
+      window_(window),
+      fx_(effects),
+      finishAction_(std::move(finishAction)),
+      trayIcon_(std::move(trayIcon)) {
+    connect(batch_, &BatchRunner::batchEnded, this, &BatchEndActions::OnBatchEnded);
+}
+
+void BatchEndActions::OnBatchEnded(bool ranToEnd) {
+    if (!ranToEnd) return;
+    const int done = batch_->FinishedCount(), failed = batch_->FailedCount();
+    // Nobody watches a hidden or covered window: the desktop says the batch is over.
+    if (!window_->isVisible() || window_->isMinimized() || !window_->isActiveWindow()) {
+        const QString text = QString("%1 converted, %2 failed").arg(done).arg(failed);
+        QSystemTrayIcon* tray = trayIcon_();
+        if (tray && tray->isVisible())
+            tray->showMessage("Conversion finished", text);
+        else
+            fx_->Notify("Conversion finished", text);
+    }
+    if (failed > 0) {
+        QStringList lines;
+        for (const BatchRunner::Failure& f : batch_->Failures())
+            lines << f.caption + ": " + f.reason;
+        fx_->Warning(window_, QString("%1 of the jobs could not be converted:\n\n%2")
+                                  .arg(failed)
+                                  .arg(lines.join('\n')));
+    }
+    const int action = finishAction_();
+    if (action == kOpenFolder) {
+        fx_->OpenFolder(batch_->OutputDirectory());
+    } else if (action == kShutDown) {
+        // A way back: the machine goes down only when nobody cancels within a minute.
+        ShutdownCountdown countdown(window_);
+        if (fx_->ExecDialog(&countdown) == QDialog::Accepted) fx_->Shutdown();
+    }
+}
+
+}  // namespace vc
