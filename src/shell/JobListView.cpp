@@ -1,11 +1,26 @@
 #include "shell/JobListView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTreeView>
 #include <algorithm>
 
 namespace vc {
+
+namespace {
+// Keeps Space from the view's own handling, which would flip the current row's check box
+// each time the user starts or stops a preview.
+class SpaceForPreview : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space)
+            return true;
+        return QObject::eventFilter(o, e);
+    }
+};
+}  // namespace
 
 void SetUpJobListView(QTreeView* view, QAbstractItemModel* model) {
     view->setModel(model);
@@ -22,6 +37,7 @@ void SetUpJobListView(QTreeView* view, QAbstractItemModel* model) {
     view->header()->setStretchLastSection(true);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setUniformRowHeights(true);
+    view->installEventFilter(new SpaceForPreview(view));
 }
 
 std::vector<int> SelectedRows(const QTreeView* view) {

@@ -9,7 +9,8 @@ class QTreeView;
 namespace vc {
 
 // A flat list of whole rows, several selectable, edited only through commands, with a context
-// menu of its own.
+// menu of its own. Space is the preview's key there: it does not also flip the current row's
+// check box.
 void SetUpJobListView(QTreeView* view, QAbstractItemModel* model);
 // The selected rows, ascending.
 std::vector<int> SelectedRows(const QTreeView* view);

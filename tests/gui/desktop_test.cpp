@@ -116,6 +116,8 @@ TEST(Desktop, KeysGoWhereTheUserTypes) {
 
     w.lv->setFocus();
     EXPECT_EQ(PressAll(w.lv, r, t), Expected(true)) << "the job list";
+    SlowChord(KeyWindow(w.lv), 0, Qt::Key_Space, t += 1000);
+    EXPECT_TRUE(w.Jobs().At(0)->checked) << "Space previews; the job stays in the batch";
 
     w.ed_output->setFocus();
     w.ed_output->clear();
