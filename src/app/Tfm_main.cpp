@@ -155,7 +155,10 @@ void Tfm_main::showEvent(QShowEvent* e) {
 }
 
 void Tfm_main::FormShow() {
-    if (!ExeFileName.empty()) return;
+    // Once. Skinning shows the window again, which comes back here before the edition's name
+    // is known; running the start twice asked twice to restore the job list and added it twice.
+    if (formShown_ || !ExeFileName.empty()) return;
+    formShown_ = true;
     // Centre on the screen the first time.
     if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
     BindSkin();

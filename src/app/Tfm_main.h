@@ -248,6 +248,7 @@ class Tfm_main : public QWidget, public MainMenus {
     Tfm_info* fm_info_ = nullptr;
     Tfm_dvdcutter* fm_dvdcutter_ = nullptr;
     bool closing_ = false;
+    bool formShown_ = false;
     int leftMoveInt_ = 6;
     bool languageErrorShown_ = false;
     KeyFilter* keys_ = nullptr;

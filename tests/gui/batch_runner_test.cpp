@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/Tfm_main.h"
+#include "core/appsettings.h"
 #include "jobs/BatchRunner.h"
 #include "jobs/JobList.h"
 #include "jobs/JobListStore.h"
@@ -302,4 +303,31 @@ TEST(JobListStatus, APreviewShowsOverTheConversionStatusAndLeavesItAsItWas) {
         EXPECT_EQ(jobs.Text(0, JobList::StatusColumn), c.conversion);
         EXPECT_EQ(changed, 3);
     }
+}
+
+// A session that ended without closing left its job list on disk; the next start offers it
+// once and restores it once, and a normal close leaves nothing behind.
+TEST(KeptJobList, ALeftBehindListIsOfferedOnceAndRestoredOnce) {
+    QTemporaryDir config;
+    QString file;
+    {
+        Program crashed("VideoConverter", "", config.path().toStdString());
+        crashed.Show();
+        file = JobListKeeper::PathBeside(SettingsFilePathFor("VideoConverter"));
+        Toriginalinfo info;
+        info.sourcePath = "/clips/left.mp4";
+        info.durationText = "00:00:10";
+        crashed.fm_main->AppendJob("left", info, TrimRecord{10, 0, 10});
+        ASSERT_TRUE(WaitFor([&] { return QFile::exists(file); }, 5000));
+        // Gone without a close, as after a kill.
+    }
+    Program again("VideoConverter", "", config.path().toStdString());
+    again.fx.yesNoAnswers = {true};
+    again.Show();
+    EXPECT_EQ(again.fx.Texts("confirm").size(), 1)
+        << again.fx.Texts("confirm").join('\n').toStdString();
+    ASSERT_EQ(again.fm_main->Jobs().Count(), 1);
+    EXPECT_EQ(again.fm_main->Jobs().Text(0, JobList::CaptionColumn), "left");
+    ASSERT_TRUE(again.Close());
+    EXPECT_FALSE(QFile::exists(file)) << "a normal close leaves no list behind";
 }
