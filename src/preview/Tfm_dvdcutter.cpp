@@ -6,6 +6,7 @@
 #include "core/timeutil.h"
 #include "jobs/JobList.h"
 #include "preview/PreviewPlayer.h"
+#include "shell/JobListView.h"
 #include "shell/SideEffects.h"
 #include "shell/SkinDisplay.h"
 
@@ -35,6 +36,7 @@ Tfm_dvdcutter::Tfm_dvdcutter(QWidget* parent) : QDialog(parent) {
     lv->setRootIsDecorated(false);
     lv->header()->setSectionsClickable(false);
     lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    KeepSpaceForPreview(lv);
     lv->setSelectionMode(QAbstractItemView::SingleSelection);
     lv->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Keys move the selection as well as clicks do.

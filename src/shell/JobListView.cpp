@@ -37,6 +37,10 @@ void SetUpJobListView(QTreeView* view, QAbstractItemModel* model) {
     view->header()->setStretchLastSection(true);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setUniformRowHeights(true);
+    KeepSpaceForPreview(view);
+}
+
+void KeepSpaceForPreview(QTreeView* view) {
     view->installEventFilter(new SpaceForPreview(view));
 }
 

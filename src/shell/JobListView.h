@@ -9,9 +9,11 @@ class QTreeView;
 namespace vc {
 
 // A flat list of whole rows, several selectable, edited only through commands, with a context
-// menu of its own. Space is the preview's key there: it does not also flip the current row's
-// check box.
+// menu of its own.
 void SetUpJobListView(QTreeView* view, QAbstractItemModel* model);
+// Space plays or stops the preview over a list of jobs; it does not also flip the current
+// row's check box.
+void KeepSpaceForPreview(QTreeView* view);
 // The selected rows, ascending.
 std::vector<int> SelectedRows(const QTreeView* view);
 // Adds a row to the selection and makes it the current one.

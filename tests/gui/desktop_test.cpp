@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QWindow>
 #include <functional>
@@ -24,6 +25,7 @@
 #include "app/DesktopStart.h"
 #include "app/Tfm_main.h"
 #include "core/appsettings.h"
+#include "preview/Tfm_dvdcutter.h"
 #include "shell/BackgroundTray.h"
 #include "shell/JobListView.h"
 #include "shell/KeyFilter.h"
@@ -118,6 +120,13 @@ TEST(Desktop, KeysGoWhereTheUserTypes) {
     EXPECT_EQ(PressAll(w.lv, r, t), Expected(true)) << "the job list";
     SlowChord(KeyWindow(w.lv), 0, Qt::Key_Space, t += 1000);
     EXPECT_TRUE(w.Jobs().At(0)->checked) << "Space previews; the job stays in the batch";
+    p.fm_dvdcutter->FormShow();
+    QTreeWidget* cutList = p.fm_dvdcutter->lv;
+    ASSERT_EQ(cutList->topLevelItemCount(), 1);
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+    QCoreApplication::sendEvent(cutList, &space);
+    EXPECT_EQ(cutList->topLevelItem(0)->checkState(0), Qt::Checked) << "the cut window's list";
+    p.fm_dvdcutter->FormClose();
 
     w.ed_output->setFocus();
     w.ed_output->clear();
