@@ -90,13 +90,7 @@ QStringList Expected(bool onTheList) {
 }
 
 Toriginalinfo Info() {
-    Toriginalinfo info;
-    info.sourcePath = "/nonexistent/clip.mp4";
-    info.pictureSize = "320x240";
-    info.durationText = "00:00:10";
-    info.videoRate = "500";
-    info.audioRate = "128";
-    return info;
+    return TenSecondClip("/nonexistent/clip.mp4");
 }
 
 QString ProgramFile() {

@@ -73,16 +73,20 @@ bool Program::Close() {
     return closed;
 }
 
+Toriginalinfo TenSecondClip(const std::string& sourcePath) {
+    Toriginalinfo info;
+    info.sourcePath = sourcePath;
+    info.pictureSize = "320x240";
+    info.durationText = "00:00:10";
+    info.videoRate = "500";
+    info.audioRate = "128";
+    return info;
+}
+
 void HoldBatch(Tfm_main& w) {
     w.Batch().SetRunnerFactory(FakeRunners());
     if (w.Jobs().Count() == 0) {
-        Toriginalinfo info;
-        info.sourcePath = "/nonexistent/held.mp4";
-        info.pictureSize = "320x240";
-        info.durationText = "00:00:10";
-        info.videoRate = "500";
-        info.audioRate = "128";
-        w.AppendJob("held", info, TrimRecord{10, 0, 10});
+        w.AppendJob("held", TenSecondClip("/nonexistent/held.mp4"), TrimRecord{10, 0, 10});
     }
     w.Jobs().SetChecked(0, true);
     // The batch makes its output folder: keep it out of the user's videos.

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "core/jobrecords.h"
 #include "fake_effects.h"
 
 namespace vc {
@@ -62,6 +63,8 @@ class Program {
 // the list is empty), and ends it again: for tests of what the window does during a batch.
 void HoldBatch(Tfm_main& w);
 void ReleaseBatch(Tfm_main& w);
+// A probed 10 s clip of 320x240 at 500 + 128 kbit/s that need not exist.
+Toriginalinfo TenSecondClip(const std::string& sourcePath);
 
 // Waits until the window's add of files has ended: rows appended, failures reported.
 bool WaitForAdding(Tfm_main& w, int timeoutMs = 60000);
