@@ -42,6 +42,9 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // Only the video panels are native windows: without this, the panel's native window made
+    // every widget beside it native too, each one more window for the server to repaint.
+    QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
     // libmpv needs the C decimal point.
     std::setlocale(LC_NUMERIC, "C");

@@ -73,6 +73,9 @@ void ProfilePicker::CreateWidgets(QWidget* window) {
     Image13 = new PictureLabel("Image13", pl_back);
     Image13->setGeometry(0, 0, kPanelWidth, kPanelHeight);
     Image13->SetFixedPictureSize(true);
+    // The backdrop and the panels spread over the video panel, a native window, which would
+    // cover them unless they are native windows themselves, raised above it.
+    pl_back->setAttribute(Qt::WA_NativeWindow);
 
     pl_main = new QWidget(window);
     pl_main->setObjectName("pl_main");
@@ -89,6 +92,7 @@ void ProfilePicker::CreateWidgets(QWidget* window) {
         panel->setObjectName(name);
         panel->setGeometry(174, 100, kPanelWidth, kPanelHeight);
         Fill(panel, "#2d333d");
+        panel->setAttribute(Qt::WA_NativeWindow);
         panels[name] = panel;
         int slot = 0;
         for (int id : ButtonsOnPanel(name)) {
