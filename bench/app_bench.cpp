@@ -169,6 +169,8 @@ void LibraryFirstPosition(const std::string& clip, int rounds, std::vector<doubl
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As the program: only the video panels are native windows.
+    QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
