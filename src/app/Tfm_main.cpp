@@ -5,11 +5,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QMenu>
 #include <QScreen>
-#include <QTimer>
 #include <QTreeView>
 
 #include "app/MainStyle.h"
