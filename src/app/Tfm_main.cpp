@@ -237,8 +237,8 @@ void Tfm_main::SetPosFill(const QString& object, int value) {
 QString Tfm_main::LanguageText(int id) {
     if (Converting() && id != 26) return {};
     bool unreadable = false;
-    const QString text = display_.LanguageText(ProgramDirectory + "language.info", id,
-                                               QString::fromStdString(ProductName()), &unreadable);
+    QString text = display_.LanguageText(ProgramDirectory + "language.info", id,
+                                         QString::fromStdString(ProductName()), &unreadable);
     // Reported once; hover events would otherwise raise it on every move.
     if (unreadable && !languageErrorShown_) {
         languageErrorShown_ = true;

@@ -161,7 +161,7 @@ QString SkinDisplay::LanguageText(const std::string& languageFile, int id,
     std::string line;
     *unreadable = ReadLanguageLine(languageFile, id, line) == LanguageLookup::FileError;
     if (*unreadable) return {};
-    const QString text = QString::fromStdString(line);
+    QString text = QString::fromStdString(line);
     if (id == kWelcomeHintId)
         ShowText("hint", text + " " + productName + ".");
     else if (id < kWelcomeHintId)
