@@ -28,6 +28,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/MainStyle.h"
 #include "app/Tfm_main.h"
 #include "jobs/EncoderRunner.h"
 #include "jobs/JobIntake.h"
@@ -169,8 +170,7 @@ void LibraryFirstPosition(const std::string& clip, int rounds, std::vector<doubl
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // As the program: only the video panels are native windows.
-    QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    SetApplicationAttributes();  // as the program
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;

@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <clocale>
 
+#include "app/MainStyle.h"
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    vc::SetApplicationAttributes();  // as the program
     QApplication app(argc, argv);
     // libmpv refuses to start with a locale whose decimal point is not '.'.
     std::setlocale(LC_NUMERIC, "C");

@@ -1,5 +1,7 @@
 #include "app/MainStyle.h"
 
+#include <QApplication>
+
 #include "core/appinfo.h"
 
 namespace vc {
@@ -60,6 +62,10 @@ QString MainStyleSheet() {
                "#3a414d; }"
                "QDialog QLineEdit { padding: 3px 6px; border-radius: 4px; }")
         .arg(pictures);
+}
+
+void SetApplicationAttributes() {
+    QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
 }
 
 }  // namespace vc

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/DesktopStart.h"
+#include "app/MainStyle.h"
 #include "app/OtherForms.h"
 #include "app/Tfm_main.h"
 #include "core/appinfo.h"
@@ -42,9 +43,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    // Only the video panels are native windows: without this, the panel's native window made
-    // every widget beside it native too, each one more window for the server to repaint.
-    QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    vc::SetApplicationAttributes();
     QApplication app(argc, argv);
     // libmpv needs the C decimal point.
     std::setlocale(LC_NUMERIC, "C");

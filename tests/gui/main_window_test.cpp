@@ -42,6 +42,29 @@ TEST(MainWindow, StartUpRunsOnceAndShowsTheSkin) {
     EXPECT_EQ(w.Display().Text("profilestext"), "changed");
 }
 
+// The video panel is a native window; the widgets beside it are not, except the picker's
+// backdrop and panels, which spread over it and must lie above it.
+TEST(MainWindow, OnlyWhatLiesOverTheVideoIsANativeWindowBesideIt) {
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    auto natives = [&w] {
+        QStringList names;
+        for (QWidget* c : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (c->isVisible() && c->testAttribute(Qt::WA_NativeWindow)) names << c->objectName();
+        names.sort();
+        return names.join(' ').toStdString();
+    };
+    EXPECT_EQ(natives(), "pl_play");
+    w.OpenPicker();
+    Pump();
+    const QStringList open = natives();
+    EXPECT_TRUE(open.contains("pl_play") && open.contains("pl_back"))
+        << open.join(' ').toStdString();
+    EXPECT_FALSE(open.contains("lv") || open.contains("ed_output")) << open.join(' ').toStdString();
+    w.Picker().Close();
+}
+
 TEST(MainWindow, SetPosFillScalesToTheLayoutWidth) {
     Program p;
     p.Show();

@@ -8,6 +8,7 @@
 #include <clocale>
 #include <cstdio>
 
+#include "app/MainStyle.h"
 #include "app/Tfm_main.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "profiles/Tfm_set.h"
@@ -28,6 +29,7 @@ void Save(QWidget* w, const QString& dir, const char* name) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    SetApplicationAttributes();  // as the program
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const QString out = argc > 1 ? argv[1] : "screenshots";
