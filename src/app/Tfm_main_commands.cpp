@@ -145,11 +145,11 @@ void Tfm_main::WireCommands() {
         {"CutterNote", [this] { Refused(kNotWhileBusy); }},
         {"Nothing", [] {}},
     };
-    for (const ButtonSpec& spec : PictureButtonSpecs()) {
-        const QString c = spec.command;
-        connect(button(spec.name), &QAbstractButton::clicked, this, [this, c] { RunCommand(c); });
+    for (const ButtonSpec& item : PictureButtonSpecs()) {
+        const QString c = item.command;
+        connect(button(item.name), &QAbstractButton::clicked, this, [this, c] { RunCommand(c); });
         // A press on any picture button first closes the profile picker.
-        connect(button(spec.name), &PictureButton::mousePressed, this, &Tfm_main::ClosePicker);
+        connect(button(item.name), &PictureButton::mousePressed, this, &Tfm_main::ClosePicker);
     }
     for (const auto& [item, command] : ItemCommands()) {
         const QString c = command;
