@@ -22,7 +22,6 @@
 #include <atomic>
 #include <clocale>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <thread>
@@ -35,26 +34,13 @@
 #include "preview/PreviewLibrary.h"
 #include "profiles/Tfm_dir.h"
 #include "support/clips.h"
+#include "support/processes.h"
 #include "support/program.h"
 
 using namespace vc;
 using namespace vc::test;
 
 namespace {
-long RssKb() {
-    std::ifstream f("/proc/self/status");
-    std::string key;
-    long value = 0;
-    while (f >> key) {
-        if (key == "VmRSS:") {
-            f >> value;
-            return value;
-        }
-        std::getline(f, key);
-    }
-    return -1;
-}
-
 double StartupMs(const QString& config) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -190,7 +176,7 @@ int main(int argc, char** argv) {
     p.Show();
     Tfm_main& w = *p.fm_main;
     JobIntake* intake = w.findChild<JobIntake*>();
-    std::printf("resident memory, idle: %ld KB\n", RssKb());
+    std::printf("resident memory, idle: %ld KB\n", ResidentKb());
 
     QDir(dir.path()).mkpath("hundred");
     const std::vector<std::string> made = MakeMediaFiles(d + "/hundred", 100);
@@ -277,7 +263,7 @@ int main(int argc, char** argv) {
     const qint64 refresh = t.elapsed();
     Pump(100);
     std::printf("resident memory, 1000 jobs: %ld KB; size estimates of 1000 rows: %lld ms\n",
-                RssKb(), refresh);
+                ResidentKb(), refresh);
 
     // The preview: Play to the first position, in the library alone and through the window.
     const std::string longClip =

@@ -56,15 +56,19 @@ void ProbeQueue::Add(const QStringList& paths) {
         item.path = path;
         items_.push_back(std::move(item));
     }
-    if (scheduled_) return;
-    scheduled_ = true;
+    Later(scheduled_, &ProbeQueue::Schedule);
+}
+
+void ProbeQueue::Later(bool& pending, void (ProbeQueue::*step)()) {
+    if (pending) return;
+    pending = true;
     const unsigned generation = generation_;
     QMetaObject::invokeMethod(
         this,
-        [this, generation] {
-            if (generation != generation_) return;
-            scheduled_ = false;
-            Schedule();
+        [this, generation, &pending, step] {
+            if (generation != generation_) return;  // cancelled since
+            pending = false;
+            (this->*step)();
         },
         Qt::QueuedConnection);
 }
@@ -231,19 +235,9 @@ void ProbeQueue::OnFinished(Run* run, int exitCode) {
 }
 
 void ProbeQueue::DeliverLater() {
-    if (deliverScheduled_) return;
-    deliverScheduled_ = true;
-    const unsigned generation = generation_;
     // From the event loop: answers that arrive together are handed on together, and a
     // receiver may cancel or add without pulling a run out from under its own signal.
-    QMetaObject::invokeMethod(
-        this,
-        [this, generation] {
-            if (generation != generation_) return;
-            deliverScheduled_ = false;
-            Deliver();
-        },
-        Qt::QueuedConnection);
+    Later(deliverScheduled_, &ProbeQueue::Deliver);
 }
 
 void ProbeQueue::Deliver() {

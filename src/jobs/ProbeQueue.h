@@ -76,6 +76,9 @@ class ProbeQueue : public QObject {
     // Answers the file the run is at and moves the run to its next file.
     void AnswerCurrent(Run& run, bool ok, const QString& error);
     void DeliverLater();
+    // Runs step once from the event loop however often it is asked for before then (pending
+    // says it is asked for), unless Cancel comes first.
+    void Later(bool& pending, void (ProbeQueue::*step)());
     void Deliver();
     void Forget(Run* run);
 

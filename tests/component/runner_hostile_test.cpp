@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
-#include <fstream>
 
 #include "core/cmdline.h"
 #include "core/linecutter.h"
@@ -24,21 +23,6 @@ namespace {
 
 const std::string kProgramDir = VC_PROGRAM_DIR;
 const std::string kEncoder = kProgramDir + "/register.dat";
-
-// Resident memory of this process in KB.
-long ResidentKb() {
-    std::ifstream in("/proc/self/status");
-    std::string key;
-    long value = 0;
-    while (in >> key) {
-        if (key == "VmRSS:") {
-            in >> value;
-            return value;
-        }
-        in.ignore(1 << 16, '\n');
-    }
-    return 0;
-}
 
 // Keeps counts, not lines: a flood must not fill the test's own memory.
 struct Watch {
@@ -114,14 +98,14 @@ TEST(HostileEncoder, EndlessOutputKeepsTheProgramAnsweringAndStopsAtOnce) {
         SCOPED_TRACE(c.what);
         Watch w;
         w.Start(c.script);
-        const long before = ResidentKb();
+        const long before = vc::test::ResidentKb();
         const qint64 gap = RunLoop(1500, [&] { return w.Finished(); });
         ASSERT_FALSE(w.Finished()) << "the encoder runs on";
         EXPECT_GT(w.deliveries, 0u);
         // Generous bounds: timing on a shared machine varies.
         EXPECT_LT(gap, 1000) << "the event loop was blocked for " << gap << " ms";
         EXPECT_LE(w.longest, vc::LineCutter::kMaxLineLength);
-        EXPECT_LT(ResidentKb() - before, 64 * 1024) << "memory grows with the output";
+        EXPECT_LT(vc::test::ResidentKb() - before, 64 * 1024) << "memory grows with the output";
         EXPECT_EQ(w.maxProgress, 0) << "no absurd time counts as progress";
 
         QElapsedTimer stop;

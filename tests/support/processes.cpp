@@ -56,4 +56,18 @@ bool IsAlive(int pid) {
     return !Live([pid](const ProcInfo& p, long long) { return p.pid == pid; }).empty();
 }
 
+long ResidentKb() {
+    std::ifstream in("/proc/self/status");
+    std::string key;
+    long value = 0;
+    while (in >> key) {
+        if (key == "VmRSS:") {
+            in >> value;
+            return value;
+        }
+        std::getline(in, key);
+    }
+    return -1;
+}
+
 }  // namespace vc::test

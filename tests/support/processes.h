@@ -19,5 +19,7 @@ std::vector<ProcInfo> ChildrenOf(int pid);
 bool HasMember(const std::vector<ProcInfo>& members, const std::string& comm);
 // Whether a process is alive (not a zombie).
 bool IsAlive(int pid);
+// Resident memory of this process in KB (-1 when /proc cannot tell).
+long ResidentKb();
 
 }  // namespace vc::test
