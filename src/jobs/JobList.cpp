@@ -64,11 +64,9 @@ int JobList::NextChecked(int from) const {
 }
 
 int JobList::Append(Job job) {
-    const int row = Count();
-    beginInsertRows(QModelIndex(), row, row);
-    jobs_.push_back(std::move(job));
-    endInsertRows();
-    return row;
+    std::vector<Job> one;
+    one.push_back(std::move(job));
+    return AppendAll(std::move(one));
 }
 
 int JobList::AppendAll(std::vector<Job> jobs) {
