@@ -126,6 +126,7 @@ void Tfm_main::RemoveSelectedJobs() {
     jobList_.Remove(rows);
     UpdateCommandState();
     SelectAfterRemoval(lv, rows);
+    lvClick();  // the player's length and row follow the new selection
 }
 
 void Tfm_main::ClearJobs() {

@@ -139,6 +139,25 @@ TEST(MainWindow, LanguageTextHintsAndTheConvertingRule) {
     ReleaseBatch(w);
 }
 
+// After a removal the row that took the removed one's place is selected, and the player's
+// length shows that row's, not the removed one's.
+TEST(MainWindow, RemovingARowShowsTheNextRowsLength) {
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    for (const char* length : {"00:00:03", "00:00:06", "00:00:09"}) {
+        Toriginalinfo info = TenSecondClip("/nonexistent/clip.mp4");
+        info.durationText = length;
+        w.AppendJob(length, info, TrimRecord{});
+    }
+    w.SelectRow(1);
+    w.lvClick();
+    ASSERT_EQ(w.Display().Text("alltime").toStdString(), "00:00:06");
+    w.RemoveSelectedJobs();
+    EXPECT_EQ(w.SelectedRows(), std::vector<int>{1});
+    EXPECT_EQ(w.Display().Text("alltime").toStdString(), "00:00:09");
+}
+
 TEST(MainWindow, CommandStatesFollowListPreviewAndBatch) {
     Program p;
     p.Show();
