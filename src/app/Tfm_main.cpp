@@ -57,14 +57,8 @@ void Tfm_main::AttachWindows(Tfm_dir* dir, Tfm_set* set, Tfm_info* info, Tfm_dvd
     fm_dvdcutter_ = cutter;
     if (fm_set_) {
         fm_set_->effects = fx_;
-        fm_set_->currentFinishAction = [this] { return FinishAction; };
-        fm_set_->onOk = [this](int item) {
-            FinishAction = item;
-            RefreshSizeEstimates();
-            std::string err =
-                StoreRememberedSettings(ProfileSettingsFilePath(), ProfileId, fm_set_->Boxes());
-            if (!err.empty()) fx_->Error(this, QString::fromStdString(err));
-        };
+        fm_set_->Bind(&session_);
+        connect(fm_set_, &QDialog::accepted, this, &Tfm_main::RefreshSizeEstimates);
     }
     if (fm_dvdcutter_) {
         fm_dvdcutter_->Attach(&jobList_, player_, &display_, fx_);
@@ -130,7 +124,7 @@ void Tfm_main::CreateComponents() {
     player_ = new PreviewPlayer(&jobList_, &display_, this);
     Timer1 = player_->EndTimer();
     play_time = player_->PlayTimer();
-    batch_ = std::make_unique<BatchRunner>(&jobList_);
+    batch_ = std::make_unique<BatchRunner>(&jobList_, &session_);
     progress_ = new ProgressDisplay(batch_.get(), &display_, pl_play, this);
     Convert_used = progress_->Timer();
     snapshot_ = new Snapshot(this);
@@ -140,10 +134,8 @@ void Tfm_main::CreateComponents() {
 
 void Tfm_main::FormCreate() {
     ExeFileName.clear();
-    ProfileId = -1;
     picker_->CategoryIndex = -1;
-    EncoderPath = vc::ProgramDirectory() + "register.dat";
-    ProgramDirectory = vc::ProgramDirectory();
+    session_.SetProgramDirectory(vc::ProgramDirectory());
 }
 
 void Tfm_main::showEvent(QShowEvent* e) {
@@ -162,6 +154,7 @@ void Tfm_main::FormShow() {
     ClosePicker();
     ExeFileName = StartedExeFileName();
     if (ExeFileName.empty()) ExeFileName = "VideoConverter";
+    session_.SetProductName(ProductName());
     ReadLayout();
     picker_->Configure(ExeFileName, PictureDir(), leftMoveInt_);
     StartupUpdateCheck();
@@ -201,7 +194,7 @@ bool Tfm_main::FormCloseQuery() {
         StopBatch();
     }
     SaveSettings();
-    if (QFileInfo::exists(QString::fromStdString(ProgramDirectory + "show.dat"))) SiblingLaunch();
+    if (QFileInfo::exists(QString::fromStdString(ProgramDirectory() + "show.dat"))) SiblingLaunch();
     return true;
 }
 
@@ -220,9 +213,9 @@ void Tfm_main::RestoreLeftBehindJobs() {
 
 void Tfm_main::BindSkin() {
     const QString error =
-        display_.Bind(this, fm_dvdcutter_, QString::fromStdString(ProgramDirectory + "skn.skn"));
+        display_.Bind(this, fm_dvdcutter_, QString::fromStdString(ProgramDirectory() + "skn.skn"));
     if (!error.isEmpty()) fx_->Error(this, error);
-    display_.NameObjects(ProgramDirectory + "language.info");
+    display_.NameObjects(ProgramDirectory() + "language.info");
 }
 
 void Tfm_main::SetPosFill(const QString& object, int value) {
@@ -237,7 +230,7 @@ void Tfm_main::SetPosFill(const QString& object, int value) {
 QString Tfm_main::LanguageText(int id) {
     if (Converting() && id != 26) return {};
     bool unreadable = false;
-    QString text = display_.LanguageText(ProgramDirectory + "language.info", id,
+    QString text = display_.LanguageText(ProgramDirectory() + "language.info", id,
                                          QString::fromStdString(ProductName()), &unreadable);
     // Reported once; hover events would otherwise raise it on every move.
     if (unreadable && !languageErrorShown_) {
@@ -249,8 +242,8 @@ QString Tfm_main::LanguageText(int id) {
 }
 
 void Tfm_main::ReadLayout() {
-    const std::string path = ProgramDirectory + "Skin.ini";
-    const QString pictures = QString::fromStdString(ProgramDirectory + "images/");
+    const std::string path = ProgramDirectory() + "Skin.ini";
+    const QString pictures = PictureDir();
     if (!layout_.Load(path)) {
         fx_->Information(this, "The program file cannot be found, please install again.");
         return;

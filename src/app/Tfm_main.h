@@ -9,12 +9,11 @@
 #include <string>
 
 #include "app/MainMenus.h"
-#include "core/appsettings.h"
 #include "core/invocation.h"
 #include "core/jobrecords.h"
 #include "core/layoutfile.h"
-#include "core/profilefile.h"
 #include "jobs/BatchRunner.h"
+#include "jobs/ConversionSession.h"
 #include "jobs/JobList.h"
 #include "preview/PreviewPlayer.h"
 #include "profiles/ProfilePicker.h"
@@ -54,6 +53,7 @@ class Tfm_main : public QWidget, public MainMenus {
     void AttachWindows(Tfm_dir* dir, Tfm_set* set, Tfm_info* info, Tfm_dvdcutter* cutter);
 
     // ---- the units the window wires together
+    ConversionSession& Session() { return session_; }
     JobList& Jobs() { return jobList_; }
     BatchRunner& Batch() { return *batch_; }
     PreviewPlayer& Player() { return *player_; }
@@ -83,15 +83,10 @@ class Tfm_main : public QWidget, public MainMenus {
     void UpdateCommandState();
     const LayoutFile& Layout() const { return layout_; }
 
-    // ---- global state of the workflow
+    // ---- the edition this window runs as; what conversions are made with is the session's
     std::string ExeFileName;
-    std::string ProgramDirectory;
-    std::string EncoderPath;
-    int ProfileId = -1;
-    int FinishAction = 0;
-    std::string OutputDirectory;
-    std::string LastAddFolder;  // where Add File was used last
     std::string ProductName() const;
+    const std::string& ProgramDirectory() const { return session_.ProgramDirectory(); }
     bool Converting() const { return batch_->Converting(); }
     bool EncoderRunning() const { return batch_->EncoderRunning(); }
     int JobIndex() const { return batch_->CurrentRow(); }
@@ -138,17 +133,13 @@ class Tfm_main : public QWidget, public MainMenus {
     void SelectProfile(int n);
     void OpenPicker();
     void ClosePicker() { picker_->Close(); }
-    std::string SettingsFilePath() const { return SettingsFilePathFor(ProductName()); }
-    std::string ProfileSettingsFilePath() const {
-        return ProfileSettingsFilePathFor(ProductName());
-    }
-    QString PictureDir() const { return QString::fromStdString(ProgramDirectory) + "images/"; }
+    std::string SettingsFilePath() const { return session_.SettingsFilePath(); }
+    QString PictureDir() const { return QString::fromStdString(ProgramDirectory()) + "images/"; }
     void BrowseOutput();
     void OpenOutput();
     void ShowSettingsDialog();
     void LoadSettings();
     void SaveSettings();
-    ProfileState profile;
 
     // ---- job list
     void AddFiles();
@@ -165,16 +156,12 @@ class Tfm_main : public QWidget, public MainMenus {
     void RenameJob();
     void CommitRename();
     void lvClick();
-    void RefreshSizeEstimates();
-    // The "Output Size" of a job under the present choices.
-    QString SizeEstimate(const Toriginalinfo& info, const FormatBoxes& boxes) const;
+    void RefreshSizeEstimates() { session_.RefreshSizeEstimates(jobList_); }
     // Rows selected in the list view, ascending.
     std::vector<int> SelectedRows() const;
     void SelectRow(int row);
 
     // ---- batch
-    // What a run of the row takes: its job and the window's present choices.
-    InvocationInputs JobInputs(int row) const;
     void StartBatch();
     void StopBatch();
     void PauseToggle();
@@ -233,6 +220,7 @@ class Tfm_main : public QWidget, public MainMenus {
     SideEffects* fx_;
     skin::SkinEngine* Skin1 = nullptr;
     SkinDisplay display_;
+    ConversionSession session_;
     JobList jobList_;
     std::unique_ptr<BatchRunner> batch_;
     PreviewPlayer* player_ = nullptr;

@@ -59,20 +59,24 @@ bool Tfm_main::RunCommand(const QString& name) {
 }
 
 void Tfm_main::WireUnits() {
-    batch_->SetInvocationBuilder([this](int row) { return BuildInvocation(JobInputs(row)); });
+    connect(ed_output, &QLineEdit::textChanged, &session_, &ConversionSession::SetOutputFolderText);
+    connect(&session_, &ConversionSession::changed, this, [this](ConversionSession::Change what) {
+        if (what == ConversionSession::Change::OutputFolder &&
+            ed_output->text() != session_.OutputFolderText())
+            ed_output->setText(session_.OutputFolderText());
+        if (what == ConversionSession::Change::Profile)
+            ShowText("profilestext", QString::fromStdString(session_.Profile().displayName));
+    });
     connect(batch_.get(), &BatchRunner::stateChanged, this, [this](BatchRunner::State s) {
         const bool paused = s == BatchRunner::State::Paused;
         Pause1->setText(paused ? "Continue" : "Pause");
         button("bt_pause")->SetHint(paused ? "Continue conversion" : "Pause conversion");
         UpdateCommandState();
     });
-    connect(batch_.get(), &BatchRunner::jobStarted, this,
-            [this](int) { OutputDirectory = batch_->OutputDirectory().toStdString(); });
     connect(batch_.get(), &BatchRunner::cannotStart, this,
             [this](int, const QString& error) { fx_->Error(this, error); });
     connect(batch_.get(), &BatchRunner::batchEnded, this, &Tfm_main::UpdateCommandState);
-    new BatchEndActions(
-        batch_.get(), this, fx_, [this] { return FinishAction; }, [this] { return trayIcon(); });
+    new BatchEndActions(batch_.get(), &session_, this, fx_, [this] { return trayIcon(); });
 
     connect(player_, &PreviewPlayer::stateChanged, this, &Tfm_main::UpdateCommandState);
     connect(picker_, &ProfilePicker::profileChosen, this, &Tfm_main::SelectProfile);
@@ -253,7 +257,7 @@ void Tfm_main::RunBackground() {
 }
 
 void Tfm_main::ShowHelpPage(const char* page) {
-    fx_->OpenUrl(QString::fromStdString(ProgramDirectory + "help/" + page));
+    fx_->OpenUrl(QString::fromStdString(ProgramDirectory() + "help/" + page));
 }
 
 void Tfm_main::StartupUpdateCheck() {
@@ -262,7 +266,7 @@ void Tfm_main::StartupUpdateCheck() {
 }
 
 void Tfm_main::SiblingLaunch() {
-    for (const std::string& path : SiblingsToLaunch(ProgramDirectory, [](const std::string& p) {
+    for (const std::string& path : SiblingsToLaunch(ProgramDirectory(), [](const std::string& p) {
              return QFileInfo::exists(QString::fromStdString(p));
          }))
         fx_->StartDetached(QString::fromStdString(path), {});
@@ -273,7 +277,7 @@ void Tfm_main::SiblingLaunch() {
 void Tfm_main::OpenPicker() {
     if (Refused(kNotWhileConverting)) return;
     if (!playing() && IsKavrin(ExeFileName)) pl_play->hide();
-    picker_->Open(ProfileId);
+    picker_->Open(session_.ProfileId());
 }
 
 void Tfm_main::SelectProfile(int n) {
@@ -284,40 +288,26 @@ void Tfm_main::SelectProfile(int n) {
                    QString("The picture \"images/main/%1.bmp\" cannot be read.").arg(category));
         return;
     }
-    FormatBoxes boxes = fm_set_->Boxes();
-    std::vector<std::string> errors;
-    const bool read = SwitchProfile(ProgramDirectory + kProfileFileName, ProfileSettingsFilePath(),
-                                    ProfileId, n, profile, boxes, &errors);
-    ShowText("profilestext", QString::fromStdString(profile.displayName));
-    ProfileId = n;
-    for (const std::string& e : errors) fx_->Error(this, QString::fromStdString(e));
-    if (read) RefreshSizeEstimates();
+    const ConversionSession::ProfileSwitch done = session_.SelectProfile(n);
+    for (const std::string& e : done.problems) fx_->Error(this, QString::fromStdString(e));
+    if (done.profileFileRead) RefreshSizeEstimates();
 }
 
 void Tfm_main::LoadSettings() {
     const QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
     const int def = DefaultProfileFor(ExeFileName);
-    const AppSettings s =
-        LoadAppSettings(SettingsFilePath(), def,
-                        (movies.isEmpty() ? QDir::homePath() : movies).toStdString() + "/");
+    const AppSettings s = session_.LoadSettings(
+        def, (movies.isEmpty() ? QDir::homePath() : movies).toStdString() + "/");
     picker_->TakeSettings(s);
-    OutputDirectory = s.outputPath;
-    ed_output->setText(QString::fromStdString(OutputDirectory));
     // A stored number that names no selectable profile falls back to the edition's default.
     const ProfileEntry* e = CatalogueEntry(s.profileId);
     SelectProfile(!e || e->displayName[0] == '\0' ? def : s.profileId);
-    FinishAction = s.finishAction;
-    LastAddFolder = s.lastAddFolder;
 }
 
 void Tfm_main::SaveSettings() {
-    AppSettings s = LoadAppSettings(SettingsFilePath(), ProfileId, OutputDirectory);
-    s.outputPath = OutputDirectory;
-    s.profileId = ProfileId;
-    s.finishAction = FinishAction;
+    AppSettings s;
     picker_->PutSettings(s);
-    s.lastAddFolder = LastAddFolder;
-    if (!SaveAppSettings(SettingsFilePath(), s))
+    if (!session_.SaveSettings(s))
         fx_->Error(this, QString("The settings cannot be written to \"%1\".")
                              .arg(QString::fromStdString(SettingsFilePath())));
 }
@@ -327,15 +317,11 @@ void Tfm_main::BrowseOutput() {
     fm_dir_->ChosenDirectory.clear();
     fm_dir_->SelectFolder(ed_output->text());
     fx_->ExecDialog(fm_dir_);
-    if (!fm_dir_->ChosenDirectory.empty()) {
-        OutputDirectory = fm_dir_->ChosenDirectory;
-        if (OutputDirectory.back() != '/') OutputDirectory += '/';
-        ed_output->setText(QString::fromStdString(OutputDirectory));
-    }
+    session_.ChooseOutputDirectory(fm_dir_->ChosenDirectory);
 }
 
 void Tfm_main::OpenOutput() {
-    fx_->OpenFolder(QString::fromStdString(OutputDirectory));
+    fx_->OpenFolder(QString::fromStdString(session_.OutputDirectory()));
 }
 
 void Tfm_main::ShowSettingsDialog() {

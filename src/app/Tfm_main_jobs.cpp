@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QItemSelectionModel>
-#include <QLineEdit>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTreeView>
@@ -14,14 +13,12 @@
 #include "app/Tfm_main.h"
 #include "core/mediatypes.h"
 #include "core/nativepath.h"
-#include "core/rates.h"
 #include "core/timeutil.h"
 #include "jobs/JobIntake.h"
 #include "preview/Snapshot.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
 #include "profiles/Tfm_dir.h"
-#include "profiles/Tfm_set.h"
 #include "shell/JobListView.h"
 
 namespace vc {
@@ -37,12 +34,7 @@ void Tfm_main::SelectRow(int row) {
 // ---------------------------------------------------------------- adding
 
 void Tfm_main::WireIntake() {
-    intake_ = new JobIntake(&jobList_, this);
-    intake_->SetEstimator([this](std::vector<Job>& jobs) {
-        if (!fm_set_) return;
-        const FormatBoxes boxes = fm_set_->Boxes();
-        for (Job& j : jobs) j.sizeEstimate = SizeEstimate(j.info, boxes);
-    });
+    intake_ = new JobIntake(&jobList_, &session_, this);
     connect(intake_, &JobIntake::rowsAppended, this, [this] {
         if (SelectedRows().empty()) SelectRow(0);
         UpdateCommandState();
@@ -58,8 +50,6 @@ void Tfm_main::WireIntake() {
 }
 
 void Tfm_main::AddMediaFiles(const QStringList& paths) {
-    intake_->Queue().SetEncoder(QString::fromStdString(EncoderPath),
-                                QString::fromStdString(ProgramDirectory));
     intake_->Add(paths);
     UpdateCommandState();
 }
@@ -76,11 +66,11 @@ void Tfm_main::AppendJob(const QString& caption, const Toriginalinfo& info,
 void Tfm_main::AddFiles() {
     if (Refused(kNotWhileConverting)) return;
     const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
-    const QString start =
-        OpenDialogStartFolder(QString::fromStdString(LastAddFolder), videos, QDir::homePath());
+    const QString start = OpenDialogStartFolder(QString::fromStdString(session_.LastAddFolder()),
+                                                videos, QDir::homePath());
     const QStringList files = fx_->OpenFiles(this, "Add File", MediaOpenFilter(), start);
     if (!files.isEmpty()) {
-        LastAddFolder = QFileInfo(files.front()).absolutePath().toStdString();
+        session_.SetLastAddFolder(QFileInfo(files.front()).absolutePath().toStdString());
         lv->setVisible(true);
     }
     AddMediaFiles(files);
@@ -141,34 +131,6 @@ void Tfm_main::RenameJob() {
 
 void Tfm_main::CommitRename() {
     edt_tit->Finish();
-}
-
-void Tfm_main::RefreshSizeEstimates() {
-    if (!fm_set_) return;
-    const FormatBoxes boxes = fm_set_->Boxes();
-    for (int i = 0; i < jobList_.Count(); ++i)
-        jobList_.SetSizeEstimate(i, SizeEstimate(jobList_.At(i)->info, boxes));
-}
-
-QString Tfm_main::SizeEstimate(const Toriginalinfo& info, const FormatBoxes& boxes) const {
-    return QString::fromStdString(FormatSizeEstimate(JobTotalRate(profile, boxes, info).kbps,
-                                                     HmsToSeconds(info.durationText)));
-}
-
-// ---------------------------------------------------------------- batch
-
-InvocationInputs Tfm_main::JobInputs(int row) const {
-    const Job* j = jobList_.At(row);
-    InvocationInputs in;
-    in.outputFolderText = ed_output->text().toStdString();
-    in.caption = j->caption.toStdString();
-    in.job = j->info;
-    in.trim = j->trim;
-    in.profile = profile;
-    in.boxes = fm_set_->Boxes();
-    in.encoderPath = EncoderPath;
-    in.programDirectory = ProgramDirectory;
-    return in;
 }
 
 void Tfm_main::StartBatch() {
@@ -262,7 +224,7 @@ void Tfm_main::bt_imagesClick() {
     }
     const int row = jobList_.Valid(player_->previewRow) ? player_->previewRow : 0;
     Snapshot::Request r;
-    static_cast<InvocationInputs&>(r) = JobInputs(row);
+    static_cast<InvocationInputs&>(r) = session_.JobInputs(*jobList_.At(row));
     r.at = display_.Text(PreviewPlayer::kMainSet.time);
     QString error;
     if (!snapshot_->Take(r, &error)) {
@@ -270,7 +232,7 @@ void Tfm_main::bt_imagesClick() {
         return;
     }
     const std::string& out = snapshot_->Invocation().outputFile;
-    OutputDirectory = out.substr(0, out.rfind('/') + 1);
+    session_.SetOutputDirectory(out.substr(0, out.rfind('/') + 1));
 }
 
 void Tfm_main::ShowProperties() {

@@ -51,6 +51,24 @@ void PlainChoiceBox::setEditText(const std::string& text) {
     text_ = text;
 }
 
+void CopyChoice(const ChoiceBox& from, ChoiceBox& to) {
+    bool sameEntries = from.count() == to.count();
+    for (int i = 0; sameEntries && i < from.count(); ++i)
+        sameEntries = from.itemText(i) == to.itemText(i);
+    if (!sameEntries) {
+        to.clear();
+        for (int i = 0; i < from.count(); ++i) to.addItem(from.itemText(i));
+    }
+    const int chosen = from.currentIndex();
+    if (chosen >= 0) {
+        to.setCurrentIndex(chosen);
+    } else {
+        to.setCurrentIndex(-1);
+        if (!from.currentText().empty()) to.setEditText(from.currentText());
+    }
+    to.setEnabled(from.isEnabled());
+}
+
 void InitFormatBoxes(FormatBoxes& boxes) {
     boxes.size->clear();
     for (ChoiceBox* q : {boxes.video, boxes.audio}) {

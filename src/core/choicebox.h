@@ -27,12 +27,19 @@ class ChoiceBox {
     virtual int currentIndex() const = 0;
     virtual void setCurrentIndex(int index) = 0;
     virtual std::string currentText() const = 0;
+    // Text typed into an editable box; it chooses no entry. Ignored by a pick-only box.
+    virtual void setEditText(const std::string& text) = 0;
     virtual void setEnabled(bool enabled) = 0;
     virtual bool isEnabled() const = 0;
 
     // Index of the first entry with this exact text, -1 when none.
     int findText(const std::string& text) const;
 };
+
+// Makes `to` show what `from` shows: the same entries (rebuilt only when they differ), the
+// same chosen entry or typed text, the same enabled state. Binds the settings dialog's boxes
+// to the session's values, both ways.
+void CopyChoice(const ChoiceBox& from, ChoiceBox& to);
 
 // In-memory box for tests and headless use.
 class PlainChoiceBox : public ChoiceBox {
@@ -49,11 +56,10 @@ class PlainChoiceBox : public ChoiceBox {
     int currentIndex() const override { return current_; }
     void setCurrentIndex(int index) override;
     std::string currentText() const override { return text_; }
+    void setEditText(const std::string& text) override;
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     bool isEnabled() const override { return enabled_; }
 
-    // Text typed into an editable box; it chooses no entry. Ignored by a pick-only box.
-    void setEditText(const std::string& text);
     bool isEditable() const { return editable_; }
     const std::vector<std::string>& items() const { return items_; }
 

@@ -124,8 +124,9 @@ GroupReadResult ApplyProfileGroup(const std::vector<std::string>& fileLines, Pro
     if (have >= sizeLine) ApplySizeLine(fileLines[sizeLine - 1], state, *boxes.size);
     if (have >= sizeLine + 1) ApplyRateLine(fileLines[sizeLine], state, boxes);
     if (have >= sizeLine + 2) state.arguments = fileLines[sizeLine + 1];
-    result.complete = have >= sizeLine + 2;
-    if (!result.complete)
+    result.reach =
+        have >= sizeLine + 2 ? GroupReadResult::Reach::Complete : GroupReadResult::Reach::Short;
+    if (!result.complete())
         result.error = "The profile file ends before the settings of profile " + std::to_string(n) +
                        " (it needs " + std::to_string(sizeLine + 2) + " lines and has " +
                        std::to_string(have) + ").";
@@ -154,7 +155,10 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std
 GroupReadResult ReadProfileGroup(const std::string& path, ProfileState& state, FormatBoxes& boxes) {
     std::vector<std::string> lines;
     GroupReadResult result;
-    if (!ReadTextLines(path, lines, result.error)) return result;
+    if (!ReadTextLines(path, lines, result.error)) {
+        result.reach = GroupReadResult::Reach::FileUnreadable;
+        return result;
+    }
     return ApplyProfileGroup(lines, state, boxes);
 }
 

@@ -37,8 +37,12 @@ bool OffersKeepSourceQualities(int profileId, const std::string& extension);
 bool OffersKeepSourceSize(int profileId, const std::string& extension, size_t sizeCount);
 
 struct GroupReadResult {
-    bool complete = false;  // every line of the group was read
-    std::string error;      // empty when complete; otherwise what went wrong, for the user
+    // How far the group was read: the file could not be read at all, it ends before the
+    // group's last line (or names no such group), or every line was read.
+    enum class Reach { FileUnreadable, Short, Complete };
+    Reach reach = Reach::Short;
+    std::string error;  // empty when complete; otherwise what went wrong, for the user
+    bool complete() const { return reach == Reach::Complete; }
 };
 
 // Applies group state.profileId of a profile file given as its lines (line 1 first). Parts

@@ -99,7 +99,7 @@ bool SwitchProfile(const std::string& profileFile, const std::string& iniPath, i
     const GroupReadResult r = ReadProfileGroup(profileFile, state, boxes);
     note(r.error);
     // An unreadable file ends the change here; a short one keeps what it could read.
-    if (!r.complete && r.error.rfind("Cannot ", 0) == 0) return false;
+    if (r.reach == GroupReadResult::Reach::FileUnreadable) return false;
     note(LoadRememberedSettings(iniPath, to, boxes));
     return true;
 }

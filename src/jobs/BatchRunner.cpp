@@ -9,6 +9,7 @@
 #include "core/nativepath.h"
 #include "core/numeric.h"
 #include "core/progress.h"
+#include "jobs/ConversionSession.h"
 #include "jobs/EncoderRunner.h"
 #include "jobs/JobList.h"
 
@@ -26,9 +27,10 @@ bool IsProgressLine(const QString& line) {
 }
 }  // namespace
 
-BatchRunner::BatchRunner(JobList* jobs, QObject* parent)
+BatchRunner::BatchRunner(JobList* jobs, ConversionSession* session, QObject* parent)
     : QObject(parent),
       jobs_(jobs),
+      session_(session),
       makeRunner_([] { return std::make_unique<EncoderRunner>(); }),
       explain_([](const QStringList& log, int exitCode) {
           std::vector<std::string> lines;
@@ -69,11 +71,14 @@ void BatchRunner::StartJob() {
         row_ = jobs_->NextChecked(row_);
         if (row_ < 0) break;
         QString error;
-        InvocationResult r = build_ ? build_(row_) : InvocationResult{{}, "No conversion set up."};
+        InvocationResult r = session_->BuildJobInvocation(*jobs_->At(row_));
         if (r.ok()) {
             invocation_ = r.rec;
             const std::string& out = invocation_.outputFile;
-            outputDirectory_ = QString::fromStdString(out.substr(0, out.rfind('/') + 1));
+            const std::string folder = out.substr(0, out.rfind('/') + 1);
+            outputDirectory_ = QString::fromStdString(folder);
+            // The folder in force becomes the one saved as soon as a job goes to it.
+            session_->SetOutputDirectory(folder);
             if (LaunchEncoder(invocation_, &error)) {
                 emit jobStarted(row_);
                 return;

@@ -13,6 +13,7 @@
 
 namespace vc {
 
+class ConversionSession;
 class EncoderRunner;
 class JobList;
 
@@ -27,17 +28,15 @@ class BatchRunner : public QObject {
     // Lines kept of each run's output: enough for the reason of a failure.
     static constexpr int kLogLines = 200;
 
-    // Builds the invocation of one row (the window's boxes and output folder go into it).
-    using InvocationBuilder = std::function<InvocationResult(int row)>;
     // Makes the runner of one run; tests hand in a fake.
     using RunnerFactory = std::function<std::unique_ptr<EncoderRunner>()>;
     // Turns a failed run's log and exit code into a readable reason.
     using Explainer = std::function<QString(const QStringList& log, int exitCode)>;
 
-    explicit BatchRunner(JobList* jobs, QObject* parent = nullptr);
+    // Each job runs with the session's choices as they are when the job starts.
+    BatchRunner(JobList* jobs, ConversionSession* session, QObject* parent = nullptr);
     ~BatchRunner() override;
 
-    void SetInvocationBuilder(InvocationBuilder build) { build_ = std::move(build); }
     void SetRunnerFactory(RunnerFactory make) { makeRunner_ = std::move(make); }
     void SetExplainer(Explainer explain) { explain_ = std::move(explain); }
 
@@ -108,7 +107,7 @@ class BatchRunner : public QObject {
     void Fail(int row, const QString& reason);
 
     JobList* jobs_;
-    InvocationBuilder build_;
+    ConversionSession* session_;
     RunnerFactory makeRunner_;
     Explainer explain_;
     std::unique_ptr<EncoderRunner> runner_;

@@ -2,9 +2,12 @@
 
 #include <QFileInfo>
 
+#include "jobs/ConversionSession.h"
+
 namespace vc {
 
-JobIntake::JobIntake(JobList* jobs, QObject* parent) : QObject(parent), jobs_(jobs) {
+JobIntake::JobIntake(JobList* jobs, ConversionSession* session, QObject* parent)
+    : QObject(parent), jobs_(jobs), session_(session) {
     connect(&queue_, &ProbeQueue::answered, this, &JobIntake::OnAnswers);
     connect(&queue_, &ProbeQueue::idle, this, [this] {
         const QStringList names = std::move(notSupported_);
@@ -20,12 +23,15 @@ void JobIntake::Add(const QStringList& paths) {
             this, [this] { emit finished({}); }, Qt::QueuedConnection);
         return;
     }
+    if (!Busy())
+        queue_.SetEncoder(QString::fromStdString(session_->EncoderPath()),
+                          QString::fromStdString(session_->ProgramDirectory()));
     queue_.Add(paths);
 }
 
 void JobIntake::Append(std::vector<Job> jobs) {
     if (jobs.empty()) return;
-    if (estimate_) estimate_(jobs);
+    for (Job& j : jobs) j.sizeEstimate = session_->SizeEstimate(j.info);
     jobs_->AppendAll(std::move(jobs));
 }
 

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <vector>
 
 #include "jobs/JobList.h"
@@ -14,16 +13,15 @@
 
 namespace vc {
 
+class ConversionSession;
+
 class JobIntake : public QObject {
     Q_OBJECT
   public:
-    // Fills the size estimates of jobs about to become rows.
-    using Estimator = std::function<void(std::vector<Job>& jobs)>;
-
-    explicit JobIntake(JobList* jobs, QObject* parent = nullptr);
+    // The session gives the encoder that probes and the size estimates of the new rows.
+    JobIntake(JobList* jobs, ConversionSession* session, QObject* parent = nullptr);
 
     ProbeQueue& Queue() { return queue_; }
-    void SetEstimator(Estimator estimator) { estimate_ = std::move(estimator); }
 
     // Probes the files and appends a row for each that makes a job. Files given while an add
     // runs join it. finished() follows, also for an empty list.
@@ -45,8 +43,8 @@ class JobIntake : public QObject {
     void OnAnswers(const std::vector<ProbeQueue::Answer>& answers);
 
     JobList* jobs_;
+    ConversionSession* session_;
     ProbeQueue queue_;
-    Estimator estimate_;
     QStringList notSupported_;
 };
 

@@ -36,6 +36,9 @@ class ComboChoiceBox : public ChoiceBox {
         if (box_->currentIndex() < 0 && box_->isEditable()) box_->setEditText(QString());
     }
     std::string currentText() const override { return box_->currentText().toStdString(); }
+    void setEditText(const std::string& t) override {
+        if (box_->isEditable()) box_->setEditText(QString::fromStdString(t));
+    }
     void setEnabled(bool e) override { box_->setEnabled(e); }
     bool isEnabled() const override { return box_->isEnabled(); }
 

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/numeric.h"
+#include "jobs/ConversionSession.h"
 #include "profiles/ComboChoiceBox.h"
 #include "shell/SideEffects.h"
 
@@ -116,6 +117,39 @@ FormatBoxes Tfm_set::Boxes() {
     return {size_.get(), video_.get(), audio_.get(), channel_.get()};
 }
 
+void Tfm_set::Bind(ConversionSession* session) {
+    session_ = session;
+    connect(session_, &ConversionSession::changed, this, [this](ConversionSession::Change what) {
+        if (what == ConversionSession::Change::Formats && !showing_) ShowSessionFormats();
+    });
+    for (QComboBox* box : {cb_size, cb_videobitrate, cb_audiobitrate, cb_channel})
+        connect(box, &QComboBox::currentIndexChanged, this, &Tfm_set::TakeFormats);
+    connect(cb_size, &QComboBox::editTextChanged, this, &Tfm_set::TakeFormats);
+    ShowSessionFormats();
+}
+
+void Tfm_set::ShowSessionFormats() {
+    const FormatBoxes from = session_->Formats();
+    const FormatBoxes to = Boxes();
+    showing_ = true;
+    for (auto [f, t] : {std::pair{from.size, to.size}, std::pair{from.video, to.video},
+                        std::pair{from.audio, to.audio}, std::pair{from.channel, to.channel}})
+        CopyChoice(*f, *t);
+    showing_ = false;
+}
+
+void Tfm_set::TakeFormats() {
+    if (showing_ || !session_) return;
+    const FormatBoxes from = Boxes();
+    const FormatBoxes to = session_->Formats();
+    showing_ = true;
+    for (auto [f, t] : {std::pair{from.size, to.size}, std::pair{from.video, to.video},
+                        std::pair{from.audio, to.audio}, std::pair{from.channel, to.channel}})
+        CopyChoice(*f, *t);
+    session_->FormatsEdited();
+    showing_ = false;
+}
+
 int Tfm_set::FinishItem() const {
     return std::max(0, rg_finishGroup->checkedId());
 }
@@ -125,13 +159,17 @@ void Tfm_set::SetFinishItem(int item) {
 }
 
 void Tfm_set::showEvent(QShowEvent* e) {
-    if (currentFinishAction) SetFinishItem(currentFinishAction());
+    if (session_) SetFinishItem(static_cast<int>(session_->Finish()));
     if (parentWidget()) move(parentWidget()->geometry().center() - rect().center());
     QDialog::showEvent(e);
 }
 
 void Tfm_set::Button1Click() {
-    if (onOk) onOk(FinishItem());
+    if (session_) {
+        session_->SetFinish(static_cast<ConversionSession::FinishAction>(FinishItem()));
+        const std::string error = session_->RememberFormats();
+        if (!error.empty() && effects) effects->Error(this, QString::fromStdString(error));
+    }
     accept();
 }
 

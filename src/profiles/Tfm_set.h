@@ -1,8 +1,8 @@
 #pragma once
-// The format settings dialog. Its four boxes are the live format settings of the selected
-// profile: they exist for the whole run and conversions read them directly.
+// The format settings dialog. Its four boxes show the session's format choices and change
+// them as the user picks or types (Cancel undoes nothing); OK takes the finish action and
+// remembers the profile's choices.
 #include <QDialog>
-#include <functional>
 #include <memory>
 
 #include "core/choicebox.h"
@@ -16,6 +16,7 @@ class QRadioButton;
 
 namespace vc {
 
+class ConversionSession;
 class SideEffects;
 
 class Tfm_set : public QDialog {
@@ -38,14 +39,11 @@ class Tfm_set : public QDialog {
     int FinishItem() const;
     void SetFinishItem(int item);
 
-    // Set by the main window: the finish action in force, what OK does, and the
-    // side-effect interface for the size warning.
-    std::function<int()> currentFinishAction;
-    std::function<void(int finishItem)> onOk;
+    // Set by the main window: the side-effect interface for the warnings.
     SideEffects* effects = nullptr;
 
-    // The four boxes as the live format settings.
-    FormatBoxes Boxes();
+    // Shows the session's choices from now on and changes them as the user does.
+    void Bind(ConversionSession* session);
 
     void Button1Click();
     void Button2Click();
@@ -56,8 +54,15 @@ class Tfm_set : public QDialog {
     void showEvent(QShowEvent* e) override;
 
   private:
+    // The four boxes seen through the box model.
+    FormatBoxes Boxes();
+    void ShowSessionFormats();
+    void TakeFormats();
+
+    ConversionSession* session_ = nullptr;
     std::unique_ptr<ChoiceBox> size_, video_, audio_, channel_;
     bool checkingSize_ = false;
+    bool showing_ = false;  // the boxes are being filled from the session
 };
 
 }  // namespace vc

@@ -4,19 +4,19 @@
 #include <QWidget>
 
 #include "jobs/BatchRunner.h"
+#include "jobs/ConversionSession.h"
 #include "shell/ShutdownCountdown.h"
 #include "shell/SideEffects.h"
 
 namespace vc {
 
-BatchEndActions::BatchEndActions(BatchRunner* batch, QWidget* window, SideEffects* effects,
-                                 std::function<int()> finishAction,
-                                 std::function<QSystemTrayIcon*()> trayIcon)
+BatchEndActions::BatchEndActions(BatchRunner* batch, ConversionSession* session, QWidget* window,
+                                 SideEffects* effects, std::function<QSystemTrayIcon*()> trayIcon)
     : QObject(window),
       batch_(batch),
+      session_(session),
       window_(window),
       fx_(effects),
-      finishAction_(std::move(finishAction)),
       trayIcon_(std::move(trayIcon)) {
     connect(batch_, &BatchRunner::batchEnded, this, &BatchEndActions::OnBatchEnded);
 }
@@ -41,10 +41,11 @@ void BatchEndActions::OnBatchEnded(bool ranToEnd) {
                                   .arg(failed)
                                   .arg(lines.join('\n')));
     }
-    const int action = finishAction_();
-    if (action == kOpenFolder) {
+    using Finish = ConversionSession::FinishAction;
+    const Finish action = session_->Finish();
+    if (action == Finish::OpenFolder) {
         fx_->OpenFolder(batch_->OutputDirectory());
-    } else if (action == kShutDown) {
+    } else if (action == Finish::ShutDown) {
         // A way back: the machine goes down only when nobody cancels within a minute.
         ShutdownCountdown countdown(window_);
         if (fx_->ExecDialog(&countdown) == QDialog::Accepted) fx_->Shutdown();

@@ -11,23 +11,23 @@ class QWidget;
 namespace vc {
 
 class BatchRunner;
+class ConversionSession;
 class SideEffects;
 
 class BatchEndActions : public QObject {
     Q_OBJECT
   public:
-    enum FinishAction { kNothing = 0, kOpenFolder = 1, kShutDown = 2 };
-
-    BatchEndActions(BatchRunner* batch, QWidget* window, SideEffects* effects,
-                    std::function<int()> finishAction, std::function<QSystemTrayIcon*()> trayIcon);
+    // The finish action is the session's as the batch ends.
+    BatchEndActions(BatchRunner* batch, ConversionSession* session, QWidget* window,
+                    SideEffects* effects, std::function<QSystemTrayIcon*()> trayIcon);
 
   private:
     void OnBatchEnded(bool ranToEnd);
 
     BatchRunner* batch_;
+    ConversionSession* session_;
     QWidget* window_;
     SideEffects* fx_;
-    std::function<int()> finishAction_;
     std::function<QSystemTrayIcon*()> trayIcon_;
 };
 

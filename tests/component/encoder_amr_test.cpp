@@ -132,7 +132,7 @@ TEST_P(AmrProfiles, SoundIsAmrNbAtTheModeOfTheQuality) {
     SetSelectedProfile(profile, id);
     const GroupReadResult read =
         ReadProfileGroup(std::string(VC_PROGRAM_DIR) + "/" + kProfileFileName, profile, boxes);
-    ASSERT_TRUE(read.complete) << read.error;
+    ASSERT_TRUE(read.complete()) << read.error;
     const std::string ini = dir_->path().toStdString() + "/none/pro amr.ini";
     ASSERT_EQ(LoadRememberedSettings(ini, id, boxes), "");
     plain.audio.setCurrentIndex(q.index);

@@ -148,7 +148,7 @@ TEST_P(EveryProfileConverts, OutputFitsTheProfile) {
     InitFormatBoxes(boxes);
     SetSelectedProfile(profile, id);
     const GroupReadResult read = ReadProfileGroup(ProfileFilePath(), profile, boxes);
-    ASSERT_TRUE(read.complete) << read.error;
+    ASSERT_TRUE(read.complete()) << read.error;
     // No remembered settings yet: every box takes the profile's default.
     const std::string ini = dir_->path().toStdString() + "/none/pro test.ini";
     ASSERT_EQ(LoadRememberedSettings(ini, id, boxes), "");

@@ -9,6 +9,7 @@
 #include "app/Tfm_main.h"
 #include "core/appsettings.h"
 #include "jobs/BatchRunner.h"
+#include "jobs/ConversionSession.h"
 #include "jobs/JobList.h"
 #include "jobs/JobListStore.h"
 #include "support/clips.h"
@@ -23,13 +24,12 @@ namespace {
 class Batch : public ::testing::Test {
   protected:
     void SetUp() override {
+        // The session's profile file is the build's; its remembered choices stay in here.
+        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+        session.SetProgramDirectory(std::string(VC_PROGRAM_DIR) + "/");
+        session.SelectProfile(kMp3Profile);
+        session.SetOutputFolderText(dir.path() + "/");
         batch.SetRunnerFactory(FakeRunners());
-        batch.SetInvocationBuilder([this](int row) {
-            InvocationResult r;
-            r.rec.outputFile = Output(row).toStdString();
-            r.rec.lengthSeconds = 100;
-            return r;
-        });
         QObject::connect(&batch, &BatchRunner::batchEnded, [this](bool toEnd) {
             ++ends;
             ranToEnd = toEnd;
@@ -39,19 +39,22 @@ class Batch : public ::testing::Test {
         for (bool c : checks) {
             Job j;
             j.caption = QString("job%1").arg(jobs.Count());
+            j.info = TenSecondClip(dir.filePath(j.caption + ".wav").toStdString());
+            j.info.durationText = "00:01:40";
             j.checked = c;
             j.trim = {100, 0, 100};
             jobs.Append(j);
         }
     }
-    QString Output(int row) const { return dir.path() + QString("/out%1.mp3").arg(row); }
+    // Where the session sends a row's output.
+    QString Output(int row) const { return dir.path() + QString("/job%1.mp3").arg(row); }
     // Ends the running fake: 0 with an output written, or a failure code.
     void End(int code, const QString& lastLine = QString()) {
         FakeEncoderRunner* f = CurrentFake();
         ASSERT_NE(f, nullptr);
         if (!lastLine.isEmpty()) f->Print(lastLine);
         if (code == 0) {
-            QFile out(Output(batch.CurrentRow()));
+            QFile out(QString::fromStdString(batch.Invocation().outputFile));
             ASSERT_TRUE(out.open(QIODevice::WriteOnly));
             out.write(QByteArray(3000, 'x'));
         }
@@ -64,9 +67,11 @@ class Batch : public ::testing::Test {
         return s;
     }
 
+    static constexpr int kMp3Profile = 17;
     QTemporaryDir dir;
     JobList jobs;
-    BatchRunner batch{&jobs};
+    ConversionSession session;
+    BatchRunner batch{&jobs, &session};
     int ends = 0;
     bool ranToEnd = false;
 };

@@ -183,7 +183,7 @@ TEST_F(Conversion, ShutDownWaitsForAMinuteAndCanBeCancelled) {
         Tfm_main& w = *p.fm_main;
         w.SelectProfile(17);
         w.ed_output->setText(out);
-        w.FinishAction = 2;
+        w.Session().SetFinish(ConversionSession::FinishAction::ShutDown);
         AddFiles(p, {QString::fromStdString(a)});
         QStringList seen;
         p.fx.onDialog = [&](QDialog* d) {
@@ -210,7 +210,7 @@ TEST_F(Conversion, DeletedSourceIsAnErrorAndTheBatchGoesOn) {
     p.Show();
     Tfm_main& w = *p.fm_main;
     w.SelectProfile(17);
-    w.FinishAction = 1;
+    w.Session().SetFinish(ConversionSession::FinishAction::OpenFolder);
     w.ed_output->setText(out);
     AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b)});
     ASSERT_EQ(w.Jobs().Count(), 2);
@@ -251,8 +251,8 @@ TEST_F(Conversion, SettingsSurviveARestart) {
         Program p("VideoConverter", "", config.path().toStdString());
         p.Show();
         p.fm_main->SelectProfile(88);
-        p.fm_main->OutputDirectory = out.toStdString();
-        p.fm_main->FinishAction = 1;
+        p.fm_main->Session().SetOutputDirectory(out.toStdString());
+        p.fm_main->Session().SetFinish(ConversionSession::FinishAction::OpenFolder);
         // Cancel in the settings dialog keeps the finish action.
         p.fm_set->SetFinishItem(2);
         p.fm_set->Button2Click();
@@ -260,8 +260,8 @@ TEST_F(Conversion, SettingsSurviveARestart) {
     }
     Program p("VideoConverter", "", config.path().toStdString());
     p.Show();
-    EXPECT_EQ(p.fm_main->ProfileId, 88);
-    EXPECT_EQ(p.fm_main->FinishAction, 1);
+    EXPECT_EQ(p.fm_main->Session().ProfileId(), 88);
+    EXPECT_EQ(p.fm_main->Session().Finish(), ConversionSession::FinishAction::OpenFolder);
     EXPECT_EQ(p.fm_main->ed_output->text(), out);
     EXPECT_EQ(p.fm_main->Display().Text("profilestext"), "Zune WMV-Windows Media Video(*.wmv)");
 }
@@ -275,5 +275,5 @@ TEST_F(Conversion, StoredNumberWithoutProfileFallsBackToTheEditionDefault) {
     ini.close();
     Program p("iPodConverter", "", config.path().toStdString());
     p.Show();
-    EXPECT_EQ(p.fm_main->ProfileId, 27);
+    EXPECT_EQ(p.fm_main->Session().ProfileId(), 27);
 }

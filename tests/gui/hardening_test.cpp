@@ -163,8 +163,8 @@ TEST_F(Hardening, DamagedSettingsFilesGiveDefaults) {
     write("pro VideoConverter.ini", "[1]\nsize=99\nvideo bitrate=-5\nChannel=x\n");
     Program p("VideoConverter", "", config.path().toStdString());
     p.Show();
-    EXPECT_EQ(p.fm_main->ProfileId, 1);
-    EXPECT_EQ(p.fm_main->FinishAction, 0);
+    EXPECT_EQ(p.fm_main->Session().ProfileId(), 1);
+    EXPECT_EQ(p.fm_main->Session().Finish(), ConversionSession::FinishAction::Nothing);
     EXPECT_FALSE(p.fm_main->ed_output->text().isEmpty());
 }
 

@@ -67,15 +67,15 @@ TEST(Picker, PointingNeverSelects) {
     Program p;
     p.Show();
     Tfm_main& w = *p.fm_main;
-    const int before = w.ProfileId;
+    const int before = w.Session().ProfileId();
     const QString shown = w.Display().Text("profilestext");
     w.OpenPicker();
     for (int n : {27, 28, 29, 2, 103}) w.Picker().PointButton(n);
     w.Picker().Close();
-    EXPECT_EQ(w.ProfileId, before);
+    EXPECT_EQ(w.Session().ProfileId(), before);
     EXPECT_EQ(w.Display().Text("profilestext"), shown);
     w.Picker().ProfileButtonClick(29);
-    EXPECT_EQ(w.ProfileId, 29);
+    EXPECT_EQ(w.Session().ProfileId(), 29);
     EXPECT_FALSE(w.Picker().pl_main->isVisible()) << "a click closes the picker";
 }
 
@@ -106,7 +106,7 @@ TEST(Picker, Editions) {
         Program p("iPodVideoConverter");
         p.Show();
         Tfm_main& w = *p.fm_main;
-        EXPECT_EQ(w.ProfileId, 27);
+        EXPECT_EQ(w.Session().ProfileId(), 27);
         w.OpenPicker();
         EXPECT_TRUE(w.Picker().panels["pl_ipod"]->isVisible());
         EXPECT_FALSE(w.Picker().pl_main->isVisible());
@@ -118,7 +118,7 @@ TEST(Picker, Editions) {
         Program p("KavrinIPodAviConverter");
         p.Show();
         Tfm_main& w = *p.fm_main;
-        EXPECT_EQ(w.ProfileId, 102) << "the default follows its own keyword order";
+        EXPECT_EQ(w.Session().ProfileId(), 102) << "the default follows its own keyword order";
         w.OpenPicker();
         EXPECT_TRUE(w.Picker().panels["pl_ipod"]->isVisible());
         EXPECT_EQ(w.Picker().panels["pl_ipod"]->x(), 88);
@@ -126,7 +126,7 @@ TEST(Picker, Editions) {
     {
         Program p("MediaFormatTool");
         p.Show();
-        EXPECT_EQ(p.fm_main->ProfileId, 6);
+        EXPECT_EQ(p.fm_main->Session().ProfileId(), 6);
         p.fm_main->OpenPicker();
         EXPECT_FALSE(p.fm_main->Picker().pl_main->isVisible())
             << "the rm edition's picker never opens";

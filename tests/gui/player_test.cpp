@@ -385,16 +385,8 @@ TEST_F(Player, CutMarksGiveTheRangeAndTheConversionUsesIt) {
     EXPECT_EQ(w.Jobs().At(0)->info.durationText, "00:01:00");
     EXPECT_EQ(w.Jobs().Text(0, 2), "00:01:00");
 
-    InvocationInputs in;
-    in.outputFolderText = out.toStdString();
-    in.caption = "holiday";
-    in.job = w.Jobs().At(0)->info;
-    in.trim = w.Jobs().At(0)->trim;
-    in.profile = w.profile;
-    in.boxes = p.fm_set->Boxes();
-    in.encoderPath = w.EncoderPath;
-    in.programDirectory = w.ProgramDirectory;
-    const InvocationResult r = BuildInvocation(in);
+    w.ed_output->setText(out);
+    const InvocationResult r = w.Session().BuildJobInvocation(*w.Jobs().At(0));
     ASSERT_TRUE(r.ok()) << r.error;
     const std::string line = JoinCommandLine(r.rec);
     EXPECT_NE(line.find(" -ss 00:00:10 -vormin "), std::string::npos) << line;
@@ -492,7 +484,7 @@ TEST_F(Player, SnapshotNamesAndPicture) {
         EXPECT_EQ(QString("%1x%2").arg(shot.width()).arg(shot.height()), size);
     }
     EXPECT_EQ(Status(w, 0), status) << "a snapshot writes no status";
-    EXPECT_EQ(w.OutputDirectory, (out + "/").toStdString());
+    EXPECT_EQ(w.Session().OutputDirectory(), (out + "/").toStdString());
 
     // A source that has gone leaves no picture, and says so.
     QFile::remove(QString::fromStdString(clip));

@@ -97,7 +97,7 @@ class ProfileGroup : public ::testing::Test {
 TEST_F(ProfileGroup, GenericProfileGetsSizesKeepSourceEntriesRatesInReverseAndArguments) {
     const auto lines = FileWith({{102, {"320x240 720x480(NTSC) 640x480", "11 22 33 44 55"}}});
     const GroupReadResult r = Select(102, lines);
-    EXPECT_TRUE(r.complete);
+    EXPECT_TRUE(r.complete());
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(Items(plain.size), (std::vector<std::string>{"320x240", "720x480(NTSC)", "640x480",
                                                            "The original width and height"}));
@@ -199,7 +199,7 @@ TEST_F(ProfileGroup, ShortFileKeepsWhatItDoesNotReachAndSaysSo) {
     auto lines = FileWith({{10, {"176x144 352x288 704x576", "9 9 9 9 9"}}}, 10);
     lines.resize(4 * 10 - 2);
     GroupReadResult r = Select(10, lines);
-    EXPECT_FALSE(r.complete);
+    EXPECT_EQ(r.reach, GroupReadResult::Reach::Short);
     EXPECT_NE(r.error.find("profile 10"), std::string::npos) << r.error;
     EXPECT_EQ(plain.size.count(), 4);  // sizes read, plus the keep-source size
     EXPECT_EQ(state.videoRates[0], "500");
@@ -208,7 +208,7 @@ TEST_F(ProfileGroup, ShortFileKeepsWhatItDoesNotReachAndSaysSo) {
     // A file that ends before the group changes nothing.
     Select(102, FileWith({}));
     r = Select(50, FileWith({}, 3));
-    EXPECT_FALSE(r.complete);
+    EXPECT_FALSE(r.complete());
     EXPECT_EQ(Items(plain.size), before);
     EXPECT_EQ(state.arguments, "args 102");
 }
@@ -223,20 +223,20 @@ TEST_F(ProfileGroup, ReadingFromDiskHandlesCrLfAndAMissingFile) {
     }
     SetSelectedProfile(state, 2);
     GroupReadResult r = ReadProfileGroup(path, state, boxes);
-    EXPECT_TRUE(r.complete) << r.error;
+    EXPECT_TRUE(r.complete()) << r.error;
     EXPECT_EQ(plain.size.itemText(1), "640x480");
     EXPECT_EQ(state.videoRates[0], "50");  // no "\r" left on the last token
     EXPECT_EQ(state.arguments, "args 2");
 
     SetSelectedProfile(state, 7);
     r = ReadProfileGroup(dir.path().toStdString() + "/missing.pop", state, boxes);
-    EXPECT_FALSE(r.complete);
+    EXPECT_EQ(r.reach, GroupReadResult::Reach::FileUnreadable);
     EXPECT_NE(r.error.find("missing.pop"), std::string::npos);
     EXPECT_EQ(state.arguments, "args 2");
     EXPECT_EQ(plain.size.count(), 3);
 
     r = ReadProfileGroup(dir.path().toStdString(), state, boxes);  // a folder
-    EXPECT_FALSE(r.complete);
+    EXPECT_EQ(r.reach, GroupReadResult::Reach::FileUnreadable);
     EXPECT_EQ(state.arguments, "args 2");
 }
 
