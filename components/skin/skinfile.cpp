@@ -276,74 +276,99 @@ class Parser {
         form.objects.push_back(std::move(o));
     }
 
+    // What each key of an object line sets. Unknown keys are ignored so that newer skins still
+    // load.
+    using Setter = void (*)(const Parser& p, ObjectDef& o, const Token& t);
     void ApplyKey(ObjectDef& o, const Token& tk) const {
-        const QString& k = tk.key;
-        const QString& v = tk.value;
-        if (k == QLatin1String("visible"))
-            o.visible = Bool(v, k);
-        else if (k == QLatin1String("hit"))
-            o.hit = Bool(v, k);
-        else if (k == QLatin1String("drag"))
-            o.drag = Bool(v, k);
-        else if (k == QLatin1String("fill"))
-            o.fill = Color(v);
-        else if (k == QLatin1String("fill2"))
-            o.fill2 = Color(v);
-        else if (k == QLatin1String("border"))
-            o.border = Color(v);
-        else if (k == QLatin1String("border-width"))
-            o.borderWidth = Int(v, k, 0, 20);
-        else if (k == QLatin1String("separator"))
-            o.separator = Color(v);
-        else if (k == QLatin1String("shadow"))
-            o.shadow = Color(v);
-        else if (k == QLatin1String("color"))
-            o.color = Color(v);
-        else if (k == QLatin1String("radius"))
-            o.radius = Int(v, k, 0, 1000);
-        else if (k == QLatin1String("hover-fill"))
-            o.hover.fill = Color(v);
-        else if (k == QLatin1String("hover-color"))
-            o.hover.color = Color(v);
-        else if (k == QLatin1String("hover-border"))
-            o.hover.border = Color(v);
-        else if (k == QLatin1String("press-fill"))
-            o.press.fill = Color(v);
-        else if (k == QLatin1String("press-color"))
-            o.press.color = Color(v);
-        else if (k == QLatin1String("press-border"))
-            o.press.border = Color(v);
-        else if (k == QLatin1String("font"))
-            o.fontPx = Int(v, k, 4, 200);
-        else if (k == QLatin1String("weight"))
-            o.weight = Weight(v);
-        else if (k == QLatin1String("align"))
-            o.align = Align(v);
-        else if (k == QLatin1String("elide"))
-            o.elide = ElideOf(v);
-        else if (k == QLatin1String("mono"))
-            o.mono = Bool(v, k);
-        else if (k == QLatin1String("padding"))
-            o.padding = Int(v, k, 0, 1000);
-        else if (k == QLatin1String("text"))
-            o.text = v;
-        else if (k == QLatin1String("label"))
-            o.label = v;
-        else if (k == QLatin1String("glyph"))
-            o.glyph = v;
-        else if (k == QLatin1String("glyph-size"))
-            o.glyphSize = Int(v, k, 0, 1000);
-        else if (k == QLatin1String("glyph-gap"))
-            o.glyphGap = Int(v, k, 0, 1000);
-        else if (k == QLatin1String("image"))
-            o.image = v;
-        else if (k == QLatin1String("thumb"))
-            o.thumb = Color(v);
-        else if (k == QLatin1String("thumb-border"))
-            o.thumbBorder = Color(v);
-        else if (k == QLatin1String("track"))
-            o.track = Color(v);
-        // Unknown keys are ignored so that newer skins still load.
+        static const QHash<QString, Setter> setters = {
+            {QStringLiteral("visible"), [](const Parser& p, ObjectDef& o,
+                                           const Token& t) { o.visible = p.Bool(t.value, t.key); }},
+            {QStringLiteral("hit"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.hit = p.Bool(t.value, t.key); }},
+            {QStringLiteral("drag"), [](const Parser& p, ObjectDef& o,
+                                        const Token& t) { o.drag = p.Bool(t.value, t.key); }},
+            {QStringLiteral("fill"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.fill = p.Color(t.value); }},
+            {QStringLiteral("fill2"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.fill2 = p.Color(t.value); }},
+            {QStringLiteral("border"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.border = p.Color(t.value); }},
+            {QStringLiteral("border-width"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.borderWidth = p.Int(t.value, t.key, 0, 20);
+             }},
+            {QStringLiteral("separator"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.separator = p.Color(t.value); }},
+            {QStringLiteral("shadow"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.shadow = p.Color(t.value); }},
+            {QStringLiteral("color"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.color = p.Color(t.value); }},
+            {QStringLiteral("radius"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.radius = p.Int(t.value, t.key, 0, 1000);
+             }},
+            {QStringLiteral("hover-fill"), [](const Parser& p, ObjectDef& o,
+                                              const Token& t) { o.hover.fill = p.Color(t.value); }},
+            {QStringLiteral("hover-color"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.hover.color = p.Color(t.value);
+             }},
+            {QStringLiteral("hover-border"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.hover.border = p.Color(t.value);
+             }},
+            {QStringLiteral("press-fill"), [](const Parser& p, ObjectDef& o,
+                                              const Token& t) { o.press.fill = p.Color(t.value); }},
+            {QStringLiteral("press-color"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.press.color = p.Color(t.value);
+             }},
+            {QStringLiteral("press-border"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.press.border = p.Color(t.value);
+             }},
+            {QStringLiteral("font"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.fontPx = p.Int(t.value, t.key, 4, 200);
+             }},
+            {QStringLiteral("weight"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.weight = p.Weight(t.value); }},
+            {QStringLiteral("align"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.align = p.Align(t.value); }},
+            {QStringLiteral("elide"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.elide = p.ElideOf(t.value); }},
+            {QStringLiteral("mono"), [](const Parser& p, ObjectDef& o,
+                                        const Token& t) { o.mono = p.Bool(t.value, t.key); }},
+            {QStringLiteral("padding"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.padding = p.Int(t.value, t.key, 0, 1000);
+             }},
+            {QStringLiteral("text"),
+             [](const Parser&, ObjectDef& o, const Token& t) { o.text = t.value; }},
+            {QStringLiteral("label"),
+             [](const Parser&, ObjectDef& o, const Token& t) { o.label = t.value; }},
+            {QStringLiteral("glyph"),
+             [](const Parser&, ObjectDef& o, const Token& t) { o.glyph = t.value; }},
+            {QStringLiteral("glyph-size"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.glyphSize = p.Int(t.value, t.key, 0, 1000);
+             }},
+            {QStringLiteral("glyph-gap"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.glyphGap = p.Int(t.value, t.key, 0, 1000);
+             }},
+            {QStringLiteral("image"),
+             [](const Parser&, ObjectDef& o, const Token& t) { o.image = t.value; }},
+            {QStringLiteral("thumb"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.thumb = p.Color(t.value); }},
+            {QStringLiteral("thumb-border"),
+             [](const Parser& p, ObjectDef& o, const Token& t) {
+                 o.thumbBorder = p.Color(t.value);
+             }},
+            {QStringLiteral("track"),
+             [](const Parser& p, ObjectDef& o, const Token& t) { o.track = p.Color(t.value); }},
+        };
+        if (const auto it = setters.constFind(tk.key); it != setters.cend()) (*it)(*this, o, tk);
     }
 
     int Weight(const QString& v) const {
