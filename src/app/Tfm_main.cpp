@@ -229,15 +229,18 @@ void Tfm_main::SetPosFill(const QString& object, int value) {
 
 QString Tfm_main::LanguageText(int id) {
     if (Converting() && id != 26) return {};
-    bool unreadable = false;
-    QString text = display_.LanguageText(ProgramDirectory() + "language.info", id,
-                                         QString::fromStdString(ProductName()), &unreadable);
-    // Reported once; hover events would otherwise raise it on every move.
-    if (unreadable && !languageErrorShown_) {
+    std::string line;
+    if (ReadLanguageLine(ProgramDirectory() + "language.info", id, line) ==
+        LanguageLookup::FileError) {
+        // Reported once; hover events would otherwise raise it on every move.
+        if (!languageErrorShown_)
+            fx_->Error(this,
+                       "The language file \"language.info\" cannot be read. Please install again.");
         languageErrorShown_ = true;
-        fx_->Error(this,
-                   "The language file \"language.info\" cannot be read. Please install again.");
+        return {};
     }
+    const QString text = QString::fromStdString(line);
+    display_.ShowLanguageText(id, text, QString::fromStdString(ProductName()));
     return text;
 }
 

@@ -156,17 +156,11 @@ int SkinDisplay::SliderPosition(const QString& object) const {
     return p;
 }
 
-QString SkinDisplay::LanguageText(const std::string& languageFile, int id,
-                                  const QString& productName, bool* unreadable) {
-    std::string line;
-    *unreadable = ReadLanguageLine(languageFile, id, line) == LanguageLookup::FileError;
-    if (*unreadable) return {};
-    QString text = QString::fromStdString(line);
+void SkinDisplay::ShowLanguageText(int id, const QString& text, const QString& productName) {
     if (id == kWelcomeHintId)
         ShowText("hint", text + " " + productName + ".");
     else if (id < kWelcomeHintId)
         ShowText("hint", text);
-    return text;
 }
 
 }  // namespace vc

@@ -27,11 +27,9 @@ class SkinDisplay {
     // Screen readers announce the objects of the bound windows by their hover hints from the
     // language file; objects without a hint keep the skin's own label.
     void NameObjects(const std::string& languageFile);
-    // Text `id` of the language file. The hover hints (below 26) are also shown in "hint", the
-    // welcome line (25) with the product's name after it. Empty, with *unreadable set, when
-    // the file cannot be read.
-    QString LanguageText(const std::string& languageFile, int id, const QString& productName,
-                         bool* unreadable);
+    // Shows text `id` of the language file where it belongs: the hover hints (below 25) in
+    // "hint", the welcome line (25) there with the product's name after it; other ids nowhere.
+    void ShowLanguageText(int id, const QString& text, const QString& productName);
 
     void ShowText(const QString& object, const QString& text);
     QString Text(const QString& object) const;
