@@ -79,7 +79,7 @@ class PreviewPlayer : public QObject {
     // The library's position report; runs on the library's thread and only stores it.
     static void OnPreviewPosition(double position);
 
-    // ---- the player's state, read by the windows
+    // ---- the player's state, for the windows to read
     State state() const { return state_; }
     // A playback was started and not stopped yet, paused or not.
     bool Playing() const { return state_ != State::Idle; }
@@ -89,10 +89,8 @@ class PreviewPlayer : public QObject {
     int PreviewRow() const { return previewRow_; }
     // Until the first position above 0 of a playback has been reported.
     bool AwaitingFirstReport() const { return awaitingFirstReport_; }
-    double ReportedPosition() const { return reportedPosition_.load(); }
     // The first reported position of the playback, rounded: the played time counts from it.
     int StartOffset() const { return startOffset_; }
-    int PlayedSeconds() const { return playedSeconds_; }
     // While the played seconds are below it, the displays are left alone (after a seek).
     double DisplayFloor() const { return displayFloor_; }
     // Ticks that found the position standing still in this playback.
