@@ -281,7 +281,7 @@ int main(int argc, char** argv) {
         w.SelectRow(0);
         t.restart();
         w.PlaySelectedJob();
-        RunUntil([&] { return !w.Player().awaitingFirstReport; }, 5000);
+        RunUntil([&] { return !w.Player().AwaitingFirstReport(); }, 5000);
         window.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
         w.StopPlayback();
         Pump(100);

@@ -48,15 +48,19 @@ int main(int argc, char** argv) {
         vc::EncoderRunner runner;
         bool finished = false;
         QObject::connect(&runner, &vc::EncoderRunner::finished, [&](int) { finished = true; });
+        QString error;
+        QObject::connect(&runner, &vc::EncoderRunner::startFailed, [&](const QString& e) {
+            error = e;
+            finished = true;
+        });
         QElapsedTimer t;
         t.start();
-        QString error;
-        if (!runner.Start("/bin/sh -c \"head -c 10485760 /dev/zero | tr '\\000' a\"", "/tmp",
-                          &error)) {
+        runner.Start("/bin/sh -c \"head -c 10485760 /dev/zero | tr '\\000' a\"", "/tmp");
+        const qint64 gap = Loop([&] { return finished; }, 600000);
+        if (!error.isEmpty()) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
             return 1;
         }
-        const qint64 gap = Loop([&] { return finished; }, 600000);
         std::printf(
             "encoder run printing a 10 MB line: %lld ms, longest event loop pause %lld ms\n",
             static_cast<long long>(t.elapsed()), static_cast<long long>(gap));
@@ -65,9 +69,11 @@ int main(int argc, char** argv) {
         vc::EncoderRunner runner;
         bool finished = false;
         QObject::connect(&runner, &vc::EncoderRunner::finished, [&](int) { finished = true; });
-        QString error;
-        if (!runner.Start(QString("/bin/sh -c \"%1\"").arg(script), "/tmp", &error)) return 1;
+        bool failed = false;
+        QObject::connect(&runner, &vc::EncoderRunner::startFailed, [&] { failed = true; });
+        runner.Start(QString("/bin/sh -c \"%1\"").arg(script), "/tmp");
         const qint64 gap = Loop([] { return false; }, 1000);
+        if (failed) return 1;
         QElapsedTimer t;
         t.start();
         runner.Terminate();

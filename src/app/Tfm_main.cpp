@@ -126,7 +126,7 @@ void Tfm_main::CreateComponents() {
     play_time = player_->PlayTimer();
     batch_ = std::make_unique<BatchRunner>(&jobList_, &session_);
     progress_ = new ProgressDisplay(batch_.get(), &display_, pl_play, this);
-    Convert_used = progress_->Timer();
+    Convert_used = batch_->Clock();
     snapshot_ = new Snapshot(this);
 }
 
@@ -163,7 +163,7 @@ void Tfm_main::FormShow() {
     RestoreLeftBehindJobs();
     lv->setFocus();
     lv->setVisible(jobList_.Count() > 0);
-    player_->dragging = false;
+    player_->EndDrag(QString());
     PlaceBackdrop(false, 0, 0, 0, 0);
     UpdateCommandState();
     About1->setText(QString::fromStdString("About " + ProductName()));

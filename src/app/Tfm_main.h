@@ -92,8 +92,8 @@ class Tfm_main : public QWidget, public MainMenus {
     int JobIndex() const { return batch_->CurrentRow(); }
     const intputrec& CurrentInvocation() const { return batch_->Invocation(); }
     QString EncoderStatusLine() const { return batch_->StatusLine(); }
-    bool playing() const { return player_->playing; }
-    bool paused() const { return player_->paused; }
+    bool playing() const { return player_->Playing(); }
+    bool paused() const { return player_->Paused(); }
 
     // ---- components (named as in the window design)
     QTreeView* lv = nullptr;
@@ -165,7 +165,7 @@ class Tfm_main : public QWidget, public MainMenus {
     void StartBatch();
     void StopBatch();
     void PauseToggle();
-    void Convert_usedTimer() { progress_->Tick(); }
+    void Convert_usedTimer() { batch_->Tick(); }
     void ShowRunDisplays() { progress_->ShowRunDisplays(); }
     ProgressDisplay& Progress() { return *progress_; }
 

@@ -84,6 +84,8 @@ void Tfm_main::WireUnits() {
         if (ok) ShowText("hint", "Snapshot saved: " + file);
         if (!ok) fx_->Warning(this, "The snapshot " + file + " could not be saved.");
     });
+    connect(snapshot_, &Snapshot::cannotStart, this,
+            [this](const QString& error) { fx_->Error(this, error); });
 }
 
 void Tfm_main::WireCommands() {

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QStandardPaths>
-#include <QThread>
 #include <QTreeView>
 #include <algorithm>
 
@@ -106,7 +105,7 @@ void Tfm_main::lvClick() {
     const Job* j = jobList_.At(row);
     if (!j) return;
     ShowText("alltime", QString::fromStdString(j->info.durationText));
-    player_->previewRow = row;
+    player_->SetPreviewRow(row);
 }
 
 void Tfm_main::RemoveSelectedJobs() {
@@ -165,7 +164,7 @@ void Tfm_main::PlaySelectedJob() {
 void Tfm_main::SpaceKey() {
     if (playing())
         StopPlayback();
-    else if (player_->cutShown)
+    else if (player_->CutShown())
         CutPlay();
     else
         PlaySelectedJob();
@@ -173,14 +172,15 @@ void Tfm_main::SpaceKey() {
 
 void Tfm_main::PreviewStep(int delta) {
     lv->clearSelection();
-    const int row = player_->previewRow + delta;
+    const int row = player_->PreviewRow() + delta;
     if (!jobList_.Valid(row)) return;
     StopPlayback();
-    player_->previewRow = row;
+    player_->SetPreviewRow(row);
     SelectRow(row);
     lvClick();
-    QThread::msleep(50);
-    PlaySelectedJob();
+    // The stop is complete when StopPlayback returns (the library has let go of the panel):
+    // the next row plays from the event loop, after what the stop left queued, without a wait.
+    QMetaObject::invokeMethod(this, &Tfm_main::PlaySelectedJob, Qt::QueuedConnection);
 }
 
 void Tfm_main::bt_cutClick() {
@@ -222,7 +222,7 @@ void Tfm_main::bt_imagesClick() {
             this, "The previous snapshot is still being saved. Please try again in a moment.");
         return;
     }
-    const int row = jobList_.Valid(player_->previewRow) ? player_->previewRow : 0;
+    const int row = jobList_.Valid(player_->PreviewRow()) ? player_->PreviewRow() : 0;
     Snapshot::Request r;
     static_cast<InvocationInputs&>(r) = session_.JobInputs(*jobList_.At(row));
     r.at = display_.Text(PreviewPlayer::kMainSet.time);

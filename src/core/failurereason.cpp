@@ -2,6 +2,8 @@
 
 #include <csignal>
 
+#include "core/progress.h"
+
 namespace vc {
 
 namespace {
@@ -40,11 +42,6 @@ std::string WithoutLogPrefix(std::string line) {
     return line;
 }
 
-bool IsProgress(const std::string& line) {
-    return (Contains(line, "time=") && Contains(line, "bitrate=")) || StartsWith(line, "frame=") ||
-           StartsWith(line, "size=");
-}
-
 // Lines ffmpeg prints about the media and the run rather than about a problem. Indented lines
 // belong to the dump of an input or output (streams, tags).
 bool IsDumpLine(const std::string& line) {
@@ -59,7 +56,7 @@ bool IsNoise(const std::string& line) {
     };
     for (const char* p : kPrefixes)
         if (StartsWith(line, p)) return true;
-    return line.empty() || IsProgress(line) || IsDumpLine(line);
+    return line.empty() || IsProgressLine(line) || IsDumpLine(line);
 }
 
 std::string Cut(std::string text) {

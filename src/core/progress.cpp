@@ -8,7 +8,15 @@
 
 namespace vc {
 
+bool IsProgressLine(std::string_view line) {
+    const std::size_t time = line.find("time=");
+    if (time != std::string_view::npos && line.find("bitrate=", time) != std::string_view::npos)
+        return true;
+    return line.starts_with("frame=") || line.starts_with("size=");
+}
+
 int64_t ParseProgressSeconds(const std::string& line) {
+    if (!IsProgressLine(line)) return 0;
     static const std::string kTime = "time=";
     const std::size_t p = line.find(kTime);
     const std::size_t b = line.find("bitrate=");

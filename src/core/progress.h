@@ -3,12 +3,20 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vc {
 
+// Whether a console line of the encoder is a progress line rather than a message: it carries
+// "time=" and, after it, "bitrate=" (ffmpeg's statistics line, also as register.dat rewrites
+// it), or it begins like one with "frame=" or "size=" (such a line delivered in part). The
+// one rule for the run's log, the reason of a failure and the progress value.
+bool IsProgressLine(std::string_view line);
+
 // Whole seconds of the "time=" value of a progress line ("time=12.34 bitrate=" gives 12).
-// 0 when "time=" or a later "bitrate=" is missing, when no "." lies between them, when the
-// text before the "." is not a number (the HH:MM:SS form), or when it is above 100000.
+// 0 for a line that is no progress line, when "time=" or a later "bitrate=" is missing, when
+// no "." lies between them, when the text before the "." is not a number (the HH:MM:SS form),
+// or when it is above 100000.
 int64_t ParseProgressSeconds(const std::string& line);
 
 // The progress value, 0..10000 for 0 % .. 100 %, of a job of lengthSeconds whose output has

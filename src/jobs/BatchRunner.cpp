@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QTimer>
 #include <optional>
 
 #include "core/failurereason.h"
@@ -21,10 +22,6 @@ int64_t FileSize(const std::string& path) {
     struct stat sb {};
     return ::stat(path.c_str(), &sb) == 0 ? static_cast<int64_t>(sb.st_size) : -1;
 }
-
-bool IsProgressLine(const QString& line) {
-    return line.contains(QLatin1String("time=")) && line.contains(QLatin1String("bitrate="));
-}
 }  // namespace
 
 BatchRunner::BatchRunner(JobList* jobs, ConversionSession* session, QObject* parent)
@@ -36,7 +33,12 @@ BatchRunner::BatchRunner(JobList* jobs, ConversionSession* session, QObject* par
           std::vector<std::string> lines;
           for (const QString& l : log) lines.push_back(l.toStdString());
           return QString::fromStdString(ExplainEncoderFailure(lines, exitCode));
-      }) {}
+      }),
+      clock_(new QTimer(this)) {
+    clock_->setObjectName("Convert_used");
+    clock_->setInterval(kTickMs);
+    connect(clock_, &QTimer::timeout, this, &BatchRunner::Tick);
+}
 
 BatchRunner::~BatchRunner() {
     if (runner_) {
@@ -70,43 +72,61 @@ void BatchRunner::StartJob() {
     for (; state_ == State::Running; ++row_) {
         row_ = jobs_->NextChecked(row_);
         if (row_ < 0) break;
-        QString error;
         InvocationResult r = session_->BuildJobInvocation(*jobs_->At(row_));
-        if (r.ok()) {
-            invocation_ = r.rec;
-            const std::string& out = invocation_.outputFile;
-            const std::string folder = out.substr(0, out.rfind('/') + 1);
-            outputDirectory_ = QString::fromStdString(folder);
-            // The folder in force becomes the one saved as soon as a job goes to it.
-            session_->SetOutputDirectory(folder);
-            if (LaunchEncoder(invocation_, &error)) {
-                emit jobStarted(row_);
-                return;
-            }
-        } else {
-            error = QString::fromStdString(r.error);
+        if (!r.ok()) {
+            CannotStart(row_, QString::fromStdString(r.error));
+            continue;
         }
-        // The job cannot run: it is marked, the window says why once, the batch goes on.
-        Fail(row_, error);
-        emit cannotStart(row_, error);
-        emit jobEnded(row_, Outcome::Failed, error);
+        invocation_ = r.rec;
+        const std::string& out = invocation_.outputFile;
+        const std::string folder = out.substr(0, out.rfind('/') + 1);
+        outputDirectory_ = QString::fromStdString(folder);
+        // The folder in force becomes the one saved as soon as a job goes to it.
+        session_->SetOutputDirectory(folder);
+        // The encoder starts in the background; a start that fails comes back as
+        // OnStartFailed, from the event loop.
+        LaunchEncoder(invocation_);
+        emit jobStarted(row_);
+        return;
     }
     if (state_ == State::Running) EndBatch(true);
 }
 
-bool BatchRunner::LaunchEncoder(const intputrec& r, QString* error) {
+void BatchRunner::LaunchEncoder(const intputrec& r) {
     ResetFigures();
     runner_ = makeRunner_();
     connect(runner_.get(), &EncoderRunner::lineRead, this, &BatchRunner::OnLine);
     connect(runner_.get(), &EncoderRunner::finished, this, &BatchRunner::OnRunEnded,
             Qt::QueuedConnection);
-    if (!runner_->Start(QString::fromStdString(JoinCommandLine(r)),
-                        QString::fromStdString(r.workingDirectory), error)) {
-        if (error->isEmpty()) *error = QStringLiteral("The encoder cannot be started.");
-        runner_.reset();
-        return false;
+    connect(runner_.get(), &EncoderRunner::startFailed, this, &BatchRunner::OnStartFailed,
+            Qt::QueuedConnection);
+    runner_->Start(QString::fromStdString(JoinCommandLine(r)),
+                   QString::fromStdString(r.workingDirectory));
+    clock_->start();
+}
+
+void BatchRunner::CannotStart(int row, const QString& error) {
+    Fail(row, error);
+    emit cannotStart(row, error);
+    emit jobEnded(row, Outcome::Failed, error);
+}
+
+void BatchRunner::OnStartFailed(const QString& error) {
+    if (runner_) runner_.release()->deleteLater();
+    clock_->stop();
+    const int row = row_;
+    if (stopRequested_) {
+        // Stopped before it ever ran: the row already says so.
+        stopRequested_ = false;
+        emit jobEnded(row, Outcome::Stopped, QString());
+        EndBatch(false);
+        return;
     }
-    return true;
+    CannotStart(row, error.isEmpty() ? QStringLiteral("The encoder cannot be started.") : error);
+    if (state_ != State::Running && state_ != State::Paused) return;
+    SetState(State::Running);
+    ++row_;
+    StartJob();
 }
 
 void BatchRunner::ResetFigures() {
@@ -118,20 +138,28 @@ void BatchRunner::ResetFigures() {
     currentLog_.clear();
 }
 
-void BatchRunner::AppendLog(const QString& line) {
-    if (line.isEmpty() || IsProgressLine(line)) return;
-    // A line is delivered in part first, then whole: the whole one replaces its beginning.
-    if (!currentLog_.isEmpty() && !currentLog_.last().isEmpty() &&
-        line.startsWith(currentLog_.last()))
+void BatchRunner::AppendLog(const QString& line, bool progress) {
+    if (line.isEmpty()) return;
+    // A line is delivered in part first, then whole: the whole one replaces its beginning,
+    // and a progress line takes its beginning out of the log again.
+    const bool continues = !currentLog_.isEmpty() && !currentLog_.last().isEmpty() &&
+                           line.startsWith(currentLog_.last());
+    if (progress) {
+        if (continues) currentLog_.removeLast();
+        return;
+    }
+    if (continues)
         currentLog_.last() = line;
     else
         currentLog_.append(line);
+    // The newest lines are kept: a failure's reason comes at the end of a run.
     while (currentLog_.size() > kLogLines) currentLog_.removeFirst();
 }
 
 void BatchRunner::OnLine(const QString& line) {
-    AppendLog(line);
-    const int64_t t = ParseProgressSeconds(line.toStdString());
+    const std::string text = line.toStdString();
+    AppendLog(line, IsProgressLine(text));
+    const int64_t t = ParseProgressSeconds(text);
     if (t == 0) return;
     // A job of unknown length shows how far its output has come instead of a percentage.
     const std::optional<int> value = JobProgressValue(t, invocation_.lengthSeconds);
@@ -145,11 +173,12 @@ void BatchRunner::OnLine(const QString& line) {
 
 void BatchRunner::Tick() {
     // A paused run takes no time: the remaining time does not grow while paused.
-    if (state_ != State::Running) return;
+    if (state_ != State::Running || !runner_) return;
     ++elapsed_;
     const double speed = static_cast<double>(progress_) / elapsed_;
     if (speed > 0) remaining_ = static_cast<int>(RoundHalfEven((10000 - progress_) / speed));
     ReadOutputSize();
+    emit ticked();
 }
 
 std::string BatchRunner::OutputPath() const {
@@ -175,6 +204,7 @@ int BatchRunner::BatchRemainingSeconds() const {
 
 void BatchRunner::OnRunEnded(int exitCode) {
     if (runner_) runner_.release()->deleteLater();
+    clock_->stop();
     const int row = row_;
     jobs_->SetLog(row, currentLog_);
     ReadOutputSize();
@@ -217,6 +247,7 @@ void BatchRunner::OnRunEnded(int exitCode) {
 }
 
 void BatchRunner::EndBatch(bool ranToEnd) {
+    clock_->stop();
     SetState(State::Idle);
     emit batchEnded(ranToEnd);
 }
@@ -224,6 +255,7 @@ void BatchRunner::EndBatch(bool ranToEnd) {
 void BatchRunner::Stop() {
     if (!Converting()) return;
     jobs_->SetStatus(row_, QStringLiteral("Stop"));
+    clock_->stop();
     if (runner_) {
         stopRequested_ = true;
         SetState(State::Stopping);
@@ -239,9 +271,11 @@ void BatchRunner::TogglePause() {
     if (!Converting() || !runner_) return;
     if (state_ == State::Running) {
         runner_->Suspend();
+        clock_->stop();
         SetState(State::Paused);
     } else {
         runner_->Resume();
+        clock_->start();
         SetState(State::Running);
     }
 }

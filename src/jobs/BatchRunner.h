@@ -1,8 +1,8 @@
 #pragma once
 // The batch: every checked job of the list in turn through the encoder. It keeps its own
-// current row, an explicit state, the outcome of every run and a bounded log of each run's
-// encoder output. It knows no widgets: the window shows what it reports.
-#include <QElapsedTimer>
+// current row, an explicit state, the outcome of every run, a bounded log of each run's
+// encoder output and the clock of the running job. It knows no widgets: the window shows what
+// it reports.
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/invocation.h"
+
+class QTimer;
 
 namespace vc {
 
@@ -25,8 +27,10 @@ class BatchRunner : public QObject {
     Q_ENUM(State)
     Q_ENUM(Outcome)
 
-    // Lines kept of each run's output: enough for the reason of a failure.
+    // Lines kept of each run's output, the newest: enough for the reason of a failure.
     static constexpr int kLogLines = 200;
+    // The clock of a running job ticks once a second.
+    static constexpr int kTickMs = 1000;
 
     // Makes the runner of one run; tests hand in a fake.
     using RunnerFactory = std::function<std::unique_ptr<EncoderRunner>()>;
@@ -47,8 +51,11 @@ class BatchRunner : public QObject {
     void Stop();
     // Suspends or resumes the running encoder.
     void TogglePause();
-    // Once a second while a batch runs: elapsed and remaining time, output size.
+    // One second of the running job: elapsed and remaining time, output size; ticked()
+    // follows. Nothing while no job runs or the batch is paused. The clock calls it.
     void Tick();
+    // The once-a-second clock (Convert_used): runs while a job runs, rests while paused.
+    QTimer* Clock() const { return clock_; }
 
     State state() const { return state_; }
     // A batch is under way (running or paused).
@@ -86,6 +93,8 @@ class BatchRunner : public QObject {
     void jobStarted(int row);
     // A progress line of the current job (value 0..10000).
     void progressed(int row, int value);
+    // A second of the running job has passed: the figures are new.
+    void ticked();
     void jobEnded(int row, vc::BatchRunner::Outcome outcome, const QString& reason);
     // A job that could not start: shown once by the window, then the batch goes on.
     void cannotStart(int row, const QString& error);
@@ -96,14 +105,18 @@ class BatchRunner : public QObject {
     void SetState(State s);
     // Starts the first checked row at or after row_, or ends the batch.
     void StartJob();
-    bool LaunchEncoder(const intputrec& r, QString* error);
+    void LaunchEncoder(const intputrec& r);
     void OnLine(const QString& line);
     void OnRunEnded(int exitCode);
+    // The encoder of the current job could not be started.
+    void OnStartFailed(const QString& error);
+    // The row cannot run: it is marked, the window says why once, the batch goes on.
+    void CannotStart(int row, const QString& error);
     void EndBatch(bool ranToEnd);
     void ResetFigures();
     void ReadOutputSize();
     std::string OutputPath() const;
-    void AppendLog(const QString& line);
+    void AppendLog(const QString& line, bool progress);
     void Fail(int row, const QString& reason);
 
     JobList* jobs_;
@@ -111,6 +124,7 @@ class BatchRunner : public QObject {
     RunnerFactory makeRunner_;
     Explainer explain_;
     std::unique_ptr<EncoderRunner> runner_;
+    QTimer* clock_;
     State state_ = State::Idle;
     int row_ = -1;
     intputrec invocation_;

@@ -45,6 +45,8 @@ EncoderRunner::EncoderRunner(QObject* parent)
         }
     });
     connect(&process_, &QProcess::readyReadStandardOutput, this, &EncoderRunner::ReadAvailable);
+    connect(&process_, &QProcess::started, this, &EncoderRunner::OnStarted);
+    connect(&process_, &QProcess::errorOccurred, this, &EncoderRunner::OnError);
     connect(&process_, &QProcess::finished, this, &EncoderRunner::OnFinished);
 }
 
@@ -52,24 +54,28 @@ EncoderRunner::~EncoderRunner() {
     // Never leave an encoder behind, and never let QProcess complain about a live child.
     if (process_.state() != QProcess::NotRunning) {
         disconnect(&process_, nullptr, this, nullptr);
-        SignalGroup(SIGKILL);
+        if (running_)
+            SignalGroup(SIGKILL);
+        else
+            process_.kill();  // still being started: it has no group of its own yet
         process_.waitForFinished(5000);
     }
 }
 
-bool EncoderRunner::Start(const QString& commandLine, const QString& workingDirectory,
-                          QString* error) {
-    auto fail = [&](const QString& message) {
-        if (error) *error = message;
-        return false;
-    };
-    if (started_) return fail(QStringLiteral("This encoder run has already been started."));
+void EncoderRunner::Start(const QString& commandLine, const QString& workingDirectory) {
+    if (started_) {
+        qWarning("This encoder run has already been started.");
+        return;
+    }
+    started_ = true;
     const std::vector<std::string> parts = SplitCommandLine(commandLine.toStdString());
-    if (parts.empty() || parts.front().empty())
-        return fail(QStringLiteral("The encoder command line is empty."));
+    if (parts.empty() || parts.front().empty()) {
+        FailStart(QStringLiteral("The encoder command line is empty."));
+        return;
+    }
     QStringList arguments;
     for (std::size_t i = 1; i < parts.size(); ++i) arguments << QString::fromStdString(parts[i]);
-    const QString program = QString::fromStdString(parts.front());
+    program_ = QString::fromStdString(parts.front());
 
     rawArgs_.clear();
     rawExec_ = false;
@@ -83,7 +89,7 @@ bool EncoderRunner::Start(const QString& commandLine, const QString& workingDire
     // Looked up here, as QProcess does: the child may not search PATH itself.
     rawProgram_ = rawArgs_.front();
     if (rawProgram_.find('/') == std::string::npos) {
-        const QString found = QStandardPaths::findExecutable(program);
+        const QString found = QStandardPaths::findExecutable(program_);
         if (!found.isEmpty()) rawProgram_ = PathFromQString(found);
     }
     const std::string directory = workingDirectory.toStdString();
@@ -94,17 +100,37 @@ bool EncoderRunner::Start(const QString& commandLine, const QString& workingDire
         rawWorkingDirectory_.clear();
         process_.setWorkingDirectory(workingDirectory);
     }
-    process_.start(program, arguments, QIODevice::ReadOnly);
-    if (!process_.waitForStarted(10000)) {
-        const QString why = process_.errorString();
-        process_.kill();
-        process_.waitForFinished(1000);
-        return fail(QStringLiteral("Cannot start the encoder %1: %2")
-                        .arg(QFileInfo(program).fileName(), why));
-    }
-    started_ = true;
+    // The child is forked here; whether it runs is reported later (OnStarted or OnError).
+    process_.start(program_, arguments, QIODevice::ReadOnly);
+}
+
+void EncoderRunner::OnStarted() {
+    if (startFailed_ || ended_) return;
+    running_ = true;
     pgid_ = process_.processId();
-    return true;
+    // Asked for while the program was still being started.
+    if (terminated_) {
+        SignalGroup(SIGKILL);
+        return;
+    }
+    if (suspended_) SignalGroup(SIGSTOP);
+    emit started();
+}
+
+void EncoderRunner::OnError(QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart || running_ || ended_) return;
+    FailStart(QStringLiteral("Cannot start the encoder %1: %2")
+                  .arg(QFileInfo(program_).fileName(), process_.errorString()));
+}
+
+void EncoderRunner::FailStart(const QString& message) {
+    if (startFailed_) return;
+    startFailed_ = true;
+    ended_ = true;
+    suspended_ = false;
+    // From the event loop, as every end of a run: the handler may delete this runner.
+    QMetaObject::invokeMethod(
+        this, [this, message] { emit startFailed(message); }, Qt::QueuedConnection);
 }
 
 void EncoderRunner::ReadAvailable() {
@@ -118,6 +144,7 @@ void EncoderRunner::ReadAvailable() {
 void EncoderRunner::OnFinished(int exitCode, QProcess::ExitStatus status) {
     if (ended_) return;
     ended_ = true;
+    running_ = false;
     ReadAvailable();
     cutter_.Finish();
     suspended_ = false;
@@ -134,9 +161,12 @@ void EncoderRunner::OnFinished(int exitCode, QProcess::ExitStatus status) {
 }
 
 void EncoderRunner::SignalGroup(int sig) {
-    if (pgid_ > 0 && process_.state() != QProcess::NotRunning)
+    if (running_ && pgid_ > 0 && process_.state() != QProcess::NotRunning)
         ::kill(-static_cast<pid_t>(pgid_), sig);
 }
+
+// While the program is still being started, pause and stop are remembered and done once it
+// runs (OnStarted): only then does its process group exist.
 
 void EncoderRunner::Suspend() {
     if (!IsRunning()) return;
@@ -158,7 +188,7 @@ void EncoderRunner::Terminate() {
 }
 
 bool EncoderRunner::IsRunning() const {
-    return started_ && !ended_ && process_.state() != QProcess::NotRunning;
+    return started_ && !ended_ && !startFailed_ && process_.state() != QProcess::NotRunning;
 }
 
 }  // namespace vc

@@ -27,21 +27,28 @@ class EncoderRunner : public QObject {
     // priority, in a process group of its own, with standard error merged into the output.
     // File names in it may carry stand-ins for bytes that are not UTF-8 (core/nativepath.h);
     // the program gets the real bytes. It dies with the thread that started it (call Start
-    // on the window thread). Returns false with a readable message when it cannot be
-    // started; then nothing is emitted.
-    virtual bool Start(const QString& commandLine, const QString& workingDirectory, QString* error);
+    // on the window thread). Returns at once, without waiting for the program: started()
+    // follows when it runs, or startFailed() with a readable message when it cannot be
+    // started, and then nothing else is emitted.
+    virtual void Start(const QString& commandLine, const QString& workingDirectory);
 
     // Pause, continue and stop act on the whole process group (the encoder and its helpers).
     virtual void Suspend();
     virtual void Resume();
     virtual void Terminate();
 
+    // Started and not ended yet (also while the program is still being started).
     bool IsRunning() const;
     bool IsSuspended() const { return suspended_; }
     // The encoder's process id, which is also its process group id; 0 when not running.
     qint64 ProcessId() const { return pgid_; }
 
   signals:
+    // The program runs; its process group exists from now on.
+    void started();
+    // The program could not be started; from the event loop (a handler may delete the
+    // runner). No other signal of this run follows.
+    void startFailed(const QString& error);
     // One delivery of the current line (a line may be delivered in part first, then whole).
     // Handlers must not delete the runner; use deleteLater.
     void lineRead(const QString& line);
@@ -52,7 +59,11 @@ class EncoderRunner : public QObject {
 
   private:
     void ReadAvailable();
+    void OnStarted();
+    void OnError(QProcess::ProcessError error);
     void OnFinished(int exitCode, QProcess::ExitStatus status);
+    // Reports a failed start once, from the event loop.
+    void FailStart(const QString& message);
     void SignalGroup(int sig);
 
     QProcess process_;
@@ -63,8 +74,11 @@ class EncoderRunner : public QObject {
     std::string rawProgram_;
     std::string rawWorkingDirectory_;
     bool rawExec_ = false;
+    QString program_;  // for the message of a failed start
     qint64 pgid_ = 0;
     bool started_ = false;
+    bool running_ = false;  // the program runs: its process group exists
+    bool startFailed_ = false;
     bool ended_ = false;
     bool terminated_ = false;
     bool suspended_ = false;

@@ -41,11 +41,12 @@ bool MediaProbe::StartProbe(const QString& encoderPath, const QString& programDi
                                     QuoteIfBlank(sourcePath.toStdString());
     connect(runner_.get(), &EncoderRunner::lineRead, this, &MediaProbe::MyJvCreateProcessRead);
     connect(runner_.get(), &EncoderRunner::finished, this, &MediaProbe::MyJvCreateProcessTerminate);
-    if (!runner_->Start(QString::fromStdString(commandLine), programDirectory, error)) {
+    connect(runner_.get(), &EncoderRunner::startFailed, this, [this](const QString& why) {
         Probing = false;
         runner_.reset();
-        return false;
-    }
+        emit cannotStart(why);
+    });
+    runner_->Start(QString::fromStdString(commandLine), programDirectory);
     return true;
 }
 
@@ -74,9 +75,18 @@ bool MediaProbe::ProbeAndWait(const QString& encoderPath, const QString& program
     EncoderRunner* runner = runner_.get();
     connect(&safety, &QTimer::timeout, runner, &EncoderRunner::Terminate);
     connect(this, &MediaProbe::probeFinished, &loop, &QEventLoop::quit);
+    QString startError;
+    connect(this, &MediaProbe::cannotStart, &loop, [&](const QString& why) {
+        startError = why;
+        loop.quit();
+    });
     safety.start(kSafetyTimeoutMs);
     if (Probing) loop.exec();
     out = Result;
+    if (!startError.isEmpty()) {
+        if (error) *error = startError;
+        return false;
+    }
     if (lastExitCode_ != 0) {
         if (error) {
             if (lastExitCode_ == EncoderRunner::kTerminatedExitCode)

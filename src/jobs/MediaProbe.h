@@ -20,8 +20,9 @@ class MediaProbe : public QObject {
     ProbeResult Result;    // filled line by line while the probe runs
     bool Probing = false;  // true from StartProbe until the run has ended
 
-    // Starts the probe run and returns at once; probeFinished() follows. Result is not
-    // emptied here (the caller does it). False with a message when the encoder cannot start.
+    // Starts the probe run and returns at once; probeFinished() follows, or cannotStart()
+    // when the encoder cannot be started. Result is not emptied here (the caller does it).
+    // False with a message while another probe runs.
     bool StartProbe(const QString& encoderPath, const QString& programDirectory,
                     const QString& sourcePath, QString* error);
 
@@ -43,6 +44,8 @@ class MediaProbe : public QObject {
 
   signals:
     void probeFinished();
+    // The encoder could not be started: no probeFinished() follows.
+    void cannotStart(const QString& error);
 
   private:
     std::unique_ptr<EncoderRunner, void (*)(EncoderRunner*)> runner_;

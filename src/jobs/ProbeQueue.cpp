@@ -93,6 +93,7 @@ void ProbeQueue::Forget(Run* run) {
     // A runner must not be deleted inside its own signals: it goes once its run has ended.
     if (runner->IsRunning()) {
         connect(runner, &EncoderRunner::finished, runner, &QObject::deleteLater);
+        connect(runner, &EncoderRunner::startFailed, runner, &QObject::deleteLater);
         runner->Terminate();
     } else {
         runner->deleteLater();
@@ -147,19 +148,22 @@ void ProbeQueue::StartRun(std::size_t lane, std::vector<std::size_t> items) {
             [this, run](const QString& line) { OnLine(run, line); });
     connect(run->runner, &EncoderRunner::finished, this,
             [this, run](int exitCode) { OnFinished(run, exitCode); });
+    connect(run->runner, &EncoderRunner::startFailed, this,
+            [this, run](const QString& error) { OnStartFailed(run, error); });
     connect(run->limit, &QTimer::timeout, this, [this, run] { OnTimeLimit(run); });
     runs_.push_back(std::move(owned));
-
-    QString error;
-    if (!run->runner->Start(QString::fromStdString(commandLine), programDirectory_, &error)) {
-        // No encoder to ask: none of these files can be taken.
-        while (run->at < run->items.size()) AnswerCurrent(*run, false, error);
-        Forget(run);
-        runs_.erase(std::find_if(runs_.begin(), runs_.end(),
-                                 [run](const auto& r) { return r.get() == run; }));
-        return;
-    }
+    run->runner->Start(QString::fromStdString(commandLine), programDirectory_);
     run->limit->start(timeLimitMs_);
+}
+
+void ProbeQueue::OnStartFailed(Run* run, const QString& error) {
+    // No encoder to ask: none of these files can be taken.
+    while (run->at < run->items.size()) AnswerCurrent(*run, false, error);
+    Forget(run);
+    runs_.erase(
+        std::find_if(runs_.begin(), runs_.end(), [run](const auto& r) { return r.get() == run; }));
+    // The lane's other files get their own try (and their own answer).
+    Schedule();
 }
 
 void ProbeQueue::OnLine(Run* run, const QString& line) {

@@ -72,6 +72,7 @@ class ProbeQueue : public QObject {
     Run* RunOfLane(std::size_t lane) const;
     void OnLine(Run* run, const QString& line);
     void OnFinished(Run* run, int exitCode);
+    void OnStartFailed(Run* run, const QString& error);
     void OnTimeLimit(Run* run);
     // Answers the file the run is at and moves the run to its next file.
     void AnswerCurrent(Run& run, bool ok, const QString& error);

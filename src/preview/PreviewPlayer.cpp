@@ -28,11 +28,6 @@ uint64_t VideoWindowOf(QWidget* panel) {
     return static_cast<uint64_t>(panel->winId());
 }
 
-// The library without a message; for calls that have nothing to report (seeks, stops).
-const PreviewFunctions* LoadedLibrary() {
-    return ProgramPreviewLibrary(nullptr);
-}
-
 }  // namespace
 
 // Blocks in Play for one playback and hands the end to the window thread.
@@ -51,7 +46,7 @@ class PreviewPlayer::TVideoplay : public QThread {
         QMetaObject::invokeMethod(
             owner,
             [owner, generation] {
-                if (owner->playing && owner->generation_ == generation) owner->Stop();
+                if (owner->Playing() && owner->generation_ == generation) owner->Stop();
             },
             Qt::QueuedConnection);
     }
@@ -93,15 +88,21 @@ void PreviewPlayer::OnPreviewPosition(double position) {
     if (std::atomic<double>* sink = g_positionSink.load()) sink->store(position);
 }
 
-bool PreviewPlayer::RowValid() const {
-    return jobs_->Valid(previewRow);
+const PreviewFunctions* PreviewPlayer::Library(std::string* why) const {
+    return library_ ? library_ : ProgramPreviewLibrary(why);
+}
+
+void PreviewPlayer::SetState(State s) {
+    if (state_ == s) return;
+    state_ = s;
+    emit stateChanged(s);
 }
 
 bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
     const Job* job = jobs_->At(row);
-    if (!job || playing) return false;
+    if (!job || Playing()) return false;
     std::string why;
-    const PreviewFunctions* lib = ProgramPreviewLibrary(&why);
+    const PreviewFunctions* lib = Library(&why);
     if (!lib) {
         if (error) *error = "The preview is not available. " + QString::fromStdString(why);
         return false;
@@ -109,33 +110,32 @@ bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
     // The previous playback thread has been told to stop; let it finish before the library
     // prepares a new output.
     videoplay_.reset();
-    playing = true;
-    emit stateChanged();
-    previousDifference = -1.0;
+    SetState(State::Playing);
+    previousDifference_ = -1.0;
     panel->setVisible(true);
-    previewRow = row;
-    awaitingFirstReport = true;
-    g_positionSink.store(&reportedPosition);
+    previewRow_ = row;
+    awaitingFirstReport_ = true;
+    g_positionSink.store(&reportedPosition_);
     lib->InitPreviewWindow(VideoWindowOf(panel), panel->width(), panel->height());
     lib->SetEventFuntion(&PreviewPlayer::OnPreviewPosition);
-    playedSeconds = 0;
-    reportedPosition.store(0.0);
-    displayFloor = 0.0;
-    startOffset = 0;
-    stallCount = 0;  // every playback starts without stalls
+    playedSeconds_ = 0;
+    reportedPosition_.store(0.0);
+    displayFloor_ = 0.0;
+    startOffset_ = 0;
+    stallCount_ = 0;  // every playback starts without stalls
     // The library opens the file by its bytes.
-    fileToPlay = PathBytesFromText(job->info.sourcePath);
+    fileToPlay_ = PathBytesFromText(job->info.sourcePath);
     const int generation = ++generation_;
     if (mode == Mode::Blocking) {
         PlayBlocking(lib, generation);
         return true;
     }
     lib->Seek(0);
-    jobs_->SetPreviewStatus(previewRow, "Play");
-    auto* thread = new TVideoplay(this, lib, fileToPlay, generation);
+    jobs_->SetPreviewStatus(previewRow_, "Play");
+    auto* thread = new TVideoplay(this, lib, fileToPlay_, generation);
     // Releasing the thread (a new playback, or the player going away) ends a playback that
     // still runs, so that no thread outlives the window.
-    std::atomic<double>* sink = &reportedPosition;
+    std::atomic<double>* sink = &reportedPosition_;
     videoplay_.reset(thread, [lib, sink](QThread* t) {
         if (t->isRunning()) lib->Stop();
         t->wait();
@@ -149,7 +149,7 @@ bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
     if (!thread->isRunning() && !thread->isFinished()) {
         play_time_->stop();
         ShowStopped();
-        jobs_->SetPreviewStatus(previewRow, QString());
+        jobs_->SetPreviewStatus(previewRow_, QString());
         return true;
     }
     play_time_->start();
@@ -162,7 +162,7 @@ void PreviewPlayer::PlayBlocking(const PreviewFunctions* lib, int generation) {
     firstReport_->start();
     QPointer<PreviewPlayer> self(this);
     // Runs a nested event loop until the playback ends or is stopped; commands keep arriving.
-    lib->Play(fileToPlay.c_str());
+    lib->Play(fileToPlay_.c_str());
     if (!self) return;
     lib->DestroyPreviewWindow();
     // A stop followed by a new playback while this one was still returning: leave it alone.
@@ -171,9 +171,7 @@ void PreviewPlayer::PlayBlocking(const PreviewFunctions* lib, int generation) {
     display_->SetPosFill(kCutSet.fill, 0);
     display_->SetSliderPosition(kMainSet.bar, 0);
     display_->ShowText(kMainSet.time, "00:00:00");
-    playing = false;
-    paused = false;
-    emit stateChanged();
+    SetState(State::Idle);
 }
 
 void PreviewPlayer::ShowStopped() {
@@ -184,36 +182,40 @@ void PreviewPlayer::ShowStopped() {
 }
 
 void PreviewPlayer::Stop() {
-    if (playing) {
-        playing = false;
-        if (const PreviewFunctions* lib = LoadedLibrary()) {
+    const bool wasPlaying = Playing();
+    // Idle before the library lets Play return: the end of this playback, handed over by its
+    // thread or by the blocking Play, must find it stopped already.
+    state_ = State::Idle;
+    if (wasPlaying) {
+        if (const PreviewFunctions* lib = Library()) {
+            // The output's release stops the playback as well and returns when it is gone;
+            // nothing has to be waited for in between.
             lib->Stop();
-            QThread::msleep(50);
             lib->DestroyPreviewWindow();
         }
     }
-    paused = false;
     // The row shows what its conversion did again.
-    jobs_->SetPreviewStatus(previewRow, QString());
+    jobs_->SetPreviewStatus(previewRow_, QString());
     play_time_->stop();
     firstReport_->stop();
     ShowStopped();
-    emit stateChanged();
+    if (wasPlaying) emit stateChanged(state_);
 }
 
 void PreviewPlayer::TogglePause() {
-    if (!playing) return;
-    paused = !paused;
-    if (const PreviewFunctions* lib = LoadedLibrary()) lib->Pause();
-    if (paused) {
+    if (!Playing()) return;
+    const bool pausing = state_ == State::Playing;
+    if (const PreviewFunctions* lib = Library()) lib->Pause();
+    if (pausing) {
         play_time_->stop();
         firstReport_->stop();
-        jobs_->SetPreviewStatus(previewRow, "Pause");
+        jobs_->SetPreviewStatus(previewRow_, "Pause");
     } else {
         play_time_->start();
-        if (awaitingFirstReport) firstReport_->start();
-        jobs_->SetPreviewStatus(previewRow, "Play");
+        if (awaitingFirstReport_) firstReport_->start();
+        jobs_->SetPreviewStatus(previewRow_, "Play");
     }
+    SetState(pausing ? State::Paused : State::Playing);
 }
 
 void PreviewPlayer::Timer1Timer() {
@@ -222,49 +224,49 @@ void PreviewPlayer::Timer1Timer() {
 }
 
 void PreviewPlayer::TakeFirstReport() {
-    const double position = reportedPosition.load();
-    if (!playing || !awaitingFirstReport) {
+    const double position = reportedPosition_.load();
+    if (!Playing() || !awaitingFirstReport_) {
         firstReport_->stop();
     } else if (position > 0.0) {
         firstReport_->stop();
-        awaitingFirstReport = false;
-        startOffset = static_cast<int>(RoundHalfEven(position));
+        awaitingFirstReport_ = false;
+        startOffset_ = static_cast<int>(RoundHalfEven(position));
     }
 }
 
 void PreviewPlayer::play_timeTimer() {
-    const double position = reportedPosition.load();
-    if (awaitingFirstReport && position > 0.0) {
-        awaitingFirstReport = false;
-        startOffset = static_cast<int>(RoundHalfEven(position));
+    const double position = reportedPosition_.load();
+    if (awaitingFirstReport_ && position > 0.0) {
+        awaitingFirstReport_ = false;
+        startOffset_ = static_cast<int>(RoundHalfEven(position));
     }
-    const Job* job = jobs_->At(previewRow);
+    const Job* job = jobs_->At(previewRow_);
     if (!job) {
         // The job went away under the playback.
         Timer1_->start();
         return;
     }
     const int length = HmsToSeconds(job->info.durationText);
-    if (length - 1 <= playedSeconds) Timer1_->start();
-    const double difference = position - startOffset;
-    if (difference == previousDifference && previousDifference > 1.0) {
-        if (stallCount < 2) {
-            ++stallCount;
+    if (length - 1 <= playedSeconds_) Timer1_->start();
+    const double difference = position - startOffset_;
+    if (difference == previousDifference_ && previousDifference_ > 1.0) {
+        if (stallCount_ < 2) {
+            ++stallCount_;
             return;
         }
         play_time_->stop();
         Stop();
         return;
     }
-    previousDifference = difference;
-    playedSeconds = static_cast<int>(RoundHalfEven(difference));
-    if (playedSeconds < displayFloor) return;
-    const DisplaySet& set = cutShown ? kCutSet : kMainSet;
-    display_->ShowText(set.time, QString::fromStdString(SecondsToHms(playedSeconds)));
-    if (!dragging) {
+    previousDifference_ = difference;
+    playedSeconds_ = static_cast<int>(RoundHalfEven(difference));
+    if (playedSeconds_ < displayFloor_) return;
+    const DisplaySet& set = cutShown_ ? kCutSet : kMainSet;
+    display_->ShowText(set.time, QString::fromStdString(SecondsToHms(playedSeconds_)));
+    if (!dragging_) {
         const int total = job->trim.total;
         // A job of no known length keeps its bar at the start.
-        const int v = total > 0 ? MulDiv(playedSeconds, 10000, total) : 0;
+        const int v = total > 0 ? MulDiv(playedSeconds_, 10000, total) : 0;
         display_->SetSliderPosition(set.bar, v);
         display_->SetPosFill(set.fill, v);
     }
@@ -272,45 +274,45 @@ void PreviewPlayer::play_timeTimer() {
 
 void PreviewPlayer::Jump(int t) {
     play_time_->stop();
-    if (const PreviewFunctions* lib = LoadedLibrary()) lib->Seek(t);
-    if (playing) {
-        displayFloor = t;
+    if (const PreviewFunctions* lib = Library()) lib->Seek(t);
+    if (Playing()) {
+        displayFloor_ = t;
         play_time_->start();
     }
 }
 
 void PreviewPlayer::BeginDrag(const QString& bar) {
     if (!SetOfBar(bar)) return;
-    dragging = true;
-    if (playing) play_time_->stop();
+    dragging_ = true;
+    if (Playing()) play_time_->stop();
 }
 
 void PreviewPlayer::DragTo(const QString& bar) {
-    const Job* job = jobs_->At(previewRow);
+    const Job* job = jobs_->At(previewRow_);
     const DisplaySet* set = SetOfBar(bar);
-    if (!dragging || !job || !set) return;
-    barPosition = std::min(display_->SliderPosition(set->bar), 10000);
+    if (!dragging_ || !job || !set) return;
+    barPosition_ = std::min(display_->SliderPosition(set->bar), 10000);
     const int length = HmsToSeconds(job->info.durationText);
-    const int t = MulDiv(barPosition, length, 10000);
+    const int t = MulDiv(barPosition_, length, 10000);
     display_->ShowText(set->time, QString::fromStdString(SecondsToHms(t)));
-    display_->SetPosFill(set->fill, barPosition);
-    if (playing)
-        if (const PreviewFunctions* lib = LoadedLibrary()) lib->Seek(t);
+    display_->SetPosFill(set->fill, barPosition_);
+    if (Playing())
+        if (const PreviewFunctions* lib = Library()) lib->Seek(t);
 }
 
 void PreviewPlayer::EndDrag(const QString& bar) {
-    const Job* job = jobs_->At(previewRow);
+    const Job* job = jobs_->At(previewRow_);
     const DisplaySet* set = SetOfBar(bar);
-    if (playing && job && set) {
-        barPosition = display_->SliderPosition(set->bar);
+    if (Playing() && job && set) {
+        barPosition_ = display_->SliderPosition(set->bar);
         const int length = HmsToSeconds(job->info.durationText);
-        const int t = MulDiv(barPosition, length, 10000) + startOffset;
-        if (const PreviewFunctions* lib = LoadedLibrary()) lib->Seek(t);
-        displayFloor = t;
+        const int t = MulDiv(barPosition_, length, 10000) + startOffset_;
+        if (const PreviewFunctions* lib = Library()) lib->Seek(t);
+        displayFloor_ = t;
         play_time_->start();
-        display_->SetPosFill(set->fill, barPosition);
+        display_->SetPosFill(set->fill, barPosition_);
     }
-    dragging = false;
+    dragging_ = false;
 }
 
 QWidget* PreviewPlayer::MakeVideoPanel(QWidget* parent, const char* name) {

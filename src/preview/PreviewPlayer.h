@@ -39,6 +39,14 @@ class PreviewPlayer : public QObject {
     PreviewPlayer(JobList* jobs, SkinDisplay* display, QObject* parent = nullptr);
     ~PreviewPlayer() override;
 
+    // Idle, or a playback started and not stopped yet, running or paused.
+    enum class State { Idle, Playing, Paused };
+    Q_ENUM(State)
+
+    // The library the player plays through; null (the default) is the program folder's
+    // libPreview.so. Tests hand in a stand-in.
+    void SetLibrary(const PreviewFunctions* library) { library_ = library; }
+
     // How a playback runs: on the playback thread (the main window), or in the library's
     // Play on the window thread, which keeps the window's events flowing and returns when
     // the playback has ended (the cut window).
@@ -54,6 +62,10 @@ class PreviewPlayer : public QObject {
     void BeginDrag(const QString& bar);
     void DragTo(const QString& bar);
     void EndDrag(const QString& bar);
+    // The job the player shows (and plays next); the windows set it when a row is chosen.
+    void SetPreviewRow(int row) { previewRow_ = row; }
+    // The cut window is open: the position goes to its displays instead of the main window's.
+    void SetCutShown(bool shown) { cutShown_ = shown; }
 
     // The position tick (play_time) and the end of a file (Timer1).
     void play_timeTimer();
@@ -67,37 +79,54 @@ class PreviewPlayer : public QObject {
     // The library's position report; runs on the library's thread and only stores it.
     static void OnPreviewPosition(double position);
 
-    // Player state, read by the windows.
-    bool playing = false;
-    bool paused = false;
-    bool dragging = false;
-    bool cutShown = false;
-    int previewRow = 0;
-    bool awaitingFirstReport = false;
-    std::atomic<double> reportedPosition{0.0};
-    int startOffset = 0;
-    int playedSeconds = 0;
-    double previousDifference = -1.0;
-    double displayFloor = 0.0;
-    int barPosition = 0;
-    int stallCount = 0;
-    std::string fileToPlay;
+    // ---- the player's state, for the windows to read
+    State state() const { return state_; }
+    // A playback was started and not stopped yet, paused or not.
+    bool Playing() const { return state_ != State::Idle; }
+    bool Paused() const { return state_ == State::Paused; }
+    bool Dragging() const { return dragging_; }
+    bool CutShown() const { return cutShown_; }
+    int PreviewRow() const { return previewRow_; }
+    // Until the first position above 0 of a playback has been reported.
+    bool AwaitingFirstReport() const { return awaitingFirstReport_; }
+    // The first reported position of the playback, rounded: the played time counts from it.
+    int StartOffset() const { return startOffset_; }
+    // While the played seconds are below it, the displays are left alone (after a seek).
+    double DisplayFloor() const { return displayFloor_; }
+    // Ticks that found the position standing still in this playback.
+    int StallCount() const { return stallCount_; }
 
   signals:
-    // Playing started or stopped: the command state changes.
-    void stateChanged();
+    // Playing, paused or stopped: the command state changes.
+    void stateChanged(vc::PreviewPlayer::State state);
 
   private:
     class TVideoplay;
-    bool RowValid() const;
+    void SetState(State s);
+    // The library to call, or null (with the reason in why, when given).
+    const PreviewFunctions* Library(std::string* why = nullptr) const;
     void ShowStopped();
     void PlayBlocking(const PreviewFunctions* lib, int generation);
 
     JobList* jobs_;
     SkinDisplay* display_;
+    const PreviewFunctions* library_ = nullptr;
     QTimer* play_time_;
     QTimer* Timer1_;
     QTimer* firstReport_;  // polls for the first report while a playback awaits it
+    State state_ = State::Idle;
+    bool dragging_ = false;
+    bool cutShown_ = false;
+    int previewRow_ = 0;
+    bool awaitingFirstReport_ = false;
+    std::atomic<double> reportedPosition_{0.0};
+    int startOffset_ = 0;
+    int playedSeconds_ = 0;
+    double previousDifference_ = -1.0;
+    double displayFloor_ = 0.0;
+    int barPosition_ = 0;
+    int stallCount_ = 0;
+    std::string fileToPlay_;
     // Counts playbacks, so that the end of an earlier one never stops a later one.
     int generation_ = 0;
     // The playback thread; releasing it ends a playback still running.

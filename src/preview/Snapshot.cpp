@@ -57,13 +57,13 @@ bool Snapshot::Take(const Request& r, QString* error) {
             emit done(exitCode == 0 && fi.exists() && fi.size() > 0, out);
         },
         Qt::QueuedConnection);
-    if (!runner_->Start(QString::fromStdString(JoinCommandLine(rec_)),
-                        QString::fromStdString(rec_.workingDirectory), error)) {
-        runner_.reset();
-        if (error->isEmpty())
-            *error = "The snapshot cannot be taken: the encoder cannot be started.";
-        return false;
-    }
+    connect(runner_.get(), &EncoderRunner::startFailed, this, [this](const QString& why) {
+        runner_.release()->deleteLater();
+        emit cannotStart(
+            why.isEmpty() ? "The snapshot cannot be taken: the encoder cannot be started." : why);
+    });
+    runner_->Start(QString::fromStdString(JoinCommandLine(rec_)),
+                   QString::fromStdString(rec_.workingDirectory));
     return true;
 }
 

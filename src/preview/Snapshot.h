@@ -25,7 +25,8 @@ class Snapshot : public QObject {
     // The invocation of a request: the output folder is made when missing. Its error holds
     // the reason when the folder cannot be made.
     static InvocationResult Build(const Request& r);
-    // Starts the run; false with a message when the folder or the encoder fails.
+    // Starts the run; false with a message when the folder cannot be made. An encoder that
+    // cannot be started is reported by cannotStart().
     bool Take(const Request& r, QString* error);
     bool Busy() const { return runner_ != nullptr; }
     const intputrec& Invocation() const { return rec_; }
@@ -33,6 +34,8 @@ class Snapshot : public QObject {
   signals:
     // The run ended: ok when the picture was written.
     void done(bool ok, const QString& outputFile);
+    // The encoder could not be started: no done() follows.
+    void cannotStart(const QString& error);
 
   private:
     std::unique_ptr<EncoderRunner> runner_;

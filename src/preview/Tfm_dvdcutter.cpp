@@ -58,7 +58,7 @@ int Tfm_dvdcutter::SelectedRow() const {
 
 void Tfm_dvdcutter::FormShow() {
     if (!jobs_) return;
-    player_->cutShown = true;
+    player_->SetCutShown(true);
     if (QWidget* main = parentWidget()) move(main->x() + 10, main->y() + 80);
     lv->clear();
     const int rows = jobs_->Count();
@@ -79,11 +79,11 @@ void Tfm_dvdcutter::FormShow() {
 }
 
 void Tfm_dvdcutter::lvClick() {
-    if (!jobs_ || player_->playing) return;
+    if (!jobs_ || player_->Playing()) return;
     const int row = SelectedRow();
     const Job* j = jobs_->At(row);
     if (!j) return;
-    player_->previewRow = row;
+    player_->SetPreviewRow(row);
     display_->SetSliderPosition("cut_play_bar", 0);
     display_->ShowText("cut_begin_time", Hms(j->trim.begin));
     display_->ShowText("cut_end_time", Hms(j->trim.end));
@@ -91,8 +91,8 @@ void Tfm_dvdcutter::lvClick() {
 }
 
 void Tfm_dvdcutter::FormClose() {
-    if (!jobs_ || !player_->cutShown) return;
-    if (player_->playing) player_->Stop();
+    if (!jobs_ || !player_->CutShown()) return;
+    if (player_->Playing()) player_->Stop();
     // The window's rows are the list's jobs in the same order; a list changed meanwhile is
     // only written as far as both still have rows.
     const int rows = std::min(lv->topLevelItemCount(), jobs_->Count());
@@ -100,7 +100,7 @@ void Tfm_dvdcutter::FormClose() {
         const TrimRecord& t = jobs_->At(i)->trim;
         jobs_->SetDurationText(i, SecondsToHms(t.end - t.begin));
     }
-    player_->cutShown = false;
+    player_->SetCutShown(false);
     emit rangesChanged();
 }
 
@@ -113,8 +113,8 @@ void Tfm_dvdcutter::CutPlay() {
     if (!jobs_) return;
     const int row = SelectedRow();
     if (row < 0) return;
-    if (player_->paused) player_->TogglePause();
-    if (player_->playing) return;
+    if (player_->Paused()) player_->TogglePause();
+    if (player_->Playing()) return;
     QString error;
     if (!player_->Start(row, pl_play, &error, PreviewPlayer::Mode::Blocking) && !error.isEmpty())
         fx_->Error(this, error);
@@ -129,7 +129,7 @@ void Tfm_dvdcutter::SetEndMark() {
 }
 
 void Tfm_dvdcutter::SetMark(bool begin) {
-    const int row = player_ ? player_->previewRow : -1;
+    const int row = player_ ? player_->PreviewRow() : -1;
     if (!jobs_ || !jobs_->Valid(row)) return;
     const QString text = display_->Text(PreviewPlayer::kCutSet.time);
     const int32_t t = HmsToSeconds(text.toStdString());
@@ -155,7 +155,7 @@ void Tfm_dvdcutter::JumpCut(int deltaSeconds) {
     const int target = t + deltaSeconds;
     if (deltaSeconds < 0 && target <= 0) return;
     if (deltaSeconds > 0) {
-        const Job* j = jobs_->At(player_->previewRow);
+        const Job* j = jobs_->At(player_->PreviewRow());
         if (!j || target >= j->trim.total) return;
     }
     player_->Jump(target);

@@ -1,7 +1,6 @@
 #include "shell/ProgressDisplay.h"
 
 #include <QFileInfo>
-#include <QTimer>
 #include <QWidget>
 
 #include "core/timeutil.h"
@@ -18,14 +17,10 @@ QString Hms(int s) {
 ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidget* videoPanel,
                                  QObject* parent)
     : QObject(parent), batch_(batch), display_(display), videoPanel_(videoPanel) {
-    timer_ = new QTimer(this);
-    timer_->setObjectName("Convert_used");
-    timer_->setInterval(1000);
-    connect(timer_, &QTimer::timeout, this, &ProgressDisplay::Tick);
+    connect(batch_, &BatchRunner::ticked, this, &ProgressDisplay::ShowTick);
     connect(batch_, &BatchRunner::jobStarted, this, [this](int) {
         summaryShown_ = false;
         videoPanel_->hide();
-        timer_->start();
         ShowFill(0);
         ShowRunDisplays();
     });
@@ -36,14 +31,13 @@ ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidg
     connect(batch_, &BatchRunner::jobEnded, this, &ProgressDisplay::OnJobEnded);
     connect(batch_, &BatchRunner::stateChanged, this, [this](BatchRunner::State s) {
         if (s == BatchRunner::State::Paused) ShowInfo("Paused");
-        if (s == BatchRunner::State::Running) Tick();
+        if (s == BatchRunner::State::Running) ShowTick();
         if (s == BatchRunner::State::Stopping) {
             videoPanel_->show();
             ShowFill(0);
         }
     });
     connect(batch_, &BatchRunner::batchEnded, this, [this](bool ranToEnd) {
-        timer_->stop();
         videoPanel_->show();
         ShowFill(0);
         ShowSummary(ranToEnd);
@@ -91,8 +85,7 @@ void ProgressDisplay::ShowRunDisplays() {
     display_->ShowText("resttime", Hms(batch_->RemainingSeconds()));
 }
 
-void ProgressDisplay::Tick() {
-    batch_->Tick();
+void ProgressDisplay::ShowTick() {
     if (batch_->state() != BatchRunner::State::Running) return;
     ShowRunDisplays();
     if (batch_->ProgressKnown() && batch_->Progress() > 0)
@@ -102,7 +95,6 @@ void ProgressDisplay::Tick() {
 }
 
 void ProgressDisplay::OnJobEnded(int, BatchRunner::Outcome outcome, const QString& reason) {
-    timer_->stop();
     ShowFill(0);
     // The job is over: no time remains, and the size is the finished file's.
     display_->ShowText("resttime", Hms(0));

@@ -1,13 +1,13 @@
 #pragma once
 // The progress area of the main window: what the batch reports, shown on the skin's
-// displays. Each job's figures start from zero; a finished job shows its file's real size;
-// a paused batch says so; after a batch, what it did, until the next command.
+// displays. It only shows: the batch keeps the figures and its own clock. Each job's figures
+// start from zero; a finished job shows its file's real size; a paused batch says so; after a
+// batch, what it did, until the next command.
 #include <QObject>
 #include <QString>
 
 #include "jobs/BatchRunner.h"
 
-class QTimer;
 class QWidget;
 
 namespace vc {
@@ -20,9 +20,8 @@ class ProgressDisplay : public QObject {
     ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidget* videoPanel,
                     QObject* parent = nullptr);
 
-    // The once-a-second tick of a conversion (Convert_used) and what it does.
-    QTimer* Timer() const { return timer_; }
-    void Tick();
+    // Shows the figures of the batch's latest tick, and the batch's time left.
+    void ShowTick();
     // Shows the current figures: file name, size, elapsed and remaining time.
     void ShowRunDisplays();
     // The fill of "convertpos" with the encoder's line in "hint".
@@ -40,7 +39,6 @@ class ProgressDisplay : public QObject {
     BatchRunner* batch_;
     SkinDisplay* display_;
     QWidget* videoPanel_;
-    QTimer* timer_;
     QString info_;
     bool summaryShown_ = false;
 };

@@ -70,14 +70,13 @@ struct RunnerRun {
                          [this](const QString& l) { lines.push_back(l.toStdString()); });
         QObject::connect(&runner, &vc::EncoderRunner::finished,
                          [this](int code) { exitCode = code; });
+        QObject::connect(&runner, &vc::EncoderRunner::startFailed, [this](const QString& e) {
+            ADD_FAILURE() << e.toStdString();
+            exitCode = -1;
+        });
     }
     bool Finish(const std::string& commandLine) {
-        QString error;
-        if (!runner.Start(QString::fromStdString(commandLine), QString::fromStdString(kProgramDir),
-                          &error)) {
-            ADD_FAILURE() << error.toStdString();
-            return false;
-        }
+        runner.Start(QString::fromStdString(commandLine), QString::fromStdString(kProgramDir));
         return WaitFor([this] { return exitCode != -1000; }, 60000);
     }
 };

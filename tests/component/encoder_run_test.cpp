@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -30,7 +31,12 @@ const std::string kEncoder = kProgramDir + "/register.dat";
 using vc::test::GroupMembers;
 using vc::test::HasMember;
 
-// Runs the event loop until pred holds or the time is up.
+// Only a guard against a run that never gets there: every wait below ends as soon as what it
+// waits for has happened, however long a loaded machine takes for it.
+constexpr int kGuardMs = 180000;
+
+// Runs the event loop until pred holds or the time is up; for what no signal reports (the
+// states of the processes), and to let time pass.
 template <typename Pred>
 bool WaitFor(Pred pred, int ms) {
     QElapsedTimer t;
@@ -54,6 +60,8 @@ struct RunRecord {
     int finishedCount = 0;
     int exitCode = -1000;
     bool linesAfterFinish = false;
+    QString startError;
+    int startFailures = 0;
 
     RunRecord() {
         QObject::connect(&runner, &vc::EncoderRunner::lineRead, [this](const QString& l) {
@@ -64,9 +72,34 @@ struct RunRecord {
             ++finishedCount;
             exitCode = code;
         });
+        QObject::connect(&runner, &vc::EncoderRunner::startFailed, [this](const QString& e) {
+            ++startFailures;
+            startError = e;
+        });
     }
-    bool WaitFinished(int ms = 60000) {
-        return WaitFor([this] { return finishedCount > 0; }, ms);
+    void Start(const std::string& commandLine) {
+        runner.Start(QString::fromStdString(commandLine), QString::fromStdString(kProgramDir));
+    }
+    // Waits for the run's signals until pred holds (checked at each of them), the run has
+    // ended without it, or the guard is up.
+    bool WaitUntil(const std::function<bool()>& pred, int guardMs = kGuardMs) {
+        if (pred()) return true;
+        QEventLoop loop;
+        auto check = [&] {
+            if (pred() || finishedCount > 0 || startFailures > 0) loop.quit();
+        };
+        const auto a = QObject::connect(&runner, &vc::EncoderRunner::lineRead, &loop, check);
+        const auto b = QObject::connect(&runner, &vc::EncoderRunner::finished, &loop, check);
+        const auto c = QObject::connect(&runner, &vc::EncoderRunner::startFailed, &loop, check);
+        QTimer::singleShot(guardMs, &loop, &QEventLoop::quit);
+        if (finishedCount == 0 && startFailures == 0) loop.exec();
+        QObject::disconnect(a);
+        QObject::disconnect(b);
+        QObject::disconnect(c);
+        return pred();
+    }
+    bool WaitFinished() {
+        return WaitUntil([this] { return finishedCount > 0; });
     }
     int64_t MaxProgress() const {
         int64_t best = 0;
@@ -107,10 +140,7 @@ class EncoderRun : public ::testing::Test {
         const std::string cmd = vc::QuoteIfBlank(kEncoder) + " -vormek -y -re -vormin " +
                                 vc::QuoteIfBlank(longClip_) + " -b 4000000 -vcodec mpeg4 -an -sn " +
                                 vc::QuoteIfBlank(out);
-        QString error;
-        EXPECT_TRUE(run.runner.Start(QString::fromStdString(cmd),
-                                     QString::fromStdString(kProgramDir), &error))
-            << error.toStdString();
+        run.Start(cmd);
         return cmd;
     }
 
@@ -134,12 +164,9 @@ TEST_F(EncoderRun, ConversionDeliversProgressInSecondsAndConverts) {
                             " -s 320x240  -ar 44100  -vcodec mpeg4 -acodec libmp3lame -sn  " +
                             vc::QuoteIfBlank(out);
     RunRecord run;
-    QString error;
-    ASSERT_TRUE(
-        run.runner.Start(QString::fromStdString(cmd), QString::fromStdString(kProgramDir), &error))
-        << error.toStdString();
-    EXPECT_TRUE(run.runner.IsRunning());
-    ASSERT_TRUE(run.WaitFinished());
+    run.Start(cmd);
+    EXPECT_TRUE(run.runner.IsRunning()) << "running from the start, while it is being started";
+    ASSERT_TRUE(run.WaitFinished()) << run.startError.toStdString();
     EXPECT_EQ(run.finishedCount, 1);
     EXPECT_FALSE(run.linesAfterFinish);
     EXPECT_EQ(run.exitCode, 0);
@@ -150,6 +177,7 @@ TEST_F(EncoderRun, ConversionDeliversProgressInSecondsAndConverts) {
 
     vc::MediaProbe probe;
     vc::ProbeResult r;
+    QString error;
     ASSERT_TRUE(probe.ProbeAndWait(QString::fromStdString(kEncoder),
                                    QString::fromStdString(kProgramDir), QString::fromStdString(out),
                                    r, &error))
@@ -167,7 +195,8 @@ TEST_F(EncoderRun, SuspendStopsOutputAndResumeContinues) {
     const std::string out = Dir() + "/paused.avi";
     RunRecord run;
     StartSlow(run, out);
-    ASSERT_TRUE(WaitFor([&] { return run.MaxProgress() >= 1 && FileSize(out) > 0; }, 20000));
+    ASSERT_TRUE(run.WaitUntil([&] { return run.MaxProgress() >= 1 && FileSize(out) > 0; }))
+        << run.startError.toStdString();
     const qint64 pgid = run.runner.ProcessId();
     ASSERT_GT(pgid, 0);
     ASSERT_TRUE(HasMember(GroupMembers(pgid), "ffmpeg")) << "ffmpeg must run in the group";
@@ -180,7 +209,7 @@ TEST_F(EncoderRun, SuspendStopsOutputAndResumeContinues) {
                 if (m.state != 'T') return false;
             return true;
         },
-        5000))
+        kGuardMs))
         << "every process of the group is stopped";
     WaitFor([] { return false; }, 300);  // writes already on their way
     const qint64 pausedSize = FileSize(out);
@@ -191,11 +220,11 @@ TEST_F(EncoderRun, SuspendStopsOutputAndResumeContinues) {
 
     run.runner.Resume();
     EXPECT_FALSE(run.runner.IsSuspended());
-    EXPECT_TRUE(WaitFor([&] { return FileSize(out) > pausedSize; }, 10000));
+    EXPECT_TRUE(run.WaitUntil([&] { return FileSize(out) > pausedSize; }));
     EXPECT_EQ(run.finishedCount, 0);
 
     run.runner.Terminate();
-    ASSERT_TRUE(run.WaitFinished(10000));
+    ASSERT_TRUE(run.WaitFinished());
     EXPECT_EQ(run.exitCode, vc::EncoderRunner::kTerminatedExitCode);
 }
 
@@ -206,7 +235,8 @@ TEST_F(EncoderRun, TerminateLeavesNoProcessBehind) {
         const std::string out = Dir() + (suspendedFirst ? "/stop2.avi" : "/stop1.avi");
         RunRecord run;
         StartSlow(run, out);
-        ASSERT_TRUE(WaitFor([&] { return run.MaxProgress() >= 1; }, 20000));
+        ASSERT_TRUE(run.WaitUntil([&] { return run.MaxProgress() >= 1; }))
+            << run.startError.toStdString();
         const qint64 pgid = run.runner.ProcessId();
         const auto before = GroupMembers(pgid);
         ASSERT_TRUE(HasMember(before, "register.dat"));
@@ -214,11 +244,11 @@ TEST_F(EncoderRun, TerminateLeavesNoProcessBehind) {
         if (suspendedFirst) run.runner.Suspend();
 
         run.runner.Terminate();
-        ASSERT_TRUE(run.WaitFinished(10000));
+        ASSERT_TRUE(run.WaitFinished());
         EXPECT_EQ(run.finishedCount, 1);
         EXPECT_EQ(run.exitCode, vc::EncoderRunner::kTerminatedExitCode);
         EXPECT_FALSE(run.runner.IsRunning());
-        EXPECT_TRUE(WaitFor([&] { return GroupMembers(pgid).empty(); }, 3000))
+        EXPECT_TRUE(WaitFor([&] { return GroupMembers(pgid).empty(); }, kGuardMs))
             << GroupMembers(pgid).size() << " processes left in the group";
     }
 }
@@ -250,11 +280,9 @@ TEST_F(EncoderRun, AmrConversionPausesResumesAndStopsEveryProcess) {
                                 vc::QuoteIfBlank(longSoundClip_) + c.options +
                                 vc::QuoteIfBlank(out);
         RunRecord run;
-        QString error;
-        ASSERT_TRUE(run.runner.Start(QString::fromStdString(cmd),
-                                     QString::fromStdString(kProgramDir), &error))
-            << error.toStdString();
-        ASSERT_TRUE(WaitFor([&] { return run.MaxProgress() >= 1; }, 20000));
+        run.Start(cmd);
+        ASSERT_TRUE(run.WaitUntil([&] { return run.MaxProgress() >= 1; }))
+            << run.startError.toStdString();
         const qint64 pgid = run.runner.ProcessId();
         const auto members = GroupMembers(pgid);
         EXPECT_TRUE(HasMember(members, "register.dat"));
@@ -264,8 +292,8 @@ TEST_F(EncoderRun, AmrConversionPausesResumesAndStopsEveryProcess) {
 
         if (c.killEncoderOnly) {
             ASSERT_EQ(::kill(static_cast<pid_t>(pgid), SIGKILL), 0);
-            ASSERT_TRUE(run.WaitFinished(10000));
-            EXPECT_TRUE(WaitFor([&] { return GroupMembers(pgid).empty(); }, 3000))
+            ASSERT_TRUE(run.WaitFinished());
+            EXPECT_TRUE(WaitFor([&] { return GroupMembers(pgid).empty(); }, kGuardMs))
                 << GroupMembers(pgid).size() << " processes outlived register.dat";
             continue;
         }
@@ -277,7 +305,7 @@ TEST_F(EncoderRun, AmrConversionPausesResumesAndStopsEveryProcess) {
                     if (m.state != 'T') return false;
                 return true;
             },
-            5000))
+            kGuardMs))
             << "every process of the group is stopped";
         WaitFor([] { return false; }, 300);
         const size_t pausedLines = run.lines.size();
@@ -286,12 +314,12 @@ TEST_F(EncoderRun, AmrConversionPausesResumesAndStopsEveryProcess) {
         EXPECT_EQ(run.lines.size(), pausedLines);
 
         run.runner.Resume();
-        EXPECT_TRUE(WaitFor([&] { return run.MaxProgress() > pausedProgress; }, 10000));
+        EXPECT_TRUE(run.WaitUntil([&] { return run.MaxProgress() > pausedProgress; }));
 
         run.runner.Terminate();
-        ASSERT_TRUE(run.WaitFinished(10000));
+        ASSERT_TRUE(run.WaitFinished());
         EXPECT_EQ(run.exitCode, vc::EncoderRunner::kTerminatedExitCode);
-        EXPECT_TRUE(WaitFor([&] { return GroupMembers(pgid).empty(); }, 3000))
+        EXPECT_TRUE(WaitFor([&] { return GroupMembers(pgid).empty(); }, kGuardMs))
             << GroupMembers(pgid).size() << " processes left in the group";
         // The AMR file gets its name only when it is complete: a stopped run leaves nothing.
         if (QString(c.name).endsWith(".amr")) {
@@ -319,46 +347,67 @@ TEST_F(EncoderRun, FailingRunsEndWithAClearLineAndNonZeroExit) {
         SCOPED_TRACE(c.what);
         if (c.ffmpeg) qputenv("VC_FFMPEG", c.ffmpeg);
         RunRecord run;
-        QString error;
         const std::string cmd = vc::QuoteIfBlank(kEncoder) + " -vormek -y -vormin " +
                                 vc::QuoteIfBlank(c.input) + " -vcodec mpeg4 -sn " +
                                 vc::QuoteIfBlank(out);
-        const bool started = run.runner.Start(QString::fromStdString(cmd),
-                                              QString::fromStdString(kProgramDir), &error);
+        // The child takes its environment when it is forked, inside Start.
+        run.Start(cmd);
         qunsetenv("VC_FFMPEG");
-        ASSERT_TRUE(started) << error.toStdString();
-        ASSERT_TRUE(run.WaitFinished(20000));
+        ASSERT_TRUE(run.WaitFinished()) << run.startError.toStdString();
         EXPECT_NE(run.exitCode, 0);
         EXPECT_TRUE(run.Contains(c.expect));
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(out)));
     }
 }
 
-TEST_F(EncoderRun, MissingExecutableFailsToStartAndEmitsNothing) {
-    RunRecord run;
-    QString error;
-    EXPECT_FALSE(run.runner.Start(QString::fromStdString(kProgramDir + "/missing.dat -vormek"),
-                                  QString::fromStdString(kProgramDir), &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(run.runner.IsRunning());
-    WaitFor([] { return false; }, 200);
-    EXPECT_EQ(run.finishedCount, 0);
-    EXPECT_TRUE(run.lines.empty());
+TEST_F(EncoderRun, MissingExecutableFailsToStartOnceAndEmitsNothingElse) {
+    struct Case {
+        const char* what;
+        std::string commandLine;
+        QString message;  // how the message begins
+    } cases[] = {
+        {"missing program", kProgramDir + "/missing.dat -vormek",
+         "Cannot start the encoder missing.dat: "},
+        {"a folder", kProgramDir + " -vormek", "Cannot start the encoder "},
+        {"empty command line", "   ", "The encoder command line is empty."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RunRecord run;
+        QElapsedTimer t;
+        t.start();
+        run.Start(c.commandLine);
+        EXPECT_LT(t.elapsed(), 5000) << "Start does not wait for the program";
+        ASSERT_TRUE(run.WaitUntil([&] { return run.startFailures > 0; }));
+        EXPECT_TRUE(run.startError.startsWith(c.message)) << run.startError.toStdString();
+        EXPECT_FALSE(run.runner.IsRunning());
+        EXPECT_EQ(run.runner.ProcessId(), 0);
+        WaitFor([] { return false; }, 200);
+        EXPECT_EQ(run.startFailures, 1);
+        EXPECT_EQ(run.finishedCount, 0);
+        EXPECT_TRUE(run.lines.empty());
+    }
+}
 
-    RunRecord empty;
-    EXPECT_FALSE(empty.runner.Start("   ", QString::fromStdString(kProgramDir), &error));
+// A stop asked for before the program runs is done as soon as it runs.
+TEST_F(EncoderRun, TerminateWhileStartingEndsTheRun) {
+    RunRecord run;
+    run.Start("/bin/sh -c \"sleep 30\"");
+    ASSERT_TRUE(run.runner.IsRunning());
+    run.runner.Terminate();
+    ASSERT_TRUE(run.WaitFinished()) << run.startError.toStdString();
+    EXPECT_EQ(run.exitCode, vc::EncoderRunner::kTerminatedExitCode);
+    EXPECT_EQ(run.finishedCount, 1);
+    EXPECT_FALSE(run.runner.IsRunning());
 }
 
 TEST_F(EncoderRun, OutputIsCutIntoLinesWithBlockDeliveries) {
     // A helper that prints a CR-overwritten line and a line split over two writes.
     RunRecord run;
-    QString error;
-    ASSERT_TRUE(run.runner.Start(
+    run.Start(
         "/bin/sh -c \"printf 'ab\\rX\\n'; sleep 0.3; printf 'part'; sleep 0.3; printf 'whole\\n'; "
-        "sleep 0.3; printf tail; exit 3\"",
-        QString::fromStdString(kProgramDir), &error))
-        << error.toStdString();
-    ASSERT_TRUE(run.WaitFinished(10000));
+        "sleep 0.3; printf tail; exit 3\"");
+    ASSERT_TRUE(run.WaitFinished()) << run.startError.toStdString();
     EXPECT_EQ(run.exitCode, 3);
     // Each write arrives as its own block; every block ends with a delivery of the current
     // line, and the end of the run delivers the unfinished "tail" once more.

@@ -42,12 +42,14 @@ struct Watch {
         });
         QObject::connect(&runner, &vc::EncoderRunner::finished,
                          [this](int code) { exitCode = code; });
+        QObject::connect(&runner, &vc::EncoderRunner::startFailed, [this](const QString& e) {
+            ADD_FAILURE() << e.toStdString();
+            exitCode = -1;
+        });
     }
     void Start(const std::string& script) {
-        QString error;
-        ASSERT_TRUE(runner.Start(QString::fromStdString("/bin/sh -c " + vc::QuoteIfBlank(script)),
-                                 QString::fromStdString(kProgramDir), &error))
-            << error.toStdString();
+        runner.Start(QString::fromStdString("/bin/sh -c " + vc::QuoteIfBlank(script)),
+                     QString::fromStdString(kProgramDir));
     }
     bool Finished() const { return exitCode != -1000; }
 };

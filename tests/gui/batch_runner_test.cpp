@@ -196,21 +196,83 @@ TEST_F(Batch, AJobThatCannotStartIsMarkedOnceAndTheBatchGoesOn) {
                      [&](int row, const QString& e) { shown << QString("%1 %2").arg(row).arg(e); });
     FakeEncoderRunner::FailNextStarts() = "no encoder";
     ASSERT_TRUE(batch.Start());
+    // The failures come back from the event loop, one job after the other.
+    const bool ended = WaitFor([&] { return ends > 0; }, 10000);
     FakeEncoderRunner::FailNextStarts().clear();
-    Pump();
+    ASSERT_TRUE(ended);
     EXPECT_EQ(Statuses(), QStringList({"Error", "Error"}));
     EXPECT_EQ(shown, QStringList({"0 no encoder", "1 no encoder"}));
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(batch.state(), BatchRunner::State::Idle);
 }
 
-TEST_F(Batch, ASuccessWithoutAnOutputFileIsAFailure) {
+TEST_F(Batch, ASuccessWithoutAnOutputOrWithAnEmptyOneIsAFailure) {
+    struct Case {
+        const char* what;
+        int bytes;  // written as the output; -1: none
+        const char* reason;
+    } cases[] = {
+        {"no output file", -1, "the output file was not written"},
+        {"an empty output file", 0, "the output file is empty"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        jobs.Clear();
+        AddRows({true});
+        ASSERT_TRUE(batch.Start());
+        if (c.bytes >= 0) {
+            QFile out(Output(0));
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(QByteArray(c.bytes, 'x'));
+        }
+        CurrentFake()->Finish(0);  // the encoder claims success
+        Pump();
+        EXPECT_EQ(jobs.At(0)->status, "Error");
+        EXPECT_EQ(jobs.At(0)->hint, c.reason);
+        EXPECT_EQ(batch.FinishedCount(), 0);
+        EXPECT_EQ(batch.FailedCount(), 1);
+        EXPECT_FALSE(QFile::exists(Output(0))) << "no empty file is left to look like a result";
+    }
+}
+
+TEST_F(Batch, AReasonAfterMoreLinesThanTheLogKeepsIsReported) {
     AddRows({true});
     ASSERT_TRUE(batch.Start());
-    CurrentFake()->Finish(0);
+    // More warnings than the log keeps, then the line that says why the run failed.
+    const int warnings = BatchRunner::kLogLines + 50;
+    auto warning = [](int i) { return QString("[mp4 @ 0x55d0c1e0] warning %1").arg(i, 4); };
+    for (int i = 1; i <= warnings; ++i) CurrentFake()->Print(warning(i));
+    End(1, "Error writing trailer of out.mp4: No space left on device");
+    const Job* j = jobs.At(0);
+    EXPECT_EQ(j->hint, "the disk is full");
+    ASSERT_EQ(j->log.size(), BatchRunner::kLogLines);
+    EXPECT_EQ(j->log.first(), warning(warnings + 2 - BatchRunner::kLogLines))
+        << "the newest lines are kept";
+    EXPECT_EQ(j->log.last(), "Error writing trailer of out.mp4: No space left on device");
+}
+
+TEST_F(Batch, TheBatchCountsItsOwnTimeWithoutADisplay) {
+    AddRows({true, true});
+    int ticks = 0;
+    QObject::connect(&batch, &BatchRunner::ticked, [&] { ++ticks; });
+    ASSERT_TRUE(batch.Start());
+    EXPECT_TRUE(batch.Clock()->isActive());
+    CurrentFake()->Print("size=  1kB time=20.00 bitrate= 1.0kbits/s");  // 20 % of 100 s
+    ASSERT_TRUE(WaitFor([&] { return ticks >= 2; }, 60000)) << "the clock ticks by itself";
+    EXPECT_EQ(batch.ElapsedSeconds(), ticks);
+    EXPECT_EQ(batch.RemainingSeconds(), 4 * ticks) << "80 % to go at 20 % per elapsed time";
+    EXPECT_EQ(batch.OutputKilobytes(), 1) << "no output file yet";
+    batch.TogglePause();
+    EXPECT_FALSE(batch.Clock()->isActive()) << "a paused job takes no time";
+    batch.TogglePause();
+    EXPECT_TRUE(batch.Clock()->isActive());
+    End(0);
+    EXPECT_EQ(batch.CurrentRow(), 1);
+    EXPECT_TRUE(batch.Clock()->isActive()) << "the next job's clock runs";
+    EXPECT_EQ(batch.ElapsedSeconds(), 0);
+    batch.Stop();
     Pump();
-    EXPECT_EQ(jobs.At(0)->status, "Error");
-    EXPECT_EQ(jobs.At(0)->hint, "the output file was not written");
+    EXPECT_FALSE(batch.Clock()->isActive()) << "no job runs after the batch";
 }
 
 TEST_F(Batch, RowsAddedDuringARunDoNotMoveTheBatch) {

@@ -106,9 +106,10 @@ TEST(Commands, RefusalsAndNothingCommands) {
     for (const char* n : {"chapter", "ifoopen", "dvdopen", "cutter"}) ClickSkin(w, &w, n);
     EXPECT_TRUE(p.fx.messages.empty());
     EXPECT_TRUE(o.dialogs.isEmpty());
-    w.Player().playing = true;
+    HoldPreview(w);
+    ASSERT_TRUE(w.playing());
     for (const char* n : {"cutter", "remove", "clear", "converter"}) ClickSkin(w, &w, n);
-    w.Player().playing = false;
+    ReleasePreview(w);
     HoldBatch(w);
     for (const char* n : {"cutter", "openfiles", "openfolder", "profiles"}) ClickSkin(w, &w, n);
     ReleaseBatch(w);

@@ -179,11 +179,12 @@ TEST(MainWindow, CommandStatesFollowListPreviewAndBatch) {
     EXPECT_TRUE(enabled("bt_play"));
     EXPECT_TRUE(w.menuItem("Re&name(N)")->isEnabled());
 
-    w.Player().playing = true;
-    w.UpdateCommandState();
-    EXPECT_TRUE(enabled("bt_playstop"));
+    HoldPreview(w);
+    ASSERT_TRUE(w.playing());
+    EXPECT_TRUE(enabled("bt_playstop")) << "the player's start refreshes the command state";
     EXPECT_FALSE(enabled("bt_dvdopen"));
-    w.Player().playing = false;
+    ReleasePreview(w);
+    EXPECT_FALSE(enabled("bt_playstop")) << "and so does its stop";
     HoldBatch(w);
     w.UpdateCommandState();
     EXPECT_TRUE(enabled("bt_pause"));

@@ -113,8 +113,8 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     EXPECT_GT(w.Display().SliderPosition("play_bar"), 0);
     // The offset comes from the first report, not from the first tick a second into the
     // playback, so the display does not run a second behind.
-    EXPECT_FALSE(w.Player().awaitingFirstReport);
-    EXPECT_EQ(w.Player().startOffset, 0);
+    EXPECT_FALSE(w.Player().AwaitingFirstReport());
+    EXPECT_EQ(w.Player().StartOffset(), 0);
 
     // While playing the cut window stays closed.
     int dialogs = 0;
@@ -173,24 +173,24 @@ TEST_F(Player, BarDragSeeksAndReleaseRestartsTheTick) {
 
     // Idle: a press and release only set and clear dragging.
     w.Skin1MouseDown(bar, Qt::LeftButton, 0, 0);
-    EXPECT_TRUE(w.Player().dragging);
+    EXPECT_TRUE(w.Player().Dragging());
     w.Skin1MouseUp(bar, Qt::LeftButton, 0, 0);
-    EXPECT_FALSE(w.Player().dragging);
+    EXPECT_FALSE(w.Player().Dragging());
     EXPECT_FALSE(w.play_time->isActive());
 
     SelectOnly(w, 0);
     w.PlaySelectedJob();
     ASSERT_TRUE(WaitShown(w, "play_time", 1));
     w.Skin1MouseDown(bar, Qt::LeftButton, 0, 0);
-    EXPECT_TRUE(w.Player().dragging);
+    EXPECT_TRUE(w.Player().Dragging());
     EXPECT_FALSE(w.play_time->isActive()) << "the tick rests while the bar is held";
     w.Display().SetSliderPosition("play_bar", 5000);
     w.Skin1ScrollTrack(bar, 5000);
     EXPECT_EQ(w.Display().Text("play_time"), "00:00:15");
     w.Skin1MouseUp(bar, Qt::LeftButton, 0, 0);
-    EXPECT_FALSE(w.Player().dragging);
+    EXPECT_FALSE(w.Player().Dragging());
     EXPECT_TRUE(w.play_time->isActive());
-    EXPECT_EQ(w.Player().displayFloor, 15 + w.Player().startOffset);
+    EXPECT_EQ(w.Player().DisplayFloor(), 15 + w.Player().StartOffset());
     // The playback went on from the new position.
     EXPECT_TRUE(WaitShown(w, "play_time", 16, 8000)) << w.Display().Text("play_time").toStdString();
     w.StopPlayback();
@@ -253,7 +253,7 @@ TEST_F(Player, StalledPositionStopsAfterTwoTicksAndEveryPlaybackStartsCounting) 
     for (int round = 0; round < 2; ++round) {
         w.PlaySelectedJob();
         ASSERT_TRUE(w.playing());
-        EXPECT_EQ(w.Player().stallCount, 0) << "round " << round;
+        EXPECT_EQ(w.Player().StallCount(), 0) << "round " << round;
         ASSERT_TRUE(WaitShown(w, "play_time", 2));
         // Away from the last tick, so that the paused position differs from the one it saw.
         Pump(500);
@@ -264,7 +264,7 @@ TEST_F(Player, StalledPositionStopsAfterTwoTicksAndEveryPlaybackStartsCounting) 
         const QString shown = w.Display().Text("play_time");
         w.play_timeTimer();
         w.play_timeTimer();
-        EXPECT_EQ(w.Player().stallCount, 2);
+        EXPECT_EQ(w.Player().StallCount(), 2);
         EXPECT_TRUE(w.playing()) << "two stalled ticks change nothing";
         EXPECT_EQ(w.Display().Text("play_time"), shown);
         w.play_timeTimer();
@@ -292,29 +292,30 @@ TEST_F(Player, PreviousAndNextAtBothEnds) {
     w.PreviousJob();
     EXPECT_TRUE(w.SelectedRows().empty());
     EXPECT_TRUE(w.playing());
-    EXPECT_EQ(w.Player().previewRow, 0);
+    EXPECT_EQ(w.Player().PreviewRow(), 0);
 
     struct Step {
         bool next;
         int row;
     } steps[] = {{true, 1}, {true, 2}, {false, 1}};
     for (const Step& s : steps) {
-        const int before = w.Player().previewRow;
+        const int before = w.Player().PreviewRow();
+        // The step stops at once; the next row starts from the event loop.
         s.next ? w.NextJob() : w.PreviousJob();
-        EXPECT_EQ(w.Player().previewRow, s.row);
-        EXPECT_TRUE(w.playing());
+        EXPECT_EQ(w.Player().PreviewRow(), s.row);
         EXPECT_EQ(Status(w, before), "Status");
+        ASSERT_TRUE(WaitFor([&] { return w.playing(); }, 10000));
         EXPECT_EQ(Status(w, s.row), "Play");
         EXPECT_EQ(w.SelectedRows(), std::vector<int>{s.row});
     }
     w.NextJob();
-    w.NextJob();
-    EXPECT_EQ(w.Player().previewRow, 2);
+    ASSERT_TRUE(WaitFor([&] { return w.playing(); }, 10000));
+    EXPECT_EQ(w.Player().PreviewRow(), 2);
     // Forward on the last row: the selection goes, the playback goes on.
     w.NextJob();
     EXPECT_TRUE(w.SelectedRows().empty());
     EXPECT_TRUE(w.playing());
-    EXPECT_EQ(w.Player().previewRow, 2);
+    EXPECT_EQ(w.Player().PreviewRow(), 2);
     EXPECT_EQ(Status(w, 2), "Play");
     // The program is closed with the preview still playing: no thread is left behind.
 }
@@ -353,7 +354,7 @@ TEST_F(Player, CutMarksGiveTheRangeAndTheConversionUsesIt) {
     p.fx.onDialog = [&](QDialog* d) {
         ran = true;
         EXPECT_EQ(d, cutter);
-        EXPECT_TRUE(w.Player().cutShown);
+        EXPECT_TRUE(w.Player().CutShown());
         EXPECT_EQ(cutter->lv->topLevelItemCount(), 1);
         EXPECT_EQ(cutter->SelectedRow(), 0);
         EXPECT_EQ(cutter->lv->topLevelItem(0)->text(0), "holiday");
@@ -378,7 +379,7 @@ TEST_F(Player, CutMarksGiveTheRangeAndTheConversionUsesIt) {
     };
     w.bt_cutClick();
     ASSERT_TRUE(ran);
-    EXPECT_FALSE(w.Player().cutShown);
+    EXPECT_FALSE(w.Player().CutShown());
     EXPECT_EQ(w.Jobs().At(0)->trim.begin, 10);
     EXPECT_EQ(w.Jobs().At(0)->trim.end, 70);
     EXPECT_EQ(w.Jobs().At(0)->trim.total, 80);
@@ -415,7 +416,7 @@ TEST_F(Player, CutWindowPlaysJumpsAndClosingStopsIt) {
         // "hou" too near the start does nothing.
         w.ShowText("cut_play_time", "00:00:25");
         w.JumpCut(-30);
-        EXPECT_EQ(w.Player().displayFloor, 0.0);
+        EXPECT_EQ(w.Player().DisplayFloor(), 0.0);
         w.ShowText("cut_play_time", "00:00:00");
         QTimer::singleShot(2600, cutter, [&] {
             playedInside = w.playing();
@@ -436,7 +437,7 @@ TEST_F(Player, CutWindowPlaysJumpsAndClosingStopsIt) {
     EXPECT_GE(beforeJump, 1);
     EXPECT_GE(afterJump, beforeJump + 30) << "the display moves on from the jump target";
     EXPECT_FALSE(w.playing());
-    EXPECT_FALSE(w.Player().cutShown);
+    EXPECT_FALSE(w.Player().CutShown());
     EXPECT_EQ(w.Jobs().At(0)->info.durationText, "00:01:00");
     EXPECT_EQ(w.Display().Text("play_time"), "00:00:00");
     EXPECT_TRUE(p.fx.Texts("warning").isEmpty());

@@ -12,14 +12,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     vc::EncoderRunner runner;
-    QString error;
-    if (!runner.Start(QString::fromLocal8Bit(argv[1]), QCoreApplication::applicationDirPath(),
-                      &error)) {
+    QObject::connect(&runner, &vc::EncoderRunner::startFailed, &app, [](const QString& error) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    std::printf("%lld\n", static_cast<long long>(runner.ProcessId()));
-    std::fflush(stdout);
+        QCoreApplication::exit(1);
+    });
+    QObject::connect(&runner, &vc::EncoderRunner::started, &app, [&runner] {
+        std::printf("%lld\n", static_cast<long long>(runner.ProcessId()));
+        std::fflush(stdout);
+    });
     QObject::connect(&runner, &vc::EncoderRunner::finished, &app, &QCoreApplication::exit);
+    runner.Start(QString::fromLocal8Bit(argv[1]), QCoreApplication::applicationDirPath());
     return app.exec();
 }

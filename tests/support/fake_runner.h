@@ -26,14 +26,17 @@ class FakeEncoderRunner : public EncoderRunner {
         auto& all = Started();
         all.erase(std::remove(all.begin(), all.end(), this), all.end());
     }
-    bool Start(const QString& commandLine, const QString&, QString* error) override {
+    // Like the real runner, a start that fails is reported from the event loop.
+    void Start(const QString& commandLine, const QString&) override {
         if (!FailNextStarts().isEmpty()) {
-            *error = FailNextStarts();
-            return false;
+            ended = true;  // nothing to terminate
+            const QString error = FailNextStarts();
+            QMetaObject::invokeMethod(
+                this, [this, error] { emit startFailed(error); }, Qt::QueuedConnection);
+            return;
         }
         this->commandLine = commandLine;
         Started().push_back(this);
-        return true;
     }
     void Suspend() override { suspended = true; }
     void Resume() override { suspended = false; }

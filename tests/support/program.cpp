@@ -11,6 +11,7 @@
 #include "app/OtherForms.h"
 #include "app/Tfm_main.h"
 #include "core/appinfo.h"
+#include "fake_preview.h"
 #include "fake_runner.h"
 #include "jobs/JobIntake.h"
 #include "preview/Tfm_dvdcutter.h"
@@ -100,6 +101,20 @@ void HoldBatch(Tfm_main& w) {
 void ReleaseBatch(Tfm_main& w) {
     w.StopBatch();
     WaitFor([&] { return w.Batch().state() == BatchRunner::State::Idle; }, 2000);
+}
+
+void HoldPreview(Tfm_main& w) {
+    w.Player().SetLibrary(&FakePreviewLibrary());
+    if (w.Jobs().Count() == 0) {
+        w.AppendJob("held", TenSecondClip("/nonexistent/held.mp4"), TrimRecord{10, 0, 10});
+    }
+    QString error;
+    w.Player().Start(0, w.pl_play, &error);
+}
+
+void ReleasePreview(Tfm_main& w) {
+    w.StopPlayback();
+    w.Player().SetLibrary(nullptr);
 }
 
 bool WaitForAdding(Tfm_main& w, int timeoutMs) {

@@ -63,6 +63,10 @@ class Program {
 // the list is empty), and ends it again: for tests of what the window does during a batch.
 void HoldBatch(Tfm_main& w);
 void ReleaseBatch(Tfm_main& w);
+// Starts a preview of the first row (added when the list is empty) through a library that
+// plays nothing and never ends by itself, and stops it again.
+void HoldPreview(Tfm_main& w);
+void ReleasePreview(Tfm_main& w);
 // A probed 10 s clip of 320x240 at 500 + 128 kbit/s that need not exist.
 Toriginalinfo TenSecondClip(const std::string& sourcePath);
 

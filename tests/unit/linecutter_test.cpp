@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/failurereason.h"
 #include "core/progress.h"
 
 namespace {
@@ -142,6 +143,49 @@ TEST(ProgressSeconds, Table) {
     };
     for (const auto& tc : cases)
         EXPECT_EQ(vc::ParseProgressSeconds(tc.line), tc.seconds) << tc.line;
+}
+
+// The one rule for what is a progress line: the run's log leaves such lines out, the failure
+// reason never quotes one, and only such lines move the progress.
+TEST(ProgressLine, Table) {
+    struct Case {
+        const char* what;
+        const char* line;
+        bool progress;
+    };
+    const Case cases[] = {
+        {"ffmpeg, video",
+         "frame=  250 fps=0.0 q=-1.0 Lsize=     820kB time=00:00:10.00 bitrate= 671.7kbits/s "
+         "speed=20.1x",
+         true},
+        {"ffmpeg, sound", "size=     256kB time=00:00:16.35 bitrate= 128.3kbits/s speed=32.7x",
+         true},
+        {"ffmpeg, nothing known yet",
+         "frame=    0 fps=0.0 q=0.0 size=       0kB time=N/A bitrate=N/A", true},
+        {"register.dat, seconds",
+         "frame=  300 fps=25 q=2.0 size=  1024kB time=12.34 bitrate= 679.7kbits/s", true},
+        {"register.dat, AMR", "size=      12kB time=3.20 bitrate=  30.7kbits/s", true},
+        {"delivered in part", "frame=  123 fps= 45 q=28.0 size=    1024kB ti", true},
+        {"a file name with time=", "Input #0, wav, from 'meeting time=10.wav':", false},
+        {"encoder options with bitrate=",
+         "[libx264 @ 0x55c2] 264 - core 164 - options: cabac=1 ref=3 rc=abr bitrate=800 "
+         "ratetol=1.0",
+         false},
+        {"bitrate= before time=", "bitrate=128 time=12.34", false},
+        {"a tag", "      creation_time   : 2023-01-01T00:00:00.000000Z", false},
+        {"a message", "Error writing trailer of out.mp4: No space left on device", false},
+        {"empty", "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(vc::IsProgressLine(c.line), c.progress);
+        if (c.progress) {
+            // A failed run that printed nothing else never gives a progress line as its reason.
+            EXPECT_EQ(vc::ExplainEncoderFailure({c.line}, 1), "the encoder ended with exit code 1");
+        } else {
+            EXPECT_EQ(vc::ParseProgressSeconds(c.line), 0);
+        }
+    }
 }
 
 TEST(JobProgress, ValuesAndCellTexts) {
