@@ -248,7 +248,7 @@ int main(int argc, char** argv) {
     w.AddFolder();
     RunUntil([&] { return w.Jobs().Count() >= 200; }, 60000);
     t.restart();
-    w.RunCommand("Stop");
+    w.RunCommand(Command::Stop);
     const qint64 stopMs = t.elapsed();
     const int kept = w.Jobs().Count();
     Pump(500);

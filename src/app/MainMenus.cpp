@@ -23,7 +23,7 @@ void MainMenus::CreateMenus(QWidget* owner) {
         m->setObjectName(name);
         return m;
     };
-    auto add = [this](QMenu* m, const QString& caption, const char* name, const char* command) {
+    auto add = [this](QMenu* m, const QString& caption, const char* name, Command command) {
         QAction* a = m->addAction(caption);
         a->setObjectName(name);
         byCaption_[caption] = a;
@@ -31,53 +31,54 @@ void MainMenus::CreateMenus(QWidget* owner) {
         return a;
     };
     zm_popup_file = menu("zm_popup_file");
-    AddFiles2 = add(zm_popup_file, "&Add File(A)", "AddFiles2", "AddFiles");
-    AddFolder2 = add(zm_popup_file, "A&dd Folder(D)", "AddFolder2", "AddFolder");
+    AddFiles2 = add(zm_popup_file, "&Add File(A)", "AddFiles2", Command::AddFiles);
+    AddFolder2 = add(zm_popup_file, "A&dd Folder(D)", "AddFolder2", Command::AddFolder);
     zm_popup_file->addSeparator();
-    Properties1 = add(zm_popup_file, "Proper&ties(T)", "Properties1", "Properties");
-    RunBackground1 = add(zm_popup_file, "&Run Background(R)", "RunBackground1", "RunBackground");
+    Properties1 = add(zm_popup_file, "Proper&ties(T)", "Properties1", Command::Properties);
+    RunBackground1 =
+        add(zm_popup_file, "&Run Background(R)", "RunBackground1", Command::RunBackground);
     zm_popup_file->addSeparator();
-    Exit1 = add(zm_popup_file, "&Exit(E)", "Exit1", "Exit");
+    Exit1 = add(zm_popup_file, "&Exit(E)", "Exit1", Command::Exit);
 
     zm_pop_edit = menu("zm_pop_edit");
-    Remove1 = add(zm_pop_edit, "&Remove(R)", "Remove1", "Remove");
-    Clear2 = add(zm_pop_edit, "&Clear(C)", "Clear2", "Clear");
-    Rename1 = add(zm_pop_edit, "Re&name(N)", "Rename1", "Rename");
+    Remove1 = add(zm_pop_edit, "&Remove(R)", "Remove1", Command::Remove);
+    Clear2 = add(zm_pop_edit, "&Clear(C)", "Clear2", Command::Clear);
+    Rename1 = add(zm_pop_edit, "Re&name(N)", "Rename1", Command::Rename);
     zm_pop_edit->addSeparator();
-    SelectAll1 = add(zm_pop_edit, "Select A&ll(L)", "SelectAll1", "CheckAll");
-    UnselectAll1 = add(zm_pop_edit, "&Unselect All(U)", "UnselectAll1", "UncheckAll");
+    SelectAll1 = add(zm_pop_edit, "Select A&ll(L)", "SelectAll1", Command::CheckAll);
+    UnselectAll1 = add(zm_pop_edit, "&Unselect All(U)", "UnselectAll1", Command::UncheckAll);
 
     zm_pop_actions = menu("zm_pop_actions");
-    Convert2 = add(zm_pop_actions, "Con&vert(V)", "Convert2", "Convert");
-    Pause1 = add(zm_pop_actions, "&Pause(P)", "Pause1", "Pause");
-    Stop2 = add(zm_pop_actions, "&Stop(S)", "Stop2", "Stop");
+    Convert2 = add(zm_pop_actions, "Con&vert(V)", "Convert2", Command::Convert);
+    Pause1 = add(zm_pop_actions, "&Pause(P)", "Pause1", Command::Pause);
+    Stop2 = add(zm_pop_actions, "&Stop(S)", "Stop2", Command::Stop);
 
     zm_pop_tools = menu("zm_pop_tools");
-    settings = add(zm_pop_tools, "Sett&ings(I)", "settings", "Settings");
+    settings = add(zm_pop_tools, "Sett&ings(I)", "settings", Command::Settings);
 
     zm_pop_help = menu("zm_pop_help");
-    Help1 = add(zm_pop_help, "&Help(H)", "Help1", "Help");
+    Help1 = add(zm_pop_help, "&Help(H)", "Help1", Command::Help);
     zm_pop_help->addSeparator();
-    Feedback1 = add(zm_pop_help, "&Feedback and Support(F)", "Feedback1", "Feedback");
+    Feedback1 = add(zm_pop_help, "&Feedback and Support(F)", "Feedback1", Command::Feedback);
     zm_pop_help->addSeparator();
-    About1 = add(zm_pop_help, "About ", "About1", "About");
+    About1 = add(zm_pop_help, "About ", "About1", Command::About);
 
     pop_dvd = menu("pop_dvd");
     // Caption, shown key, command; the two disc items run none.
     const struct {
         const char* caption;
         const char* keys;
-        const char* command;
-    } dvdItems[] = {{"Add DVD", "", ""},
-                    {"Add IFO", "", ""},
-                    {"-", "", ""},
-                    {"Select All", "Ctrl+L", "CheckAll"},
-                    {"Unselect ALL", "Ctrl+U", "UncheckAll"},
-                    {"-", "", ""},
-                    {"Convert", "Ctrl+V", "Convert"},
-                    {"Stop", "Ctrl+S", "Stop"},
-                    {"-", "", ""},
-                    {"Exit", "", "Exit"}};
+        std::optional<Command> command;
+    } dvdItems[] = {{"Add DVD", "", std::nullopt},
+                    {"Add IFO", "", std::nullopt},
+                    {"-", "", std::nullopt},
+                    {"Select All", "Ctrl+L", Command::CheckAll},
+                    {"Unselect ALL", "Ctrl+U", Command::UncheckAll},
+                    {"-", "", std::nullopt},
+                    {"Convert", "Ctrl+V", Command::Convert},
+                    {"Stop", "Ctrl+S", Command::Stop},
+                    {"-", "", std::nullopt},
+                    {"Exit", "", Command::Exit}};
     for (const auto& item : dvdItems) {
         if (QString(item.caption) == "-") {
             pop_dvd->addSeparator();
@@ -85,7 +86,7 @@ void MainMenus::CreateMenus(QWidget* owner) {
         }
         QAction* a = pop_dvd->addAction(item.caption);
         if (*item.keys) ShowKeys(a, QKeySequence(item.keys));
-        if (*item.command) commands_.emplace_back(a, item.command);
+        if (item.command) commands_.emplace_back(a, *item.command);
     }
 
     const std::pair<QAction*, QKeySequence> keys[] = {

@@ -2,8 +2,11 @@
 // The main window's popup menus and their items, with the captions the user sees.
 #include <QString>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
+
+#include "core/command.h"
 
 class QAction;
 class QMenu;
@@ -17,8 +20,8 @@ struct MainMenus {
     // An item by the caption it was created with ("&Pause(P)" reads "Continue" while a batch
     // is paused), or by its present caption.
     QAction* menuItem(const QString& caption) const;
-    // Each item that runs a command, with the command's name.
-    const std::vector<std::pair<QAction*, QString>>& ItemCommands() const { return commands_; }
+    // Each item that runs a command, with its command.
+    const std::vector<std::pair<QAction*, Command>>& ItemCommands() const { return commands_; }
 
     QMenu* zm_popup_file = nullptr;
     QMenu* zm_pop_edit = nullptr;
@@ -36,7 +39,7 @@ struct MainMenus {
 
   private:
     std::map<QString, QAction*> byCaption_;
-    std::vector<std::pair<QAction*, QString>> commands_;
+    std::vector<std::pair<QAction*, Command>> commands_;
 };
 
 }  // namespace vc

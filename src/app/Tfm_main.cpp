@@ -278,14 +278,13 @@ void Tfm_main::ReadLayout() {
                            pictures + "main/" + QString::fromStdString(ProductName()) + ".bmp");
 }
 
+CommandFacts Tfm_main::Facts() const {
+    return {jobList_.Count(), !SelectedRows().empty(), playing(), Converting(),
+            intake_ && intake_->Busy()};
+}
+
 void Tfm_main::UpdateCommandState() {
-    CommandFacts f;
-    f.rows = jobList_.Count();
-    f.selected = !SelectedRows().empty();
-    f.previewing = playing();
-    f.converting = Converting();
-    f.adding = intake_ && intake_->Busy();
-    for (const auto& [name, on] : ComputeCommandState(f)) {
+    for (const auto& [name, on] : ComputeCommandState(Facts())) {
         if (name == "play_bar" || name == "cut_play_bar" || name == "previewhint") {
             display_.SetVisible(QString::fromStdString(name), on);
         } else if (PictureButton* b = button(name)) {

@@ -3,12 +3,12 @@
 // (job list, batch, player, picker, skin display) and keeps the handler names of the window
 // design as short forwards to them.
 #include <QWidget>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "app/MainMenus.h"
+#include "core/commandstate.h"
 #include "core/invocation.h"
 #include "core/jobrecords.h"
 #include "core/layoutfile.h"
@@ -119,15 +119,20 @@ class Tfm_main : public QWidget, public MainMenus {
     Tfm_info* fm_info() const { return fm_info_; }
     Tfm_dvdcutter* fm_dvdcutter() const { return fm_dvdcutter_; }
 
-    // ---- commands by name: skin objects, buttons, menu items and keys all end here
-    // Runs a named command; false when the name is unknown.
-    bool RunCommand(const QString& name);
+    // ---- commands: skin objects, buttons, menu items and keys all end in RunCommand
+    enum class CommandSource {
+        Key,         // held back by the command's enable rule, as its menu item is
+        Widget,      // a button or menu item: held back by the state it shows
+        SkinObject,  // skin objects and the category picture: no enabled state
+    };
+    // Nothing when the source holds the command back, the refusal when its busy rule says so;
+    // otherwise runs its handler and answers true.
+    bool RunCommand(Command c, CommandSource from = CommandSource::Key);
     void Skin1Click(skin::ISkinObject* source);
     void Skin1MouseMove(skin::ISkinObject* source, int x, int y);
     void Skin1MouseDown(skin::ISkinObject* source, Qt::MouseButton button, int x, int y);
     void Skin1MouseUp(skin::ISkinObject* source, Qt::MouseButton button, int x, int y);
     void Skin1ScrollTrack(skin::ISkinObject* source, int newPos);
-    void Shortcut(int action);
 
     // ---- profiles and settings
     void SelectProfile(int n);
@@ -206,10 +211,11 @@ class Tfm_main : public QWidget, public MainMenus {
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
-    // What a command may not run during: a preview (27) and/or a batch (26).
-    enum Busy { kFree = 0, kNotWhilePlaying = 1, kNotWhileConverting = 2, kNotWhileBusy = 3 };
     // The one refusal check: shows the refusal and answers true when the command may not run.
-    bool Refused(int busy);
+    bool Refused(Busy busy);
+    CommandFacts Facts() const;
+    // The command's handler, with no check.
+    void Handle(Command c);
     void CreateComponents();
     void WireIntake();
     void WireCommands();
@@ -229,7 +235,6 @@ class Tfm_main : public QWidget, public MainMenus {
     Snapshot* snapshot_ = nullptr;
     JobListKeeper* keeper_ = nullptr;
     JobIntake* intake_ = nullptr;
-    std::map<QString, std::function<void()>> commands_;
     LayoutFile layout_;
     Tfm_dir* fm_dir_ = nullptr;
     Tfm_set* fm_set_ = nullptr;

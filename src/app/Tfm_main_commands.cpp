@@ -1,4 +1,4 @@
-// Command dispatch of the main window: one table from command names to actions, reached
+// Command dispatch of the main window: the one gate and the handler of every command, reached
 // from skin objects, picture buttons, menu items and keys; the units' reports shown on the
 // window; profiles, settings, tray and start-up notices.
 #include <QAction>
@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMetaEnum>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTreeView>
@@ -38,24 +37,104 @@
 
 namespace vc {
 
-bool Tfm_main::Refused(int busy) {
-    if ((busy & kNotWhilePlaying) && playing()) {
+bool Tfm_main::Refused(Busy busy) {
+    const bool both = busy == Busy::NotWhilePlayingOrConverting;
+    if ((both || busy == Busy::NotWhilePlaying) && playing()) {
         fx_->Warning(this, LanguageText(27));
         return true;
     }
-    if ((busy & kNotWhileConverting) && Converting()) {
+    if ((both || busy == Busy::NotWhileConverting) && Converting()) {
         fx_->Warning(this, LanguageText(26));
         return true;
     }
     return false;
 }
 
-bool Tfm_main::RunCommand(const QString& name) {
-    auto it = commands_.find(name);
-    if (it == commands_.end()) return false;
+bool Tfm_main::RunCommand(Command c, CommandSource from) {
+    // A button or menu item that shows disabled sends nothing; some show a state of their own.
+    if (from == CommandSource::Key && !CommandEnabled(c, Facts())) return false;
     progress_->ShowIdle();
-    it->second();
+    if (Refused(CommandInfo(c).busy)) return false;
+    Handle(c);
     return true;
+}
+
+void Tfm_main::Handle(Command c) {
+    using C = Command;
+    using W = Tfm_main;
+    struct Handler {
+        Command command;
+        void (*run)(W&);
+    };
+    // One handler for each command, in the registry's order: a command without one does not
+    // build.
+    static constexpr Handler kHandlers[] = {
+        {C::AddFiles, [](W& w) { w.AddFiles(); }},
+        {C::AddFolder, [](W& w) { w.AddFolder(); }},
+        {C::Properties, [](W& w) { w.ShowProperties(); }},
+        {C::RunBackground, [](W& w) { w.RunBackground(); }},
+        {C::Exit, [](W& w) { w.close(); }},
+        {C::Remove, [](W& w) { w.RemoveSelectedJobs(); }},
+        {C::Clear, [](W& w) { w.ClearJobs(); }},
+        {C::Rename, [](W& w) { w.RenameJob(); }},
+        {C::CheckAll, [](W& w) { w.jobList_.SetAllChecked(true); }},
+        {C::UncheckAll, [](W& w) { w.jobList_.SetAllChecked(false); }},
+        {C::Convert, [](W& w) { w.StartBatch(); }},
+        {C::Pause, [](W& w) { w.PauseToggle(); }},
+        {C::Stop, [](W& w) { w.StopBatch(); }},
+        {C::Settings, [](W& w) { w.ShowSettingsDialog(); }},
+        {C::Help, [](W& w) { w.ShowHelpPage("index.html"); }},
+        {C::Feedback, [](W& w) { w.ShowHelpPage("feedback.html"); }},
+        {C::About, [](W& w) { w.ShowHelpPage("about.html"); }},
+        {C::Website,
+         [](W& w) {
+             w.fx_->OpenUrl(
+                 QString::fromStdString(w.layout_.Text("website", "web", kDefaultWebsiteUrl)));
+         }},
+        {C::Play, [](W& w) { w.PlaySelectedJob(); }},
+        {C::PlayPause, [](W& w) { w.TogglePause(); }},
+        {C::PlayStop, [](W& w) { w.StopPlayback(); }},
+        {C::Previous, [](W& w) { w.PreviousJob(); }},
+        {C::Next, [](W& w) { w.NextJob(); }},
+        {C::Cut, [](W& w) { w.bt_cutClick(); }},
+        {C::Snapshot, [](W& w) { w.bt_imagesClick(); }},
+        {C::OpenPicker, [](W& w) { w.OpenPicker(); }},
+        {C::Browse, [](W& w) { w.BrowseOutput(); }},
+        {C::OpenOutput, [](W& w) { w.OpenOutput(); }},
+        {C::SpaceToggle, [](W& w) { w.SpaceKey(); }},
+        {C::CutPlay, [](W& w) { w.CutPlay(); }},
+        {C::BeginMark, [](W& w) { w.SetBeginMark(); }},
+        {C::EndMark, [](W& w) { w.SetEndMark(); }},
+        {C::PopupFile, [](W& w) { w.PopupAt(w.zm_popup_file, "file"); }},
+        {C::PopupEdit, [](W& w) { w.PopupAt(w.zm_pop_edit, "Edit"); }},
+        {C::PopupActions, [](W& w) { w.PopupAt(w.zm_pop_actions, "actions"); }},
+        {C::PopupTools, [](W& w) { w.PopupAt(w.zm_pop_tools, "Tools"); }},
+        {C::PopupHelp, [](W& w) { w.PopupAt(w.zm_pop_help, "help"); }},
+        {C::PopupDvd, [](W& w) { w.PopupDvdMenu(); }},
+        {C::CloseMain,
+         [](W& w) {
+             if (w.playing()) w.StopPlayback();
+             w.close();
+         }},
+        {C::CloseCut,
+         [](W& w) {
+             w.StopPlayback();
+             if (w.fm_dvdcutter_) w.fm_dvdcutter_->close();
+         }},
+        {C::JumpBack, [](W& w) { w.JumpCut(-30); }},
+        {C::JumpForward, [](W& w) { w.JumpCut(30); }},
+        {C::CutterNote, [](W&) {}},  // the busy rule's refusal is all it does
+        {C::QuitNow,
+         [](W& w) {
+             // At once, without the close question; the encoder's group goes with us.
+             w.batch_->Stop();
+             if (w.keeper_) w.keeper_->Discard();
+             w.closing_ = true;
+             QApplication::exit(0);
+         }},
+    };
+    static_assert(OnePerCommandInOrder(kHandlers));
+    kHandlers[static_cast<std::size_t>(c)].run(*this);
 }
 
 void Tfm_main::WireUnits() {
@@ -89,77 +168,17 @@ void Tfm_main::WireUnits() {
 }
 
 void Tfm_main::WireCommands() {
-    auto close = [this] { this->close(); };
-    auto web = [this](const char* section, const char* def) {
-        return [this, section, def] {
-            fx_->OpenUrl(QString::fromStdString(layout_.Text(section, "web", def)));
-        };
-    };
-    // One name for each command, whatever reaches it.
-    commands_ = {
-        {"AddFiles", [this] { AddFiles(); }},
-        {"AddFolder", [this] { AddFolder(); }},
-        {"Properties", [this] { ShowProperties(); }},
-        {"RunBackground", [this] { RunBackground(); }},
-        {"Exit", close},
-        {"Remove", [this] { RemoveSelectedJobs(); }},
-        {"Clear", [this] { ClearJobs(); }},
-        {"Rename", [this] { RenameJob(); }},
-        {"CheckAll", [this] { jobList_.SetAllChecked(true); }},
-        {"UncheckAll", [this] { jobList_.SetAllChecked(false); }},
-        {"Convert", [this] { StartBatch(); }},
-        {"Pause", [this] { PauseToggle(); }},
-        {"Stop", [this] { StopBatch(); }},
-        {"Settings", [this] { ShowSettingsDialog(); }},
-        {"Help", [this] { ShowHelpPage("index.html"); }},
-        {"Feedback", [this] { ShowHelpPage("feedback.html"); }},
-        {"About", [this] { ShowHelpPage("about.html"); }},
-        {"Website", web("website", kDefaultWebsiteUrl)},
-        {"Play", [this] { PlaySelectedJob(); }},
-        {"PlayPause", [this] { TogglePause(); }},
-        {"PlayStop", [this] { StopPlayback(); }},
-        {"Previous", [this] { PreviousJob(); }},
-        {"Next", [this] { NextJob(); }},
-        {"Cut", [this] { bt_cutClick(); }},
-        {"Snapshot", [this] { bt_imagesClick(); }},
-        {"OpenPicker", [this] { OpenPicker(); }},
-        {"Browse", [this] { BrowseOutput(); }},
-        {"OpenOutput", [this] { OpenOutput(); }},
-        {"SpaceToggle", [this] { SpaceKey(); }},
-        {"CutPlay", [this] { CutPlay(); }},
-        {"BeginMark", [this] { SetBeginMark(); }},
-        {"EndMark", [this] { SetEndMark(); }},
-        {"PopupFile", [this] { PopupAt(zm_popup_file, "file"); }},
-        {"PopupEdit", [this] { PopupAt(zm_pop_edit, "Edit"); }},
-        {"PopupActions", [this] { PopupAt(zm_pop_actions, "actions"); }},
-        {"PopupTools", [this] { PopupAt(zm_pop_tools, "Tools"); }},
-        {"PopupHelp", [this] { PopupAt(zm_pop_help, "help"); }},
-        {"PopupDvd", [this] { PopupDvdMenu(); }},
-        {"CloseMain",
-         [this] {
-             if (playing()) StopPlayback();
-             this->close();
-         }},
-        {"CloseCut",
-         [this] {
-             StopPlayback();
-             if (fm_dvdcutter_) fm_dvdcutter_->close();
-         }},
-        {"JumpBack", [this] { JumpCut(-30); }},
-        {"JumpForward", [this] { JumpCut(30); }},
-        // The cut window's picture says why it is not there during a preview or a batch.
-        {"CutterNote", [this] { Refused(kNotWhileBusy); }},
-        {"Nothing", [] {}},
-    };
     for (const ButtonSpec& item : PictureButtonSpecs()) {
-        const QString c = item.command;
-        connect(button(item.name), &QAbstractButton::clicked, this, [this, c] { RunCommand(c); });
+        const Command c = item.command;
+        connect(button(item.name), &QAbstractButton::clicked, this,
+                [this, c] { RunCommand(c, CommandSource::Widget); });
         // A press on any picture button first closes the profile picker.
         connect(button(item.name), &PictureButton::mousePressed, this, &Tfm_main::ClosePicker);
     }
     for (const auto& [item, command] : ItemCommands()) {
-        const QString c = command;
-        connect(item, &QAction::triggered, this, [this, c] { RunCommand(c); });
+        const Command c = command;
+        connect(item, &QAction::triggered, this,
+                [this, c] { RunCommand(c, CommandSource::Widget); });
     }
 
     // One application-wide key filter; it never consumes a key.
@@ -171,7 +190,9 @@ void Tfm_main::WireCommands() {
     keys_->SetShortcutWindow([this](const QWidget* w) { return w == this || w == fm_dvdcutter_; });
     qApp->installEventFilter(keys_);
     // Queued: the actions open dialogs, which must not happen inside the key delivery.
-    connect(keys_, &KeyFilter::shortcut, this, &Tfm_main::Shortcut, Qt::QueuedConnection);
+    connect(
+        keys_, &KeyFilter::shortcut, this, [this](Command c) { RunCommand(c); },
+        Qt::QueuedConnection);
 
     auto* drops = new FileDropTarget({this, lv->viewport()}, this);
     connect(drops, &FileDropTarget::dropped, this, &Tfm_main::OpenPaths);
@@ -185,28 +206,16 @@ void Tfm_main::WireCommands() {
     });
     connect(edt_tit, &RenameEditor::renamed, &jobList_, &JobList::SetCaption);
     lv->viewport()->installEventFilter(this);
-    connect(im_mainico, &PictureLabel::clicked, this, &Tfm_main::OpenPicker);
+    connect(im_mainico, &PictureLabel::clicked, this,
+            [this] { RunCommand(Command::OpenPicker, CommandSource::SkinObject); });
     pl_play->installEventFilter(this);
-}
-
-void Tfm_main::Shortcut(int action) {
-    if (action != KeyFilter::QuitNow) {
-        // The key filter's actions carry the names of the commands they run.
-        RunCommand(QMetaEnum::fromType<KeyFilter::Action>().valueToKey(action));
-        return;
-    }
-    // At once, without the close question; the encoder's group goes with us.
-    batch_->Stop();
-    if (keeper_) keeper_->Discard();
-    closing_ = true;
-    QApplication::exit(0);
 }
 
 // ---------------------------------------------------------------- skin events
 
 void Tfm_main::Skin1Click(skin::ISkinObject* source) {
-    if (const char* command = source ? SkinObjectCommand(source->Name().toStdString()) : nullptr)
-        RunCommand(command);
+    if (const auto c = source ? SkinObjectCommand(source->Name().toStdString()) : std::nullopt)
+        RunCommand(*c, CommandSource::SkinObject);
 }
 
 void Tfm_main::Skin1MouseMove(skin::ISkinObject* source, int, int) {
@@ -277,7 +286,6 @@ void Tfm_main::SiblingLaunch() {
 // ---------------------------------------------------------------- profiles and settings
 
 void Tfm_main::OpenPicker() {
-    if (Refused(kNotWhileConverting)) return;
     if (!playing() && IsKavrin(ExeFileName)) pl_play->hide();
     picker_->Open(session_.ProfileId());
 }

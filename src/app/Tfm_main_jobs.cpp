@@ -63,7 +63,6 @@ void Tfm_main::AppendJob(const QString& caption, const Toriginalinfo& info,
 }
 
 void Tfm_main::AddFiles() {
-    if (Refused(kNotWhileConverting)) return;
     const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
     const QString start = OpenDialogStartFolder(QString::fromStdString(session_.LastAddFolder()),
                                                 videos, QDir::homePath());
@@ -76,7 +75,6 @@ void Tfm_main::AddFiles() {
 }
 
 void Tfm_main::AddFolder() {
-    if (Refused(kNotWhileConverting)) return;
     fm_dir_->setWindowTitle("File Directory");
     fm_dir_->ChosenDirectory.clear();
     fx_->ExecDialog(fm_dir_);
@@ -87,7 +85,7 @@ void Tfm_main::AddFolder() {
 
 void Tfm_main::OpenPaths(const QStringList& paths) {
     Tray()->Restore();
-    if (paths.isEmpty() || Refused(kNotWhileConverting)) return;
+    if (paths.isEmpty() || Refused(Busy::NotWhileConverting)) return;
     lv->setVisible(true);
     AddMediaFiles(ExpandMediaPaths(paths));
 }
@@ -109,7 +107,6 @@ void Tfm_main::lvClick() {
 }
 
 void Tfm_main::RemoveSelectedJobs() {
-    if (Refused(kNotWhileBusy)) return;
     const std::vector<int> rows = SelectedRows();
     if (rows.empty()) return;
     jobList_.Remove(rows);
@@ -119,7 +116,6 @@ void Tfm_main::RemoveSelectedJobs() {
 }
 
 void Tfm_main::ClearJobs() {
-    if (Refused(kNotWhileBusy)) return;
     if (jobList_.Count() > 0 && fx_->Confirm(this, LanguageText(29))) jobList_.Clear();
     UpdateCommandState();
 }
@@ -133,7 +129,7 @@ void Tfm_main::CommitRename() {
 }
 
 void Tfm_main::StartBatch() {
-    if (Refused(kNotWhilePlaying) || jobList_.Count() == 0 || Converting()) return;
+    if (jobList_.Count() == 0 || Converting()) return;
     if (jobList_.NextChecked(0) < 0) {
         fx_->Information(this, "Please select one file.");
         return;
@@ -154,7 +150,7 @@ void Tfm_main::PauseToggle() {
 
 void Tfm_main::PlaySelectedJob() {
     const std::vector<int> rows = SelectedRows();
-    if (rows.empty() || Refused(kNotWhileConverting)) return;
+    if (rows.empty()) return;
     if (paused()) TogglePause();
     if (playing()) return;
     QString error;
@@ -184,7 +180,7 @@ void Tfm_main::PreviewStep(int delta) {
 }
 
 void Tfm_main::bt_cutClick() {
-    if (Refused(kNotWhileBusy) || !fm_dvdcutter_) return;
+    if (!fm_dvdcutter_) return;
     fm_dvdcutter_->FormShow();
     fx_->ExecDialog(fm_dvdcutter_);
     // Every way of closing runs the close step once; this covers a dialog that ended without
@@ -193,7 +189,7 @@ void Tfm_main::bt_cutClick() {
 }
 
 void Tfm_main::CutPlay() {
-    if (!fm_dvdcutter_ || fm_dvdcutter_->SelectedRow() < 0 || Refused(kNotWhileConverting)) return;
+    if (!fm_dvdcutter_ || fm_dvdcutter_->SelectedRow() < 0) return;
     fm_dvdcutter_->CutPlay();
 }
 
@@ -215,8 +211,6 @@ void Tfm_main::bt_imagesClick() {
             this, "Add a file to the job list first: a snapshot is taken from the previewed file.");
         return;
     }
-    // The snapshot would take the batch's encoder run.
-    if (Refused(kNotWhileConverting)) return;
     if (snapshot_->Busy()) {
         fx_->Information(
             this, "The previous snapshot is still being saved. Please try again in a moment.");

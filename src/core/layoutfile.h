@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/command.h"
 #include "core/inifile.h"
 
 namespace vc {
@@ -65,7 +66,7 @@ struct ButtonSpec {
     const char* name;
     const char* hint;
     bool visible;
-    const char* command;
+    Command command;
 };
 const std::vector<ButtonSpec>& PictureButtonSpecs();
 

@@ -128,8 +128,7 @@ bool KeyFilter::Held(int key) const {
     return down_.count(key) != 0;
 }
 
-std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event,
-                                                         const QObject* target) {
+std::vector<Command> KeyFilter::HandleKeyEvent(const QKeyEvent& event, const QObject* target) {
     const bool press = event.type() == QEvent::KeyPress;
     const bool release = event.type() == QEvent::KeyRelease;
     if (!press && !release) return {};
@@ -169,10 +168,10 @@ std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event,
     auto released = [&](int k) { return release && key == k; };
     // Help and the emergency exit type nothing, so they act everywhere.
     if (!ShortcutsReach(target)) {
-        std::vector<Action> global;
-        if (released(Qt::Key_F1)) global.push_back(Help);
-        if (released(Qt::Key_F3)) global.push_back(QuitNow);
-        for (Action a : global) emit shortcut(a);
+        std::vector<Command> global;
+        if (released(Qt::Key_F1)) global.push_back(Command::Help);
+        if (released(Qt::Key_F3)) global.push_back(Command::QuitNow);
+        for (Command c : global) emit shortcut(c);
         return global;
     }
 
@@ -181,39 +180,40 @@ std::vector<KeyFilter::Action> KeyFilter::HandleKeyEvent(const QKeyEvent& event,
     auto ctrlReleased = [&](int k) { return (ctrl || wentDownWithCtrl) && released(k); };
     const bool alt = Held(Qt::Key_Alt);
 
-    std::vector<Action> actions;
-    auto test = [&](bool condition, Action action) {
-        if (condition) actions.push_back(action);
+    using C = Command;
+    std::vector<Command> commands;
+    auto test = [&](bool condition, Command command) {
+        if (condition) commands.push_back(command);
     };
     // Table order; every line on its own, so one event may trigger several.
-    test(released(Qt::Key_F1), Help);
-    test(released(Qt::Key_F5), OpenPicker);
-    test(released(Qt::Key_F3), QuitNow);
-    test(released(Qt::Key_Space), SpaceToggle);
-    test(released(Qt::Key_Delete), Remove);
-    test(released(Qt::Key_F12), Snapshot);
-    test(ctrlReleased(Qt::Key_H), Help);
-    test(alt && Held(Qt::Key_F), PopupFile);
-    test(alt && Held(Qt::Key_E), PopupEdit);
-    test(alt && Held(Qt::Key_A), PopupActions);
-    test(alt && Held(Qt::Key_T), PopupTools);
-    test(alt && Held(Qt::Key_H), PopupHelp);
-    test(ctrlReleased(Qt::Key_A), AddFiles);
-    test(ctrlReleased(Qt::Key_D) && !folderDialogActive_(), AddFolder);
-    test(ctrlReleased(Qt::Key_T), Properties);
-    test(ctrl && Held(Qt::Key_R), RunBackground);
-    test(ctrlReleased(Qt::Key_C), Clear);
-    test(ctrl && Held(Qt::Key_N), Rename);
-    test(ctrl && Held(Qt::Key_L), CheckAll);
-    test(ctrl && Held(Qt::Key_U), UncheckAll);
-    test(ctrlReleased(Qt::Key_V) && !batchRunning_(), Convert);
-    test(ctrl && Held(Qt::Key_P), Pause);
-    test(ctrl && Held(Qt::Key_S), Stop);
-    test(ctrlReleased(Qt::Key_I) && !settingsDialogActive_(), Settings);
-    test(ctrl && Held(Qt::Key_F), Feedback);
+    test(released(Qt::Key_F1), C::Help);
+    test(released(Qt::Key_F5), C::OpenPicker);
+    test(released(Qt::Key_F3), C::QuitNow);
+    test(released(Qt::Key_Space), C::SpaceToggle);
+    test(released(Qt::Key_Delete), C::Remove);
+    test(released(Qt::Key_F12), C::Snapshot);
+    test(ctrlReleased(Qt::Key_H), C::Help);
+    test(alt && Held(Qt::Key_F), C::PopupFile);
+    test(alt && Held(Qt::Key_E), C::PopupEdit);
+    test(alt && Held(Qt::Key_A), C::PopupActions);
+    test(alt && Held(Qt::Key_T), C::PopupTools);
+    test(alt && Held(Qt::Key_H), C::PopupHelp);
+    test(ctrlReleased(Qt::Key_A), C::AddFiles);
+    test(ctrlReleased(Qt::Key_D) && !folderDialogActive_(), C::AddFolder);
+    test(ctrlReleased(Qt::Key_T), C::Properties);
+    test(ctrl && Held(Qt::Key_R), C::RunBackground);
+    test(ctrlReleased(Qt::Key_C), C::Clear);
+    test(ctrl && Held(Qt::Key_N), C::Rename);
+    test(ctrl && Held(Qt::Key_L), C::CheckAll);
+    test(ctrl && Held(Qt::Key_U), C::UncheckAll);
+    test(ctrlReleased(Qt::Key_V) && !batchRunning_(), C::Convert);
+    test(ctrl && Held(Qt::Key_P), C::Pause);
+    test(ctrl && Held(Qt::Key_S), C::Stop);
+    test(ctrlReleased(Qt::Key_I) && !settingsDialogActive_(), C::Settings);
+    test(ctrl && Held(Qt::Key_F), C::Feedback);
 
-    for (Action a : actions) emit shortcut(a);
-    return actions;
+    for (Command c : commands) emit shortcut(c);
+    return commands;
 }
 
 }  // namespace vc

@@ -1,6 +1,6 @@
 #pragma once
 // The application-wide keyboard filter: watches every key event the application receives and
-// turns the program's shortcuts into actions. It never consumes an event, so the focused
+// turns the program's shortcuts into commands. It never consumes an event, so the focused
 // control (the rename editor, a combo box) still gets every key; and while the user types in
 // a text field, or works in a window that is not one of the shortcut windows, it leaves the
 // keys alone (F1 and F3 excepted).
@@ -10,6 +10,8 @@
 #include <set>
 #include <vector>
 
+#include "core/command.h"
+
 class QKeyEvent;
 class QWidget;
 
@@ -18,34 +20,6 @@ namespace vc {
 class KeyFilter : public QObject {
     Q_OBJECT
   public:
-    enum Action {
-        Help,
-        OpenPicker,
-        QuitNow,
-        SpaceToggle,
-        Remove,
-        Snapshot,
-        PopupFile,
-        PopupEdit,
-        PopupActions,
-        PopupTools,
-        PopupHelp,
-        AddFiles,
-        AddFolder,
-        Properties,
-        RunBackground,
-        Clear,
-        Rename,
-        CheckAll,
-        UncheckAll,
-        Convert,
-        Pause,
-        Stop,
-        Settings,
-        Feedback
-    };
-    Q_ENUM(Action)
-
     // X11 key symbols of the two Ctrl keys, as QKeyEvent::nativeVirtualKey reports them.
     static constexpr quint32 kLeftCtrlSym = 0xffe3;
     static constexpr quint32 kRightCtrlSym = 0xffe4;
@@ -70,8 +44,8 @@ class KeyFilter : public QObject {
 
     // Feeds one key event through the shortcut table as if the application had received it,
     // meant for 'target' (the widget that gets the key; none: the application's focus widget).
-    // Returns the actions it triggered, in table order (also emitted as shortcut()).
-    std::vector<Action> HandleKeyEvent(const QKeyEvent& event, const QObject* target = nullptr);
+    // Returns the commands it triggered, in table order (also emitted as shortcut()).
+    std::vector<Command> HandleKeyEvent(const QKeyEvent& event, const QObject* target = nullptr);
 
     // True for the widgets the user types into: line edits, editable combo boxes, spin boxes
     // and text editors.
@@ -82,9 +56,9 @@ class KeyFilter : public QObject {
     void ResetKeys();
 
   signals:
-    // One emission per triggered action. The filter runs inside event delivery: a handler that
-    // opens a modal dialog should be connected with Qt::QueuedConnection.
-    void shortcut(vc::KeyFilter::Action action);
+    // One emission per triggered command. The filter runs inside event delivery: a handler
+    // that opens a modal dialog should be connected with Qt::QueuedConnection.
+    void shortcut(vc::Command command);
 
   private:
     bool IsDuplicateDelivery(QObject* watched, const QKeyEvent* event);

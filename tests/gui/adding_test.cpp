@@ -77,7 +77,7 @@ TEST_F(LongAdd, StopEndsItAndKeepsTheRowsSoFar) {
     Tfm_main& w = *p.fm_main;
     StartAdding(p);
     EXPECT_TRUE(w.button("Bt_Convertstop")->isEnabled()) << "Stop is offered during an add";
-    w.RunCommand("Stop");
+    w.RunCommand(Command::Stop);
     const int rows = w.Jobs().Count();
     // The rows so far are the folder's first files, in the folder's order.
     const std::vector<std::string> names = ListFolderNames(media_.path().toStdString());

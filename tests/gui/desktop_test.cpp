@@ -36,7 +36,7 @@
 
 using namespace vc;
 using namespace vc::test;
-using A = KeyFilter::Action;
+using A = Command;
 
 namespace {
 
@@ -156,7 +156,7 @@ TEST(Desktop, KeysGoWhereTheUserTypes) {
         });
         return DesktopSideEffects().OpenFiles(parent, caption, filter, folder);
     };
-    w.RunCommand("AddFiles");
+    w.RunCommand(Command::AddFiles);
     EXPECT_EQ(dialogs, 1) << "Ctrl+A in the dialog opens no second one";
     EXPECT_EQ(inDialog, Expected(false)) << "the Add File dialog";
     EXPECT_EQ(w.Jobs().Count(), 1);

@@ -19,7 +19,7 @@
 #include "support/keys.h"
 
 using namespace vc;
-using A = KeyFilter::Action;
+using A = Command;
 
 namespace {
 

@@ -116,12 +116,13 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     EXPECT_FALSE(w.Player().AwaitingFirstReport());
     EXPECT_EQ(w.Player().StartOffset(), 0);
 
-    // While playing the cut window stays closed.
+    // While playing the cut window stays closed: its button and its command are disabled.
     int dialogs = 0;
     p.fx.onDialog = [&](QDialog*) { return ++dialogs, int(QDialog::Rejected); };
-    w.bt_cutClick();
+    w.button("bt_cut")->click();
+    EXPECT_FALSE(w.RunCommand(Command::Cut));
     EXPECT_EQ(dialogs, 0);
-    EXPECT_EQ(p.fx.Texts("warning"), QStringList{w.LanguageText(27)});
+    EXPECT_TRUE(p.fx.Texts("warning").isEmpty());
 
     w.TogglePause();
     EXPECT_TRUE(w.paused());
@@ -150,14 +151,15 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     EXPECT_TRUE(w.paused());
     w.StopPlayback();
 
-    // While a batch converts a play command is refused.
+    // While a batch converts Space is refused; Play and Cut are disabled.
     HoldBatch(w);
-    w.PlaySelectedJob();
+    EXPECT_FALSE(w.RunCommand(Command::SpaceToggle));
+    EXPECT_FALSE(w.RunCommand(Command::Play));
+    EXPECT_FALSE(w.RunCommand(Command::Cut));
     EXPECT_FALSE(w.playing());
-    w.bt_cutClick();
     EXPECT_EQ(dialogs, 0);
     ReleaseBatch(w);
-    EXPECT_EQ(p.fx.Texts("warning").mid(1), QStringList({w.LanguageText(26), w.LanguageText(26)}));
+    EXPECT_EQ(p.fx.Texts("warning"), QStringList({w.LanguageText(26)}));
     EXPECT_TRUE(p.fx.Texts("error").isEmpty());
 }
 
@@ -461,7 +463,7 @@ TEST_F(Player, SnapshotNamesAndPicture) {
     w.ShowText("play_time", "00:00:02");
 
     HoldBatch(w);
-    w.bt_imagesClick();
+    EXPECT_FALSE(w.RunCommand(Command::Snapshot)) << "F12 during a batch";
     ReleaseBatch(w);
     EXPECT_EQ(p.fx.Texts("warning"), QStringList{w.LanguageText(26)});
     EXPECT_FALSE(w.Snap().Busy());
