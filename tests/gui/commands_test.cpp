@@ -75,8 +75,7 @@ void TwoJobs(Program& p, bool checked) {
 // A preview of the first of two jobs, as the player's state says; no playback runs.
 void Previewing(Program& p) {
     TwoJobs(p, true);
-    p.fm_main->Player().playing = true;
-    p.fm_main->Player().previewRow = 0;
+    HoldPreview(*p.fm_main);
 }
 bool AllChecked(Tfm_main& w, bool checked) {
     for (int r = 0; r < w.Jobs().Count(); ++r)
@@ -88,7 +87,9 @@ bool Opened(Program& p, const QString& end) {
 }
 // The preview library is missing from the tests' program folder: a playback that the command
 // starts ends in this message, at once and without a player thread.
+// A preview began: it plays, or the program folder has no preview library and says so.
 bool PreviewStarted(Program& p) {
+    if (p.fm_main->Player().Playing()) return true;
     const QStringList errors = p.fx.Texts("error");
     return errors.size() == 1 && errors[0].startsWith("The preview is not available.");
 }
@@ -124,7 +125,7 @@ const std::vector<CommandCase>& CommandCases() {
     using C = Command;
     auto none = [](Program&) {};
     auto endBatch = [](Program& p) { ReleaseBatch(*p.fm_main); };
-    auto endPreview = [](Program& p) { p.fm_main->Player().playing = false; };
+    auto endPreview = [](Program& p) { ReleasePreview(*p.fm_main); };
     auto dialog = [](const char* name) {
         return [name](Program&, Observed& o) { return o.dialogs == QStringList{name}; };
     };
@@ -136,8 +137,8 @@ const std::vector<CommandCase>& CommandCases() {
     auto cutAt40 = [](Program& p) {
         p.fm_main->AppendJob("long", TenSecondClip("/nonexistent/long.mp4"),
                              TrimRecord{100, 0, 100});
+        HoldPreview(*p.fm_main);
         p.fm_main->ShowText("cut_play_time", "00:00:40");
-        p.fm_main->Player().playing = true;
     };
     static const std::vector<CommandCase> cases = {
         {C::AddFiles, none, [](Program& p, Observed&) { return !p.fx.lastFilter.isEmpty(); }},
@@ -201,15 +202,19 @@ const std::vector<CommandCase>& CommandCases() {
         {C::Previous,
          [](Program& p) {
              Previewing(p);
-             p.fm_main->Player().previewRow = 1;
+             p.fm_main->Player().SetPreviewRow(1);
          },
          [](Program& p, Observed&) {
-             return p.fm_main->SelectedRows() == std::vector<int>{0} && PreviewStarted(p);
-         }},
+             return p.fm_main->SelectedRows() == std::vector<int>{0} && PreviewStarted(p) &&
+                    p.fm_main->Player().PreviewRow() == 0;
+         },
+         endPreview},
         {C::Next, Previewing,
          [](Program& p, Observed&) {
-             return p.fm_main->SelectedRows() == std::vector<int>{1} && PreviewStarted(p);
-         }},
+             return p.fm_main->SelectedRows() == std::vector<int>{1} && PreviewStarted(p) &&
+                    p.fm_main->Player().PreviewRow() == 1;
+         },
+         endPreview},
         {C::Cut, SelectedJob, dialog("fm_dvdcutter")},
         {C::Snapshot, none,
          [](Program& p, Observed&) {
@@ -258,10 +263,10 @@ const std::vector<CommandCase>& CommandCases() {
         {C::CloseCut, [](Program& p) { p.fm_dvdcutter->show(); },
          [](Program& p, Observed&) { return !p.fm_dvdcutter->isVisible(); }},
         {C::JumpBack, cutAt40,
-         [](Program& p, Observed&) { return p.fm_main->Player().displayFloor == 10.0; },
+         [](Program& p, Observed&) { return p.fm_main->Player().DisplayFloor() == 10.0; },
          endPreview},
         {C::JumpForward, cutAt40,
-         [](Program& p, Observed&) { return p.fm_main->Player().displayFloor == 70.0; },
+         [](Program& p, Observed&) { return p.fm_main->Player().DisplayFloor() == 70.0; },
          endPreview},
         {C::CutterNote, hold,
          [](Program& p, Observed&) {
@@ -636,6 +641,6 @@ TEST(Commands, AKeyDoesNothingWhileItsMenuItemIsDisabled) {
         EXPECT_EQ(after, checked) << c.what << ": the same rows, checked as before";
 
         if (w.Converting()) ReleaseBatch(w);
-        w.Player().playing = false;
+        if (w.Player().Playing()) ReleasePreview(w);
     }
 }
