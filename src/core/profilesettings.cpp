@@ -82,9 +82,13 @@ std::string LoadRememberedSettings(const std::string& iniPath, int profileId, Fo
     if (!ini.Load(iniPath)) error = "Cannot read the settings file " + iniPath + ".";
     const std::string section = std::to_string(profileId);
     for (const KeyOfBox& k : KeysOf(profileId)) {
+        ChoiceBox* box = boxes.*(k.box);
         int64_t v = ini.ReadInt(section, k.key, k.def);
         if (v < INT_MIN || v > INT_MAX) v = -1;
-        (boxes.*(k.box))->setCurrentIndex(static_cast<int>(v));
+        // A typed size is stored as -1 without its text: an empty size box would fail every
+        // job of the next run, so a size that names no entry takes the profile's default.
+        if (k.box == &FormatBoxes::size && (v < 0 || v >= box->count())) v = k.def;
+        box->setCurrentIndex(static_cast<int>(v));
     }
     return error;
 }

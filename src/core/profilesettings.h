@@ -31,7 +31,8 @@ std::string StoreRememberedSettings(const std::string& iniPath, int profileId,
                                     const FormatBoxes& boxes);
 
 // Chooses the remembered (or default) entry of each of the profile's boxes, in the order size,
-// video, audio, channel. An index outside a box's list leaves it without a chosen entry.
+// video, audio, channel. An index outside a box's list leaves it without a chosen entry, except
+// in the size box, which then takes the profile's default size (a typed size is not kept).
 // Nothing for a number without a section. Returns an error text when the file exists but
 // cannot be read, else empty.
 std::string LoadRememberedSettings(const std::string& iniPath, int profileId, FormatBoxes& boxes);

@@ -127,8 +127,10 @@ TEST_F(RememberedSettings, TypedSizeOutOfRangeAndJunkValues) {
     b.size.setCurrentIndex(1);
     FormatBoxes fb = b.boxes();
     ASSERT_EQ(LoadRememberedSettings(path, 1, fb), "");
-    EXPECT_EQ(b.size.currentIndex(), -1);
-    EXPECT_EQ(b.size.currentText(), "");
+    // The typed size's text is not kept: the profile's default size, not an empty box that
+    // every job would fail on.
+    EXPECT_EQ(b.size.currentIndex(), DefaultSizeIndex(1));
+    EXPECT_EQ(b.size.currentText(), b.size.itemText(DefaultSizeIndex(1)));
     EXPECT_EQ(b.video.currentIndex(), -1);  // beyond the list: no chosen entry
     EXPECT_EQ(b.audio.currentIndex(), 2);   // not a number: the default
     EXPECT_EQ(b.channel.currentIndex(), 1);
