@@ -1,7 +1,6 @@
 // Program body: reads the command line, hands file names to a window that runs already or
 // creates the windows in their order, and runs the message loop.
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QTimer>
 #include <clocale>
@@ -13,6 +12,7 @@
 #include "app/Tfm_main.h"
 #include "core/appinfo.h"
 #include "core/appsettings.h"
+#include "core/nativepath.h"
 #include "core/startargs.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
@@ -20,21 +20,14 @@
 #include "profiles/Tfm_set.h"
 #include "shell/SideEffects.h"
 
-namespace {
-
-QStringList Arguments(int argc, char** argv) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    return args;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     vc::InitAppInfo(argc > 0 ? argv[0] : "VideoConverter");
     const std::string product = vc::ProductNameOf(vc::StartedExeFileName());
     // Before the application object: --help and --version need no display.
-    const vc::StartArgs early = vc::ParseStartArgs(Arguments(argc, argv), QDir::currentPath());
+    // Names keep their bytes (not valid UTF-8, say): QApplication::arguments() and
+    // QDir::currentPath() would turn those into U+FFFD.
+    const QString workingFolder = vc::CurrentFolderText();
+    const vc::StartArgs early = vc::ParseStartArgs(vc::ArgumentsAsText(argc, argv), workingFolder);
     if (early.mode != vc::StartArgs::Mode::Run) {
         const std::string text = early.mode == vc::StartArgs::Mode::Help
                                      ? vc::UsageText(vc::StartedExeFileName())
@@ -53,9 +46,8 @@ int main(int argc, char** argv) {
         "videoconverter",
         QIcon(QString::fromStdString(vc::ProgramDirectory()) + "images/main/icon.png")));
     QGuiApplication::setDesktopFileName("videoconverter");
-    // Qt has taken its own options out of the arguments by now.
-    const vc::StartArgs args =
-        vc::ParseStartArgs(QApplication::arguments().mid(1), QDir::currentPath());
+    // Qt has taken its own options out of argc and argv by now.
+    const vc::StartArgs args = vc::ParseStartArgs(vc::ArgumentsAsText(argc, argv), workingFolder);
     for (const QString& option : args.unknown)
         std::fprintf(stderr, "%s: unknown option %s (ignored)\n", argv[0], qPrintable(option));
     vc::DesktopStart desktop;

@@ -67,7 +67,7 @@ QStringList FolderMediaEntries(const QString& folder) {
 QStringList ExpandMediaPaths(const QStringList& paths) {
     QStringList out;
     for (const QString& p : paths) {
-        if (QFileInfo(p).isDir())
+        if (IsFolderPath(p))
             out << FolderMediaEntries(p);
         else
             out << p;

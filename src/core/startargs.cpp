@@ -3,11 +3,30 @@
 #include <QDir>
 #include <QUrl>
 
+#include "core/nativepath.h"
+
 #ifndef VC_VERSION
 #define VC_VERSION "0"
 #endif
 
 namespace vc {
+
+namespace {
+
+// An address as typed, its bytes beyond ASCII escaped: QUrl mangles some stand-ins.
+QByteArray EscapeNonAscii(const QString& address) {
+    QByteArray out;
+    for (const char c : PathFromQString(address)) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 || b < 0x20)
+            out += '%' + QByteArray::number(b, 16).rightJustified(2, '0').toUpper();
+        else
+            out += c;
+    }
+    return out;
+}
+
+}  // namespace
 
 StartArgs ParseStartArgs(const QStringList& args, const QString& workingDir) {
     StartArgs out;
@@ -24,8 +43,8 @@ StartArgs ParseStartArgs(const QStringList& args, const QString& workingDir) {
         } else if (options && a.startsWith('-') && a.size() > 1) {
             out.unknown << a;
         } else if (a.startsWith(QLatin1String("file:"))) {
-            const QUrl url(a);
-            if (url.isLocalFile()) out.paths << QDir::cleanPath(url.toLocalFile());
+            const QString path = LocalPathFromUrl(QUrl::fromEncoded(EscapeNonAscii(a)));
+            if (!path.isEmpty()) out.paths << QDir::cleanPath(path);
         } else if (!a.isEmpty()) {
             out.paths << QDir::cleanPath(base.absoluteFilePath(a));
         }

@@ -15,8 +15,9 @@ struct StartArgs {
     QStringList unknown;  // options not understood; ignored with a warning
 };
 
-// args without the program name. Options end at "--"; "file:" addresses become paths; a
-// relative path is taken from workingDir.
+// args without the program name, names as core/nativepath.h writes them (ArgumentsAsText).
+// Options end at "--"; "file:" addresses become paths; a relative path is taken from
+// workingDir.
 StartArgs ParseStartArgs(const QStringList& args, const QString& workingDir);
 
 // The texts --help and --version print, for the name the program was started under.

@@ -2,6 +2,7 @@
 // the command line, a drop and a second start, the tray, the title drag, menus that show their
 // keys and controls that screen readers can name.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAccessible>
 #include <QAction>
@@ -20,11 +21,14 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QWindow>
+#include <cstdio>
 #include <functional>
 
 #include "app/DesktopStart.h"
 #include "app/Tfm_main.h"
 #include "core/appsettings.h"
+#include "core/nativepath.h"
+#include "core/startargs.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "shell/BackgroundTray.h"
 #include "shell/JobListView.h"
@@ -350,6 +354,74 @@ TEST(Desktop, FilesFromTheCommandLineADropAndASecondStart) {
     ASSERT_TRUE(WaitFor([&] { return w.Jobs().Count() == 4; }, 20000));
     EXPECT_EQ(w.Jobs().Text(3, JobList::CaptionColumn), "later") << "relative to its folder";
     EXPECT_FALSE(w.isMinimized()) << "the window came forward";
+}
+
+// Names that are not UTF-8 (Latin-1 bytes) keep their bytes by every way in, as Add Folder
+// does: probed and added under their own names, not refused as unsupported.
+TEST(Desktop, NamesThatAreNotUtf8FromTheCommandLineADropAndASecondStart) {
+    QTemporaryDir media;
+    const std::string dir = media.path().toStdString();
+    const std::string named = "caf\xff.wav", dropped = "d\xe9pos\xe9.wav",
+                      later = "apr\xe8s \xe9t\xe9.wav";
+    for (const std::string& raw : {named, dropped, later}) {
+        const std::string made = MakeWav(dir, "made.wav", 1);
+        ASSERT_FALSE(made.empty());
+        ASSERT_EQ(::rename(made.c_str(), (dir + "/" + raw).c_str()), 0);
+    }
+    struct Cleanup {
+        std::vector<std::string> files;
+        ~Cleanup() {
+            for (const std::string& f : files) ::unlink(f.c_str());  // QTemporaryDir misses them
+        }
+    } cleanup{{dir + "/" + named, dir + "/" + dropped, dir + "/" + later}};
+    auto rawPath = [&](int row, Tfm_main& w) {
+        return PathFromQString(QString::fromStdString(w.Jobs().At(row)->info.sourcePath));
+    };
+
+    // The command line as the system hands it over: bytes.
+    std::string program = "VideoConverter", arg = named;
+    char* argv[] = {program.data(), arg.data()};
+    const StartArgs args = ParseStartArgs(ArgumentsAsText(2, argv), PathToQString(dir));
+    Program p;
+    DesktopStart desktop;
+    ASSERT_TRUE(desktop.Claim(SettingsFilePathFor("VideoConverter"), args.paths));
+    desktop.Attach(p.fm_main.get());
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    ASSERT_TRUE(WaitFor([&] { return w.Jobs().Count() == 1; }, 20000))
+        << p.fx.Texts("warning").join('|').toStdString();
+    EXPECT_EQ(rawPath(0, w), dir + "/" + named);
+
+    // A drop: the file manager escapes the bytes in the address.
+    QMimeData files;
+    files.setUrls({QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(dir).toPercentEncoding("/") + "/d%E9pos%E9.wav")});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w.lv->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w.lv->viewport(), &drop);
+    ASSERT_TRUE(WaitFor([&] { return w.Jobs().Count() == 2; }, 20000))
+        << p.fx.Texts("warning").join('|').toStdString();
+    EXPECT_EQ(rawPath(1, w), dir + "/" + dropped);
+
+    // A second start: its argument's bytes through a shell, which QProcess cannot pass on.
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(p.configHome));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("VC_EXIT_AFTER_SHOW", "1");
+    second.setProcessEnvironment(env);
+    second.setWorkingDirectory(media.path());
+    second.start("/bin/sh",
+                 {"-c", "exec \"$0\" \"$(printf 'apr\\350s \\351t\\351.wav')\"", ProgramFile()});
+    ASSERT_TRUE(second.waitForStarted(10000));
+    ASSERT_TRUE(WaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return w.Jobs().Count() == 3; }, 20000))
+        << p.fx.Texts("warning").join('|').toStdString();
+    EXPECT_EQ(rawPath(2, w), dir + "/" + later);
+    EXPECT_TRUE(p.fx.Texts("warning").isEmpty()) << p.fx.Texts("warning").join('|').toStdString();
 }
 
 TEST(Desktop, HelpAndVersionNeedNoDisplay) {

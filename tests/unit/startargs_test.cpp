@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include "core/mediatypes.h"
+#include "core/nativepath.h"
 
 using namespace vc;
 using Mode = StartArgs::Mode;
@@ -41,6 +43,28 @@ TEST(StartArgs, Table) {
         EXPECT_EQ(a.paths, c.paths) << what;
         EXPECT_EQ(a.unknown, c.unknown) << what;
     }
+}
+
+// Names that are not UTF-8 keep their bytes from argv, from a "file:" address and from a
+// relative name in a working folder that is not UTF-8 itself.
+TEST(StartArgs, NamesThatAreNotUtf8KeepTheirBytes) {
+    std::string named = "caf\xff \xe9t\xe9.mp4", program = "VideoConverter", help = "--help";
+    char* argv[] = {program.data(), named.data(), help.data()};
+    const QStringList args = ArgumentsAsText(3, argv);
+    ASSERT_EQ(args.size(), 2);
+    EXPECT_EQ(PathFromQString(args[0]), named);
+    EXPECT_EQ(args[1], "--help");
+
+    const std::string folder = std::string("/m\xe9") + "dia";  // "média" in Latin-1
+    const StartArgs a = ParseStartArgs(
+        {args[0], "file:///tmp/caf%FF%20x.wav", "file:///tmp/" + args[0], "file:///tmp/%C3%A9.wav"},
+        PathToQString(folder));
+    std::vector<std::string> paths;
+    for (const QString& p : a.paths) paths.push_back(PathFromQString(p));
+    EXPECT_EQ(paths, (std::vector<std::string>{folder + "/" + named, "/tmp/caf\xff x.wav",
+                                               "/tmp/" + named, "/tmp/\xc3\xa9.wav"}));
+    EXPECT_EQ(a.paths.back(), QString::fromUtf8("/tmp/\xc3\xa9.wav")) << "UTF-8 stays text";
+    EXPECT_TRUE(LocalPathFromUrl(QUrl("https://example.invalid/a.mp4")).isEmpty());
 }
 
 TEST(StartArgs, TextsNameTheProgram) {
