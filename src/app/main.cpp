@@ -14,6 +14,7 @@
 #include "core/appsettings.h"
 #include "core/nativepath.h"
 #include "core/startargs.h"
+#include "jobs/JobListStore.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
 #include "profiles/Tfm_dir.h"
@@ -51,7 +52,12 @@ int main(int argc, char** argv) {
     for (const QString& option : args.unknown)
         std::fprintf(stderr, "%s: unknown option %s (ignored)\n", argv[0], qPrintable(option));
     vc::DesktopStart desktop;
-    if (!desktop.Claim(vc::SettingsFilePathFor(product), args.paths)) return 0;
+    const std::string settingsFile = vc::SettingsFilePathFor(product);
+    if (!desktop.Claim(settingsFile, args.paths)) return 0;
+    // This is the edition's only running window now: whatever a save of an earlier run left
+    // half done is no one's.
+    vc::RemoveUnfinishedSaves({settingsFile, vc::ProfileSettingsFilePathFor(product),
+                               vc::JobListKeeper::PathBeside(settingsFile).toStdString()});
 
     vc::DesktopSideEffects effects;
     vc::Tfm_main fm_main(&effects);

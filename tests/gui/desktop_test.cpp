@@ -10,12 +10,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -422,6 +424,50 @@ TEST(Desktop, NamesThatAreNotUtf8FromTheCommandLineADropAndASecondStart) {
         << p.fx.Texts("warning").join('|').toStdString();
     EXPECT_EQ(rawPath(2, w), dir + "/" + later);
     EXPECT_TRUE(p.fx.Texts("warning").isEmpty()) << p.fx.Texts("warning").join('|').toStdString();
+}
+
+// A kill between a save's new file and its rename leaves "<file>.XXXXXX" behind; the next
+// start of the same edition removes such files of its own, and nothing else.
+TEST(Desktop, AStartRemovesWhatSavesCutShortLeftBehind) {
+    QTemporaryDir config;
+    const QString folder = config.path() + "/VideoConverter/";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QTemporaryFile made(folder + "VideoConverter.ini.XXXXXX");  // named as a save names it
+    ASSERT_TRUE(made.open());
+    made.setAutoRemove(false);
+    const QString madeName = QFileInfo(made.fileName()).fileName();
+    made.close();
+    const struct {
+        QString name;
+        bool removed;
+    } files[] = {
+        {madeName, true},
+        {"pro VideoConverter.ini.aB3xYz", true},
+        {"VideoConverter jobs.json.Qw9rTy", true},
+        {"VideoConverter.ini", false},
+        {"VideoConverter.ini.bak", false},
+        {"VideoConverter.ini.abcdefg", false},
+        {"VideoConverter.ini.ab-cde", false},
+        {"iPodVideoConverter.ini.aB3xYz", false},  // another edition may be saving it now
+        {"download.ini", false},
+    };
+    for (const auto& f : files) {
+        QFile file(folder + f.name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << f.name.toStdString();
+        file.write("[output]\npath=/tmp/\n");
+    }
+    QProcess start;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("VC_EXIT_AFTER_SHOW", "1");
+    env.insert("VC_UPDATE_HOST", "127.0.0.1:1");
+    start.setProcessEnvironment(env);
+    start.start(ProgramFile(), {});
+    ASSERT_TRUE(start.waitForFinished(30000));
+    EXPECT_EQ(start.exitCode(), 0) << start.readAllStandardError().toStdString();
+    for (const auto& f : files)
+        EXPECT_EQ(QFile::exists(folder + f.name), !f.removed) << f.name.toStdString();
 }
 
 TEST(Desktop, HelpAndVersionNeedNoDisplay) {
