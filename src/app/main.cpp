@@ -29,10 +29,15 @@ int main(int argc, char** argv) {
     // QDir::currentPath() would turn those into U+FFFD.
     const QString workingFolder = vc::CurrentFolderText();
     const vc::StartArgs early = vc::ParseStartArgs(vc::ArgumentsAsText(argc, argv), workingFolder);
+    const std::string command = vc::CommandName(vc::StartedExeFileName());
+    qunsetenv("VC_COMMAND_NAME");  // the launcher's word for this process, not its children
+    if (!early.unknown.isEmpty()) {
+        std::fputs(vc::UnknownOptionText(command, early.unknown.front()).c_str(), stderr);
+        return 2;
+    }
     if (early.mode != vc::StartArgs::Mode::Run) {
-        const std::string text = early.mode == vc::StartArgs::Mode::Help
-                                     ? vc::UsageText(vc::StartedExeFileName())
-                                     : vc::VersionText(product);
+        const std::string text = early.mode == vc::StartArgs::Mode::Help ? vc::UsageText(command)
+                                                                         : vc::VersionText(product);
         std::fputs(text.c_str(), stdout);
         return 0;
     }
@@ -49,8 +54,6 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("videoconverter");
     // Qt has taken its own options out of argc and argv by now.
     const vc::StartArgs args = vc::ParseStartArgs(vc::ArgumentsAsText(argc, argv), workingFolder);
-    for (const QString& option : args.unknown)
-        std::fprintf(stderr, "%s: unknown option %s (ignored)\n", argv[0], qPrintable(option));
     vc::DesktopStart desktop;
     const std::string settingsFile = vc::SettingsFilePathFor(product);
     if (!desktop.Claim(settingsFile, args.paths)) return 0;

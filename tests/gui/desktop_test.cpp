@@ -485,6 +485,46 @@ TEST(Desktop, HelpAndVersionNeedNoDisplay) {
                                                                : "VideoConverter "))
             << option << ": " << out.toStdString();
     }
+    // An unknown option is an error, before any window; Qt's own options are not. Through
+    // the launcher the usage names the command typed.
+    const struct {
+        QStringList args;
+        const char* launcherName;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {{"--frobnicate", "some.mp4"},
+         nullptr,
+         2,
+         "",
+         "VideoConverter: unknown option --frobnicate\nUsage: VideoConverter [OPTION]"},
+        {{"-x"},
+         "videoconverter",
+         2,
+         "",
+         "videoconverter: unknown option -x\nUsage: videoconverter"},
+        {{"--help"}, "videoconverter", 0, "Usage: videoconverter [OPTION]", ""},
+        {{"-platform", "offscreen", "--version"}, nullptr, 0, "VideoConverter ", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string what = c.args.join(' ').toStdString();
+        QProcess proc;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+        if (c.launcherName) env.insert("VC_COMMAND_NAME", c.launcherName);
+        proc.setProcessEnvironment(env);
+        proc.start(ProgramFile(), c.args);
+        ASSERT_TRUE(proc.waitForFinished(10000)) << what;
+        EXPECT_EQ(proc.exitStatus(), QProcess::NormalExit) << what;
+        EXPECT_EQ(proc.exitCode(), c.exitCode) << what;
+        const QString out = QString::fromUtf8(proc.readAllStandardOutput());
+        const QString err = QString::fromUtf8(proc.readAllStandardError());
+        EXPECT_TRUE(*c.out ? out.startsWith(c.out) : out.isEmpty())
+            << what << ": " << out.toStdString();
+        EXPECT_TRUE(*c.err ? err.startsWith(c.err) : err.isEmpty())
+            << what << ": " << err.toStdString();
+    }
 }
 
 TEST(Desktop, AddFileStartsInTheLastFolderUsedAcrossRestarts) {

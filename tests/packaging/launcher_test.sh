@@ -14,7 +14,9 @@ cat > "$work/stand-in.c" <<'C'
 #include <stdlib.h>
 int main(int argc, char** argv) {
     const char* qpa = getenv("QT_QPA_PLATFORM");
-    printf("name=%s\nqpa=%s\n", argv[0], qpa ? qpa : "(unset)");
+    const char* command = getenv("VC_COMMAND_NAME");
+    printf("name=%s\ncommand=%s\nqpa=%s\n", argv[0], command ? command : "(unset)",
+           qpa ? qpa : "(unset)");
     for (int i = 1; i < argc; ++i) printf("arg=[%s]\n", argv[i]);
     return 0;
 }
@@ -43,6 +45,7 @@ run() {  # ENV-ASSIGNMENTS... -- ARGS...
 
 check "files pass through unchanged" \
 "name=VideoConverter
+command=videoconverter
 qpa=(unset)
 arg=[/videos/My Holiday.mp4]
 arg=[a \"quoted\" \$name;*.avi]
@@ -50,7 +53,7 @@ arg=[]
 arg=[--version]" \
 "$(run -- "/videos/My Holiday.mp4" 'a "quoted" $name;*.avi' "" --version)"
 
-check "no arguments" $'name=VideoConverter\nqpa=(unset)' "$(run --)"
+check "no arguments" $'name=VideoConverter\ncommand=videoconverter\nqpa=(unset)' "$(run --)"
 
 # The Qt platform: XWayland in a Wayland session, unless the user chose one.
 while IFS='|' read -r what envs expected; do

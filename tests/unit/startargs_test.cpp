@@ -5,8 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <set>
 
 #include "core/mediatypes.h"
 #include "core/nativepath.h"
@@ -34,6 +36,12 @@ TEST(StartArgs, Table) {
         {{"--version", "--help"}, Mode::Version, {}, {}},
         {{"--", "--help", "-x.mp4"}, Mode::Run, {"/work/--help", "/work/-x.mp4"}, {}},
         {{"--frobnicate", "-", "a.mp4"}, Mode::Run, {"/work/-", "/work/a.mp4"}, {"--frobnicate"}},
+        // Qt's own options, with their values, are no names and no error.
+        {{"-platform", "offscreen", "--style=fusion", "-reverse", "a.mp4"},
+         Mode::Run,
+         {"/work/a.mp4"},
+         {}},
+        {{"-reverse=1", "-stylish"}, Mode::Run, {}, {"-reverse=1", "-stylish"}},
         {{""}, Mode::Run, {}, {}},
     };
     for (const Case& c : cases) {
@@ -67,11 +75,51 @@ TEST(StartArgs, NamesThatAreNotUtf8KeepTheirBytes) {
     EXPECT_TRUE(LocalPathFromUrl(QUrl("https://example.invalid/a.mp4")).isEmpty());
 }
 
+// The usage text, the manual page and the parser know the same options.
+TEST(StartArgs, UsageAndManualPageListTheOptionsTheParserKnows) {
+    const QRegularExpression option(R"((?:^|[\s,])(-(?:-?[a-z]+|-)))");
+    auto options = [&](const QString& text) {
+        std::set<QString> out;
+        for (auto it = option.globalMatch(text); it.hasNext();) out.insert(it.next().captured(1));
+        return out;
+    };
+    // The usage text's option lines: indented, up to the description.
+    std::set<QString> usage;
+    for (const QString& line : QString::fromStdString(UsageText("videoconverter")).split('\n'))
+        if (line.startsWith("  ")) usage.merge(options(line.trimmed().section("  ", 0, 0)));
+    // The manual page's option entries: the line after each .TP of its OPTIONS section.
+    QFile page(VC_SOURCE_DIR "/packaging/videoconverter.1");
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString man = QString::fromUtf8(page.readAll());
+    const QString section = man.section(".SH OPTIONS", 1).section("\n.SH ", 0, 0);
+    std::set<QString> manual;
+    const QStringList lines = section.split('\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (lines[i] == ".TP") manual.merge(options(QString(lines[i + 1]).replace("\\-", "-")));
+
+    EXPECT_EQ(usage, (std::set<QString>{"-h", "--help", "--version", "--"}));
+    EXPECT_EQ(manual, usage);
+    for (const QString& o : usage) {
+        if (o == "--") continue;
+        EXPECT_TRUE(ParseStartArgs({o}, "/").unknown.isEmpty()) << o.toStdString();
+        EXPECT_NE(ParseStartArgs({o}, "/").mode, Mode::Run) << o.toStdString();
+    }
+}
+
 TEST(StartArgs, TextsNameTheProgram) {
     EXPECT_EQ(UsageText("iPodVideoConverter").rfind("Usage: iPodVideoConverter [OPTION]", 0), 0u);
     EXPECT_NE(UsageText("x").find("--version"), std::string::npos);
     EXPECT_EQ(VersionText("iPodVideoConverter").rfind("iPodVideoConverter ", 0), 0u);
     EXPECT_EQ(VersionText("x").back(), '\n');
+    EXPECT_EQ(UnknownOptionText("videoconverter", "--frob")
+                  .rfind("videoconverter: unknown option --frob\nUsage: videoconverter ", 0),
+              0u);
+    qputenv("VC_COMMAND_NAME", "videoconverter");
+    EXPECT_EQ(CommandName("VideoConverter"), "videoconverter") << "as the launcher names it";
+    qputenv("VC_COMMAND_NAME", "../x");
+    EXPECT_EQ(CommandName("VideoConverter"), "VideoConverter");
+    qunsetenv("VC_COMMAND_NAME");
+    EXPECT_EQ(CommandName("iPodVideoConverter"), "iPodVideoConverter");
 }
 
 TEST(MediaPaths, FoldersGiveTheirMediaFilesFilesStayFiles) {
