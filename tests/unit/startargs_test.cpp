@@ -5,9 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMimeDatabase>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <cstdio>
 #include <set>
 
 #include "core/mediatypes.h"
@@ -169,4 +171,56 @@ TEST(MediaTypes, TheProgramTakesWhatItWritesAndCommonSound) {
     }
     EXPECT_FALSE(IsFolderMediaName("register.dat")) << "a folder is searched by media names only";
     EXPECT_FALSE(IsFolderMediaName("mkv"));
+}
+
+// One list of readable types: the open dialog's first filter, Add Folder and the desktop
+// entry's MimeType all follow it, and its MIME types are the ones the desktop's database gives
+// these files.
+TEST(MediaTypes, OneListForTheOpenDialogAddFolderAndTheDesktopEntry) {
+    const std::vector<std::string> mime = ReadableMimeTypes();
+    const std::set<std::string> ours(mime.begin(), mime.end());
+    QFile entry(VC_SOURCE_DIR "/packaging/videoconverter.desktop");
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    std::vector<std::string> advertised;
+    for (const QByteArray& line : entry.readAll().split('\n'))
+        if (line.startsWith("MimeType="))
+            for (const QByteArray& m : line.mid(9).split(';'))
+                if (!m.isEmpty()) advertised.push_back(m.toStdString());
+    EXPECT_EQ(std::set<std::string>(advertised.begin(), advertised.end()), ours);
+    EXPECT_EQ(advertised.size(), ours.size()) << "each type once";
+
+    const std::string all = OpenFilters().front().patterns;
+    for (const MediaType& t : ReadableMediaTypes()) {
+        const std::string ext = t.extension;
+        EXPECT_NE(all.find("*." + ext + ";"), std::string::npos) << ext;
+        EXPECT_EQ(IsFolderMediaName("x." + ext), t.inFolders) << ext;
+        EXPECT_EQ(IsFolderMediaName("X." + QString::fromStdString(ext).toUpper().toStdString()),
+                  t.inFolders)
+            << ext;
+    }
+    // What a folder of the kinds the desktop entry offers gives.
+    for (const char* ext : {"mp4", "webm", "mov", "ts", "m2ts", "mts", "ogv", "opus", "3gp", "flv",
+                            "vob", "m4v", "mkv", "mp3"})
+        EXPECT_TRUE(IsFolderMediaName(std::string("clip.") + ext)) << ext;
+
+    QMimeDatabase db;
+    if (!db.mimeTypeForName("video/mp4").isValid()) {
+        std::printf("skipped: no MIME database here\n");
+        return;
+    }
+    for (const MediaType& t : ReadableMediaTypes()) {
+        const QString ext = QString::fromLatin1(t.extension);
+        for (const char* m : t.mimeTypes) EXPECT_TRUE(db.mimeTypeForName(m).isValid()) << m;
+        if (!t.mimeTypes.empty()) {
+            EXPECT_TRUE(db.mimeTypeForName(t.mimeTypes.front()).suffixes().contains(ext))
+                << t.mimeTypes.front() << " does not name *." << t.extension;
+        }
+        // "Open With" offers the program for the type the desktop gives the name. (Playlists
+        // and raw streams are not announced. A ".ts" name alone reads as a Qt translation; the
+        // file's content says MPEG transport stream.)
+        const QMimeType byName = db.mimeTypeForFile("x." + ext, QMimeDatabase::MatchExtension);
+        if (t.mimeTypes.empty() || byName.isDefault() || ext == "ts") continue;
+        EXPECT_EQ(ours.count(byName.name().toStdString()), 1u)
+            << t.extension << " is " << byName.name().toStdString();
+    }
 }
