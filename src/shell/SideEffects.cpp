@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "core/mediatypes.h"
+#include "shell/HelpWindow.h"
 
 namespace vc {
 
@@ -63,6 +64,12 @@ void DesktopSideEffects::OpenFolder(const QString& path) {
 void DesktopSideEffects::OpenUrl(const QString& url) {
     QUrl u = QUrl::fromUserInput(url);
     QDesktopServices::openUrl(u);
+}
+
+void DesktopSideEffects::ShowHelp(const QString& page) {
+    // Without a viewer the desktop would take the request and show nothing.
+    if (!HtmlViewerInstalled() || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        HelpWindow::Open(page);
 }
 
 void DesktopSideEffects::StartDetached(const QString& program, const QStringList& args) {

@@ -32,6 +32,9 @@ class SideEffects {
     virtual void OpenFolder(const QString& path) = 0;
     // Opens a web address or a local file in the desktop's viewer.
     virtual void OpenUrl(const QString& url) = 0;
+    // Opens a help page (a file of the help folder): in the desktop's HTML viewer, or in the
+    // program's own help window where there is none.
+    virtual void ShowHelp(const QString& page) = 0;
     // Starts a program detached from this one.
     virtual void StartDetached(const QString& program, const QStringList& args) = 0;
     // Shuts the computer down.
@@ -53,6 +56,7 @@ class DesktopSideEffects : public SideEffects {
     int ExecDialog(QDialog* dialog) override;
     void OpenFolder(const QString& path) override;
     void OpenUrl(const QString& url) override;
+    void ShowHelp(const QString& page) override;
     void StartDetached(const QString& program, const QStringList& args) override;
     void Shutdown() override;
     void Notify(const QString& title, const QString& text) override;

@@ -16,8 +16,10 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -33,6 +35,7 @@
 #include "core/startargs.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "shell/BackgroundTray.h"
+#include "shell/HelpWindow.h"
 #include "shell/JobListView.h"
 #include "shell/KeyFilter.h"
 #include "shell/PictureButton.h"
@@ -525,6 +528,43 @@ TEST(Desktop, HelpAndVersionNeedNoDisplay) {
         EXPECT_TRUE(*c.err ? err.startsWith(c.err) : err.isEmpty())
             << what << ": " << err.toStdString();
     }
+}
+
+// Where no program shows HTML files, help opens in the program's own window, whose links and
+// Back button work.
+TEST(Desktop, HelpOpensInsideTheProgramWithoutAViewer) {
+    QTemporaryDir empty;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", empty.path().toLocal8Bit());  // no xdg-mime, no xdg-open
+    EXPECT_FALSE(HtmlViewerInstalled());
+    const QString help = QString(VC_PROGRAM_DIR) + "/help/";
+    DesktopSideEffects().ShowHelp(help + "index.html");
+    qputenv("PATH", path);
+    HelpWindow* window = HelpWindow::Current();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Page(), help + "index.html");
+    QTextBrowser* browser = window->Browser();
+    EXPECT_TRUE(browser->toPlainText().contains("Video Converter help"));
+    EXPECT_TRUE(window->windowTitle().startsWith("Welcome")) << window->windowTitle().toStdString();
+
+    // A link of the page (resolved against the page, as a click does), then Back.
+    browser->setSource(browser->source().resolved(QUrl("converting.html")));
+    EXPECT_EQ(window->Page(), help + "converting.html");
+    auto* back = window->findChild<QPushButton*>();
+    ASSERT_NE(back, nullptr);
+    ASSERT_EQ(back->text(), "Back");
+    ASSERT_TRUE(back->isEnabled());
+    back->click();
+    EXPECT_EQ(window->Page(), help + "index.html");
+
+    // A second call shows its page in the same window.
+    DesktopSideEffects().ShowHelp(help + "about.html");
+    EXPECT_EQ(HelpWindow::Current(), window);
+    EXPECT_EQ(window->Page(), help + "about.html");
+    window->close();
+    Pump();
+    EXPECT_EQ(HelpWindow::Current(), nullptr);
 }
 
 TEST(Desktop, AddFileStartsInTheLastFolderUsedAcrossRestarts) {

@@ -54,6 +54,7 @@ class FakeEffects : public SideEffects {
     int ExecDialog(QDialog* d) override { return onDialog(d); }
     void OpenFolder(const QString& p) override { opened << "folder:" + p; }
     void OpenUrl(const QString& u) override { opened << "url:" + u; }
+    void ShowHelp(const QString& page) override { opened << "help:" + page; }
     void StartDetached(const QString& p, const QStringList& a) override {
         started << (p + (a.isEmpty() ? "" : " " + a.join(' ')));
     }
