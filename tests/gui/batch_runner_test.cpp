@@ -331,6 +331,34 @@ TEST(BatchWindow, AJobsResultStaysUntilTheNextJobOrCommand) {
     Pump();
 }
 
+// Nobody watches a hidden window: the end of the batch goes to the desktop, with the folder
+// its "Open folder" opens; a batch that wrote nothing offers no folder.
+TEST(BatchWindow, TheEndOfABatchIsANotificationWithItsFolder) {
+    QTemporaryDir out;
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.Batch().SetRunnerFactory(FakeRunners());
+    w.ed_output->setText(out.path() + "/");
+    w.AppendJob("clip", TenSecondClip("/nonexistent/clip.mp4"), TrimRecord{10, 0, 10});
+    w.hide();
+    for (const bool writes : {true, false}) {
+        p.fx.messages.clear();
+        w.StartBatch();
+        if (writes) {
+            QFile written(QString::fromStdString(w.CurrentInvocation().outputFile));
+            ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+            written.write("converted");
+        }
+        CurrentFake()->Finish(writes ? 0 : 1);
+        Pump();
+        EXPECT_EQ(
+            p.fx.Texts("notify"),
+            QStringList{writes ? "Conversion finished: 1 converted, 0 failed | " + out.path() + "/"
+                               : QString("Conversion finished: 0 converted, 1 failed")});
+    }
+}
+
 }  // namespace
 
 TEST(JobListStatus, APreviewShowsOverTheConversionStatusAndLeavesItAsItWas) {

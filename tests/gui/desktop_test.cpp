@@ -7,6 +7,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -35,6 +38,7 @@
 #include "core/startargs.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "shell/BackgroundTray.h"
+#include "shell/DesktopBus.h"
 #include "shell/HelpWindow.h"
 #include "shell/JobListView.h"
 #include "shell/KeyFilter.h"
@@ -565,6 +569,98 @@ TEST(Desktop, HelpOpensInsideTheProgramWithoutAViewer) {
     window->close();
     Pump();
     EXPECT_EQ(HelpWindow::Current(), nullptr);
+}
+
+namespace {
+
+// A service object on the test's own bus: records the calls and answers them.
+class FakeService : public QDBusVirtualObject {
+  public:
+    explicit FakeService(std::function<QVariant(const QDBusMessage&)> answer)
+        : answer_(std::move(answer)) {}
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& m, const QDBusConnection& bus) override {
+        calls.push_back(m);
+        const QVariant a = answer_(m);
+        bus.send(a.isValid() ? m.createReply(a) : m.createReply());
+        return true;
+    }
+    std::vector<QDBusMessage> calls;
+
+  private:
+    std::function<QVariant(const QDBusMessage&)> answer_;
+};
+
+}  // namespace
+
+// The end of a batch reaches the desktop's notification service, with "Open folder", and
+// "shut down" the login manager: both over D-Bus, here a bus of the test's own.
+TEST(Desktop, NotificationAndPowerOffGoOverDBus) {
+    QProcess daemon;
+    daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    if (!daemon.waitForStarted(5000)) GTEST_SKIP() << "no dbus-daemon here";
+    ASSERT_TRUE(WaitFor([&] { return daemon.canReadLine(); }, 10000));
+    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+    {
+        QDBusConnection server = QDBusConnection::connectToBus(address, "vc-test-services");
+        QDBusConnection client = QDBusConnection::connectToBus(address, "vc-test-program");
+        ASSERT_TRUE(server.isConnected() && client.isConnected());
+        FakeService notifications([](const QDBusMessage&) { return QVariant::fromValue(7u); });
+        FakeService login([](const QDBusMessage&) { return QVariant(); });
+        ASSERT_TRUE(server.registerVirtualObject("/org/freedesktop/Notifications", &notifications));
+        ASSERT_TRUE(server.registerVirtualObject("/org/freedesktop/login1", &login));
+        ASSERT_TRUE(server.registerService("org.freedesktop.Notifications"));
+        ASSERT_TRUE(server.registerService("org.freedesktop.login1"));
+
+        DesktopNotifier notifier(client);
+        QStringList opened;
+        ASSERT_TRUE(notifier.Notify("Conversion finished", "2 converted, 0 failed", "/videos/out/",
+                                    [&](const QString& f) { opened << f; }));
+        ASSERT_TRUE(WaitFor([&] { return notifications.calls.size() == 1; }, 10000));
+        const QDBusMessage& call = notifications.calls[0];
+        EXPECT_EQ(call.interface(), "org.freedesktop.Notifications");
+        EXPECT_EQ(call.member(), "Notify");
+        const QList<QVariant> args = call.arguments();
+        ASSERT_EQ(args.size(), 8);
+        EXPECT_EQ(args[0].toString(), "Video Converter");
+        EXPECT_EQ(args[3].toString(), "Conversion finished");
+        EXPECT_EQ(args[4].toString(), "2 converted, 0 failed");
+        EXPECT_TRUE(args[5].toStringList().contains("open-folder"));
+        EXPECT_TRUE(args[5].toStringList().contains("Open folder"));
+        Pump(50);  // the answer with the notification's number
+
+        auto invoke = [&](uint id, const char* action) {
+            QDBusMessage signal = QDBusMessage::createSignal(
+                "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
+            signal << id << QString(action);
+            server.send(signal);
+        };
+        invoke(8, "open-folder");  // another program's notification
+        invoke(7, "open-folder");
+        EXPECT_TRUE(WaitFor([&] { return !opened.isEmpty(); }, 10000));
+        Pump(50);
+        EXPECT_EQ(opened, QStringList{"/videos/out/"}) << "only ours, once";
+
+        QString refused = "not called";
+        PowerOffThroughLoginManager([&](const QString& e) { refused = e; }, client);
+        ASSERT_TRUE(WaitFor([&] { return login.calls.size() == 1; }, 10000));
+        EXPECT_EQ(login.calls[0].interface(), "org.freedesktop.login1.Manager");
+        EXPECT_EQ(login.calls[0].member(), "PowerOff");
+        EXPECT_EQ(login.calls[0].arguments(), QList<QVariant>{true}) << "interactive";
+        Pump(50);
+        EXPECT_EQ(refused, "not called");
+
+        // Nobody there to power off: the caller hears why.
+        server.unregisterService("org.freedesktop.login1");
+        PowerOffThroughLoginManager([&](const QString& e) { refused = e; }, client);
+        EXPECT_TRUE(WaitFor([&] { return refused != "not called"; }, 10000));
+        server.unregisterObject("/org/freedesktop/Notifications");
+        server.unregisterObject("/org/freedesktop/login1");
+    }
+    QDBusConnection::disconnectFromBus("vc-test-services");
+    QDBusConnection::disconnectFromBus("vc-test-program");
+    daemon.kill();
+    daemon.waitForFinished(5000);
 }
 
 TEST(Desktop, AddFileStartsInTheLastFolderUsedAcrossRestarts) {

@@ -59,8 +59,10 @@ class FakeEffects : public SideEffects {
         started << (p + (a.isEmpty() ? "" : " " + a.join(' ')));
     }
     void Shutdown() override { ++shutdowns; }
-    void Notify(const QString& title, const QString& text) override {
-        messages.push_back({"notify", title + ": " + text});
+    bool Notify(const QString& title, const QString& text, const QString& folder) override {
+        messages.push_back(
+            {"notify", title + ": " + text + (folder.isEmpty() ? "" : " | " + folder)});
+        return true;
     }
 
     QString lastFilter;
