@@ -12,6 +12,7 @@
 #include "app/Tfm_main.h"
 #include "core/appinfo.h"
 #include "core/appsettings.h"
+#include "core/displayplatform.h"
 #include "core/nativepath.h"
 #include "core/startargs.h"
 #include "jobs/JobListStore.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    vc::ChooseDisplayPlatform();
     vc::SetApplicationAttributes();
     QApplication app(argc, argv);
     // libmpv needs the C decimal point.

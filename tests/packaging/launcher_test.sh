@@ -55,16 +55,16 @@ arg=[--version]" \
 
 check "no arguments" $'name=VideoConverter\ncommand=videoconverter\nqpa=(unset)' "$(run --)"
 
-# The Qt platform: XWayland in a Wayland session, unless the user chose one.
+# The Qt platform is the program's to choose: the launcher passes it on untouched.
 while IFS='|' read -r what envs expected; do
   # shellcheck disable=SC2086
   got=$(run $envs -- | sed -n 's/^qpa=//p' || true)
   check "$what" "$expected" "$got"
 done <<'CASES'
 X11 session|DISPLAY=:0|(unset)
-Wayland session|WAYLAND_DISPLAY=wayland-0|xcb
+Wayland session|WAYLAND_DISPLAY=wayland-0|(unset)
 Wayland session, platform chosen|WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland|wayland
-Wayland session, platform empty|WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=|xcb
+Wayland session, platform empty|WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=|
 empty WAYLAND_DISPLAY|WAYLAND_DISPLAY=|(unset)
 offscreen without a session|QT_QPA_PLATFORM=offscreen|offscreen
 CASES
