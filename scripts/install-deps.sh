@@ -8,7 +8,7 @@ PACKAGES=(
   libsimpleini-dev libgtest-dev libgmock-dev
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libmpv-dev libxcb1-dev ffmpeg
   libopencore-amrnb-dev
-  xvfb xauth x11-apps imagemagick fonts-dejavu-core librsvg2-bin
+  xvfb xauth x11-apps imagemagick fonts-dejavu-core librsvg2-bin dbus-daemon
   clang libclang-rt-14-dev clang-format clang-tidy
 )
 missing=()

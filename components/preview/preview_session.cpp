@@ -1,5 +1,6 @@
 #include "preview_session.h"
 
+#include <malloc.h>
 #include <mpv/client.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <vector>
 
 namespace vc {
@@ -62,6 +64,18 @@ bool UsableX11Window(uint64_t wid) {
     return exists;
 }
 
+// Every playback starts a player whose threads decode into frame-sized blocks. With glibc's
+// moving mmap threshold these soon come from the heaps of the threads' malloc arenas, which
+// keep what was freed: each Play/Stop added megabytes that the process never got back. A fixed
+// threshold keeps such blocks in mappings of their own, returned when freed. Once per process,
+// and not over a threshold the user set.
+void KeepFrameBuffersOutOfTheHeap() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (!EnvSet("MALLOC_MMAP_THRESHOLD_")) mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    });
+}
+
 int64_t EntryIdFromReply(const mpv_node& result) {
     if (result.format != MPV_FORMAT_NODE_MAP || result.u.list == nullptr) return -1;
     const mpv_node_list& map = *result.u.list;
@@ -89,6 +103,7 @@ PreviewSession::~PreviewSession() {
 
 bool PreviewSession::Start() {
     EnsureNumericLocale();
+    KeepFrameBuffersOutOfTheHeap();
     mpv_handle* h = mpv_create();
     if (h == nullptr) {
         Report("cannot create the player", "");
@@ -282,6 +297,8 @@ void PreviewSession::Close() {
     }
     // Tears down the video output before the caller may destroy the window it drew into.
     if (h != nullptr) mpv_terminate_destroy(h);
+    // What the player's threads freed in their arenas goes back to the system as well.
+    malloc_trim(0);
 }
 
 void PreviewSession::EventThread() {

@@ -268,7 +268,7 @@ void Tfm_main::RunBackground() {
 }
 
 void Tfm_main::ShowHelpPage(const char* page) {
-    fx_->OpenUrl(QString::fromStdString(ProgramDirectory() + "help/" + page));
+    fx_->ShowHelp(QString::fromStdString(ProgramDirectory() + "help/" + page));
 }
 
 void Tfm_main::StartupUpdateCheck() {

@@ -1,7 +1,6 @@
 // Program body: reads the command line, hands file names to a window that runs already or
 // creates the windows in their order, and runs the message loop.
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QTimer>
 #include <clocale>
@@ -13,36 +12,38 @@
 #include "app/Tfm_main.h"
 #include "core/appinfo.h"
 #include "core/appsettings.h"
+#include "core/displayplatform.h"
+#include "core/nativepath.h"
 #include "core/startargs.h"
+#include "jobs/JobListStore.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
 #include "shell/SideEffects.h"
 
-namespace {
-
-QStringList Arguments(int argc, char** argv) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    return args;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     vc::InitAppInfo(argc > 0 ? argv[0] : "VideoConverter");
     const std::string product = vc::ProductNameOf(vc::StartedExeFileName());
     // Before the application object: --help and --version need no display.
-    const vc::StartArgs early = vc::ParseStartArgs(Arguments(argc, argv), QDir::currentPath());
+    // Names keep their bytes (not valid UTF-8, say): QApplication::arguments() and
+    // QDir::currentPath() would turn those into U+FFFD.
+    const QString workingFolder = vc::CurrentFolderText();
+    const vc::StartArgs early = vc::ParseStartArgs(vc::ArgumentsAsText(argc, argv), workingFolder);
+    const std::string command = vc::CommandName(vc::StartedExeFileName());
+    qunsetenv("VC_COMMAND_NAME");  // the launcher's word for this process, not its children
+    if (!early.unknown.isEmpty()) {
+        std::fputs(vc::UnknownOptionText(command, early.unknown.front()).c_str(), stderr);
+        return 2;
+    }
     if (early.mode != vc::StartArgs::Mode::Run) {
-        const std::string text = early.mode == vc::StartArgs::Mode::Help
-                                     ? vc::UsageText(vc::StartedExeFileName())
-                                     : vc::VersionText(product);
+        const std::string text = early.mode == vc::StartArgs::Mode::Help ? vc::UsageText(command)
+                                                                         : vc::VersionText(product);
         std::fputs(text.c_str(), stdout);
         return 0;
     }
 
+    vc::ChooseDisplayPlatform();
     vc::SetApplicationAttributes();
     QApplication app(argc, argv);
     // libmpv needs the C decimal point.
@@ -53,13 +54,15 @@ int main(int argc, char** argv) {
         "videoconverter",
         QIcon(QString::fromStdString(vc::ProgramDirectory()) + "images/main/icon.png")));
     QGuiApplication::setDesktopFileName("videoconverter");
-    // Qt has taken its own options out of the arguments by now.
-    const vc::StartArgs args =
-        vc::ParseStartArgs(QApplication::arguments().mid(1), QDir::currentPath());
-    for (const QString& option : args.unknown)
-        std::fprintf(stderr, "%s: unknown option %s (ignored)\n", argv[0], qPrintable(option));
+    // Qt has taken its own options out of argc and argv by now.
+    const vc::StartArgs args = vc::ParseStartArgs(vc::ArgumentsAsText(argc, argv), workingFolder);
     vc::DesktopStart desktop;
-    if (!desktop.Claim(vc::SettingsFilePathFor(product), args.paths)) return 0;
+    const std::string settingsFile = vc::SettingsFilePathFor(product);
+    if (!desktop.Claim(settingsFile, args.paths)) return 0;
+    // This is the edition's only running window now: whatever a save of an earlier run left
+    // half done is no one's.
+    vc::RemoveUnfinishedSaves({settingsFile, vc::ProfileSettingsFilePathFor(product),
+                               vc::JobListKeeper::PathBeside(settingsFile).toStdString()});
 
     vc::DesktopSideEffects effects;
     vc::Tfm_main fm_main(&effects);

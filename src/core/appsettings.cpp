@@ -1,7 +1,13 @@
 #include "core/appsettings.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+
 #include "core/appinfo.h"
 #include "core/inifile.h"
+#include "core/nativepath.h"
 #include "core/profilesettings.h"
 
 namespace vc {
@@ -31,6 +37,27 @@ bool SaveAppSettings(const std::string& path, const AppSettings& s) {
     ini.WriteBool("plane", "audio", s.audioFirstPage);
     if (!s.lastAddFolder.empty()) ini.WriteString("open", "folder", s.lastAddFolder);
     return ini.Save();
+}
+
+int RemoveUnfinishedSaves(const std::vector<std::string>& files) {
+    // The six characters the temporary file's name ends in.
+    auto isTemporarySuffix = [](std::string_view s) {
+        return s.size() == 6 && std::all_of(s.begin(), s.end(),
+                                            [](unsigned char c) { return std::isalnum(c) != 0; });
+    };
+    int removed = 0;
+    for (const std::string& file : files) {
+        const size_t slash = file.rfind('/');
+        const std::string folder = file.substr(0, slash + 1);
+        const std::string prefix = file.substr(slash + 1) + ".";
+        for (const std::string& name : ListFolderNames(folder.empty() ? "." : folder)) {
+            if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0 ||
+                !isTemporarySuffix(std::string_view(name).substr(prefix.size())))
+                continue;
+            if (::unlink(PathBytesFromText(folder + name).c_str()) == 0) ++removed;
+        }
+    }
+    return removed;
 }
 
 std::string SettingsFilePathFor(const std::string& productName) {

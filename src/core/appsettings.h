@@ -2,6 +2,7 @@
 // The program's own settings file "<product>.ini": every key it reads and writes, in one
 // place, with its default.
 #include <string>
+#include <vector>
 
 namespace vc {
 
@@ -21,6 +22,11 @@ AppSettings LoadAppSettings(const std::string& path, int defaultProfile,
                             const std::string& defaultOutputPath);
 // Writes every key; false when the file cannot be written.
 bool SaveAppSettings(const std::string& path, const AppSettings& s);
+
+// Removes what saves cut short left beside the given files: a save writes the new file under
+// "<file>.XXXXXX" and renames it over the old one, and a kill between the two leaves it. Call
+// it only while no other process saves these files. Returns how many were removed.
+int RemoveUnfinishedSaves(const std::vector<std::string>& files);
 
 // "<config>/VideoConverter/<product without its last extension>.ini", and the per-profile
 // settings file beside it.

@@ -60,6 +60,41 @@ std::string LayoutDamage(const std::string& text) {
     return {};
 }
 
+namespace {
+
+// The controls the window cannot work without, and the keys that size them: a layout file
+// cut short places them at 6,6 sized 6x6, out of reach.
+struct EssentialControl {
+    const char* section;
+    const char* what;
+    std::vector<const char*> keys;
+};
+
+const std::vector<EssentialControl>& EssentialControls() {
+    static const std::vector<EssentialControl> controls = {
+        {"bt_start", "the Convert button", {"Left", "Top", "Width", "Height"}},
+        {"Bt_Convertstop", "the Stop button", {"Left", "Top", "Width", "Height"}},
+        {"ed_output", "the output folder field", {"Left", "Top", "Width"}},
+        {"lv", "the job list", {"Left", "Top", "height", "Width"}},
+        {"pl_play", "the preview panel", {"Left", "Top", "Width", "Height"}},
+    };
+    return controls;
+}
+
+}  // namespace
+
+std::string LayoutMissingControls(const IniFile& ini) {
+    for (const EssentialControl& c : EssentialControls()) {
+        if (!ini.HasSection(c.section))
+            return std::string("the section [") + c.section + "] of " + c.what + " is missing";
+        for (const char* key : c.keys)
+            if (!ini.HasKey(c.section, key))
+                return std::string("the section [") + c.section + "] of " + c.what + " has no " +
+                       key;
+    }
+    return {};
+}
+
 bool LayoutFile::Load(const std::string& path) {
     problem_.clear();
     const QFileInfo info(QString::fromStdString(path));
@@ -76,6 +111,7 @@ bool LayoutFile::Load(const std::string& path) {
         const QByteArray bytes = file.readAll();
         damage = LayoutDamage(bytes.toStdString());
         if (damage.empty() && !ini_.Load(path)) damage = "it cannot be read";
+        if (damage.empty()) damage = LayoutMissingControls(ini_);
     }
     if (!damage.empty()) {
         problem_ = "The layout file Skin.ini is damaged (" + damage +

@@ -23,8 +23,9 @@ struct PlacedRect {
 class LayoutFile {
   public:
     // False when the file does not exist (the caller reports it); values then read as defaults.
-    // A file that is there but cannot be read or is damaged gives the built-in layout (the
-    // shipped file) in its place, and Problem() says so.
+    // A file that is there but cannot be read or is damaged (also: cut short, so that a control
+    // the window needs has no place) gives the built-in layout (the shipped file) in its place,
+    // and Problem() says so.
     bool Load(const std::string& path);
     bool Loaded() const { return loaded_; }
     const std::string& Path() const { return ini_.Path(); }
@@ -57,6 +58,11 @@ class LayoutFile {
 // What is wrong with the text of a layout file ("line 3 is not a section, a key=value pair or
 // a comment"); empty when it reads as a layout file.
 std::string LayoutDamage(const std::string& text);
+
+// Which control the window cannot work without (Convert, Stop, the output field, the job
+// list, the preview panel) a layout lacks, or a key that sizes it ("the section [lv] of the
+// job list is missing"); empty when all are there.
+std::string LayoutMissingControls(const IniFile& ini);
 
 // The shipped layout file's text.
 const char* BuiltInLayoutText();

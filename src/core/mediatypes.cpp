@@ -9,39 +9,132 @@
 
 namespace vc {
 
-namespace {
-// The program writes these itself and plays common sound files; taking them in is expected.
-constexpr const char* kWrittenAndSound = "*.ogg;*.oga;*.m4a;*.mp3;*.wav;*.flac;*.aac;*.ac3;*.wma;";
-}  // namespace
+const std::vector<MediaType>& ReadableMediaTypes() {
+    // The open dialog's classic list first, then what the program writes and common sound, then
+    // the rest FFmpeg reads.
+    static const std::vector<MediaType> types = {
+        {"avi", {"video/x-msvideo"}},
+        {"mpg", {"video/mpeg"}},
+        {"mpeg", {"video/mpeg"}},
+        {"wmv", {"video/x-ms-wmv"}},
+        {"asf", {"application/vnd.ms-asf", "video/x-ms-asf"}},
+        {"asx", {}},
+        {"mov", {"video/quicktime"}},
+        {"dat", {}, false},
+        {"qt", {"video/quicktime"}},
+        {"vob", {"video/mpeg"}},
+        {"3gp", {"video/3gpp"}},
+        {"3g2", {"video/3gpp2"}},
+        {"mp4", {"video/mp4"}},
+        {"m4v", {"video/mp4", "video/x-m4v"}},
+        {"rm", {"application/vnd.rn-realmedia"}},
+        {"rmvb", {"application/vnd.rn-realmedia"}},
+        {"ram", {}},
+        {"mkv", {"video/x-matroska"}},
+        {"flv", {"video/x-flv"}},
+        {"mjpg", {"video/x-mjpeg"}},
+        {"mjpeg", {"video/x-mjpeg"}},
+        {"ts", {"video/mp2t"}},
+        {"m2ts", {"video/mp2t"}},
+        {"h264", {}},
+        {"xwmv", {}},
+        {"yuv", {}},
+        {"qcp", {}},
+        {"ogg", {"audio/ogg", "audio/x-vorbis+ogg", "video/x-theora+ogg"}},
+        {"oga", {"audio/ogg"}},
+        {"m4a", {"audio/mp4", "audio/x-m4a"}},
+        {"mp3", {"audio/mpeg"}},
+        {"wav", {"audio/x-wav"}},
+        {"flac", {"audio/flac", "audio/x-flac"}},
+        {"aac", {"audio/aac"}},
+        {"ac3", {"audio/ac3"}},
+        {"wma", {"audio/x-ms-wma"}},
+        {"webm", {"video/webm", "audio/webm"}},
+        {"ogv", {"video/ogg"}},
+        {"ogm", {"video/x-ogm+ogg"}},
+        {"opus", {"audio/x-opus+ogg"}},
+        {"mts", {"video/mp2t"}},
+        {"m2t", {"video/mp2t"}},
+        {"3gpp", {"video/3gpp"}},
+        {"f4v", {"video/mp4"}},
+        {"mpe", {"video/mpeg"}},
+        {"m1v", {}},
+        {"m2v", {}},
+        {"m2p", {}},
+        {"vro", {}},
+        {"evo", {}},
+        {"divx", {"video/x-msvideo"}},
+        {"mka", {"audio/x-matroska"}},
+        {"mk3d", {"video/x-matroska-3d"}},
+        {"dv", {"video/dv"}},
+        {"mxf", {"application/mxf"}},
+        {"wtv", {}},
+        {"nut", {}},
+        {"264", {}},
+        {"h265", {}},
+        {"hevc", {}},
+        {"y4m", {}},
+        {"ivf", {}},
+        {"m4b", {"audio/x-m4b"}},
+        {"mp2", {"audio/mp2"}},
+        {"eac3", {}},
+        {"dts", {"audio/vnd.dts"}},
+        {"amr", {"audio/AMR"}},
+        {"awb", {"audio/AMR-WB"}},
+        {"aiff", {"audio/x-aiff"}},
+        {"aif", {"audio/x-aiff"}},
+        {"aifc", {"audio/x-aifc"}},
+        {"au", {"audio/basic"}},
+        {"snd", {"audio/basic"}},
+        {"spx", {"audio/x-speex"}},
+        {"wv", {"audio/x-wavpack"}},
+        {"ape", {"audio/x-ape"}},
+        {"mpc", {"audio/x-musepack"}},
+        {"tta", {"audio/x-tta"}},
+        {"caf", {}},
+    };
+    return types;
+}
+
+std::vector<std::string> ReadableMimeTypes() {
+    std::vector<std::string> out;
+    for (const MediaType& t : ReadableMediaTypes())
+        for (const char* m : t.mimeTypes)
+            if (std::find(out.begin(), out.end(), m) == out.end()) out.emplace_back(m);
+    return out;
+}
 
 const std::vector<OpenFilter>& OpenFilters() {
-    static const std::vector<OpenFilter> filters = {
-        {"All Support Format",
-         std::string("*.avi;*.mpg;*.mpeg;*.wmv;*.asf;*.asx;*.mov;*.dat;*.qt;*.vob;*.3gp;*.3g2;"
-                     "*.mp4;*.m4v;*.rm;*.rmvb;*.ram;*.mkv;*.flv;*.mjpg;*.mjpeg;*.ts;*.m2ts;*.h264;"
-                     "*.xwmv;*.yuv;*.qcp;") +
-             kWrittenAndSound},
-        {"WMV Format(*.wmv;*.asf;*.asx;)", "*.wmv;*.asf;*.asx;"},
-        {"MPEG Format(*.mpg;*.mpeg;)", "*.mpg;*.mpeg;"},
-        {"AVI Format(*.avi;)", "*.avi;"},
-        {"Quick Time Format(*.qt;*.mov;)", "*.qt;*.mov;"},
-        {"VCD Format(*.dat;)", "*.dat;"},
-        {"MP4 Format(*.mp4;*.m4v;*.m4a)", "*.mp4;*.m4v;*.m4a;"},
-        {"DVD Format(*.vob)", "*.vob;"},
-        {"3GP Format(*.3gp)", "*.3gp;"},
-        {"RM Format(*.rm;*.rmvb;*.ram;)", "*.rm;*.rmvb;*.ram;"},
-        {"FLV Format(*.flv;)", "*.flv;"},
-        {"QCP Format(*.qcp)", "*.qcp;"},
-        {"All File(*.*)", "*;"},
-    };
+    static const std::vector<OpenFilter> filters = [] {
+        std::string all;
+        for (const MediaType& t : ReadableMediaTypes())
+            all += std::string("*.") + t.extension + ";";
+        return std::vector<OpenFilter>{
+            {"All Support Format", all},
+            {"WMV Format(*.wmv;*.asf;*.asx;)", "*.wmv;*.asf;*.asx;"},
+            {"MPEG Format(*.mpg;*.mpeg;)", "*.mpg;*.mpeg;"},
+            {"AVI Format(*.avi;)", "*.avi;"},
+            {"Quick Time Format(*.qt;*.mov;)", "*.qt;*.mov;"},
+            {"VCD Format(*.dat;)", "*.dat;"},
+            {"MP4 Format(*.mp4;*.m4v;*.m4a)", "*.mp4;*.m4v;*.m4a;"},
+            {"DVD Format(*.vob)", "*.vob;"},
+            {"3GP Format(*.3gp)", "*.3gp;"},
+            {"RM Format(*.rm;*.rmvb;*.ram;)", "*.rm;*.rmvb;*.ram;"},
+            {"FLV Format(*.flv;)", "*.flv;"},
+            {"QCP Format(*.qcp)", "*.qcp;"},
+            {"All File(*.*)", "*;"},
+        };
+    }();
     return filters;
 }
 
 const std::vector<std::string>& FolderExtensions() {
-    static const std::vector<std::string> ext = {".avi", ".mpg", ".vob",  ".mpeg", ".3gp", ".mp4",
-                                                 ".flv", ".rm",  ".m4v",  ".rmvb", ".wmv", ".asf",
-                                                 ".qt",  ".asx", ".mkv",  ".ogg",  ".oga", ".m4a",
-                                                 ".mp3", ".wav", ".flac", ".aac",  ".ac3", ".wma"};
+    static const std::vector<std::string> ext = [] {
+        std::vector<std::string> out;
+        for (const MediaType& t : ReadableMediaTypes())
+            if (t.inFolders) out.push_back(std::string(".") + t.extension);
+        return out;
+    }();
     return ext;
 }
 
@@ -67,7 +160,7 @@ QStringList FolderMediaEntries(const QString& folder) {
 QStringList ExpandMediaPaths(const QStringList& paths) {
     QStringList out;
     for (const QString& p : paths) {
-        if (QFileInfo(p).isDir())
+        if (IsFolderPath(p))
             out << FolderMediaEntries(p);
         else
             out << p;

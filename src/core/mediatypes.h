@@ -12,6 +12,22 @@ struct OpenFilter {
     std::string patterns;  // "*.avi;"
 };
 
+// One kind of file the program reads, by its extension (lower case, without the dot), with the
+// MIME types a desktop gives such files: first the one its MIME database names for the
+// extension, then other names that files of the kind are announced under. Raw streams and
+// playlists have none.
+struct MediaType {
+    const char* extension;
+    std::vector<const char*> mimeTypes;
+    bool inFolders = true;  // false: too common a name to search folders for ("dat")
+};
+
+// Every kind the program reads (the probe decides about each file in the end): the open
+// dialog's "All Support Format", Add Folder and the desktop entry's MimeType all come from it.
+const std::vector<MediaType>& ReadableMediaTypes();
+// The MIME types of ReadableMediaTypes, each once, in the list's order.
+std::vector<std::string> ReadableMimeTypes();
+
 // The open dialog's filters in order, the first being "All Support Format".
 const std::vector<OpenFilter>& OpenFilters();
 // Extensions (with the dot, lower case) that adding a folder takes.

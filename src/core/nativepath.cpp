@@ -1,8 +1,12 @@
 #include "core/nativepath.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QUrl>
 #include <algorithm>
+#include <cerrno>
 
 namespace vc {
 
@@ -96,6 +100,37 @@ QString PathToQString(std::string_view bytes) {
 
 std::string PathFromQString(const QString& text) {
     return PathBytesFromText(text.toStdString());
+}
+
+QStringList ArgumentsAsText(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << PathToQString(argv[i]);
+    return args;
+}
+
+QString CurrentFolderText() {
+    std::string buffer(4096, '\0');
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE) return {};
+        buffer.resize(buffer.size() * 2);
+    }
+    return PathToQString(buffer.c_str());
+}
+
+QString LocalPathFromUrl(const QUrl& url) {
+    if (!url.isLocalFile()) return {};
+    const QString host = url.host();
+    // A name on another machine keeps Qt's own form ("//host/path").
+    if (!host.isEmpty() && host != QLatin1String("localhost")) return url.toLocalFile();
+    // Escapes give the name's bytes; characters written as such are text already (stand-ins
+    // included), and PathBytesFromText takes both back to bytes.
+    const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toUtf8());
+    return PathToQString(PathBytesFromText(bytes.toStdString()));
+}
+
+bool IsFolderPath(const QString& pathText) {
+    struct stat sb {};
+    return ::stat(PathFromQString(pathText).c_str(), &sb) == 0 && S_ISDIR(sb.st_mode);
 }
 
 std::vector<std::string> ListFolderNames(const std::string& folderText) {

@@ -5,9 +5,12 @@
 // becomes that byte again where the name meets the system: the encoder's arguments, file
 // checks, folder listings. Both directions are exact for every byte string.
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QUrl;
 
 namespace vc {
 
@@ -19,6 +22,17 @@ std::string PathBytesFromText(std::string_view text);
 // The same at the QString border.
 QString PathToQString(std::string_view bytes);
 std::string PathFromQString(const QString& text);
+
+// The program's arguments (without its name) as such text: the system hands them over as
+// bytes, and a name that is not UTF-8 must reach the encoder as it came.
+QStringList ArgumentsAsText(int argc, char** argv);
+// The working folder as such text; empty when it cannot be read.
+QString CurrentFolderText();
+// The local path a "file:" address names, as such text: its percent-escapes are bytes of the
+// name, which need not be UTF-8 ("file:///caf%FF.mp4"). Empty for any other address.
+QString LocalPathFromUrl(const QUrl& url);
+// Whether a path (as such text) names a folder.
+bool IsFolderPath(const QString& pathText);
 
 // The names in a folder (as text, see above), sorted by their bytes, without "." and "..".
 // Unlike QDir, it leaves out no name that is not valid UTF-8. Empty when the folder cannot be

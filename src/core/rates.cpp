@@ -154,6 +154,15 @@ std::string FormatSizeEstimate(int64_t rateKbps, int64_t seconds) {
     return buf;
 }
 
+std::string FormatFileSize(int64_t bytes) {
+    char buf[64];
+    if (bytes < 10 * 1024)
+        std::snprintf(buf, sizeof buf, "%lldKB", static_cast<long long>((bytes + 1023) / 1024));
+    else
+        std::snprintf(buf, sizeof buf, "%.2fMB", static_cast<double>(bytes) / (1024.0 * 1024.0));
+    return buf;
+}
+
 CompletedRates CompleteProbedRates(const ProbedRates& probed) {
     CompletedRates out;
     std::string video = probed.video, audio = probed.audio;

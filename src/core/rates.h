@@ -58,6 +58,9 @@ RateResult JobTotalRate(const ProfileState& profile, const FormatBoxes& boxes,
 // significant digits and printed with two decimals. The product is taken in 64 bits so long
 // jobs do not wrap into negative sizes.
 std::string FormatSizeEstimate(int64_t rateKbps, int64_t seconds);
+// A written file's size in the estimates' unit ("0.02MB"); under 10 KB in whole KB, rounded up,
+// so that a file that holds something never reads as 0.
+std::string FormatFileSize(int64_t bytes);
 
 // Probed rates as the probe found them (kbit/s texts, possibly empty) and the picture size.
 struct ProbedRates {

@@ -10,6 +10,7 @@
 #include "core/nativepath.h"
 #include "core/numeric.h"
 #include "core/progress.h"
+#include "core/rates.h"
 #include "jobs/ConversionSession.h"
 #include "jobs/EncoderRunner.h"
 #include "jobs/JobList.h"
@@ -59,6 +60,7 @@ bool BatchRunner::Start() {
     if (first < 0) return false;
     row_ = first;
     finished_ = failed_ = 0;
+    writtenBytes_ = 0;
     failures_.clear();
     stopRequested_ = false;
     SetState(State::Running);
@@ -72,6 +74,7 @@ void BatchRunner::StartJob() {
     for (; state_ == State::Running; ++row_) {
         row_ = jobs_->NextChecked(row_);
         if (row_ < 0) break;
+        jobs_->SetOutputSize(row_, QString());  // the row shows its estimate again
         InvocationResult r = session_->BuildJobInvocation(*jobs_->At(row_));
         if (!r.ok()) {
             CannotStart(row_, QString::fromStdString(r.error));
@@ -232,6 +235,9 @@ void BatchRunner::OnRunEnded(int exitCode) {
     }
     if (reason.isEmpty()) {
         ++finished_;
+        const int64_t written = FileSize(output);
+        writtenBytes_ += written;
+        jobs_->SetOutputSize(row, QString::fromStdString(FormatFileSize(written)));
         jobs_->SetStatus(row, QStringLiteral("Finish"));
         emit jobEnded(row, Outcome::Finished, QString());
     } else {

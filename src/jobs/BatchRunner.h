@@ -80,6 +80,8 @@ class BatchRunner : public QObject {
     // Outcomes of the batch so far.
     int FinishedCount() const { return finished_; }
     int FailedCount() const { return failed_; }
+    // Bytes of the files the finished jobs of this batch wrote.
+    int64_t WrittenBytes() const { return writtenBytes_; }
     struct Failure {
         QString caption;
         QString reason;
@@ -137,6 +139,7 @@ class BatchRunner : public QObject {
     QString partialLine_;
     int finished_ = 0;
     int failed_ = 0;
+    int64_t writtenBytes_ = 0;
     std::vector<Failure> failures_;
     QString outputDirectory_;
     // Stop asked: the run that ends next is the stopped one.

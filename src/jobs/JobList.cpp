@@ -50,7 +50,7 @@ QString JobList::Text(int row, int column) const {
         case TimeColumn:
             return QString::fromStdString(j->info.durationText);
         case OutputColumn:
-            return j->sizeEstimate;
+            return j->outputSize.isEmpty() ? j->sizeEstimate : j->outputSize;
         case StatusColumn:
             return j->previewStatus.isEmpty() ? j->status : j->previewStatus;
     }
@@ -148,6 +148,13 @@ void JobList::SetDurationText(int row, const std::string& text) {
 void JobList::SetSizeEstimate(int row, const QString& text) {
     if (Job* j = Find(row)) {
         j->sizeEstimate = text;
+        Changed(row, OutputColumn, OutputColumn);
+    }
+}
+
+void JobList::SetOutputSize(int row, const QString& text) {
+    if (Job* j = Find(row)) {
+        j->outputSize = text;
         Changed(row, OutputColumn, OutputColumn);
     }
 }

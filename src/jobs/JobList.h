@@ -22,6 +22,8 @@ struct Job {
     // While the job is previewed, "Play" or "Pause" shows over the conversion's status.
     QString previewStatus;
     QString sizeEstimate;
+    // The size of the file the row's last run wrote; shown instead of the estimate while set.
+    QString outputSize;
     // Why the last run failed, shown as the row's hint; empty otherwise.
     QString hint;
     // The encoder's output of the row's last conversion run.
@@ -66,6 +68,8 @@ class JobList : public QAbstractTableModel {
     void SetTrim(int row, const TrimRecord& trim);
     void SetDurationText(int row, const std::string& text);
     void SetSizeEstimate(int row, const QString& text);
+    // The written file's size after a finished run; empty when the row runs again.
+    void SetOutputSize(int row, const QString& text);
     void SetLog(int row, const QStringList& log);
     void SetHeader(int column, const QString& text);
 

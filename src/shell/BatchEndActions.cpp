@@ -27,11 +27,11 @@ void BatchEndActions::OnBatchEnded(bool ranToEnd) {
     // Nobody watches a hidden or covered window: the desktop says the batch is over.
     if (!window_->isVisible() || window_->isMinimized() || !window_->isActiveWindow()) {
         const QString text = QString("%1 converted, %2 failed").arg(done).arg(failed);
+        const QString folder = done > 0 ? batch_->OutputDirectory() : QString();
+        // The desktop's notification service, with "Open folder"; the tray's balloon without.
         QSystemTrayIcon* tray = trayIcon_();
-        if (tray && tray->isVisible())
+        if (!fx_->Notify("Conversion finished", text, folder) && tray && tray->isVisible())
             tray->showMessage("Conversion finished", text);
-        else
-            fx_->Notify("Conversion finished", text);
     }
     if (failed > 0) {
         QStringList lines;

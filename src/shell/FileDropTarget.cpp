@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "core/nativepath.h"
+
 namespace vc {
 
 namespace {
@@ -26,8 +28,11 @@ FileDropTarget::FileDropTarget(std::initializer_list<QWidget*> widgets, QObject*
 QStringList FileDropTarget::LocalPaths(const QMimeData* data) {
     QStringList paths;
     if (!data || !data->hasUrls()) return paths;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty()) paths << url.toLocalFile();
+    for (const QUrl& url : data->urls()) {
+        // The name's bytes, also where they are not UTF-8.
+        const QString path = LocalPathFromUrl(url);
+        if (!path.isEmpty()) paths << path;
+    }
     return paths;
 }
 

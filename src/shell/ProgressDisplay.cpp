@@ -51,10 +51,13 @@ void ProgressDisplay::ShowSummary(bool ranToEnd) {
     if (!ranToEnd) summary = "Stopped: " + summary;
     display_->ShowText("filename", summary);
     for (const char* figure : {"filesize", "usedtime", "resttime"}) display_->RestoreText(figure);
+    // What the batch left stays in sight: the size it wrote, and why its last job failed.
+    if (batch_->FinishedCount() > 0)
+        display_->ShowText("filesize", QString::number(batch_->WrittenBytes() / 1024) + " KB");
     display_->ShowText("filepath", batch_->FinishedCount() > 0
                                        ? "Saved in " + batch_->OutputDirectory()
                                        : QString());
-    display_->ShowText("hint", QString());
+    display_->ShowText("hint", lastError_.isEmpty() ? QString() : "Error: " + lastError_);
     ShowInfo(QString());
     summaryShown_ = true;
 }
@@ -68,7 +71,8 @@ void ProgressDisplay::ShowIdle() {
 
 void ProgressDisplay::ShowFill(int value) {
     display_->SetPosFill("convertpos", value);
-    display_->ShowText("hint", batch_->StatusLine());
+    // A job's result ("Error: reason") stays until the next job has a line of its own.
+    if (!batch_->StatusLine().isEmpty()) display_->ShowText("hint", batch_->StatusLine());
 }
 
 void ProgressDisplay::ShowInfo(const QString& text) {
@@ -95,6 +99,7 @@ void ProgressDisplay::ShowTick() {
 }
 
 void ProgressDisplay::OnJobEnded(int, BatchRunner::Outcome outcome, const QString& reason) {
+    lastError_ = outcome == BatchRunner::Outcome::Failed ? reason : QString();
     ShowFill(0);
     // The job is over: no time remains, and the size is the finished file's.
     display_->ShowText("resttime", Hms(0));

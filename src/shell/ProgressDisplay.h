@@ -1,8 +1,9 @@
 #pragma once
 // The progress area of the main window: what the batch reports, shown on the skin's
 // displays. It only shows: the batch keeps the figures and its own clock. Each job's figures
-// start from zero; a finished job shows its file's real size; a paused batch says so; after a
-// batch, what it did, until the next command.
+// start from zero; a finished job shows its file's real size and a failed one its reason until
+// the next job shows its own; a paused batch says so; after a batch, what it did and wrote,
+// until the next command.
 #include <QObject>
 #include <QString>
 
@@ -41,6 +42,7 @@ class ProgressDisplay : public QObject {
     QWidget* videoPanel_;
     QString info_;
     bool summaryShown_ = false;
+    QString lastError_;  // why the batch's last job failed; empty when it did not
 };
 
 }  // namespace vc

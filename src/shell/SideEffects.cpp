@@ -8,8 +8,13 @@
 #include <QUrl>
 
 #include "core/mediatypes.h"
+#include "shell/DesktopBus.h"
+#include "shell/HelpWindow.h"
 
 namespace vc {
+
+DesktopSideEffects::DesktopSideEffects() = default;
+DesktopSideEffects::~DesktopSideEffects() = default;
 
 namespace {
 QString Title(QWidget* parent) {
@@ -65,19 +70,25 @@ void DesktopSideEffects::OpenUrl(const QString& url) {
     QDesktopServices::openUrl(u);
 }
 
+void DesktopSideEffects::ShowHelp(const QString& page) {
+    // Without a viewer the desktop would take the request and show nothing.
+    if (!HtmlViewerInstalled() || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        HelpWindow::Open(page);
+}
+
 void DesktopSideEffects::StartDetached(const QString& program, const QStringList& args) {
     QProcess::startDetached(program, args);
 }
 
 void DesktopSideEffects::Shutdown() {
-    QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+    PowerOffThroughLoginManager([this](const QString& error) {
+        Error(nullptr, "The computer cannot be shut down: " + error);
+    });
 }
 
-void DesktopSideEffects::Notify(const QString& title, const QString& text) {
-    // The desktop's notification service through its command-line client; without one the
-    // notice is simply not shown.
-    QProcess::startDetached("notify-send",
-                            {"--app-name=Video Converter", "--icon=videoconverter", title, text});
+bool DesktopSideEffects::Notify(const QString& title, const QString& text, const QString& folder) {
+    if (!notifier_) notifier_ = std::make_unique<DesktopNotifier>();
+    return notifier_->Notify(title, text, folder, [this](const QString& f) { OpenFolder(f); });
 }
 
 QString MediaOpenFilter() {

@@ -3,10 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
-#include <QNetworkCookieJar>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
 
@@ -17,8 +14,7 @@ namespace {
 constexpr const char* kDefaultHost = "update.orvelle-software.example";
 constexpr const char* kMarkerName = "started.marker";
 constexpr const char* kNoticeName = "download.ini";
-// A notice is a few lines; anything far larger is not one and is not kept.
-constexpr qint64 kMaxBody = 1 << 20;
+// The socket takes no more from the system than this before the window thread has read it.
 constexpr qint64 kReadBuffer = 64 << 10;
 
 QString WithSlash(const QString& dir) {
@@ -31,9 +27,9 @@ UpdateNotice::UpdateNotice(QObject* parent) : QObject(parent) {}
 
 UpdateNotice::~UpdateNotice() {
     // Abandoned with the program: no signal, the file stays as it is.
-    if (reply_) {
-        reply_->disconnect(this);
-        reply_->abort();
+    if (socket_) {
+        socket_->disconnect(this);
+        socket_->abort();
     }
 }
 
@@ -84,61 +80,74 @@ void UpdateNotice::Start(const QString& exeFileName, const QString& noticePath,
     url.setScheme(QStringLiteral("http"));
     url.setAuthority(host);
     url.setPath(QStringLiteral("/download/") + RemoteName(exeFileName), QUrl::DecodedMode);
+    const QByteArray request = "GET " + url.path(QUrl::FullyEncoded).toLatin1() +
+                               " HTTP/1.1\r\n"
+                               "Host: " +
+                               url.authority(QUrl::FullyEncoded).toLatin1() +
+                               "\r\n"
+                               "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"
+                               "Accept: text/html, */*\r\n"
+                               "Connection: close\r\n\r\n";
 
-    QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader,
-                      QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
-    request.setRawHeader("Accept", "text/html, */*");
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    request.setTransferTimeout(timeoutMs_);
+    answer_ = std::make_unique<HttpAnswer>(kMaxAnswerBytes);
+    socket_ = new QTcpSocket(this);
+    // Read as it arrives and counted then: an endless answer never piles up unread.
+    socket_->setReadBufferSize(kReadBuffer);
+    connect(socket_, &QTcpSocket::connected, this, [this, request] { socket_->write(request); });
+    connect(socket_, &QTcpSocket::readyRead, this, &UpdateNotice::Read);
+    connect(socket_, &QTcpSocket::disconnected, this, [this] {
+        Read();
+        if (!done_) Finish(answer_->Closed() == HttpAnswer::State::Complete);
+    });
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
+        if (e == QAbstractSocket::RemoteHostClosedError) return;  // disconnected() follows
+        Read();
+        if (!done_) Finish(false);
+    });
 
-    network_ = new QNetworkAccessManager(this);
-    network_->setCookieJar(new QNetworkCookieJar(network_));
-    reply_ = network_->get(request);
-    // Without a limit the HTTP thread reads on and hands over everything in one piece once
-    // the window thread is free: an endless answer would fill the memory before any check.
-    reply_->setReadBufferSize(kReadBuffer);
-
-    // The transfer timeout only watches for silence; this bounds the whole fetch.
+    // One limit for the whole fetch: looking up the host, connecting, the header lines and
+    // the body. Closing the socket ends each of them at once.
     timer_ = new QTimer(this);
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [this] { Finish(false); });
     timer_->start(timeoutMs_);
+    socket_->connectToHost(url.host(), static_cast<quint16>(url.port(80)));
+}
 
-    connect(reply_, &QNetworkReply::readyRead, this, [this] {
-        body_ += reply_->readAll();
-        if (body_.size() > kMaxBody) Finish(false);
-    });
-    // Counted as they arrive, also what the reply still holds.
-    connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
-        if (received > kMaxBody) Finish(false);
-    });
-    connect(reply_, &QNetworkReply::finished, this, [this] {
-        body_ += reply_->readAll();
-        const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        // Only a plain success is a notice; a redirect's or an error page's body is not.
-        Finish(reply_->error() == QNetworkReply::NoError && status >= 200 && status < 300 &&
-               body_.size() <= kMaxBody);
-    });
+void UpdateNotice::Read() {
+    if (done_ || !socket_) return;
+    while (socket_->bytesAvailable() > 0) {
+        switch (answer_->Feed(socket_->read(kReadBuffer))) {
+            case HttpAnswer::State::Reading:
+                continue;
+            case HttpAnswer::State::Complete:
+                // Only a plain success is a notice; a redirect's or an error page's is not.
+                Finish(true);
+                return;
+            case HttpAnswer::State::Failed:
+                Finish(false);
+                return;
+        }
+    }
 }
 
 void UpdateNotice::Finish(bool writeBody) {
     if (done_) return;
     done_ = true;
     if (timer_) timer_->stop();
-    if (reply_) {
-        reply_->disconnect(this);
-        reply_->abort();
-        reply_->deleteLater();
+    if (socket_) {
+        socket_->disconnect(this);
+        socket_->abort();
+        socket_->deleteLater();
     }
-    if (writeBody) {
+    if (writeBody && answer_) {
+        const QByteArray& body = answer_->Body();
         QFile file(noticePath_);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            if (file.write(body_) != body_.size()) file.resize(0);  // never half a notice
+            if (file.write(body) != body.size()) file.resize(0);  // never half a notice
         }
     }
-    body_.clear();
+    answer_.reset();
     emit finished();
 }
 

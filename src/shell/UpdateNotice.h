@@ -1,15 +1,18 @@
 #pragma once
 // The one-time update notice: on a program's first start, fetches the product's notice file
 // from the download server into the configuration folder. Nothing is ever shown; every failure
-// leaves an empty notice file. Runs on the event loop and never delays the window.
+// leaves an empty notice file. Runs on the event loop and never delays the window. The one GET
+// is spoken over a plain socket, so that the time limit closes the connection in every phase
+// and the size limit counts every byte that arrives, header lines included.
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <memory>
 
-class QFile;
-class QNetworkAccessManager;
-class QNetworkReply;
+#include "core/httpanswer.h"
+
+class QTcpSocket;
 class QTimer;
 
 namespace vc {
@@ -25,7 +28,7 @@ class UpdateNotice : public QObject {
     // finished() follows exactly once, also when the file cannot be created. Call once per object.
     void Start(const QString& exeFileName, const QString& noticePath, const QString& host);
 
-    // Gives up after this many milliseconds (default 10 s).
+    // Gives up after this many milliseconds (default 10 s), whatever the server is sending.
     void SetTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
 
     // "My App.exe" -> "My-App.ini"; a name without extension gets ".ini" appended.
@@ -45,17 +48,20 @@ class UpdateNotice : public QObject {
     static void FetchOnFirstStart(QObject* parent, const QString& configDir,
                                   const QString& exeFileName);
 
+    // The most of an answer kept, counted over every byte received.
+    static constexpr qint64 kMaxAnswerBytes = 1 << 20;
+
   signals:
     void finished();
 
   private:
+    void Read();
     void Finish(bool writeBody);
 
-    QNetworkAccessManager* network_ = nullptr;
-    QPointer<QNetworkReply> reply_;
+    QPointer<QTcpSocket> socket_;
+    std::unique_ptr<HttpAnswer> answer_;
     QTimer* timer_ = nullptr;
     QString noticePath_;
-    QByteArray body_;
     int timeoutMs_ = 10000;
     bool started_ = false;
     bool done_ = false;

@@ -1,6 +1,7 @@
 // The update notice against a small HTTP server inside the test, on 127.0.0.1.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 
 #include "shell/UpdateNotice.h"
 
@@ -93,6 +95,51 @@ class EndlessServer : public QObject {
   private:
     QTcpServer server_;
 };
+
+// Answers every request with a status line and then header lines without end: as fast as the
+// client takes them, or one line at a time. Counts the connections the client closed.
+class HeaderFloodServer : public QObject {
+  public:
+    explicit HeaderFloodServer(int intervalMs) {
+        server_.listen(QHostAddress::LocalHost, 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this, intervalMs] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) {
+                connect(s, &QTcpSocket::disconnected, this, [this] { ++disconnects; });
+                connect(s, &QTcpSocket::readyRead, this, [this, s, intervalMs] {
+                    if (!s->readAll().contains("\r\n\r\n")) return;
+                    s->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n");
+                    auto* timer = new QTimer(s);
+                    connect(timer, &QTimer::timeout, s, [this, s, intervalMs] {
+                        if (s->state() != QAbstractSocket::ConnectedState) return;
+                        if (s->bytesToWrite() > (1 << 20)) return;
+                        QByteArray lines;
+                        do {
+                            lines += "X-Flood-" + QByteArray::number(sent) + ": " +
+                                     QByteArray(40, 'f') + "\r\n";
+                        } while (intervalMs == 0 && lines.size() < 64 * 1024);
+                        s->write(lines);
+                        sent += lines.size();
+                    });
+                    timer->start(intervalMs);
+                });
+            }
+        });
+    }
+    QString Host() const { return QStringLiteral("127.0.0.1:%1").arg(server_.serverPort()); }
+    qint64 sent = 0;
+    int disconnects = 0;
+
+  private:
+    QTcpServer server_;
+};
+
+bool WaitFor(const std::function<bool()>& done, int limitMs) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < limitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
 
 QByteArray Response(const QByteArray& status, const QByteArray& body,
                     const QByteArray& extra = {}) {
@@ -279,5 +326,35 @@ TEST_F(UpdateNoticeTest, EndlessAnswersAreCutOff) {
         EXPECT_LT(t.elapsed(), 5000);
         EXPECT_GT(server.sent, 0);
         EXPECT_EQ(Contents(path()), "");
+    }
+}
+
+// Header lines without end: the byte limit counts them, the time limit ends the fetch while
+// they still come, and either way the connection is closed, not left to run on.
+TEST_F(UpdateNoticeTest, EndlessHeaderLinesAreCutOffAndTheConnectionClosed) {
+    {
+        HeaderFloodServer server(0);
+        UpdateNotice notice;
+        notice.SetTimeout(60000);
+        ASSERT_TRUE(Fetch(notice, "VideoConverter", path(), server.Host(), 20000))
+            << "ended by the byte limit, long before the time limit";
+        EXPECT_EQ(Contents(path()), "");
+        EXPECT_TRUE(WaitFor([&] { return server.disconnects == 1; }, 10000));
+        EXPECT_LT(server.sent, 64 << 20);
+    }
+    {
+        HeaderFloodServer server(50);
+        UpdateNotice notice;
+        notice.SetTimeout(600);
+        QElapsedTimer t;
+        t.start();
+        ASSERT_TRUE(Fetch(notice, "VideoConverter", path(), server.Host(), 10000));
+        EXPECT_LT(t.elapsed(), 5000);
+        EXPECT_EQ(Contents(path()), "");
+        EXPECT_TRUE(WaitFor([&] { return server.disconnects == 1; }, 10000))
+            << "the time limit closed the connection";
+        const qint64 sentAtTheEnd = server.sent;
+        WaitFor([] { return false; }, 300);
+        EXPECT_EQ(server.sent, sentAtTheEnd) << "nothing more went to a closed connection";
     }
 }

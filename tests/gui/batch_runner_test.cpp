@@ -336,6 +336,96 @@ TEST(BatchWindow, ABatchStartedDuringAProbeKeepsItsRow) {
     EXPECT_EQ(w.Jobs().Text(1, JobList::StatusColumn), "Stop");
 }
 
+// A job's result stays in sight: the row's Output Size becomes the written file's size, the
+// progress area keeps a failure's reason until the next job has a line of its own, and after
+// the batch its size and its last job's failure, until the next command.
+TEST(BatchWindow, AJobsResultStaysUntilTheNextJobOrCommand) {
+    QTemporaryDir out;
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.Batch().SetRunnerFactory(FakeRunners());
+    w.Batch().SetExplainer(
+        [](const QStringList&, int code) { return QString("reason %1").arg(code); });
+    w.ed_output->setText(out.path() + "/");
+    for (const char* caption : {"first", "second", "third"})
+        w.AppendJob(caption, TenSecondClip("/nonexistent/clip.mp4"), TrimRecord{10, 0, 10});
+    const QString estimate = w.Jobs().Text(1, JobList::OutputColumn);
+    ASSERT_TRUE(estimate.endsWith("MB")) << estimate.toStdString();
+    auto hint = [&] { return w.Display().Text("hint"); };
+    auto line = [&] { CurrentFake()->Print("size= 10kB time=1.00 bitrate= 80.0kbits/s"); };
+
+    w.StartBatch();
+    line();
+    CurrentFake()->Finish(3);
+    Pump();
+    EXPECT_EQ(hint(), "Error: reason 3");
+    ASSERT_EQ(w.JobIndex(), 1);
+    EXPECT_EQ(hint(), "Error: reason 3") << "the next job has said nothing yet";
+    line();
+    EXPECT_NE(hint(), "Error: reason 3") << "the next job's own line replaces it";
+    QFile written(QString::fromStdString(w.CurrentInvocation().outputFile));
+    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+    written.write(QByteArray(30000, 'x'));
+    written.close();
+    CurrentFake()->Finish(0);
+    Pump();
+    EXPECT_EQ(w.Jobs().Text(1, JobList::StatusColumn), "Finish");
+    EXPECT_EQ(w.Jobs().Text(1, JobList::OutputColumn), "0.03MB") << "30,000 bytes written";
+    line();
+    CurrentFake()->Finish(5);
+    Pump();
+    ASSERT_FALSE(w.Converting());
+
+    EXPECT_EQ(w.Display().Text("filename"), "1 converted, 2 failed");
+    EXPECT_EQ(w.Display().Text("filesize"), "29 KB");
+    EXPECT_EQ(hint(), "Error: reason 5") << "the last job's failure stays after the batch";
+    EXPECT_EQ(w.Jobs().Text(0, JobList::OutputColumn), estimate)
+        << "a failed row keeps its estimate";
+    w.SelectProfile(17);
+    EXPECT_EQ(w.Jobs().Text(1, JobList::OutputColumn), "0.03MB") << "new estimates leave it";
+    EXPECT_NE(w.Jobs().Text(0, JobList::OutputColumn), estimate);
+    w.RunCommand("Nothing");
+    EXPECT_NE(hint(), "Error: reason 5");
+    EXPECT_NE(w.Display().Text("filesize"), "29 KB");
+
+    // Converted again, the row shows its estimate until the new file is written.
+    w.Jobs().SetAllChecked(false);
+    w.Jobs().SetChecked(1, true);
+    w.StartBatch();
+    EXPECT_EQ(w.Jobs().Text(1, JobList::OutputColumn), w.Jobs().Text(0, JobList::OutputColumn));
+    w.StopBatch();
+    Pump();
+}
+
+// Nobody watches a hidden window: the end of the batch goes to the desktop, with the folder
+// its "Open folder" opens; a batch that wrote nothing offers no folder.
+TEST(BatchWindow, TheEndOfABatchIsANotificationWithItsFolder) {
+    QTemporaryDir out;
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.Batch().SetRunnerFactory(FakeRunners());
+    w.ed_output->setText(out.path() + "/");
+    w.AppendJob("clip", TenSecondClip("/nonexistent/clip.mp4"), TrimRecord{10, 0, 10});
+    w.hide();
+    for (const bool writes : {true, false}) {
+        p.fx.messages.clear();
+        w.StartBatch();
+        if (writes) {
+            QFile written(QString::fromStdString(w.CurrentInvocation().outputFile));
+            ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+            written.write("converted");
+        }
+        CurrentFake()->Finish(writes ? 0 : 1);
+        Pump();
+        EXPECT_EQ(
+            p.fx.Texts("notify"),
+            QStringList{writes ? "Conversion finished: 1 converted, 0 failed | " + out.path() + "/"
+                               : QString("Conversion finished: 0 converted, 1 failed")});
+    }
+}
+
 }  // namespace
 
 TEST(JobListStatus, APreviewShowsOverTheConversionStatusAndLeavesItAsItWas) {

@@ -12,6 +12,7 @@
 
 #include "app/Tfm_main.h"
 #include "core/profilesettings.h"
+#include "core/rates.h"
 #include "jobs/EncoderRunner.h"
 #include "profiles/Tfm_set.h"
 #include "shell/ShutdownCountdown.h"
@@ -172,6 +173,12 @@ TEST_F(Conversion, TheShownSizeIsTheFinishedFilesAndAFailureSaysWhy) {
     EXPECT_EQ(shownAtEnd.last(), QString::number(lastSize / 1024) + " KB");
     EXPECT_EQ(w.Display().Text("resttime"), "00:00:00");
     EXPECT_EQ(w.Display().Text("filename"), "2 converted, 1 failed");
+    for (int row : {0, 2}) {
+        const QString file = QDir(out).filePath(w.Jobs().At(row)->caption + ".mp3");
+        EXPECT_EQ(w.Jobs().Text(row, JobList::OutputColumn).toStdString(),
+                  FormatFileSize(QFileInfo(file).size()))
+            << "the row shows the written file's size";
+    }
     EXPECT_EQ(w.Display().Text("convertinfo"), "");
     EXPECT_FALSE(QFile::exists(QDir(out).filePath("silent.mp3"))) << "no half file of the failure";
 }
@@ -226,8 +233,11 @@ TEST_F(Conversion, DeletedSourceIsAnErrorAndTheBatchGoesOn) {
     // command.
     EXPECT_EQ(w.Display().Text("filename"), "1 converted, 1 failed");
     EXPECT_EQ(w.Display().Text("filepath"), "Saved in " + out);
-    for (const char* figure : {"filesize", "hint", "convertinfo"})
+    for (const char* figure : {"hint", "convertinfo"})
         EXPECT_EQ(w.Display().Text(figure), "") << figure;
+    EXPECT_EQ(w.Display().Text("filesize"),
+              QString::number(QFileInfo(out + "kept.mp3").size() / 1024) + " KB")
+        << "what the batch wrote";
     EXPECT_EQ(w.Display().Text("usedtime"), "00:00:00");
     ASSERT_TRUE(w.RunCommand(Command::JumpBack));
     EXPECT_EQ(w.Display().Text("filename"), "Ready to convert");

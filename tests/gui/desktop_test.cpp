@@ -2,31 +2,44 @@
 // the command line, a drop and a second start, the tray, the title drag, menus that show their
 // keys and controls that screen readers can name.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QWindow>
+#include <cstdio>
 #include <functional>
 
 #include "app/DesktopStart.h"
 #include "app/Tfm_main.h"
 #include "core/appsettings.h"
+#include "core/nativepath.h"
+#include "core/startargs.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "shell/BackgroundTray.h"
+#include "shell/DesktopBus.h"
+#include "shell/HelpWindow.h"
 #include "shell/JobListView.h"
 #include "shell/KeyFilter.h"
 #include "shell/PictureButton.h"
@@ -352,6 +365,118 @@ TEST(Desktop, FilesFromTheCommandLineADropAndASecondStart) {
     EXPECT_FALSE(w.isMinimized()) << "the window came forward";
 }
 
+// Names that are not UTF-8 (Latin-1 bytes) keep their bytes by every way in, as Add Folder
+// does: probed and added under their own names, not refused as unsupported.
+TEST(Desktop, NamesThatAreNotUtf8FromTheCommandLineADropAndASecondStart) {
+    QTemporaryDir media;
+    const std::string dir = media.path().toStdString();
+    const std::string named = "caf\xff.wav", dropped = "d\xe9pos\xe9.wav",
+                      later = "apr\xe8s \xe9t\xe9.wav";
+    for (const std::string& raw : {named, dropped, later}) {
+        const std::string made = MakeWav(dir, "made.wav", 1);
+        ASSERT_FALSE(made.empty());
+        ASSERT_EQ(::rename(made.c_str(), (dir + "/" + raw).c_str()), 0);
+    }
+    struct Cleanup {
+        std::vector<std::string> files;
+        ~Cleanup() {
+            for (const std::string& f : files) ::unlink(f.c_str());  // QTemporaryDir misses them
+        }
+    } cleanup{{dir + "/" + named, dir + "/" + dropped, dir + "/" + later}};
+    auto rawPath = [&](int row, Tfm_main& w) {
+        return PathFromQString(QString::fromStdString(w.Jobs().At(row)->info.sourcePath));
+    };
+
+    // The command line as the system hands it over: bytes.
+    std::string program = "VideoConverter", arg = named;
+    char* argv[] = {program.data(), arg.data()};
+    const StartArgs args = ParseStartArgs(ArgumentsAsText(2, argv), PathToQString(dir));
+    Program p;
+    DesktopStart desktop;
+    ASSERT_TRUE(desktop.Claim(SettingsFilePathFor("VideoConverter"), args.paths));
+    desktop.Attach(p.fm_main.get());
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    ASSERT_TRUE(WaitFor([&] { return w.Jobs().Count() == 1; }, 20000))
+        << p.fx.Texts("warning").join('|').toStdString();
+    EXPECT_EQ(rawPath(0, w), dir + "/" + named);
+
+    // A drop: the file manager escapes the bytes in the address.
+    QMimeData files;
+    files.setUrls({QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(dir).toPercentEncoding("/") + "/d%E9pos%E9.wav")});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w.lv->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w.lv->viewport(), &drop);
+    ASSERT_TRUE(WaitFor([&] { return w.Jobs().Count() == 2; }, 20000))
+        << p.fx.Texts("warning").join('|').toStdString();
+    EXPECT_EQ(rawPath(1, w), dir + "/" + dropped);
+
+    // A second start: its argument's bytes through a shell, which QProcess cannot pass on.
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(p.configHome));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("VC_EXIT_AFTER_SHOW", "1");
+    second.setProcessEnvironment(env);
+    second.setWorkingDirectory(media.path());
+    second.start("/bin/sh",
+                 {"-c", "exec \"$0\" \"$(printf 'apr\\350s \\351t\\351.wav')\"", ProgramFile()});
+    ASSERT_TRUE(second.waitForStarted(10000));
+    ASSERT_TRUE(WaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return w.Jobs().Count() == 3; }, 20000))
+        << p.fx.Texts("warning").join('|').toStdString();
+    EXPECT_EQ(rawPath(2, w), dir + "/" + later);
+    EXPECT_TRUE(p.fx.Texts("warning").isEmpty()) << p.fx.Texts("warning").join('|').toStdString();
+}
+
+// A kill between a save's new file and its rename leaves "<file>.XXXXXX" behind; the next
+// start of the same edition removes such files of its own, and nothing else.
+TEST(Desktop, AStartRemovesWhatSavesCutShortLeftBehind) {
+    QTemporaryDir config;
+    const QString folder = config.path() + "/VideoConverter/";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QTemporaryFile made(folder + "VideoConverter.ini.XXXXXX");  // named as a save names it
+    ASSERT_TRUE(made.open());
+    made.setAutoRemove(false);
+    const QString madeName = QFileInfo(made.fileName()).fileName();
+    made.close();
+    const struct {
+        QString name;
+        bool removed;
+    } files[] = {
+        {madeName, true},
+        {"pro VideoConverter.ini.aB3xYz", true},
+        {"VideoConverter jobs.json.Qw9rTy", true},
+        {"VideoConverter.ini", false},
+        {"VideoConverter.ini.bak", false},
+        {"VideoConverter.ini.abcdefg", false},
+        {"VideoConverter.ini.ab-cde", false},
+        {"iPodVideoConverter.ini.aB3xYz", false},  // another edition may be saving it now
+        {"download.ini", false},
+    };
+    for (const auto& f : files) {
+        QFile file(folder + f.name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << f.name.toStdString();
+        file.write("[output]\npath=/tmp/\n");
+    }
+    QProcess start;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("VC_EXIT_AFTER_SHOW", "1");
+    env.insert("VC_UPDATE_HOST", "127.0.0.1:1");
+    start.setProcessEnvironment(env);
+    start.start(ProgramFile(), {});
+    ASSERT_TRUE(start.waitForFinished(30000));
+    EXPECT_EQ(start.exitCode(), 0) << start.readAllStandardError().toStdString();
+    for (const auto& f : files)
+        EXPECT_EQ(QFile::exists(folder + f.name), !f.removed) << f.name.toStdString();
+}
+
 TEST(Desktop, HelpAndVersionNeedNoDisplay) {
     for (const char* option : {"--help", "--version"}) {
         QProcess proc;
@@ -367,6 +492,175 @@ TEST(Desktop, HelpAndVersionNeedNoDisplay) {
                                                                : "VideoConverter "))
             << option << ": " << out.toStdString();
     }
+    // An unknown option is an error, before any window; Qt's own options are not. Through
+    // the launcher the usage names the command typed.
+    const struct {
+        QStringList args;
+        const char* launcherName;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {{"--frobnicate", "some.mp4"},
+         nullptr,
+         2,
+         "",
+         "VideoConverter: unknown option --frobnicate\nUsage: VideoConverter [OPTION]"},
+        {{"-x"},
+         "videoconverter",
+         2,
+         "",
+         "videoconverter: unknown option -x\nUsage: videoconverter"},
+        {{"--help"}, "videoconverter", 0, "Usage: videoconverter [OPTION]", ""},
+        {{"-platform", "offscreen", "--version"}, nullptr, 0, "VideoConverter ", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string what = c.args.join(' ').toStdString();
+        QProcess proc;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+        if (c.launcherName) env.insert("VC_COMMAND_NAME", c.launcherName);
+        proc.setProcessEnvironment(env);
+        proc.start(ProgramFile(), c.args);
+        ASSERT_TRUE(proc.waitForFinished(10000)) << what;
+        EXPECT_EQ(proc.exitStatus(), QProcess::NormalExit) << what;
+        EXPECT_EQ(proc.exitCode(), c.exitCode) << what;
+        const QString out = QString::fromUtf8(proc.readAllStandardOutput());
+        const QString err = QString::fromUtf8(proc.readAllStandardError());
+        EXPECT_TRUE(*c.out ? out.startsWith(c.out) : out.isEmpty())
+            << what << ": " << out.toStdString();
+        EXPECT_TRUE(*c.err ? err.startsWith(c.err) : err.isEmpty())
+            << what << ": " << err.toStdString();
+    }
+}
+
+// Where no program shows HTML files, help opens in the program's own window, whose links and
+// Back button work.
+TEST(Desktop, HelpOpensInsideTheProgramWithoutAViewer) {
+    QTemporaryDir empty;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", empty.path().toLocal8Bit());  // no xdg-mime, no xdg-open
+    EXPECT_FALSE(HtmlViewerInstalled());
+    const QString help = QString(VC_PROGRAM_DIR) + "/help/";
+    DesktopSideEffects().ShowHelp(help + "index.html");
+    qputenv("PATH", path);
+    HelpWindow* window = HelpWindow::Current();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Page(), help + "index.html");
+    QTextBrowser* browser = window->Browser();
+    EXPECT_TRUE(browser->toPlainText().contains("Video Converter help"));
+    EXPECT_TRUE(window->windowTitle().startsWith("Welcome")) << window->windowTitle().toStdString();
+
+    // A link of the page (resolved against the page, as a click does), then Back.
+    browser->setSource(browser->source().resolved(QUrl("converting.html")));
+    EXPECT_EQ(window->Page(), help + "converting.html");
+    auto* back = window->findChild<QPushButton*>();
+    ASSERT_NE(back, nullptr);
+    ASSERT_EQ(back->text(), "Back");
+    ASSERT_TRUE(back->isEnabled());
+    back->click();
+    EXPECT_EQ(window->Page(), help + "index.html");
+
+    // A second call shows its page in the same window.
+    DesktopSideEffects().ShowHelp(help + "about.html");
+    EXPECT_EQ(HelpWindow::Current(), window);
+    EXPECT_EQ(window->Page(), help + "about.html");
+    window->close();
+    Pump();
+    EXPECT_EQ(HelpWindow::Current(), nullptr);
+}
+
+namespace {
+
+// A service object on the test's own bus: records the calls and answers them.
+class FakeService : public QDBusVirtualObject {
+  public:
+    explicit FakeService(std::function<QVariant(const QDBusMessage&)> answer)
+        : answer_(std::move(answer)) {}
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& m, const QDBusConnection& bus) override {
+        calls.push_back(m);
+        const QVariant a = answer_(m);
+        bus.send(a.isValid() ? m.createReply(a) : m.createReply());
+        return true;
+    }
+    std::vector<QDBusMessage> calls;
+
+  private:
+    std::function<QVariant(const QDBusMessage&)> answer_;
+};
+
+}  // namespace
+
+// The end of a batch reaches the desktop's notification service, with "Open folder", and
+// "shut down" the login manager: both over D-Bus, here a bus of the test's own.
+TEST(Desktop, NotificationAndPowerOffGoOverDBus) {
+    QProcess daemon;
+    daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    if (!daemon.waitForStarted(5000)) GTEST_SKIP() << "no dbus-daemon here";
+    ASSERT_TRUE(WaitFor([&] { return daemon.canReadLine(); }, 10000));
+    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+    {
+        QDBusConnection server = QDBusConnection::connectToBus(address, "vc-test-services");
+        QDBusConnection client = QDBusConnection::connectToBus(address, "vc-test-program");
+        ASSERT_TRUE(server.isConnected() && client.isConnected());
+        FakeService notifications([](const QDBusMessage&) { return QVariant::fromValue(7u); });
+        FakeService login([](const QDBusMessage&) { return QVariant(); });
+        ASSERT_TRUE(server.registerVirtualObject("/org/freedesktop/Notifications", &notifications));
+        ASSERT_TRUE(server.registerVirtualObject("/org/freedesktop/login1", &login));
+        ASSERT_TRUE(server.registerService("org.freedesktop.Notifications"));
+        ASSERT_TRUE(server.registerService("org.freedesktop.login1"));
+
+        DesktopNotifier notifier(client);
+        QStringList opened;
+        ASSERT_TRUE(notifier.Notify("Conversion finished", "2 converted, 0 failed", "/videos/out/",
+                                    [&](const QString& f) { opened << f; }));
+        ASSERT_TRUE(WaitFor([&] { return notifications.calls.size() == 1; }, 10000));
+        const QDBusMessage& call = notifications.calls[0];
+        EXPECT_EQ(call.interface(), "org.freedesktop.Notifications");
+        EXPECT_EQ(call.member(), "Notify");
+        const QList<QVariant> args = call.arguments();
+        ASSERT_EQ(args.size(), 8);
+        EXPECT_EQ(args[0].toString(), "Video Converter");
+        EXPECT_EQ(args[3].toString(), "Conversion finished");
+        EXPECT_EQ(args[4].toString(), "2 converted, 0 failed");
+        EXPECT_TRUE(args[5].toStringList().contains("open-folder"));
+        EXPECT_TRUE(args[5].toStringList().contains("Open folder"));
+        Pump(50);  // the answer with the notification's number
+
+        auto invoke = [&](uint id, const char* action) {
+            QDBusMessage signal = QDBusMessage::createSignal(
+                "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
+            signal << id << QString(action);
+            server.send(signal);
+        };
+        invoke(8, "open-folder");  // another program's notification
+        invoke(7, "open-folder");
+        EXPECT_TRUE(WaitFor([&] { return !opened.isEmpty(); }, 10000));
+        Pump(50);
+        EXPECT_EQ(opened, QStringList{"/videos/out/"}) << "only ours, once";
+
+        QString refused = "not called";
+        PowerOffThroughLoginManager([&](const QString& e) { refused = e; }, client);
+        ASSERT_TRUE(WaitFor([&] { return login.calls.size() == 1; }, 10000));
+        EXPECT_EQ(login.calls[0].interface(), "org.freedesktop.login1.Manager");
+        EXPECT_EQ(login.calls[0].member(), "PowerOff");
+        EXPECT_EQ(login.calls[0].arguments(), QList<QVariant>{true}) << "interactive";
+        Pump(50);
+        EXPECT_EQ(refused, "not called");
+
+        // Nobody there to power off: the caller hears why.
+        server.unregisterService("org.freedesktop.login1");
+        PowerOffThroughLoginManager([&](const QString& e) { refused = e; }, client);
+        EXPECT_TRUE(WaitFor([&] { return refused != "not called"; }, 10000));
+        server.unregisterObject("/org/freedesktop/Notifications");
+        server.unregisterObject("/org/freedesktop/login1");
+    }
+    QDBusConnection::disconnectFromBus("vc-test-services");
+    QDBusConnection::disconnectFromBus("vc-test-program");
+    daemon.kill();
+    daemon.waitForFinished(5000);
 }
 
 TEST(Desktop, AddFileStartsInTheLastFolderUsedAcrossRestarts) {

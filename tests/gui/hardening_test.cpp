@@ -151,6 +151,29 @@ TEST_F(Hardening, DamagedDataFilesGiveMessagesOrDefaults) {
     }
 }
 
+// A layout file cut at a line boundary reads as a layout file, but the controls after the
+// cut would shrink to 6x6 and hide: it is damaged, and the window gets the built-in layout.
+TEST_F(Hardening, ALayoutFileCutShortGivesTheMessageAndTheBuiltInLayout) {
+    QFile shipped(VC_SOURCE_DIR "/data/Skin.ini");
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray text = shipped.readAll();
+    ASSERT_GT(text.indexOf("[bt_start]"), 0);
+    ProgramFolder folder;
+    folder.Write("Skin.ini", text.left(text.indexOf("[bt_start]")).toStdString());
+    Program p("VideoConverter", folder.Path());
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    EXPECT_TRUE(AnyMessageContains(p.fx, "Skin.ini is damaged")) << "said once, at the start";
+    for (const char* name : {"bt_start", "Bt_Convertstop"}) {
+        PictureButton* b = w.button(name);
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_TRUE(b->isVisible()) << name;
+        EXPECT_GT(b->width(), 6) << name;
+    }
+    EXPECT_GT(w.lv->width(), 6);
+    EXPECT_GT(w.ed_output->width(), 6);
+}
+
 TEST_F(Hardening, DamagedSettingsFilesGiveDefaults) {
     QTemporaryDir config;
     QDir().mkpath(config.path() + "/VideoConverter");

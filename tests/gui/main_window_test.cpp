@@ -91,7 +91,14 @@ TEST(MainWindow, SetPosFillScalesToTheLayoutWidth) {
 
 TEST(MainWindow, SetPosFillDefaultWidthWithoutPlaySection) {
     ProgramFolder folder;
-    folder.Write("Skin.ini", "[bt_dvdopen]\nLeft=12\n");
+    // The controls the window needs are placed; nothing more.
+    folder.Write("Skin.ini",
+                 "[bt_dvdopen]\nLeft=12\n"
+                 "[bt_start]\nLeft=690\nTop=496\nWidth=110\nHeight=48\n"
+                 "[Bt_Convertstop]\nLeft=640\nTop=500\nWidth=40\nHeight=40\n"
+                 "[ed_output]\nLeft=88\nTop=453\nWidth=536\n"
+                 "[lv]\nLeft=12\nTop=100\nheight=296\nWidth=488\n"
+                 "[pl_play]\nLeft=520\nTop=108\nWidth=280\nHeight=158\n");
     Program p("VideoConverter", folder.Path());
     p.Show();
     const skin::SkinRect start = Area(*p.fm_main, "playpos");

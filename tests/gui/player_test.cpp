@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
+#include <cstdio>
 
 #include "app/Tfm_main.h"
 #include "core/appinfo.h"
@@ -23,6 +25,7 @@
 #include "profiles/Tfm_set.h"
 #include "shell/PictureButton.h"
 #include "support/clips.h"
+#include "support/processes.h"
 #include "support/program.h"
 
 using namespace vc;
@@ -161,6 +164,38 @@ TEST_F(Player, PlayPauseStopWithStatusTextsAndRefusals) {
     ReleaseBatch(w);
     EXPECT_EQ(p.fx.Texts("warning"), QStringList({w.LanguageText(26)}));
     EXPECT_TRUE(p.fx.Texts("error").isEmpty());
+}
+
+// Every Play prepares a new player in the library; what its threads allocated must go back
+// when it stops. After the first playback, a hundred more add at most 20 MB.
+TEST_F(Player, MemoryStaysFlatOverAHundredPlayStopCycles) {
+    const std::string clip = MakeSmallClip(src, "loop.mp4", 20);
+    ASSERT_FALSE(clip.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Add(p, {QString::fromStdString(clip)});
+    SelectOnly(w, 0);
+    auto cycle = [&] {
+        w.PlaySelectedJob();
+        ASSERT_TRUE(w.playing());
+        ASSERT_TRUE(WaitFor([&] { return !w.Player().awaitingFirstReport; }, 15000))
+            << "the playback reported its position";
+        w.StopPlayback();
+        ASSERT_FALSE(w.playing());
+        Pump();
+    };
+    cycle();
+    const long first = ResidentKb();
+    ASSERT_GT(first, 0);
+    long most = first;
+    for (int i = 0; i < 100; ++i) {
+        cycle();
+        most = std::max(most, ResidentKb());
+    }
+    std::printf("resident memory after the first playback %ld KB, at most %ld KB over 100 more\n",
+                first, most);
+    EXPECT_LE(most - first, 20 * 1024);
 }
 
 TEST_F(Player, BarDragSeeksAndReleaseRestartsTheTick) {

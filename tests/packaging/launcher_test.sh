@@ -14,7 +14,9 @@ cat > "$work/stand-in.c" <<'C'
 #include <stdlib.h>
 int main(int argc, char** argv) {
     const char* qpa = getenv("QT_QPA_PLATFORM");
-    printf("name=%s\nqpa=%s\n", argv[0], qpa ? qpa : "(unset)");
+    const char* command = getenv("VC_COMMAND_NAME");
+    printf("name=%s\ncommand=%s\nqpa=%s\n", argv[0], command ? command : "(unset)",
+           qpa ? qpa : "(unset)");
     for (int i = 1; i < argc; ++i) printf("arg=[%s]\n", argv[i]);
     return 0;
 }
@@ -43,6 +45,7 @@ run() {  # ENV-ASSIGNMENTS... -- ARGS...
 
 check "files pass through unchanged" \
 "name=VideoConverter
+command=videoconverter
 qpa=(unset)
 arg=[/videos/My Holiday.mp4]
 arg=[a \"quoted\" \$name;*.avi]
@@ -50,18 +53,18 @@ arg=[]
 arg=[--version]" \
 "$(run -- "/videos/My Holiday.mp4" 'a "quoted" $name;*.avi' "" --version)"
 
-check "no arguments" $'name=VideoConverter\nqpa=(unset)' "$(run --)"
+check "no arguments" $'name=VideoConverter\ncommand=videoconverter\nqpa=(unset)' "$(run --)"
 
-# The Qt platform: XWayland in a Wayland session, unless the user chose one.
+# The Qt platform is the program's to choose: the launcher passes it on untouched.
 while IFS='|' read -r what envs expected; do
   # shellcheck disable=SC2086
   got=$(run $envs -- | sed -n 's/^qpa=//p' || true)
   check "$what" "$expected" "$got"
 done <<'CASES'
 X11 session|DISPLAY=:0|(unset)
-Wayland session|WAYLAND_DISPLAY=wayland-0|xcb
+Wayland session|WAYLAND_DISPLAY=wayland-0|(unset)
 Wayland session, platform chosen|WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland|wayland
-Wayland session, platform empty|WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=|xcb
+Wayland session, platform empty|WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=|
 empty WAYLAND_DISPLAY|WAYLAND_DISPLAY=|(unset)
 offscreen without a session|QT_QPA_PLATFORM=offscreen|offscreen
 CASES

@@ -54,12 +54,15 @@ class FakeEffects : public SideEffects {
     int ExecDialog(QDialog* d) override { return onDialog(d); }
     void OpenFolder(const QString& p) override { opened << "folder:" + p; }
     void OpenUrl(const QString& u) override { opened << "url:" + u; }
+    void ShowHelp(const QString& page) override { opened << "help:" + page; }
     void StartDetached(const QString& p, const QStringList& a) override {
         started << (p + (a.isEmpty() ? "" : " " + a.join(' ')));
     }
     void Shutdown() override { ++shutdowns; }
-    void Notify(const QString& title, const QString& text) override {
-        messages.push_back({"notify", title + ": " + text});
+    bool Notify(const QString& title, const QString& text, const QString& folder) override {
+        messages.push_back(
+            {"notify", title + ": " + text + (folder.isEmpty() ? "" : " | " + folder)});
+        return true;
     }
 
     QString lastFilter;

@@ -6,9 +6,12 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <fstream>
+#include <optional>
+#include <vector>
 
 #include "core/appinfo.h"
 #include "core/cmdline.h"
+#include "core/displayplatform.h"
 #include "core/inifile.h"
 #include "core/numeric.h"
 #include "core/timeutil.h"
@@ -231,4 +234,43 @@ TEST(AppInfo, ProductNameDropsExeOnly) {
 TEST(AppInfo, ConfigDirectoryFollowsXdg) {
     qputenv("XDG_CONFIG_HOME", "/tmp/xdgtest");
     EXPECT_EQ(ConfigDirectory("VideoConverter"), "/tmp/xdgtest/VideoConverter/");
+}
+
+// In a Wayland session with an X server beside it the program runs through X11, so that the
+// preview can draw; the user's own choice and sessions without X stay as they are.
+TEST(DisplayPlatform, WaylandSessionsRunThroughXWaylandUnlessChosen) {
+    const struct {
+        const char* what;
+        DisplayEnvironment env;
+        std::optional<std::string> platform;
+    } cases[] = {
+        {"X11 session", {"", "x11", ":0", ""}, std::nullopt},
+        {"Wayland session", {"wayland-0", "wayland", ":0", ""}, "xcb"},
+        {"Wayland by session type only", {"", "wayland", ":1", ""}, "xcb"},
+        {"platform chosen", {"wayland-0", "wayland", ":0", "wayland"}, std::nullopt},
+        {"offscreen", {"", "", "", "offscreen"}, std::nullopt},
+        {"Wayland without an X server", {"wayland-0", "wayland", "", ""}, std::nullopt},
+        {"no session at all", {"", "", "", ""}, std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DisplayPlatformFor(c.env), c.platform) << c.what;
+
+    // The same through this process's environment, put back afterwards.
+    const char* names[] = {"WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DISPLAY", "QT_QPA_PLATFORM"};
+    std::vector<std::optional<QByteArray>> saved;
+    for (const char* n : names)
+        saved.push_back(qEnvironmentVariableIsSet(n) ? std::optional(qgetenv(n)) : std::nullopt);
+    qputenv("WAYLAND_DISPLAY", "wayland-9");
+    qputenv("DISPLAY", ":9");
+    qunsetenv("QT_QPA_PLATFORM");
+    ChooseDisplayPlatform();
+    EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), "xcb");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChooseDisplayPlatform();
+    EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), "offscreen");
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        if (saved[i])
+            qputenv(names[i], *saved[i]);
+        else
+            qunsetenv(names[i]);
+    }
 }

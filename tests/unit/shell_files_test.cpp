@@ -17,6 +17,19 @@ std::string WriteFile(const QTemporaryDir& dir, const std::string& name, const s
     return path;
 }
 
+// The sections of the controls the window cannot work without, placed.
+const std::string kEssentials =
+    "[bt_start]\nLeft=690\nTop=496\nWidth=110\nHeight=48\n"
+    "[Bt_Convertstop]\nLeft=640\nTop=500\nWidth=40\nHeight=40\n"
+    "[ed_output]\nLeft=88\nTop=453\nWidth=536\n"
+    "[lv]\nLeft=12\nTop=100\nheight=296\nWidth=488\n"
+    "[pl_play]\nLeft=520\nTop=108\nWidth=280\nHeight=158\n";
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 std::vector<std::string> Enabled(const CommandFacts& f) {
     std::vector<std::string> on;
     for (const auto& [name, state] : ComputeCommandState(f))
@@ -96,9 +109,11 @@ TEST(LayoutFile, ButtonsAndValuesWithDefaults) {
         WriteFile(dir, "Skin.ini",
                   "[bt_set]\n[BT_DVDOPEN]\n[bt_play]\nLeft=0x20\nTop=$10\nWidth=40\n"
                   "Height=abc\nVisible=2\n[bt_cut]\nVisible=yes\n[bt_remove]\nvisible=0\n"
-                  "[pltop]\npltop=90\n[Play]\npos=280\n[file]\nleft=244\n");
+                  "[pltop]\npltop=90\n[Play]\npos=280\n[file]\nleft=244\n" +
+                      kEssentials);
     LayoutFile layout;
     ASSERT_TRUE(layout.Load(path));
+    EXPECT_EQ(layout.Problem(), "");
     std::map<std::string, ButtonLayout> b;
     for (const auto& x : layout.Buttons()) b[x.name] = x;
     ASSERT_EQ(b.size(), 17u);
@@ -134,6 +149,10 @@ TEST(LayoutFile, MissingFileGivesDefaults) {
 // A damaged layout file: a message that says what is wrong, and the shipped layout instead
 // of buttons piled up at 6,6.
 TEST(LayoutFile, DamagedFileGivesAMessageAndTheShippedLayout) {
+    const std::string shippedText = ReadAll(VC_SOURCE_DIR "/data/Skin.ini");
+    // The shipped file up to the line that starts with `at`.
+    auto Cut = [&](const std::string& at) { return shippedText.substr(0, shippedText.find(at)); };
+    ASSERT_NE(Cut("[bt_start]"), shippedText);
     LayoutFile shipped;
     ASSERT_TRUE(shipped.Load(VC_SOURCE_DIR "/data/Skin.ini"));
     EXPECT_EQ(shipped.Problem(), "") << "the shipped file reads cleanly";
@@ -151,6 +170,11 @@ TEST(LayoutFile, DamagedFileGivesAMessageAndTheShippedLayout) {
         {"cut to nothing", "", "empty"},
         {"a line that is no pair", "[bt_dvdopen]\nLeft 12\n", "line 2"},
         {"keys before any section", "Left=12\n[bt_dvdopen]\n", "line 1"},
+        // Cut at a line boundary: what is there reads well, but controls have no place.
+        {"cut before the Convert button", Cut("[bt_start]"), "[bt_start] of the Convert button"},
+        {"cut inside the job list's section", Cut("height=296"),
+         "[lv] of the job list has no height"},
+        {"only some buttons", "[bt_dvdopen]\nLeft=12\n", "is missing"},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
@@ -180,9 +204,15 @@ TEST(LayoutFile, DamagedFileGivesAMessageAndTheShippedLayout) {
     EXPECT_EQ(folder.Buttons()[0].left, expected[0].left);
 
     // Values that are not numbers are not damage: their defaults apply, without a message.
-    const std::string path = WriteFile(dir, "plain.ini", "; ok\n\n[bt_dvdopen]\r\nLeft=abc\r\n");
+    const std::string path =
+        WriteFile(dir, "plain.ini", "; ok\n\n[bt_dvdopen]\r\nLeft=abc\r\n" + kEssentials);
     LayoutFile plain;
     EXPECT_TRUE(plain.Load(path));
     EXPECT_EQ(plain.Problem(), "");
     EXPECT_EQ(plain.Buttons()[0].left, 6);
+    // Nor is a file cut after the controls the window needs: the rest takes its defaults.
+    LayoutFile shortened;
+    EXPECT_TRUE(shortened.Load(WriteFile(dir, "short.ini", Cut("[Title]"))));
+    EXPECT_EQ(shortened.Problem(), "");
+    EXPECT_EQ(shortened.FillWidth("Play"), 263);
 }

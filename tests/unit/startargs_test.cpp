@@ -5,9 +5,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMimeDatabase>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <cstdio>
+#include <set>
 
 #include "core/mediatypes.h"
+#include "core/nativepath.h"
 
 using namespace vc;
 using Mode = StartArgs::Mode;
@@ -32,6 +38,12 @@ TEST(StartArgs, Table) {
         {{"--version", "--help"}, Mode::Version, {}, {}},
         {{"--", "--help", "-x.mp4"}, Mode::Run, {"/work/--help", "/work/-x.mp4"}, {}},
         {{"--frobnicate", "-", "a.mp4"}, Mode::Run, {"/work/-", "/work/a.mp4"}, {"--frobnicate"}},
+        // Qt's own options, with their values, are no names and no error.
+        {{"-platform", "offscreen", "--style=fusion", "-reverse", "a.mp4"},
+         Mode::Run,
+         {"/work/a.mp4"},
+         {}},
+        {{"-reverse=1", "-stylish"}, Mode::Run, {}, {"-reverse=1", "-stylish"}},
         {{""}, Mode::Run, {}, {}},
     };
     for (const Case& c : cases) {
@@ -43,11 +55,73 @@ TEST(StartArgs, Table) {
     }
 }
 
+// Names that are not UTF-8 keep their bytes from argv, from a "file:" address and from a
+// relative name in a working folder that is not UTF-8 itself.
+TEST(StartArgs, NamesThatAreNotUtf8KeepTheirBytes) {
+    std::string named = "caf\xff \xe9t\xe9.mp4", program = "VideoConverter", help = "--help";
+    char* argv[] = {program.data(), named.data(), help.data()};
+    const QStringList args = ArgumentsAsText(3, argv);
+    ASSERT_EQ(args.size(), 2);
+    EXPECT_EQ(PathFromQString(args[0]), named);
+    EXPECT_EQ(args[1], "--help");
+
+    const std::string folder = std::string("/m\xe9") + "dia";  // "média" in Latin-1
+    const StartArgs a = ParseStartArgs(
+        {args[0], "file:///tmp/caf%FF%20x.wav", "file:///tmp/" + args[0], "file:///tmp/%C3%A9.wav"},
+        PathToQString(folder));
+    std::vector<std::string> paths;
+    for (const QString& p : a.paths) paths.push_back(PathFromQString(p));
+    EXPECT_EQ(paths, (std::vector<std::string>{folder + "/" + named, "/tmp/caf\xff x.wav",
+                                               "/tmp/" + named, "/tmp/\xc3\xa9.wav"}));
+    EXPECT_EQ(a.paths.back(), QString::fromUtf8("/tmp/\xc3\xa9.wav")) << "UTF-8 stays text";
+    EXPECT_TRUE(LocalPathFromUrl(QUrl("https://example.invalid/a.mp4")).isEmpty());
+}
+
+// The usage text, the manual page and the parser know the same options.
+TEST(StartArgs, UsageAndManualPageListTheOptionsTheParserKnows) {
+    const QRegularExpression option(R"((?:^|[\s,])(-(?:-?[a-z]+|-)))");
+    auto options = [&](const QString& text) {
+        std::set<QString> out;
+        for (auto it = option.globalMatch(text); it.hasNext();) out.insert(it.next().captured(1));
+        return out;
+    };
+    // The usage text's option lines: indented, up to the description.
+    std::set<QString> usage;
+    for (const QString& line : QString::fromStdString(UsageText("videoconverter")).split('\n'))
+        if (line.startsWith("  ")) usage.merge(options(line.trimmed().section("  ", 0, 0)));
+    // The manual page's option entries: the line after each .TP of its OPTIONS section.
+    QFile page(VC_SOURCE_DIR "/packaging/videoconverter.1");
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString man = QString::fromUtf8(page.readAll());
+    const QString section = man.section(".SH OPTIONS", 1).section("\n.SH ", 0, 0);
+    std::set<QString> manual;
+    const QStringList lines = section.split('\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (lines[i] == ".TP") manual.merge(options(QString(lines[i + 1]).replace("\\-", "-")));
+
+    EXPECT_EQ(usage, (std::set<QString>{"-h", "--help", "--version", "--"}));
+    EXPECT_EQ(manual, usage);
+    for (const QString& o : usage) {
+        if (o == "--") continue;
+        EXPECT_TRUE(ParseStartArgs({o}, "/").unknown.isEmpty()) << o.toStdString();
+        EXPECT_NE(ParseStartArgs({o}, "/").mode, Mode::Run) << o.toStdString();
+    }
+}
+
 TEST(StartArgs, TextsNameTheProgram) {
     EXPECT_EQ(UsageText("iPodVideoConverter").rfind("Usage: iPodVideoConverter [OPTION]", 0), 0u);
     EXPECT_NE(UsageText("x").find("--version"), std::string::npos);
     EXPECT_EQ(VersionText("iPodVideoConverter").rfind("iPodVideoConverter ", 0), 0u);
     EXPECT_EQ(VersionText("x").back(), '\n');
+    EXPECT_EQ(UnknownOptionText("videoconverter", "--frob")
+                  .rfind("videoconverter: unknown option --frob\nUsage: videoconverter ", 0),
+              0u);
+    qputenv("VC_COMMAND_NAME", "videoconverter");
+    EXPECT_EQ(CommandName("VideoConverter"), "videoconverter") << "as the launcher names it";
+    qputenv("VC_COMMAND_NAME", "../x");
+    EXPECT_EQ(CommandName("VideoConverter"), "VideoConverter");
+    qunsetenv("VC_COMMAND_NAME");
+    EXPECT_EQ(CommandName("iPodVideoConverter"), "iPodVideoConverter");
 }
 
 TEST(MediaPaths, FoldersGiveTheirMediaFilesFilesStayFiles) {
@@ -97,4 +171,56 @@ TEST(MediaTypes, TheProgramTakesWhatItWritesAndCommonSound) {
     }
     EXPECT_FALSE(IsFolderMediaName("register.dat")) << "a folder is searched by media names only";
     EXPECT_FALSE(IsFolderMediaName("mkv"));
+}
+
+// One list of readable types: the open dialog's first filter, Add Folder and the desktop
+// entry's MimeType all follow it, and its MIME types are the ones the desktop's database gives
+// these files.
+TEST(MediaTypes, OneListForTheOpenDialogAddFolderAndTheDesktopEntry) {
+    const std::vector<std::string> mime = ReadableMimeTypes();
+    const std::set<std::string> ours(mime.begin(), mime.end());
+    QFile entry(VC_SOURCE_DIR "/packaging/videoconverter.desktop");
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    std::vector<std::string> advertised;
+    for (const QByteArray& line : entry.readAll().split('\n'))
+        if (line.startsWith("MimeType="))
+            for (const QByteArray& m : line.mid(9).split(';'))
+                if (!m.isEmpty()) advertised.push_back(m.toStdString());
+    EXPECT_EQ(std::set<std::string>(advertised.begin(), advertised.end()), ours);
+    EXPECT_EQ(advertised.size(), ours.size()) << "each type once";
+
+    const std::string all = OpenFilters().front().patterns;
+    for (const MediaType& t : ReadableMediaTypes()) {
+        const std::string ext = t.extension;
+        EXPECT_NE(all.find("*." + ext + ";"), std::string::npos) << ext;
+        EXPECT_EQ(IsFolderMediaName("x." + ext), t.inFolders) << ext;
+        EXPECT_EQ(IsFolderMediaName("X." + QString::fromStdString(ext).toUpper().toStdString()),
+                  t.inFolders)
+            << ext;
+    }
+    // What a folder of the kinds the desktop entry offers gives.
+    for (const char* ext : {"mp4", "webm", "mov", "ts", "m2ts", "mts", "ogv", "opus", "3gp", "flv",
+                            "vob", "m4v", "mkv", "mp3"})
+        EXPECT_TRUE(IsFolderMediaName(std::string("clip.") + ext)) << ext;
+
+    QMimeDatabase db;
+    if (!db.mimeTypeForName("video/mp4").isValid()) {
+        std::printf("skipped: no MIME database here\n");
+        return;
+    }
+    for (const MediaType& t : ReadableMediaTypes()) {
+        const QString ext = QString::fromLatin1(t.extension);
+        for (const char* m : t.mimeTypes) EXPECT_TRUE(db.mimeTypeForName(m).isValid()) << m;
+        if (!t.mimeTypes.empty()) {
+            EXPECT_TRUE(db.mimeTypeForName(t.mimeTypes.front()).suffixes().contains(ext))
+                << t.mimeTypes.front() << " does not name *." << t.extension;
+        }
+        // "Open With" offers the program for the type the desktop gives the name. (Playlists
+        // and raw streams are not announced. A ".ts" name alone reads as a Qt translation; the
+        // file's content says MPEG transport stream.)
+        const QMimeType byName = db.mimeTypeForFile("x." + ext, QMimeDatabase::MatchExtension);
+        if (t.mimeTypes.empty() || byName.isDefault() || ext == "ts") continue;
+        EXPECT_EQ(ours.count(byName.name().toStdString()), 1u)
+            << t.extension << " is " << byName.name().toStdString();
+    }
 }
