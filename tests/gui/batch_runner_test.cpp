@@ -385,7 +385,7 @@ TEST(BatchWindow, AJobsResultStaysUntilTheNextJobOrCommand) {
     w.SelectProfile(17);
     EXPECT_EQ(w.Jobs().Text(1, JobList::OutputColumn), "0.03MB") << "new estimates leave it";
     EXPECT_NE(w.Jobs().Text(0, JobList::OutputColumn), estimate);
-    w.RunCommand("Nothing");
+    ASSERT_TRUE(w.RunCommand(Command::JumpBack));
     EXPECT_NE(hint(), "Error: reason 5");
     EXPECT_NE(w.Display().Text("filesize"), "29 KB");
 

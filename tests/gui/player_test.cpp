@@ -179,7 +179,7 @@ TEST_F(Player, MemoryStaysFlatOverAHundredPlayStopCycles) {
     auto cycle = [&] {
         w.PlaySelectedJob();
         ASSERT_TRUE(w.playing());
-        ASSERT_TRUE(WaitFor([&] { return !w.Player().awaitingFirstReport; }, 15000))
+        ASSERT_TRUE(WaitFor([&] { return !w.Player().AwaitingFirstReport(); }, 15000))
             << "the playback reported its position";
         w.StopPlayback();
         ASSERT_FALSE(w.playing());
