@@ -55,7 +55,7 @@ class FakeEffects : public SideEffects {
     void OpenFolder(const QString& p) override { opened << "folder:" + p; }
     void OpenUrl(const QString& u) override { opened << "url:" + u; }
     void StartDetached(const QString& p, const QStringList& a) override {
-        started << (p + (a.isEmpty() ? "" : " " + a.join(' ')));
+        started << (p + (a.isEmpty() ? QString() : QString(" " + a.join(' '))));
     }
     void Shutdown() override { ++shutdowns; }
     void Notify(const QString& title, const QString& text) override {
