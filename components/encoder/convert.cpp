@@ -59,7 +59,7 @@ std::string FindFfmpeg(std::string& shownName) {
         if (colon == std::string::npos) colon = dirs.size();
         std::string dir = dirs.substr(from, colon - from);
         if (dir.empty()) dir = ".";
-        const std::string candidate = dir + "/ffmpeg";
+        std::string candidate = dir + "/ffmpeg";
         if (IsExecutableFile(candidate)) return candidate;
         from = colon + 1;
     }
@@ -80,6 +80,7 @@ pid_t StartChild(const std::vector<std::string>& args, int stdinFd, int stdoutFd
                  std::string& error) {
     std::vector<std::string> copy = args;
     std::vector<char*> argv;
+    argv.reserve(copy.size() + 1);
     for (auto& a : copy) argv.push_back(a.data());
     argv.push_back(nullptr);
     const pid_t parent = ::getpid();

@@ -279,7 +279,7 @@ class Parser {
     // What each key of an object line sets. Unknown keys are ignored so that newer skins still
     // load.
     using Setter = void (*)(const Parser& p, ObjectDef& o, const Token& t);
-    void ApplyKey(ObjectDef& o, const Token& tk) const {
+    void ApplyKey(ObjectDef& obj, const Token& tk) const {
         static const QHash<QString, Setter> setters = {
             {QStringLiteral("visible"), [](const Parser& p, ObjectDef& o,
                                            const Token& t) { o.visible = p.Bool(t.value, t.key); }},
@@ -368,7 +368,7 @@ class Parser {
             {QStringLiteral("track"),
              [](const Parser& p, ObjectDef& o, const Token& t) { o.track = p.Color(t.value); }},
         };
-        if (const auto it = setters.constFind(tk.key); it != setters.cend()) (*it)(*this, o, tk);
+        if (const auto it = setters.constFind(tk.key); it != setters.cend()) (*it)(*this, obj, tk);
     }
 
     int Weight(const QString& v) const {

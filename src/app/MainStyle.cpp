@@ -12,6 +12,8 @@ QString MainStyleSheet() {
     // on high-density screens.
     const QString pictures = QString::fromStdString(ProgramDirectory()) + "images/list/";
     const QStringList rules = {
+        // Long rules run over two literals on purpose.
+        // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
         "QLineEdit { background: #2d333d; color: #e8ebf0; border: none;"
         " selection-background-color: #3d9bf4; }",
         // The rename editor covers the title cell.

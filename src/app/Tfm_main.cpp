@@ -239,7 +239,7 @@ QString Tfm_main::LanguageText(int id) {
         languageErrorShown_ = true;
         return {};
     }
-    const QString text = QString::fromStdString(line);
+    QString text = QString::fromStdString(line);
     display_.ShowLanguageText(id, text, QString::fromStdString(ProductName()));
     return text;
 }

@@ -52,7 +52,7 @@ std::string ProductNameOf(const std::string& exe) {
 std::string ConfigDirectory(const std::string& folder) {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty()) base = QDir::homePath() + "/.config";
-    return WithSlash((base + "/" + QString::fromStdString(folder)).toStdString());
+    return WithSlash(QString(base + "/" + QString::fromStdString(folder)).toStdString());
 }
 
 double MillisecondsSinceProcessStart() {

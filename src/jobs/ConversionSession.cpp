@@ -60,7 +60,7 @@ void ConversionSession::SetFinish(FinishAction action) {
 }
 
 AppSettings ConversionSession::LoadSettings(int defaultProfile, const std::string& defaultOutput) {
-    const AppSettings s = LoadAppSettings(SettingsFilePath(), defaultProfile, defaultOutput);
+    AppSettings s = LoadAppSettings(SettingsFilePath(), defaultProfile, defaultOutput);
     outputDirectory_ = s.outputPath;
     SetOutputFolderText(QString::fromStdString(s.outputPath));
     SetFinish(static_cast<FinishAction>(s.finishAction));

@@ -307,7 +307,7 @@ TEST(Desktop, FilesFromTheCommandLineADropAndASecondStart) {
     const QString first = QString::fromStdString(MakeMkv(dir.toStdString(), "first clip.mkv", 1));
     QDir().mkpath(dir + "/folder");
     const QString sound =
-        QString::fromStdString(MakeMp3((dir + "/folder").toStdString(), "song.mp3", 1));
+        QString::fromStdString(MakeMp3(QString(dir + "/folder").toStdString(), "song.mp3", 1));
     QFile notes(dir + "/folder/notes.txt");
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
     notes.close();

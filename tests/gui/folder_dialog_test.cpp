@@ -40,7 +40,7 @@ TEST(FolderDialog, TypedPathsMissingFoldersNewFoldersAndCancel) {
     EXPECT_FALSE(d.lb_note->isHidden());
     EXPECT_FALSE(QFileInfo::exists(base + "/Videos/later"));
     d.btn_okClick();
-    EXPECT_EQ(d.ChosenDirectory, (base + "/Videos/later").toStdString());
+    EXPECT_EQ(d.ChosenDirectory, QString(base + "/Videos/later").toStdString());
     EXPECT_TRUE(QFileInfo(base + "/Videos/later").isDir());
 
     struct Case {

@@ -511,7 +511,7 @@ TEST_F(Player, SnapshotNamesAndPicture) {
         EXPECT_NE(line.find(" -vormek -y  -ss 00:00:02 -vormin "), std::string::npos) << line;
         EXPECT_NE(line.find(" -t 0.01"), std::string::npos) << line;
         EXPECT_NE(line.find(" -f image2 "), std::string::npos) << line;
-        EXPECT_EQ(w.Snap().Invocation().outputFile, (out + "/" + name).toStdString());
+        EXPECT_EQ(w.Snap().Invocation().outputFile, QString(out + "/" + name).toStdString());
         ASSERT_TRUE(WaitFor([&] { return !w.Snap().Busy(); }, 30000));
         QImage shot(out + "/" + name);
         ASSERT_FALSE(shot.isNull()) << name;
@@ -522,7 +522,7 @@ TEST_F(Player, SnapshotNamesAndPicture) {
         EXPECT_EQ(QString("%1x%2").arg(shot.width()).arg(shot.height()), size);
     }
     EXPECT_EQ(Status(w, 0), status) << "a snapshot writes no status";
-    EXPECT_EQ(w.Session().OutputDirectory(), (out + "/").toStdString());
+    EXPECT_EQ(w.Session().OutputDirectory(), QString(out + "/").toStdString());
 
     // A source that has gone leaves no picture, and says so.
     QFile::remove(QString::fromStdString(clip));

@@ -52,7 +52,7 @@ TEST_F(Session, EachJobRunsWithTheChoicesInForceWhenItStarts) {
     BatchRunner batch(&jobs, &session);
     batch.SetRunnerFactory(FakeRunners());
     ASSERT_TRUE(batch.Start());
-    EXPECT_EQ(batch.Invocation().outputFile, (first + "a.mp3").toStdString());
+    EXPECT_EQ(batch.Invocation().outputFile, QString(first + "a.mp3").toStdString());
     EXPECT_EQ(session.OutputDirectory(), first.toStdString()) << "saved once a job goes there";
 
     // The user types another folder while the first job runs: the next job takes it.
@@ -64,7 +64,7 @@ TEST_F(Session, EachJobRunsWithTheChoicesInForceWhenItStarts) {
     out.close();
     CurrentFake()->Finish(0);
     Pump();
-    EXPECT_EQ(batch.Invocation().outputFile, (second + "b.mp3").toStdString());
+    EXPECT_EQ(batch.Invocation().outputFile, QString(second + "b.mp3").toStdString());
     EXPECT_TRUE(QDir(second).exists()) << "the folder in force is made when missing";
     EXPECT_EQ(session.OutputDirectory(), second.toStdString());
     batch.Stop();

@@ -56,7 +56,7 @@ class FakeEffects : public SideEffects {
     void OpenUrl(const QString& u) override { opened << "url:" + u; }
     void ShowHelp(const QString& page) override { opened << "help:" + page; }
     void StartDetached(const QString& p, const QStringList& a) override {
-        started << (p + (a.isEmpty() ? "" : " " + a.join(' ')));
+        started << (p + (a.isEmpty() ? QString() : QString(" " + a.join(' '))));
     }
     void Shutdown() override { ++shutdowns; }
     bool Notify(const QString& title, const QString& text, const QString& folder) override {

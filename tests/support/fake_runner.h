@@ -27,7 +27,7 @@ class FakeEncoderRunner : public EncoderRunner {
         all.erase(std::remove(all.begin(), all.end(), this), all.end());
     }
     // Like the real runner, a start that fails is reported from the event loop.
-    void Start(const QString& commandLine, const QString&) override {
+    void Start(const QString& line, const QString&) override {
         if (!FailNextStarts().isEmpty()) {
             ended = true;  // nothing to terminate
             const QString error = FailNextStarts();
@@ -35,7 +35,7 @@ class FakeEncoderRunner : public EncoderRunner {
                 this, [this, error] { emit startFailed(error); }, Qt::QueuedConnection);
             return;
         }
-        this->commandLine = commandLine;
+        commandLine = line;
         Started().push_back(this);
     }
     void Suspend() override { suspended = true; }
