@@ -61,7 +61,8 @@ class FakeEffects : public SideEffects {
     void Shutdown() override { ++shutdowns; }
     bool Notify(const QString& title, const QString& text, const QString& folder) override {
         messages.push_back(
-            {"notify", title + ": " + text + (folder.isEmpty() ? "" : " | " + folder)});
+            {"notify",
+             title + ": " + text + (folder.isEmpty() ? QString() : QString(" | " + folder))});
         return true;
     }
 

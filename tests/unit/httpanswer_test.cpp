@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringBuilder>
+
 using namespace vc;
 using State = HttpAnswer::State;
 
