@@ -362,6 +362,17 @@ int RunProbe(const std::string& path) {
     const auto estimates = EstimateMissingRates(fmt);
 
     std::string out = Printf("Input #0, %s:\n", fmt->iformat->name);
+    // The shape, the tracks and the subtitle files come first, so that the lines the readers
+    // take keep their order and the answer still ends with its last stream line.
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVStream* st = fmt->streams[i];
+        const auto type = st->codecpar->codec_type;
+        if (type == AVMEDIA_TYPE_VIDEO && Shown(st))
+            out += ShapeLine(static_cast<int>(i), st, fmt);
+        else if (type == AVMEDIA_TYPE_AUDIO || type == AVMEDIA_TYPE_SUBTITLE)
+            out += TrackLine(static_cast<int>(i), st);
+    }
+    out += SubtitleFileLines(path);
     const int64_t start = fmt->start_time == AV_NOPTS_VALUE ? 0 : fmt->start_time;
     out += "  Duration: " + DurationText(fmt->duration) +
            Printf(", start: %s%" PRId64 ".%06" PRId64, start < 0 ? "-" : "",
@@ -377,20 +388,11 @@ int RunProbe(const std::string& path) {
             const auto it = estimates.find(static_cast<int>(i));
             if (it != estimates.end()) rate = it->second;
         }
-        if (st->codecpar->codec_type == AVMEDIA_TYPE_VIDEO) {
+        if (st->codecpar->codec_type == AVMEDIA_TYPE_VIDEO)
             out += VideoLine(static_cast<int>(i), st, fmt, rate);
-            out += ShapeLine(static_cast<int>(i), st, fmt);
-        } else {
+        else
             out += AudioLine(static_cast<int>(i), st, rate);
-        }
     }
-    // The tracks after the stream lines, so that every line the readers take stays in place.
-    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
-        const auto type = fmt->streams[i]->codecpar->codec_type;
-        if (type == AVMEDIA_TYPE_AUDIO || type == AVMEDIA_TYPE_SUBTITLE)
-            out += TrackLine(static_cast<int>(i), fmt->streams[i]);
-    }
-    out += SubtitleFileLines(path);
     avformat_close_input(&fmt);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
