@@ -163,6 +163,23 @@ std::vector<std::string> TrackDescriptions(const Toriginalinfo& job) {
     return out;
 }
 
+PreviewTracks PreviewTracksOf(const Toriginalinfo& job, const TrackChoice& choice) {
+    PreviewTracks out;
+    out.sound = SoundEntryOf(job, choice) + 1;
+    const auto subs = Subtitles(job);
+    if (choice.subtitle < 0 || choice.subtitle >= static_cast<int>(subs.size())) return out;
+    const MediaTrack& t = *subs[static_cast<size_t>(choice.subtitle)];
+    if (t.stream >= 0) {
+        out.subtitle = choice.subtitle + 1;
+    } else {
+        int streams = 0;
+        for (const MediaTrack* s : subs) streams += s->stream >= 0 ? 1 : 0;
+        out.subtitle = streams + 1;
+        out.subtitleFile = t.file;
+    }
+    return out;
+}
+
 bool KeepsSubtitleTracks(const std::string& extension) {
     std::string e;
     for (char c : extension) e += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);

@@ -42,6 +42,16 @@ int SubtitleEntryOf(const std::vector<SubtitleEntry>& entries, const TrackChoice
 // "Subtitle 1: French, subrip, text", "Subtitle 2: English, film.en.srt".
 std::vector<std::string> TrackDescriptions(const Toriginalinfo& job);
 
+// What the preview plays for a choice: the sound track's place among the sound tracks from
+// 1, the subtitle's place among the subtitle streams from 1 (a subtitle file comes after
+// them), 0 for none.
+struct PreviewTracks {
+    int sound = 0;
+    int subtitle = 0;
+    std::string subtitleFile;
+};
+PreviewTracks PreviewTracksOf(const Toriginalinfo& job, const TrackChoice& choice);
+
 // Outputs that can hold a subtitle track: MKV and MP4.
 bool KeepsSubtitleTracks(const std::string& extension);
 

@@ -230,7 +230,7 @@ TEST_F(EncoderTracks, SubtitleKeptAsATrack) {
             Convert({-1, c.subtitle, true}, c.extension, c.arguments, 0, {file});
         ASSERT_FALSE(out.empty());
         const QString kinds = StreamKinds(out);
-        EXPECT_TRUE(kinds.contains(QString(c.codec) + ",subtitle")) << kinds.toStdString();
+        EXPECT_TRUE(kinds.contains(QString(c.codec).append(",subtitle"))) << kinds.toStdString();
         EXPECT_EQ(kinds.count("audio"), 1) << kinds.toStdString();
         // Kept, not burned: the picture stays black.
         EXPECT_LT(BrightestAt(out, 2.5), 80) << lastLine_;

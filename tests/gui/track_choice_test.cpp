@@ -11,6 +11,7 @@
 #include "jobs/JobListStore.h"
 #include "preview/Tfm_info.h"
 #include "shell/TrackChoiceBoxes.h"
+#include "support/fake_preview.h"
 #include "support/program.h"
 
 using namespace vc;
@@ -149,4 +150,31 @@ TEST(TrackChoice, PropertiesListEveryTrack) {
     // A file without tracks (an older kept list) leaves nothing from the job before.
     info.FormShow(TenSecondClip("/films/plain.avi"), TrimRecord{10, 0, 10});
     EXPECT_EQ(info.lb_tracks->count(), 0);
+}
+
+TEST(TrackChoice, PreviewPlaysTheChosenTracks) {
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    Toriginalinfo info = Film("/films/film.mkv");
+    info.tracks.push_back({K::Subtitle, -1, "en", "subrip", 0, false, false, "", "/f/film.srt"});
+    w.AppendJob("film", info, TrimRecord{10, 0, 10});
+    const struct {
+        TrackChoice choice;
+        int sound, subtitle;
+        const char* file;
+    } cases[] = {
+        {{}, 1, 0, ""},
+        {{2, 0, false}, 2, 1, ""},
+        {{-1, 1, true}, 1, 2, "/f/film.srt"},  // after the file's one subtitle stream
+    };
+    for (const auto& c : cases) {
+        w.Jobs().SetChoice(0, c.choice);
+        HoldPreview(w);
+        const FakeTracks t = LastFakeTracks();
+        ReleasePreview(w);
+        EXPECT_EQ(t.sound, c.sound);
+        EXPECT_EQ(t.subtitle, c.subtitle);
+        EXPECT_EQ(t.subtitleFile, c.file);
+    }
 }
