@@ -1,6 +1,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <map>
 
@@ -87,6 +89,8 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
     out = Invocation();
     std::vector<std::string> rest;
     bool haveInput = false;
+    std::string subtitleFile;  // -vormsub: a subtitle file read as the second input
+    std::string inputSeek;     // the -ss given before the input
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-vormek") continue;
@@ -104,6 +108,11 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
             continue;
         }
         const bool takesValue = i + 1 < args.size();
+        if (a == "-vormsub" && takesValue) {
+            subtitleFile = args[++i];
+            continue;
+        }
+        if (a == "-ss" && takesValue && !haveInput) inputSeek = args[i + 1];
         if (a == "-ss" && takesValue && IsZeroTime(args[i + 1])) {
             // A seek to the start is no seek: as an input option it would cost the first
             // fraction of a second of sound.
@@ -152,6 +161,18 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
         out.output = rest.back();
         rest.back() = AsFileUrl(rest.back(), true);
     }
+    if (!subtitleFile.empty() && haveInput) {
+        // Right after the source, sought like it, so its times match the trimmed picture.
+        std::vector<std::string> second;
+        if (!inputSeek.empty() && !IsZeroTime(inputSeek)) second = {"-ss", inputSeek};
+        second.push_back("-i");
+        second.push_back(AsFileUrl(subtitleFile, false));
+        rest.insert(rest.begin() + static_cast<std::ptrdiff_t>(out.inputIndex) + 1, second.begin(),
+                    second.end());
+    }
+    // A subtitle kept as a track names its codec; the line's fixed -sn must not drop it.
+    if (std::find(rest.begin(), rest.end(), "-c:s") != rest.end())
+        rest.erase(std::remove(rest.begin(), rest.end(), "-sn"), rest.end());
     // Without sound there is nothing for the AMR-NB encoder to do.
     for (const auto& a : rest)
         if (a == "-an") out.amrNb = false;

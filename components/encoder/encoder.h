@@ -20,7 +20,8 @@ struct Invocation {
 };
 
 // Splits our own flags from FFmpeg's and translates options that current FFmpeg no longer
-// takes. Returns false with a message when the arguments cannot be used.
+// takes; "-vormsub FILE" adds a subtitle file as the second input, sought like the first.
+// Returns false with a message when the arguments cannot be used.
 bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::string& error);
 
 // A path that libav must read as a plain file even when it looks like "name:..." (a protocol).

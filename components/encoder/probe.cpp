@@ -2,12 +2,16 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cinttypes>
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern "C" {
@@ -204,6 +208,104 @@ std::string AudioLine(int index, const AVStream* st, int64_t rate) {
                   RateText(rate).c_str());
 }
 
+// The picture's shape, on a line of its own that carries none of the markers the stream
+// readers look for: "    Shape #0.0: [SAR 32:27 DAR 16:9]". Empty without a picture size.
+std::string ShapeLine(int index, const AVStream* st, AVFormatContext* fmt) {
+    const AVCodecParameters* par = st->codecpar;
+    if (par->width <= 0 || par->height <= 0) return {};
+    AVRational sar = av_guess_sample_aspect_ratio(fmt, const_cast<AVStream*>(st), nullptr);
+    if (sar.num <= 0 || sar.den <= 0) sar = AVRational{1, 1};  // unnamed: square pixels
+    av_reduce(&sar.num, &sar.den, sar.num, sar.den, INT_MAX);
+    AVRational dar{};
+    av_reduce(&dar.num, &dar.den, static_cast<int64_t>(par->width) * sar.num,
+              static_cast<int64_t>(par->height) * sar.den, INT_MAX);
+    return Printf("    Shape #0.%d: [SAR %d:%d DAR %d:%d]\n", index, sar.num, sar.den, dar.num,
+                  dar.den);
+}
+
+// A title or path inside a track line: bytes the stream readers key on (":" of "Video:") and
+// line breaks are written as %XX, so no text of the file can pose as another line.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c == '%' || c == ':' || c == '[' || c == ']' || c < 0x20 || c == 0x7f)
+            out += Printf("%%%02X", c);
+        else
+            out += static_cast<char>(c);
+    }
+    return out;
+}
+
+std::string Tag(const AVStream* st, const char* key) {
+    const AVDictionaryEntry* e = av_dict_get(st->metadata, key, nullptr, 0);
+    return e && e->value ? e->value : "";
+}
+
+// A token of a track line: no blanks inside, "-" for nothing.
+std::string Token(std::string text) {
+    for (char& c : text)
+        if (c == ' ' || c == ':' || c == '[' || c == ']' || static_cast<unsigned char>(c) < 0x20)
+            c = '_';
+    return text.empty() ? "-" : text;
+}
+
+bool IsPictureSubtitle(AVCodecID id) {
+    const AVCodecDescriptor* d = avcodec_descriptor_get(id);
+    return d && (d->props & AV_CODEC_PROP_BITMAP_SUB);
+}
+
+// Every sound and subtitle stream, in a form the stream readers skip:
+//   "    Track #0.1: sound eng ac3 6 default [title]"
+//   "    Track #0.3: subtitle eng subrip text - [title]"
+std::string TrackLine(int index, const AVStream* st) {
+    const AVCodecParameters* par = st->codecpar;
+    const bool sound = par->codec_type == AVMEDIA_TYPE_AUDIO;
+    const std::string detail = sound ? std::to_string(par->ch_layout.nb_channels)
+                                     : (IsPictureSubtitle(par->codec_id) ? "picture" : "text");
+    // The title is joined on, not printed: it may be longer than Printf's buffer.
+    return Printf("    Track #0.%d: %s ", index, sound ? "sound" : "subtitle") +
+           Token(Tag(st, "language")) + " " + Token(avcodec_get_name(par->codec_id)) + " " +
+           detail + " " + ((st->disposition & AV_DISPOSITION_DEFAULT) ? "default" : "-") + " [" +
+           Escaped(Tag(st, "title")) + "]\n";
+}
+
+// Subtitle files beside the source with its base name: "film.srt", "film.en.srt", ".ass",
+// ".ssa", ".vtt"; one line each, sorted by name:
+//   "    Track file: subtitle en subrip text - [/dir/film.en.srt]"
+std::string SubtitleFileLines(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path source(path);
+    const std::string stem = source.stem().string();
+    const fs::path folder = source.has_parent_path() ? source.parent_path() : fs::path(".");
+    std::vector<std::pair<std::string, std::string>> found;  // path, language
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= stem.size() + 1 || name.compare(0, stem.size() + 1, stem + ".") != 0)
+            continue;
+        const std::string rest = name.substr(stem.size() + 1);  // "srt", "en.srt"
+        const std::size_t dot = rest.rfind('.');
+        std::string ext = rest.substr(dot == std::string::npos ? 0 : dot + 1);
+        for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (ext != "srt" && ext != "ass" && ext != "ssa" && ext != "vtt") continue;
+        std::string language = dot == std::string::npos ? "" : rest.substr(0, dot);
+        if (language.size() < 2 || language.size() > 3) language.clear();
+        if (!it->is_regular_file(ec)) continue;
+        found.emplace_back(it->path().string(), language);
+    }
+    std::sort(found.begin(), found.end());
+    std::string out;
+    for (const auto& [file, language] : found) {
+        const std::string ext = file.substr(file.rfind('.') + 1);
+        std::string lower = ext;
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const char* codec = lower == "srt" ? "subrip" : lower == "vtt" ? "webvtt" : "ass";
+        out += "    Track file: subtitle " + Token(language) + " " + codec + " text - [" +
+               Escaped(file) + "]\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 int RunProbe(const std::string& path) {
@@ -260,6 +362,17 @@ int RunProbe(const std::string& path) {
     const auto estimates = EstimateMissingRates(fmt);
 
     std::string out = Printf("Input #0, %s:\n", fmt->iformat->name);
+    // The shape, the tracks and the subtitle files come first, so that the lines the readers
+    // take keep their order and the answer still ends with its last stream line.
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVStream* st = fmt->streams[i];
+        const auto type = st->codecpar->codec_type;
+        if (type == AVMEDIA_TYPE_VIDEO && Shown(st))
+            out += ShapeLine(static_cast<int>(i), st, fmt);
+        else if (type == AVMEDIA_TYPE_AUDIO || type == AVMEDIA_TYPE_SUBTITLE)
+            out += TrackLine(static_cast<int>(i), st);
+    }
+    out += SubtitleFileLines(path);
     const int64_t start = fmt->start_time == AV_NOPTS_VALUE ? 0 : fmt->start_time;
     out += "  Duration: " + DurationText(fmt->duration) +
            Printf(", start: %s%" PRId64 ".%06" PRId64, start < 0 ? "-" : "",

@@ -57,6 +57,11 @@ PREVIEW_API void Play(const char* path) {
     if (auto session = Current()) session->Play(path != nullptr ? path : "");
 }
 
+PREVIEW_API void SetTracks(int32_t sound, int32_t subtitle, const char* subtitleFile) {
+    if (auto session = Current())
+        session->SetTracks(sound, subtitle, subtitleFile != nullptr ? subtitleFile : "");
+}
+
 PREVIEW_API void Pause(void) {
     if (auto session = Current()) session->TogglePause();
 }

@@ -216,7 +216,17 @@ void PreviewSession::Play(const std::string& path) {
     const char* start_value = start.c_str();
     mpv_set_property_async(mpv_, 0, "start", MPV_FORMAT_STRING, &start_value);
     const std::string name = file.string();
-    const char* load[] = {"loadfile", name.c_str(), "replace", nullptr};
+    // mpv numbers the tracks of each kind from 1, subtitle files after the file's own; a
+    // file name goes in with its length, so no character of it is read as a separator.
+    std::string options;
+    if (tracks_) {
+        options = "aid=" + (tracks_->sound > 0 ? std::to_string(tracks_->sound) : "auto");
+        options += ",sid=" + (tracks_->subtitle > 0 ? std::to_string(tracks_->subtitle) : "no");
+        if (!tracks_->subtitleFile.empty())
+            options += ",sub-files-append=%" + std::to_string(tracks_->subtitleFile.size()) + "%" +
+                       tracks_->subtitleFile;
+    }
+    const char* load[] = {"loadfile", name.c_str(), "replace", options.c_str(), nullptr};
     if (mpv_command_async(mpv_, generation_, load) < 0) {
         playing_ = false;
         return;
@@ -245,6 +255,11 @@ void PreviewSession::WaitForEndLocked(std::unique_lock<std::mutex>& lock) {
     } else {
         ended_cv_.wait(lock, [this] { return ended_; });
     }
+}
+
+void PreviewSession::SetTracks(int32_t sound, int32_t subtitle, const std::string& subtitleFile) {
+    std::lock_guard lock(mutex_);
+    tracks_ = Tracks{sound, subtitle, subtitleFile};
 }
 
 void PreviewSession::Seek(int32_t seconds) {

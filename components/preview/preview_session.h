@@ -35,6 +35,7 @@ class PreviewSession {
 
     void Play(const std::string& path);
     void Seek(int32_t seconds);
+    void SetTracks(int32_t sound, int32_t subtitle, const std::string& subtitleFile);
     void TogglePause();
     void Stop();
     // Stops, ends the event thread and destroys the mpv core; idempotent.
@@ -49,8 +50,15 @@ class PreviewSession {
     void WaitForEndLocked(std::unique_lock<std::mutex>& lock);
     void SendLocked(std::initializer_list<const char*> args);
 
+    struct Tracks {
+        int32_t sound = 0;
+        int32_t subtitle = 0;
+        std::string subtitleFile;
+    };
+
     Config config_;
-    mpv_handle* mpv_ = nullptr;  // guarded by mutex_; stable while the event thread runs
+    std::optional<Tracks> tracks_;  // guarded by mutex_; unset: mpv picks
+    mpv_handle* mpv_ = nullptr;     // guarded by mutex_; stable while the event thread runs
     std::thread events_;
 
     std::mutex mutex_;

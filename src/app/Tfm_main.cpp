@@ -109,10 +109,8 @@ void Tfm_main::CreateComponents() {
 
     cb_audio = new QComboBox(this);
     cb_audio->setObjectName("cb_audio");
-    cb_audio->hide();
     cb_subtitle = new QComboBox(this);
     cb_subtitle->setObjectName("cb_subtitle");
-    cb_subtitle->hide();
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
@@ -128,6 +126,9 @@ void Tfm_main::CreateComponents() {
     progress_ = new ProgressDisplay(batch_.get(), &display_, pl_play, this);
     Convert_used = batch_->Clock();
     snapshot_ = new Snapshot(this);
+    trackBoxes_ = new TrackChoiceBoxes(
+        cb_audio, cb_subtitle, &jobList_, [this] { return SelectedRows(); },
+        [this] { return session_.Profile().extension; }, this);
 }
 
 // ---------------------------------------------------------------- lifecycle

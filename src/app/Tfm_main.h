@@ -21,6 +21,7 @@
 #include "shell/ProgressDisplay.h"
 #include "shell/SideEffects.h"
 #include "shell/SkinDisplay.h"
+#include "shell/TrackChoiceBoxes.h"
 
 class QTreeView;
 class QLineEdit;
@@ -233,6 +234,7 @@ class Tfm_main : public QWidget, public MainMenus {
     ProfilePicker* picker_ = nullptr;
     ProgressDisplay* progress_ = nullptr;
     Snapshot* snapshot_ = nullptr;
+    TrackChoiceBoxes* trackBoxes_ = nullptr;
     JobListKeeper* keeper_ = nullptr;
     JobIntake* intake_ = nullptr;
     LayoutFile layout_;

@@ -199,8 +199,11 @@ void Tfm_main::WireCommands() {
 
     connect(lv, &QTreeView::clicked, this, [this] { lvClick(); });
     connect(lv->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        trackBoxes_->Refresh();
         if (!Converting() && !playing()) UpdateCommandState();
     });
+    connect(&jobList_, &JobList::rowsInserted, trackBoxes_, &TrackChoiceBoxes::Refresh);
+    connect(&session_, &ConversionSession::changed, trackBoxes_, &TrackChoiceBoxes::Refresh);
     connect(lv, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
         JobListContextMenu(lv, jobList_, zm_pop_edit->actions(), at, fx_);
     });

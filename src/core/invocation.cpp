@@ -1,5 +1,7 @@
 #include "core/invocation.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -10,8 +12,10 @@
 #include "core/editions.h"
 #include "core/nativepath.h"
 #include "core/numeric.h"
+#include "core/profilesettings.h"
 #include "core/rates.h"
 #include "core/timeutil.h"
+#include "core/trackchoice.h"
 
 namespace vc {
 
@@ -206,24 +210,125 @@ bool ReadSize(const std::string& text, int64_t& w, int64_t& h) {
     return x != std::string::npos && ParseInt(text.substr(0, x), w) &&
            ParseInt(text.substr(x + 1), h) && w > 0 && h > 0;
 }
+bool ReadRatio(const std::string& text, int64_t& a, int64_t& b) {
+    const size_t colon = text.find(':');
+    return colon != std::string::npos && ParseInt(text.substr(0, colon), a) &&
+           ParseInt(text.substr(colon + 1), b) && a > 0 && b > 0;
+}
 }  // namespace
 
-std::string FitSizeFragment(const std::string& sizeFragment, const std::string& sourceSize) {
+std::string ShapeFilter(const std::string& sizeFragment, const std::string& sourceSize,
+                        const std::string& sampleAspect) {
     const size_t s = sizeFragment.find("-s ");
-    if (s == std::string::npos) return sizeFragment;
-    std::string box = sizeFragment.substr(s + 3);
-    box = box.substr(0, box.find(' '));
-    int64_t bw = 0, bh = 0, sw = 0, sh = 0;
-    if (!ReadSize(box, bw, bh) || !ReadSize(sourceSize, sw, sh)) return sizeFragment;
-    // Width-limited or height-limited, whichever fits.
-    int64_t w = bw, h = (bw * sh + sw / 2) / sw;
-    if (h > bh) {
-        h = bh;
-        w = (bh * sw + sh / 2) / sh;
+    if (s == std::string::npos) return {};
+    std::string frame = sizeFragment.substr(s + 3);
+    frame = frame.substr(0, frame.find(' '));
+    int64_t fw = 0, fh = 0, sw = 0, sh = 0, sarNum = 1, sarDen = 1;
+    if (!ReadSize(frame, fw, fh) || !ReadSize(sourceSize, sw, sh)) return {};
+    if (!sampleAspect.empty() && !ReadRatio(sampleAspect, sarNum, sarDen)) sarNum = sarDen = 1;
+    // The shape the source is shown at, as a fraction dw/dh.
+    const double dw = static_cast<double>(sw) * static_cast<double>(sarNum);
+    const double dh = static_cast<double>(sh) * static_cast<double>(sarDen);
+    const double shown = dw / dh;
+    const double framed = static_cast<double>(fw) / static_cast<double>(fh);
+    if (std::abs(shown - framed) < 0.01 * framed) return {};
+    int64_t w = fw, h = fh;
+    if (shown > framed)
+        h = std::llround(static_cast<double>(fw) / shown);
+    else
+        w = std::llround(static_cast<double>(fh) * shown);
+    // Even sizes and offsets: most encoders halve the colour planes.
+    w = std::clamp<int64_t>(w & ~int64_t{1}, 2, fw);
+    h = std::clamp<int64_t>(h & ~int64_t{1}, 2, fh);
+    const int64_t x = ((fw - w) / 2) & ~int64_t{1};
+    const int64_t y = ((fh - h) / 2) & ~int64_t{1};
+    return "scale=" + std::to_string(w) + ":" + std::to_string(h) + ",pad=" + std::to_string(fw) +
+           ":" + std::to_string(fh) + ":" + std::to_string(x) + ":" + std::to_string(y) +
+           ":black,setsar=1";
+}
+
+std::string BuildShapeChain(const ProfileState& profile, const FormatBoxes& boxes,
+                            const std::string& sizeFragment, const Toriginalinfo& job) {
+    if (!boxes.size->isEnabled() || IsDiscProfile(profile.profileId) ||
+        boxes.size->currentText() == kKeepSourceSize)
+        return {};
+    return ShapeFilter(sizeFragment, job.pictureSize, job.sampleAspect);
+}
+
+std::string FilterValue(const std::string& text) {
+    // Option level first (":" ends a value), then the graph level ("," ends a filter).
+    std::string option, graph;
+    for (char c : text) {
+        if (c == '\\' || c == '\'' || c == ':') option += '\\';
+        option += c;
     }
-    w = std::max<int64_t>(2, w & ~int64_t{1});
-    h = std::max<int64_t>(2, h & ~int64_t{1});
-    return " -s " + std::to_string(w) + "x" + std::to_string(h);
+    for (char c : option) {
+        if (c == '\\' || c == '\'' || c == '[' || c == ']' || c == ',' || c == ';') graph += '\\';
+        graph += c;
+    }
+    return graph;
+}
+
+std::string BuildPictureAndTrackFragment(const InvocationInputs& in, const std::string& chain,
+                                         int32_t startSeconds) {
+    const Toriginalinfo& job = in.job;
+    const auto sound = SoundTracks(job);
+    const auto subs = Subtitles(job);
+    const int chosenSub = in.choice.subtitle;
+    // A sound-only output has no picture to carry a subtitle.
+    const bool soundOnly = IsAudioOnlyProfile(in.profile.profileId);
+    const MediaTrack* sub =
+        chosenSub >= 0 && chosenSub < static_cast<int>(subs.size()) && !soundOnly
+            ? subs[static_cast<size_t>(chosenSub)]
+            : nullptr;
+    const bool mp4 =
+        KeepsSubtitleTracks(in.profile.extension) && LowerAscii(in.profile.extension) != ".mkv";
+    // A picture subtitle has no text for an MP4 track: it is burned in there.
+    const bool keep = sub && in.choice.subtitleAsTrack &&
+                      KeepsSubtitleTracks(in.profile.extension) && !(mp4 && sub->picture);
+    const bool burn = sub && !keep;
+    const int soundStream = ChosenSoundStream(job, in.choice);
+
+    std::string videoChain = chain;
+    auto prepend = [&videoChain](const std::string& filter) {
+        videoChain = videoChain.empty() ? filter : filter + "," + videoChain;
+    };
+    std::string out;
+    bool complex = false;
+    if (burn && sub->picture) {
+        // Picture subtitles are laid over the picture of the same input, so a trim moves both.
+        complex = true;
+        prepend("[0:v:0][0:" + std::to_string(sub->stream) + "]overlay=eof_action=pass");
+    } else if (burn) {
+        std::string filter =
+            "subtitles=filename=" + FilterValue(sub->stream >= 0 ? job.sourcePath : sub->file);
+        if (sub->stream >= 0) filter += ":si=" + std::to_string(chosenSub);
+        // After a trim the picture's times start at 0; the subtitles are timed from the
+        // source's start.
+        if (startSeconds > 0)
+            filter = "setpts=PTS+" + std::to_string(startSeconds) + "/TB," + filter +
+                     ",setpts=PTS-STARTPTS";
+        prepend(filter);
+    }
+    const bool maps = complex || keep || sound.size() > 1;
+    if (complex) {
+        out += " -filter_complex " + QuoteIfBlank(videoChain + "[vout]") + " -map [vout]";
+    } else {
+        if (maps && !soundOnly) out += " -map 0:v:0?";
+        if (!videoChain.empty()) out += " -vf " + QuoteIfBlank(videoChain);
+    }
+    if (maps && soundStream >= 0) out += " -map 0:" + std::to_string(soundStream);
+    if (keep) {
+        if (sub->stream >= 0) {
+            out += " -map 0:" + std::to_string(sub->stream);
+        } else {
+            out += " -vormsub " + QuoteIfBlank(sub->file) + " -map 1:0";
+        }
+        const std::string language = sub->stream >= 0 ? std::string() : sub->language;
+        if (!language.empty()) out += " -metadata:s:s:0 language=" + language;
+        out += std::string(" -c:s ") + (mp4 ? "mov_text" : "copy");
+    }
+    return out;
 }
 
 std::string LengthText(const Toriginalinfo& job, const TrimRecord& trim) {
@@ -269,6 +374,8 @@ InvocationResult BuildInvocation(const InvocationInputs& in) {
     rec.lengthSeconds = HmsToSeconds(in.job.durationText);
     rec.sampleRateFragment = BuildSampleRateFragment(in.profile, rec.audioRateFragment);
     rec.channelFragment = BuildChannelFragment(in.profile, in.boxes);
+    rec.filterFragment = BuildPictureAndTrackFragment(
+        in, BuildShapeChain(in.profile, in.boxes, rec.sizeFragment, in.job), in.trim.begin);
     rec.startFragment = " -ss " + SecondsToHms(in.trim.begin);
     // Without a known length the whole source is converted.
     if (IsKnownDuration(in.job.durationText))
@@ -292,6 +399,7 @@ std::string JoinCommandLine(const intputrec& rec) {
     line += rec.aspectFragment;
     line += rec.lengthFragment;
     line += rec.sizeFragment;
+    line += rec.filterFragment;
     line += " ";
     line += rec.sampleRateFragment;
     line += rec.formatFragment;

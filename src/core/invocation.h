@@ -26,6 +26,7 @@ struct intputrec {
     std::string aspectFragment;
     std::string startFragment;
     std::string lengthFragment;
+    std::string filterFragment;  // " -vf ..." when the picture needs reshaping; else empty
 };
 
 // A fragment, or the reason it cannot be built.
@@ -83,6 +84,7 @@ struct InvocationInputs {
     FormatBoxes boxes;
     std::string encoderPath;
     std::string programDirectory;
+    TrackChoice choice;
 };
 
 struct InvocationResult {
@@ -93,10 +95,26 @@ struct InvocationResult {
 
 InvocationResult BuildInvocation(const InvocationInputs& in);
 
-// A size fragment " -s WxH" made to keep the shape of a source picture "SWxSH": the largest
-// size of the source's aspect ratio inside WxH, in even numbers. Unchanged when either size
-// cannot be read.
-std::string FitSizeFragment(const std::string& sizeFragment, const std::string& sourceSize);
+// The video filter chain that keeps the source's display shape inside the frame of a size
+// fragment " -s WxH": scaled to fit, centred on black bars, square pixels. Empty when the
+// shapes already agree (within 1 %) or a size cannot be read. sampleAspect "a:b" (empty for
+// square pixels) is the source's pixel shape.
+std::string ShapeFilter(const std::string& sizeFragment, const std::string& sourceSize,
+                        const std::string& sampleAspect);
+// The shape chain for a profile's size; empty for the keep-source size, a disabled size box,
+// the disc profiles and a picture whose shape needs nothing.
+std::string BuildShapeChain(const ProfileState& profile, const FormatBoxes& boxes,
+                            const std::string& sizeFragment, const Toriginalinfo& job);
+
+// The shape chain joined with the job's sound track and subtitle choice: " -map" of the
+// picture and the chosen sound track when the source has several, a subtitle burned in by
+// the video filter (its times kept through a trim that starts at startSeconds) or kept as a
+// track, " -vormsub FILE" naming a subtitle file for the encoder to read beside the source.
+// Just " -vf CHAIN" (or nothing) for one sound track and no subtitle.
+std::string BuildPictureAndTrackFragment(const InvocationInputs& in, const std::string& chain,
+                                         int32_t startSeconds);
+// A text as one value of a filter option, escaped for both levels of the filter syntax.
+std::string FilterValue(const std::string& text);
 
 // The length an encoder run is given: the duration text, or for an untrimmed job whose
 // probed length has a fraction of a second, the next whole second.

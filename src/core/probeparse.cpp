@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/numeric.h"
 #include "core/timeutil.h"
 
 namespace vc {
@@ -114,6 +115,98 @@ bool ParseProbeEnd(const std::string& line, int* index, int* status) {
     return true;
 }
 
+std::string ExtractSampleAspect(const std::string& line) {
+    const std::size_t shape = line.find("Shape #");
+    if (shape == std::string::npos) return {};
+    const std::size_t sar = line.find("[SAR ", shape);
+    if (sar == std::string::npos) return {};
+    const std::size_t from = sar + 5;
+    const std::size_t end = line.find(' ', from);
+    if (end == std::string::npos || line.find(']', end) == std::string::npos) return {};
+    const std::string text = line.substr(from, end - from);
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos || colon == 0 || colon + 1 == text.size() ||
+        text.find_first_not_of("0123456789:") != std::string::npos)
+        return {};
+    return text;
+}
+
+namespace {
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+std::string Unescaped(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
+            HexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+}  // namespace
+
+bool ParseTrackLine(const std::string& line, MediaTrack* track) {
+    std::string text = line;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
+    const std::size_t at = text.find("Track ");
+    if (at == std::string::npos || text.empty() || text.back() != ']') return false;
+    const std::size_t colon = text.find(": ", at);
+    const std::size_t open = text.find(" [", colon == std::string::npos ? at : colon);
+    if (colon == std::string::npos || open == std::string::npos) return false;
+    MediaTrack t;
+    const std::string where = text.substr(at + 6, colon - at - 6);
+    if (where.rfind("#0.", 0) == 0) {
+        int64_t n = -1;
+        if (!ParseInt(where.substr(3), n) || n < 0 || n > 100000) return false;
+        t.stream = static_cast<int>(n);
+    } else if (where != "file") {
+        return false;
+    }
+    std::vector<std::string> tokens;
+    std::string fields = text.substr(colon + 2, open - colon - 2);
+    for (std::size_t from = 0; from <= fields.size();) {
+        const std::size_t blank = std::min(fields.find(' ', from), fields.size());
+        tokens.push_back(fields.substr(from, blank - from));
+        from = blank + 1;
+    }
+    if (tokens.size() != 5) return false;
+    auto field = [](const std::string& s) { return s == "-" ? std::string() : s; };
+    if (tokens[0] == "sound") {
+        t.kind = MediaTrack::Kind::Sound;
+        int64_t ch = 0;
+        if (!ParseInt(tokens[3], ch) || ch < 0 || ch > 64 || t.stream < 0) return false;
+        t.channels = static_cast<int>(ch);
+    } else if (tokens[0] == "subtitle") {
+        t.kind = MediaTrack::Kind::Subtitle;
+        if (tokens[3] != "text" && tokens[3] != "picture") return false;
+        t.picture = tokens[3] == "picture";
+    } else {
+        return false;
+    }
+    t.language = field(tokens[1]);
+    if (t.language == "und") t.language.clear();
+    t.codec = field(tokens[2]);
+    t.isDefault = tokens[4] == "default";
+    const std::string inside = Unescaped(text.substr(open + 2, text.size() - open - 3));
+    if (t.stream < 0) {
+        if (inside.empty()) return false;
+        t.file = inside;
+    } else {
+        t.title = inside;
+    }
+    *track = std::move(t);
+    return true;
+}
+
 void ProbeReadLine(ProbeResult& result, const std::string& line) {
     const std::size_t d = line.find("Duration:");
     if (d != std::string::npos) {
@@ -130,6 +223,18 @@ void ProbeReadLine(ProbeResult& result, const std::string& line) {
     if (auto s = ExtractPictureSize(line); !s.empty()) result.pictureSize = s;
     ParseAudioLine(result, line);
     ParseVideoLine(result, line);
+    if (auto s = ExtractSampleAspect(line); !s.empty()) result.sampleAspect = s;
+    if (MediaTrack t; ParseTrackLine(line, &t)) {
+        // A line delivered again (whole after in part) replaces its earlier reading.
+        auto same =
+            std::find_if(result.tracks.begin(), result.tracks.end(), [&t](const MediaTrack& o) {
+                return o.stream == t.stream && (t.stream >= 0 || o.file == t.file);
+            });
+        if (same != result.tracks.end())
+            *same = std::move(t);
+        else
+            result.tracks.push_back(std::move(t));
+    }
 }
 
 }  // namespace vc

@@ -82,6 +82,7 @@ InvocationInputs ConversionSession::JobInputs(const Job& job) {
     in.caption = job.caption.toStdString();
     in.job = job.info;
     in.trim = job.trim;
+    in.choice = job.choice;
     in.profile = profile_;
     in.boxes = formats_.boxes();
     in.encoderPath = encoderPath_;

@@ -34,6 +34,8 @@ bool JobList::FromProbe(const QString& path, const ProbeResult& pr, Job* job, QS
     info.sampleRate = pr.sampleRate;
     info.channels = pr.channels;
     info.frameRate = pr.frameRate;
+    info.sampleAspect = pr.sampleAspect == "1:1" ? std::string() : pr.sampleAspect;
+    info.tracks = pr.tracks;
     const int32_t length = HmsToSeconds(pr.durationText);
     job->trim = {length, 0, length};
     return true;
@@ -136,6 +138,13 @@ void JobList::SetAllChecked(bool checked) {
 
 void JobList::SetTrim(int row, const TrimRecord& trim) {
     if (Job* j = Find(row)) j->trim = trim;
+}
+
+void JobList::SetChoice(int row, const TrackChoice& choice) {
+    if (Job* j = Find(row); j && !(j->choice == choice)) {
+        j->choice = choice;
+        Changed(row, CaptionColumn, CaptionColumn);  // the kept list follows
+    }
 }
 
 void JobList::SetDurationText(int row, const std::string& text) {

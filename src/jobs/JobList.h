@@ -16,6 +16,7 @@ struct Job {
     QString caption;
     Toriginalinfo info;
     TrimRecord trim;
+    TrackChoice choice;
     bool checked = true;
     // The conversion's status: "Status" before any run, a percentage, "Finish", "Error", "Stop".
     QString status = QStringLiteral("Status");
@@ -66,6 +67,7 @@ class JobList : public QAbstractTableModel {
     void SetChecked(int row, bool checked);
     void SetAllChecked(bool checked);
     void SetTrim(int row, const TrimRecord& trim);
+    void SetChoice(int row, const TrackChoice& choice);
     void SetDurationText(int row, const std::string& text);
     void SetSizeEstimate(int row, const QString& text);
     // The written file's size after a finished run; empty when the row runs again.

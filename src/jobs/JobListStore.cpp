@@ -19,6 +19,41 @@ QString S(const std::string& s) {
 std::string T(const QJsonValue& v) {
     return v.toString().toStdString();
 }
+
+QJsonArray TracksToJson(const std::vector<MediaTrack>& tracks) {
+    QJsonArray out;
+    for (const MediaTrack& t : tracks)
+        out.append(QJsonObject{{"subtitle", t.kind == MediaTrack::Kind::Subtitle},
+                               {"stream", t.stream},
+                               {"language", S(t.language)},
+                               {"codec", S(t.codec)},
+                               {"channels", t.channels},
+                               {"picture", t.picture},
+                               {"default", t.isDefault},
+                               {"title", S(t.title)},
+                               {"file", S(t.file)}});
+    return out;
+}
+
+std::vector<MediaTrack> TracksFromJson(const QJsonArray& rows) {
+    std::vector<MediaTrack> out;
+    for (const auto& v : rows) {
+        const QJsonObject o = v.toObject();
+        MediaTrack t;
+        t.kind =
+            o.value("subtitle").toBool() ? MediaTrack::Kind::Subtitle : MediaTrack::Kind::Sound;
+        t.stream = o.value("stream").toInt(-1);
+        t.language = T(o.value("language"));
+        t.codec = T(o.value("codec"));
+        t.channels = o.value("channels").toInt();
+        t.picture = o.value("picture").toBool();
+        t.isDefault = o.value("default").toBool();
+        t.title = T(o.value("title"));
+        t.file = T(o.value("file"));
+        out.push_back(std::move(t));
+    }
+    return out;
+}
 }  // namespace
 
 bool Save(const QString& path, const JobList& jobs, const QString& runningOutput) {
@@ -40,6 +75,11 @@ bool Save(const QString& path, const JobList& jobs, const QString& runningOutput
                                 {"sampleRate", S(f.sampleRate)},
                                 {"channels", S(f.channels)},
                                 {"frameRate", S(f.frameRate)},
+                                {"sampleAspect", S(f.sampleAspect)},
+                                {"tracks", TracksToJson(f.tracks)},
+                                {"soundTrack", j->choice.sound},
+                                {"subtitle", j->choice.subtitle},
+                                {"subtitleAsTrack", j->choice.subtitleAsTrack},
                                 {"total", j->trim.total},
                                 {"begin", j->trim.begin},
                                 {"end", j->trim.end}});
@@ -79,6 +119,12 @@ bool Restore(const QString& path, JobList& jobs) {
         f.sampleRate = T(o.value("sampleRate"));
         f.channels = T(o.value("channels"));
         f.frameRate = T(o.value("frameRate"));
+        // Absent from older lists: square pixels, no tracks known, the source's default sound.
+        f.sampleAspect = T(o.value("sampleAspect"));
+        f.tracks = TracksFromJson(o.value("tracks").toArray());
+        j.choice.sound = o.value("soundTrack").toInt(-1);
+        j.choice.subtitle = o.value("subtitle").toInt(-1);
+        j.choice.subtitleAsTrack = o.value("subtitleAsTrack").toBool();
         j.trim = {o.value("total").toInt(), o.value("begin").toInt(), o.value("end").toInt()};
         if (f.sourcePath.empty()) continue;
         jobs.Append(std::move(j));

@@ -47,6 +47,7 @@ bool LoadPreviewLibrary(PreviewFunctions* functions, std::string* error,
         dlclose(handle);
         return false;
     }
+    f.SetTracks = reinterpret_cast<SetTracksFn>(dlsym(handle, "SetTracks"));
     *functions = f;
     return true;
 }

@@ -15,6 +15,8 @@ struct PreviewFunctions {
     PauseFn Pause = nullptr;
     StopFn Stop = nullptr;
     DestroyPreviewWindowFn DestroyPreviewWindow = nullptr;
+    // Optional: a library without it plays the tracks the player picks.
+    SetTracksFn SetTracks = nullptr;
 };
 
 // Loads `directory` + "libPreview.so" (empty directory = ProgramDirectory()) and resolves its

@@ -10,6 +10,7 @@
 #include "core/nativepath.h"
 #include "core/numeric.h"
 #include "core/timeutil.h"
+#include "core/trackchoice.h"
 #include "jobs/JobList.h"
 #include "preview/PreviewLibrary.h"
 #include "shell/SkinDisplay.h"
@@ -118,6 +119,10 @@ bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
     g_positionSink.store(&reportedPosition_);
     lib->InitPreviewWindow(VideoWindowOf(panel), panel->width(), panel->height());
     lib->SetEventFuntion(&PreviewPlayer::OnPreviewPosition);
+    if (lib->SetTracks) {
+        const PreviewTracks t = PreviewTracksOf(job->info, job->choice);
+        lib->SetTracks(t.sound, t.subtitle, t.subtitleFile.c_str());
+    }
     playedSeconds_ = 0;
     reportedPosition_.store(0.0);
     displayFloor_ = 0.0;

@@ -29,9 +29,10 @@ InvocationResult Snapshot::Build(const Request& r) {
     intputrec& rec = out.rec;
     rec.encoderPath = r.encoderPath;
     rec.workingDirectory = r.programDirectory;
-    // A snapshot keeps the picture's shape: the profile's size is the box it fits in.
-    rec.sizeFragment =
-        FitSizeFragment(BuildSizeFragment(r.profile, r.boxes, r.job), r.job.pictureSize);
+    // The picture as the conversion would frame it: its shape kept inside the profile's size.
+    rec.sizeFragment = BuildSizeFragment(r.profile, r.boxes, r.job);
+    const std::string shape = BuildShapeChain(r.profile, r.boxes, rec.sizeFragment, r.job);
+    if (!shape.empty()) rec.filterFragment = " -vf " + shape;
     rec.startFragment = " -ss " + (r.at.isEmpty() ? std::string("00:00:00") : r.at.toStdString());
     rec.lengthFragment = " -t 0.01";
     rec.formatFragment = " -f image2 ";

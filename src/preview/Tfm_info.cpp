@@ -3,9 +3,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "core/timeutil.h"
+#include "core/trackchoice.h"
 
 namespace vc {
 
@@ -22,7 +24,7 @@ Tfm_info::Tfm_info(QWidget* parent) : QDialog(parent) {
     // Fixed single border with only the system menu.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(556, 484);
+    setFixedSize(556, 604);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xFA, 0xFE, 0xFB));  // 16514810 as BGR
@@ -62,9 +64,16 @@ Tfm_info::Tfm_info(QWidget* parent) : QDialog(parent) {
            {"Sample Rate:", &ed_sample, "ed_sample"},
            {"Channels:", &ed_channels, "ed_channels"}});
 
+    auto* tracks = new QGroupBox("Tracks", this);
+    tracks->setGeometry(8, 440, 540, 120);
+    lb_tracks = new QListWidget(tracks);
+    lb_tracks->setObjectName("lb_tracks");
+    lb_tracks->setGeometry(16, 22, 508, 88);
+    lb_tracks->setSelectionMode(QAbstractItemView::NoSelection);
+
     Button1 = new QPushButton("OK", this);
     Button1->setObjectName("Button1");
-    Button1->setGeometry(440, 448, 75, 25);
+    Button1->setGeometry(440, 568, 75, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &Tfm_info::Button1Click);
 }
@@ -89,6 +98,8 @@ void Tfm_info::FormShow(const Toriginalinfo& info, const TrimRecord& trim) {
     ed_audiobit->setText(rate(audio, info.audioRate));
     ed_sample->setText(audio ? text(info.sampleRate) : QString());
     ed_channels->setText(audio ? text(info.channels) : QString());
+    lb_tracks->clear();
+    for (const std::string& line : TrackDescriptions(info)) lb_tracks->addItem(text(line));
     // Centred on the main window.
     if (QWidget* owner = parentWidget()) {
         const QRect g = owner->frameGeometry();

@@ -6,6 +6,7 @@
 #include "core/jobrecords.h"
 
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace vc {
@@ -27,6 +28,7 @@ class Tfm_info : public QDialog {
     QLineEdit* ed_audiobit = nullptr;
     QLineEdit* ed_sample = nullptr;
     QLineEdit* ed_channels = nullptr;
+    QListWidget* lb_tracks = nullptr;  // every sound track and subtitle
     QPushButton* Button1 = nullptr;
 };
 

@@ -45,6 +45,13 @@ void Play(const char*) {
     g_changed.wait(guard, [] { return g_stopped; });
 }
 
+FakeTracks g_tracks;
+
+void SetTracks(int32_t sound, int32_t subtitle, const char* file) {
+    std::lock_guard<std::mutex> guard(g_lock);
+    g_tracks = {sound, subtitle, file ? file : ""};
+}
+
 void Pause() {}
 
 void Stop() {
@@ -67,9 +74,15 @@ const PreviewFunctions& FakePreviewLibrary() {
         f.Pause = &Pause;
         f.Stop = &Stop;
         f.DestroyPreviewWindow = &Stop;
+        f.SetTracks = &SetTracks;
         return f;
     }();
     return functions;
+}
+
+FakeTracks LastFakeTracks() {
+    std::lock_guard<std::mutex> guard(g_lock);
+    return g_tracks;
 }
 
 }  // namespace vc::test

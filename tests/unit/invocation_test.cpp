@@ -9,6 +9,7 @@
 #include <set>
 
 #include "core/cmdline.h"
+#include "core/profilesettings.h"
 #include "core/timeutil.h"
 
 using namespace vc;
@@ -272,22 +273,49 @@ TEST(Invocation, AnUntrimmedJobIsGivenItsWholeLength) {
     }
 }
 
-TEST(Invocation, FitSizeKeepsThePictureShape) {
+TEST(Invocation, ShapeFilterFitsTheShownShapeIntoTheFrame) {
     struct Case {
         const char* fragment;
         const char* source;
+        const char* sar;
         const char* expected;
     } cases[] = {
-        {" -s 1280x720", "640x480", " -s 960x720"},   // 4:3 inside 16:9
-        {" -s 320x240", "1920x1080", " -s 320x180"},  // 16:9 inside 4:3
-        {" -s 640x480", "640x480", " -s 640x480"},
-        {" -s 176x144", "333x201", " -s 176x106"},  // even numbers
-        {"", "640x480", ""},                        // the source's own size
-        {" -s 320x240", "", " -s 320x240"},         // nothing known of the source
+        {" -s 640x480", "720x404", "", "scale=640:358,pad=640:480:0:60:black,setsar=1"},
+        {" -s 1280x720", "640x480", "", "scale=960:720,pad=1280:720:160:0:black,setsar=1"},
+        // A DVD picture shown at 16:9 goes wide, not 3:2.
+        {" -s 640x480", "720x480", "32:27", "scale=640:360,pad=640:480:0:60:black,setsar=1"},
+        {" -s 640x360", "720x480", "32:27", ""},
+        {" -s 320x240", "640x480", "", ""},
+        {" -s 320x240", "640x480", "1:1", ""},
+        {" -s 1920x1080", "1918x1080", "", ""},  // within 1 %: no bars of a pixel
+        {" -s 176x144", "333x201", "", "scale=176:106,pad=176:144:0:18:black,setsar=1"},
+        {" -s 320x240", "", "", ""},  // nothing known of the source
+        {"", "640x480", "", ""},
+        {" -s 640x480", "720x405", "bad", "scale=640:360,pad=640:480:0:60:black,setsar=1"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FitSizeFragment(c.fragment, c.source), c.expected)
-            << c.fragment << " " << c.source;
+        EXPECT_EQ(ShapeFilter(c.fragment, c.source, c.sar), c.expected)
+            << c.fragment << " " << c.source << " " << c.sar;
+}
+
+TEST(Invocation, ReshapedPictureOnlyForAProfileSize) {
+    // A 16:9 source: the profile's 4:3 size gets bars, the keep-source size stays as it is.
+    Job framed(102, {"320x240", "640x480", kKeepSourceSize}, "640x480", 2, 1);
+    framed.in.job.pictureSize = "1280x720";
+    InvocationResult r = BuildInvocation(framed.in);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_NE(JoinCommandLine(r.rec).find(
+                  " -s 640x480 -vf scale=640:360,pad=640:480:0:60:black,setsar=1  -ar "),
+              std::string::npos)
+        << JoinCommandLine(r.rec);
+
+    Job own(102, {"320x240", "640x480", kKeepSourceSize}, kKeepSourceSize, 2, 1);
+    own.in.job.pictureSize = "720x480";
+    own.in.job.sampleAspect = "32:27";
+    r = BuildInvocation(own.in);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(r.rec.filterFragment, "");
+    EXPECT_EQ(JoinCommandLine(r.rec).find("-vf"), std::string::npos);
 }
 
 TEST(Invocation, LengthOnlyWhenTheDurationIsATime) {
@@ -318,4 +346,110 @@ TEST(Invocation, LengthOnlyWhenTheDurationIsATime) {
             EXPECT_EQ(t, args.end()) << c.duration;
         }
     }
+}
+
+TEST(Invocation, TrackChoiceReachesTheCommandLine) {
+    using K = MediaTrack::Kind;
+    const std::vector<MediaTrack> film = {
+        {K::Sound, 1, "eng", "aac", 2, false, false, "", ""},
+        {K::Sound, 2, "ger", "ac3", 6, false, true, "", ""},
+        {K::Subtitle, 3, "eng", "subrip", 0, false, false, "", ""},
+        {K::Subtitle, 4, "eng", "hdmv_pgs_subtitle", 0, true, false, "", ""},
+        {K::Subtitle, -1, "de", "subrip", 0, false, false, "", "/media/in.de.srt"},
+    };
+    const std::vector<MediaTrack> oneSound = {film[0], film[2]};
+    const char* kSubs = "subtitles=filename=/media/in.mkv:si=0";
+    struct Case {
+        const char* what;
+        std::vector<MediaTrack> tracks;
+        TrackChoice choice;
+        const char* extension;
+        int begin;  // trim start
+        std::string expected;
+    } cases[] = {
+        {"nothing to choose", {}, {}, ".avi", 0, ""},
+        {"one sound track, no subtitle", oneSound, {}, ".avi", 0, ""},
+        {"the default track, not the first", film, {}, ".avi", 0, " -map 0:v:0? -map 0:2"},
+        {"the chosen track", film, {1, -1, false}, ".avi", 0, " -map 0:v:0? -map 0:1"},
+        {"a track the file lacks", film, {9, -1, false}, ".avi", 0, " -map 0:v:0? -map 0:2"},
+        {"text burned in", oneSound, {-1, 0, false}, ".avi", 0, std::string(" -vf ") + kSubs},
+        {"text burned in after a trim",
+         oneSound,
+         {-1, 0, false},
+         ".avi",
+         30,
+         std::string(" -vf setpts=PTS+30/TB,") + kSubs + ",setpts=PTS-STARTPTS"},
+        {"picture subtitle laid over",
+         film,
+         {1, 1, false},
+         ".avi",
+         30,
+         " -filter_complex [0:v:0][0:4]overlay=eof_action=pass[vout] -map [vout] -map 0:1"},
+        {"file burned in",
+         film,
+         {-1, 2, false},
+         ".avi",
+         0,
+         " -map 0:v:0? -vf subtitles=filename=/media/in.de.srt -map 0:2"},
+        {"kept in MKV",
+         film,
+         {-1, 0, true},
+         ".mkv",
+         30,
+         " -map 0:v:0? -map 0:2 -map 0:3 -c:s copy"},
+        {"file kept in MP4",
+         {film[0], film[2], film[4]},
+         {-1, 1, true},
+         ".mp4",
+         0,
+         " -map 0:v:0? -map 0:1 -vormsub /media/in.de.srt -map 1:0 -metadata:s:s:0 language=de "
+         "-c:s mov_text"},
+        {"picture subtitle cannot be an MP4 track",
+         film,
+         {1, 1, true},
+         ".mp4",
+         0,
+         " -filter_complex [0:v:0][0:4]overlay=eof_action=pass[vout] -map [vout] -map 0:1"},
+        {"AVI keeps no subtitle track: burned",
+         oneSound,
+         {-1, 0, true},
+         ".avi",
+         0,
+         std::string(" -vf ") + kSubs},
+    };
+    for (const Case& c : cases) {
+        Job j(102, {"320x240", "640x480"}, "320x240", 2, 1);
+        j.in.job.sourcePath = "/media/in.mkv";
+        j.in.job.tracks = c.tracks;
+        j.in.choice = c.choice;
+        j.in.profile.extension = c.extension;
+        j.in.trim = {100, c.begin, 100};
+        const InvocationResult r = BuildInvocation(j.in);
+        ASSERT_TRUE(r.ok()) << r.error;
+        EXPECT_EQ(r.rec.filterFragment, c.expected) << c.what;
+    }
+
+    // The shape comes after the burned subtitle, which is drawn at the source's size.
+    Job wide(102, {"320x240", "640x480"}, "640x480", 2, 1);
+    wide.in.job.pictureSize = "1280x720";
+    wide.in.job.sourcePath = "/media/in.mkv";
+    wide.in.job.tracks = oneSound;
+    wide.in.choice = {-1, 0, false};
+    EXPECT_EQ(BuildInvocation(wide.in).rec.filterFragment,
+              std::string(" -vf ") + kSubs + ",scale=640:360,pad=640:480:0:60:black,setsar=1");
+    // A sound-only output takes the chosen sound track and no subtitle.
+    Job sound(15, {}, "", 2, 1);
+    sound.plain.size.setEnabled(false);
+    sound.in.job.tracks = film;
+    sound.in.choice = {1, 0, false};
+    ASSERT_TRUE(IsAudioOnlyProfile(sound.in.profile.profileId));
+    EXPECT_EQ(BuildInvocation(sound.in).rec.filterFragment, " -map 0:1");
+}
+
+TEST(Invocation, FilterValuesSurviveBothLevelsOfEscaping) {
+    EXPECT_EQ(FilterValue("/films/plain.srt"), "/films/plain.srt");
+    EXPECT_EQ(FilterValue("a:b"), "a\\\\:b");
+    EXPECT_EQ(FilterValue("it's"), "it\\\\\\'s");
+    EXPECT_EQ(FilterValue("[x],y;z"), "\\[x\\]\\,y\\;z");
+    EXPECT_EQ(FilterValue("c:\\d"), "c\\\\:\\\\\\\\d");
 }

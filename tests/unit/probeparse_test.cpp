@@ -156,4 +156,39 @@ TEST(ProbeParse, ProbeEndLines) {
     EXPECT_EQ(r.totalRate, "1514");
 }
 
+TEST(ProbeParse, ShapeLineGivesOnlyThePixelShape) {
+    const struct {
+        const char* line;
+        const char* sar;
+    } cases[] = {
+        {"    Shape #0.0: [SAR 32:27 DAR 16:9]", "32:27"},
+        {"    Shape #0.3: [SAR 1:1 DAR 4:3]", "1:1"},
+        {"    Shape #0.0: [SAR 32:2", ""},  // delivered in part
+        {"    Shape #0.0: [SAR x:1 DAR 4:3]", ""},
+        {kVideo, ""},  // the stream line's own [PAR ...] is not read
+        {"    Stream #0.0: Video: h264, yuv420p, 720x480, 300 kb/s, 25.00 fps [SAR 8:9 DAR 4:3]",
+         ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(vc::ExtractSampleAspect(c.line), c.sar) << c.line;
+
+    // A shape line between the stream lines leaves every value the readers took as it was.
+    vc::ProbeResult r;
+    vc::ProbeReadLine(r, kDuration);
+    vc::ProbeReadLine(r, kVideo);
+    vc::ProbeReadLine(r, "    Shape #0.0: [SAR 32:27 DAR 16:9]");
+    vc::ProbeReadLine(r, kAudio);
+    vc::ProbeResult without;
+    vc::ProbeReadLine(without, kDuration);
+    vc::ProbeReadLine(without, kVideo);
+    vc::ProbeReadLine(without, kAudio);
+    EXPECT_EQ(r.sampleAspect, "32:27");
+    r.sampleAspect.clear();
+    for (auto field :
+         {&vc::ProbeResult::pictureSize, &vc::ProbeResult::videoRate, &vc::ProbeResult::audioRate,
+          &vc::ProbeResult::videoFormat, &vc::ProbeResult::audioFormat,
+          &vc::ProbeResult::sampleRate, &vc::ProbeResult::channels, &vc::ProbeResult::frameRate,
+          &vc::ProbeResult::totalRate, &vc::ProbeResult::durationText})
+        EXPECT_EQ(r.*field, without.*field);
+}
+
 }  // namespace

@@ -29,6 +29,12 @@ PREVIEW_API void Seek(int32_t seconds);
 // the QCoreApplication it runs a nested event loop meanwhile; elsewhere it just waits.
 PREVIEW_API void Play(const char* path);
 
+// Chooses what the next Play calls of this output play: `sound` is the place of the sound
+// track among the file's sound tracks from 1 (0: the player's own pick), `subtitle` the place
+// of the subtitle among the file's subtitle streams from 1, followed by `subtitleFile` when
+// that is given (0: no subtitle). Before SetTracks, the player picks both itself.
+PREVIEW_API void SetTracks(int32_t sound, int32_t subtitle, const char* subtitleFile);
+
 // Toggles between paused and playing.
 PREVIEW_API void Pause(void);
 
@@ -50,3 +56,4 @@ typedef void (*PlayFn)(const char*);
 typedef void (*PauseFn)(void);
 typedef void (*StopFn)(void);
 typedef void (*DestroyPreviewWindowFn)(void);
+typedef void (*SetTracksFn)(int32_t, int32_t, const char*);
