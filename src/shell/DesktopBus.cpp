@@ -66,7 +66,7 @@ void DesktopNotifier::OnClosed(uint id, uint) {
 }
 
 void PowerOffThroughLoginManager(std::function<void(const QString& error)> failed,
-                                 QDBusConnection bus) {
+                                 const QDBusConnection& bus) {
     if (!bus.isConnected()) {
         if (failed) failed("The system bus cannot be reached.");
         return;

@@ -39,6 +39,6 @@ class DesktopNotifier : public QObject {
 // Asks the login manager to power the computer off (interactive: it may ask the user for
 // authorisation). The answer comes later: `failed` gets the error when it refuses.
 void PowerOffThroughLoginManager(std::function<void(const QString& error)> failed,
-                                 QDBusConnection bus = QDBusConnection::systemBus());
+                                 const QDBusConnection& bus = QDBusConnection::systemBus());
 
 }  // namespace vc
