@@ -123,7 +123,7 @@ std::string ExtractSampleAspect(const std::string& line) {
     const std::size_t from = sar + 5;
     const std::size_t end = line.find(' ', from);
     if (end == std::string::npos || line.find(']', end) == std::string::npos) return {};
-    const std::string text = line.substr(from, end - from);
+    std::string text = line.substr(from, end - from);
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos || colon == 0 || colon + 1 == text.size() ||
         text.find_first_not_of("0123456789:") != std::string::npos)
