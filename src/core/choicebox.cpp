@@ -69,6 +69,13 @@ void CopyChoice(const ChoiceBox& from, ChoiceBox& to) {
     to.setEnabled(from.isEnabled());
 }
 
+void CopyChoices(const FormatBoxes& from, const FormatBoxes& to) {
+    CopyChoice(*from.size, *to.size);
+    CopyChoice(*from.video, *to.video);
+    CopyChoice(*from.audio, *to.audio);
+    CopyChoice(*from.channel, *to.channel);
+}
+
 void InitFormatBoxes(FormatBoxes& boxes) {
     boxes.size->clear();
     for (ChoiceBox* q : {boxes.video, boxes.audio}) {

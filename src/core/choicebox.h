@@ -78,6 +78,9 @@ struct FormatBoxes {
     ChoiceBox* channel = nullptr;  // cb_channel
 };
 
+// CopyChoice for each of the four boxes.
+void CopyChoices(const FormatBoxes& from, const FormatBoxes& to);
+
 // Entry texts of the boxes.
 inline constexpr const char* kQualityNames[5] = {"Higher Quality", "High Quality", "Normal",
                                                  "Low Quality", "Lower Quality"};

@@ -45,7 +45,6 @@ class ConversionSession : public QObject {
     void SetEncoderPath(const std::string& path) { encoderPath_ = path; }
     const std::string& EncoderPath() const { return encoderPath_; }
     void SetProductName(const std::string& product) { product_ = product; }
-    const std::string& ProductName() const { return product_; }
     std::string SettingsFilePath() const { return SettingsFilePathFor(product_); }
     std::string ProfileSettingsFilePath() const { return ProfileSettingsFilePathFor(product_); }
 
@@ -58,7 +57,6 @@ class ConversionSession : public QObject {
 
     // ---- the four format choices (size, video, audio, channel) as values
     FormatBoxes Formats() { return formats_.boxes(); }
-    const PlainFormatBoxes& FormatValues() const { return formats_; }
     // An editor of the choices (the settings dialog) changed them through Formats().
     void FormatsEdited();
     // Remembers the selected profile's choices in the per-profile settings; an error text

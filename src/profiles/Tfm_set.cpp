@@ -129,23 +129,15 @@ void Tfm_set::Bind(ConversionSession* session) {
 }
 
 void Tfm_set::ShowSessionFormats() {
-    const FormatBoxes from = session_->Formats();
-    const FormatBoxes to = Boxes();
     showing_ = true;
-    for (auto [f, t] : {std::pair{from.size, to.size}, std::pair{from.video, to.video},
-                        std::pair{from.audio, to.audio}, std::pair{from.channel, to.channel}})
-        CopyChoice(*f, *t);
+    CopyChoices(session_->Formats(), Boxes());
     showing_ = false;
 }
 
 void Tfm_set::TakeFormats() {
     if (showing_ || !session_) return;
-    const FormatBoxes from = Boxes();
-    const FormatBoxes to = session_->Formats();
     showing_ = true;
-    for (auto [f, t] : {std::pair{from.size, to.size}, std::pair{from.video, to.video},
-                        std::pair{from.audio, to.audio}, std::pair{from.channel, to.channel}})
-        CopyChoice(*f, *t);
+    CopyChoices(Boxes(), session_->Formats());
     session_->FormatsEdited();
     showing_ = false;
 }

@@ -60,28 +60,28 @@ class TinyServer : public QObject {
     bool answer_;
 };
 
-// Answers every request with a chunked body that never ends: as fast as the client takes it,
-// or a few bytes at a time (never silent long enough for a transfer timeout).
+// Answers every request with a head and then, without end, what `next` makes of the bytes
+// sent so far: as fast as the client takes it, or one piece at a time. Counts the connections
+// the client closed.
 class EndlessServer : public QObject {
   public:
-    explicit EndlessServer(int intervalMs) {
+    using Next = QByteArray (*)(qint64 sent, bool paced);
+    EndlessServer(const QByteArray& head, Next next, int intervalMs) {
         server_.listen(QHostAddress::LocalHost, 0);
-        connect(&server_, &QTcpServer::newConnection, this, [this, intervalMs] {
+        connect(&server_, &QTcpServer::newConnection, this, [this, head, next, intervalMs] {
             while (QTcpSocket* s = server_.nextPendingConnection()) {
                 connect(s, &QTcpSocket::disconnected, this, [this] { ++disconnects; });
-                connect(s, &QTcpSocket::readyRead, this, [this, s, intervalMs] {
+                connect(s, &QTcpSocket::readyRead, this, [this, s, head, next, intervalMs] {
                     if (!s->readAll().contains("\r\n\r\n")) return;
-                    s->write(
-                        "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n"
-                        "Transfer-Encoding: chunked\r\n\r\n");
+                    s->write(head);
                     auto* timer = new QTimer(s);
-                    connect(timer, &QTimer::timeout, s, [this, s, intervalMs] {
+                    connect(timer, &QTimer::timeout, s, [this, s, next, intervalMs] {
                         if (s->state() != QAbstractSocket::ConnectedState) return;
                         // Keep a little queued, so the pace is the client's.
                         if (s->bytesToWrite() > (1 << 20)) return;
-                        const QByteArray chunk(intervalMs > 0 ? 16 : 64 * 1024, 'n');
-                        s->write(QByteArray::number(chunk.size(), 16) + "\r\n" + chunk + "\r\n");
-                        sent += chunk.size();
+                        const QByteArray piece = next(sent, intervalMs > 0);
+                        s->write(piece);
+                        sent += piece.size();
                     });
                     timer->start(intervalMs);
                 });
@@ -96,41 +96,36 @@ class EndlessServer : public QObject {
     QTcpServer server_;
 };
 
-// Answers every request with a status line and then header lines without end: as fast as the
-// client takes them, or one line at a time. Counts the connections the client closed.
-class HeaderFloodServer : public QObject {
+// A chunked body that never ends (never silent long enough for a transfer timeout).
+class EndlessBodyServer : public EndlessServer {
   public:
-    explicit HeaderFloodServer(int intervalMs) {
-        server_.listen(QHostAddress::LocalHost, 0);
-        connect(&server_, &QTcpServer::newConnection, this, [this, intervalMs] {
-            while (QTcpSocket* s = server_.nextPendingConnection()) {
-                connect(s, &QTcpSocket::disconnected, this, [this] { ++disconnects; });
-                connect(s, &QTcpSocket::readyRead, this, [this, s, intervalMs] {
-                    if (!s->readAll().contains("\r\n\r\n")) return;
-                    s->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n");
-                    auto* timer = new QTimer(s);
-                    connect(timer, &QTimer::timeout, s, [this, s, intervalMs] {
-                        if (s->state() != QAbstractSocket::ConnectedState) return;
-                        if (s->bytesToWrite() > (1 << 20)) return;
-                        QByteArray lines;
-                        do {
-                            lines += "X-Flood-" + QByteArray::number(sent) + ": " +
-                                     QByteArray(40, 'f') + "\r\n";
-                        } while (intervalMs == 0 && lines.size() < 64 * 1024);
-                        s->write(lines);
-                        sent += lines.size();
-                    });
-                    timer->start(intervalMs);
-                });
-            }
-        });
-    }
-    QString Host() const { return QStringLiteral("127.0.0.1:%1").arg(server_.serverPort()); }
-    qint64 sent = 0;
-    int disconnects = 0;
+    explicit EndlessBodyServer(int intervalMs)
+        : EndlessServer(
+              "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n"
+              "Transfer-Encoding: chunked\r\n\r\n",
+              &Chunk, intervalMs) {}
 
   private:
-    QTcpServer server_;
+    static QByteArray Chunk(qint64, bool paced) {
+        const QByteArray chunk(paced ? 16 : 64 * 1024, 'n');
+        return QByteArray::number(chunk.size(), 16) + "\r\n" + chunk + "\r\n";
+    }
+};
+
+// Header lines without end after the status line.
+class HeaderFloodServer : public EndlessServer {
+  public:
+    explicit HeaderFloodServer(int intervalMs)
+        : EndlessServer("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n", &Lines, intervalMs) {}
+
+  private:
+    static QByteArray Lines(qint64 sent, bool paced) {
+        QByteArray lines;
+        do {
+            lines += "X-Flood-" + QByteArray::number(sent) + ": " + QByteArray(40, 'f') + "\r\n";
+        } while (!paced && lines.size() < 64 * 1024);
+        return lines;
+    }
 };
 
 bool WaitFor(const std::function<bool()>& done, int limitMs) {
@@ -305,7 +300,7 @@ TEST_F(UpdateNoticeTest, UnwritableNoticeFileStillFinishes) {
 TEST_F(UpdateNoticeTest, EndlessAnswersAreCutOff) {
     {
         // Far past any notice's size, long before the time limit.
-        EndlessServer server(0);
+        EndlessBodyServer server(0);
         UpdateNotice notice;
         notice.SetTimeout(60000);
         QElapsedTimer t;
@@ -317,7 +312,7 @@ TEST_F(UpdateNoticeTest, EndlessAnswersAreCutOff) {
     }
     {
         // A trickle that never stops: the whole fetch has a time limit.
-        EndlessServer server(50);
+        EndlessBodyServer server(50);
         UpdateNotice notice;
         notice.SetTimeout(600);
         QElapsedTimer t;
