@@ -1,6 +1,7 @@
 // Program body: reads the command line, hands file names to a window that runs already or
-// creates the windows in their order, and runs the message loop.
+// creates the windows in their order, and runs the message loop; or converts without a window.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QTimer>
 #include <clocale>
@@ -15,6 +16,7 @@
 #include "core/displayplatform.h"
 #include "core/nativepath.h"
 #include "core/startargs.h"
+#include "jobs/CommandLineConversion.h"
 #include "jobs/JobListStore.h"
 #include "preview/Tfm_dvdcutter.h"
 #include "preview/Tfm_info.h"
@@ -25,7 +27,7 @@
 int main(int argc, char** argv) {
     vc::InitAppInfo(argc > 0 ? argv[0] : "VideoConverter");
     const std::string product = vc::ProductNameOf(vc::StartedExeFileName());
-    // Before the application object: --help and --version need no display.
+    // Before the application object: --help, --version and --convert need no display.
     // Names keep their bytes (not valid UTF-8, say): QApplication::arguments() and
     // QDir::currentPath() would turn those into U+FFFD.
     const QString workingFolder = vc::CurrentFolderText();
@@ -41,6 +43,18 @@ int main(int argc, char** argv) {
                                                                          : vc::VersionText(product);
         std::fputs(text.c_str(), stdout);
         return 0;
+    }
+    if (!early.errors.isEmpty()) {
+        const QString separator = "\n" + QString::fromStdString(command) + ": ";
+        std::fputs(vc::UsageErrorText(command, early.errors.join(separator)).c_str(), stderr);
+        return 2;
+    }
+    if (early.convert) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QString::fromStdString(product));
+        return vc::RunCommandLineConversion(
+            {vc::StartedExeFileName(), vc::ProgramDirectory(), early.options, early.paths},
+            command);
     }
 
     vc::ChooseDisplayPlatform();

@@ -147,6 +147,13 @@ void JobList::SetChoice(int row, const TrackChoice& choice) {
     }
 }
 
+void JobList::SetTracks(int row, std::vector<MediaTrack> tracks) {
+    if (Job* j = Find(row); j && j->info.tracks != tracks) {
+        j->info.tracks = std::move(tracks);
+        Changed(row, CaptionColumn, CaptionColumn);
+    }
+}
+
 void JobList::SetDurationText(int row, const std::string& text) {
     if (Job* j = Find(row)) {
         j->info.durationText = text;

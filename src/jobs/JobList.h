@@ -68,6 +68,8 @@ class JobList : public QAbstractTableModel {
     void SetAllChecked(bool checked);
     void SetTrim(int row, const TrimRecord& trim);
     void SetChoice(int row, const TrackChoice& choice);
+    // The job's sound tracks and subtitles, as a subtitle file the user names joins them.
+    void SetTracks(int row, std::vector<MediaTrack> tracks);
     void SetDurationText(int row, const std::string& text);
     void SetSizeEstimate(int row, const QString& text);
     // The written file's size after a finished run; empty when the row runs again.

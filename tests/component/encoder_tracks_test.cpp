@@ -17,6 +17,7 @@
 #include "jobs/JobList.h"
 #include "jobs/MediaProbe.h"
 #include "support/clips.h"
+#include "support/media_measure.h"
 #include "support/program.h"
 
 namespace {
@@ -30,20 +31,12 @@ bool WriteText(const QString& path, const QByteArray& text) {
 }
 
 // The subtitle shows from 2 s to 3 s of a 5 s film.
-const QByteArray kSubtitle = "1\n00:00:02,000 --> 00:00:03,000\nHELLO\n\n";
+const QByteArray& kSubtitle = vc::test::kFilmSubtitle;
+using vc::test::BrightestAt;
+using vc::test::ToneOf;
 
 std::string MakeFilm(const std::string& dir) {
-    const QString srt = QString::fromStdString(dir) + "/cue.srt";
-    if (!WriteText(srt, kSubtitle)) return {};
-    return vc::test::MakeClip(
-        dir, "film.mkv",
-        "-f lavfi -i color=c=black:s=320x240:r=10 -f lavfi -i sine=frequency=440:sample_rate=48000 "
-        "-f lavfi -i sine=frequency=1000:sample_rate=48000 -i " +
-            srt.toStdString() +
-            " -t 5 -map 0:v -map 1:a -map 2:a -map 3:s -c:v mpeg4 -c:a aac -c:s srt "
-            "-metadata:s:a:0 language=eng -metadata:s:a:1 language=ger -metadata:s:a:1 "
-            "title=Zweiton -metadata:s:s:0 language=fre -disposition:a:0 default "
-            "-disposition:a:1 0");
+    return vc::test::MakeTwoToneFilm(dir);
 }
 
 QByteArray RunTool(const QString& tool, const QStringList& args) {
@@ -51,30 +44,6 @@ QByteArray RunTool(const QString& tool, const QStringList& args) {
     p.start(tool, args);
     if (!p.waitForFinished(120000)) return {};
     return p.readAllStandardOutput();
-}
-
-// The tone of the output's first sound track in Hz, from its zero crossings.
-double ToneOf(const std::string& path) {
-    const QByteArray pcm =
-        RunTool("ffmpeg", {"-v", "error", "-nostdin", "-i", QString::fromStdString(path), "-map",
-                           "0:a:0", "-ac", "1", "-ar", "16000", "-f", "s16le", "-"});
-    const auto* s = reinterpret_cast<const int16_t*>(pcm.constData());
-    const qsizetype n = pcm.size() / 2;
-    int crossings = 0;
-    for (qsizetype i = 1; i < n; ++i) crossings += (s[i - 1] < 0) != (s[i] < 0);
-    return n > 0 ? crossings / 2.0 / (n / 16000.0) : 0;
-}
-
-// The brightest pixel of the output's picture at `seconds`: the white subtitle text on the
-// black film, or the black alone.
-int BrightestAt(const std::string& path, double seconds) {
-    const QByteArray grey =
-        RunTool("ffmpeg", {"-v", "error", "-nostdin", "-ss", QString::number(seconds), "-i",
-                           QString::fromStdString(path), "-frames:v", "1", "-f", "rawvideo",
-                           "-pix_fmt", "gray", "-"});
-    int brightest = -1;
-    for (char c : grey) brightest = std::max(brightest, static_cast<int>(static_cast<uint8_t>(c)));
-    return brightest;
 }
 
 QString StreamKinds(const std::string& path) {

@@ -8,7 +8,9 @@
 #include <QMimeDatabase>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 #include <set>
 
@@ -55,6 +57,81 @@ TEST(StartArgs, Table) {
     }
 }
 
+// --convert and its options: each value read, or the reason it is wrong.
+TEST(StartArgs, ConvertOptions) {
+    const QString cores = QString::number(std::max(1, QThread::idealThreadCount()));
+    const QString tooMany = QString::number(std::max(1, QThread::idealThreadCount()) + 1);
+    struct Case {
+        QStringList args;
+        ConvertOptions expected;
+        const char* error;  // a part of the only error; "" for none
+    } cases[] = {
+        {{"--convert", "a.mp4"}, {}, ""},
+        {{"--convert", "--profile", "17", "--output", "out", "--jobs", "1", "--audio-track", "2",
+          "--subtitle", "none", "a.mp4"},
+         {17, "/work/out", 1, 2, 0, ""},
+         ""},
+        // The name as the picker shows it, in any case; values after "=" too.
+        {{"--convert", "--profile= mp3-mpeg layer-3audio(*.MP3)", "--output=/tmp/x/", "a.mp4"},
+         {17, "/tmp/x", 0, 0, 0, ""},
+         ""},
+        {{"--convert", "--profile", "iPod(320×240)MPEG-4 Codec(*.mp4)", "a.mp4"}, {27}, ""},
+        {{"--convert", "--jobs", "AUTO", "--jobs", cores, "--subtitle", "3", "a.mp4"},
+         {0, "", cores.toInt(), 0, 3, ""},
+         ""},
+        {{"--convert", "--subtitle", "../subs/Film.EN.SRT", "a.mp4"},
+         {0, "", 0, 0, 0, "/subs/Film.EN.SRT"},
+         ""},
+        {{"--convert", "--", "--profile"}, {}, ""},
+        {{"--convert", "--profile", "999", "a.mp4"}, {}, "there is no profile number 999."},
+        {{"--convert", "--profile", "26", "a.mp4"}, {}, "there is no profile number 26."},
+        {{"--convert", "--profile", "13", "a.mp4"}, {}, "there is no profile number 13."},
+        {{"--convert", "--profile", "MP3", "a.mp4"}, {}, "no profile is named \"MP3\"."},
+        {{"--convert", "--profile", "WMV-Windows Media Video(*.wmv)", "a.mp4"},
+         {},
+         "the profiles 7, 81 share the name"},
+        {{"--convert", "--jobs", "0", "a.mp4"}, {}, "--jobs takes \"auto\" or a number from 1"},
+        {{"--convert", "--jobs", tooMany, "a.mp4"}, {}, "(the number of cores)"},
+        {{"--convert", "--jobs", "two", "a.mp4"}, {}, "not \"two\""},
+        {{"--convert", "--audio-track", "0", "a.mp4"}, {}, "--audio-track takes the number"},
+        {{"--convert", "--audio-track", "-1", "a.mp4"}, {}, "not \"-1\""},
+        {{"--convert", "--audio-track", "+2", "a.mp4"}, {}, "not \"+2\""},
+        {{"--convert", "--subtitle", "notes.txt", "a.mp4"}, {}, "--subtitle takes the number"},
+        {{"--convert", "--subtitle", "0", "a.mp4"}, {}, "--subtitle takes the number"},
+        {{"--convert", "a.mp4", "--output"}, {}, "--output needs a value."},
+        {{"--convert", "--output="}, {}, "--output needs a folder."},
+        {{"--convert"}, {}, "--convert needs the files or folders to convert."},
+        {{"--profile", "17", "a.mp4"}, {}, "--profile is taken only with --convert."},
+    };
+    for (const Case& c : cases) {
+        const StartArgs a = ParseStartArgs(c.args, "/work");
+        const std::string what = c.args.join(' ').toStdString();
+        EXPECT_TRUE(a.unknown.isEmpty()) << what;
+        if (*c.error) {
+            ASSERT_GE(a.errors.size(), 1) << what;
+            EXPECT_TRUE(a.errors.join('\n').contains(QString::fromUtf8(c.error)))
+                << what << ": " << a.errors.join('\n').toStdString();
+            continue;
+        }
+        EXPECT_TRUE(a.errors.isEmpty()) << what << ": " << a.errors.join('\n').toStdString();
+        EXPECT_TRUE(a.convert) << what;
+        EXPECT_EQ(a.options.profileId, c.expected.profileId) << what;
+        EXPECT_EQ(a.options.output, c.expected.output) << what;
+        EXPECT_EQ(a.options.jobs, c.expected.jobs) << what;
+        EXPECT_EQ(a.options.audioTrack, c.expected.audioTrack) << what;
+        EXPECT_EQ(a.options.subtitle, c.expected.subtitle) << what;
+        EXPECT_EQ(a.options.subtitleFile, c.expected.subtitleFile) << what;
+    }
+    // A wrong profile lists the profiles by number and name.
+    const QString listed =
+        ParseStartArgs({"--convert", "--profile", "x", "a.mp4"}, "/").errors.join('\n');
+    EXPECT_TRUE(listed.contains("   17  MP3-MPEG Layer-3Audio(*.mp3)\n")) << listed.toStdString();
+    EXPECT_FALSE(listed.contains("  26  ")) << "no blank buttons";
+    // --help wins over a wrong value, as over everything else.
+    EXPECT_EQ(ParseStartArgs({"--convert", "--jobs", "0", "--help"}, "/").mode, Mode::Help);
+    EXPECT_EQ(UsageErrorText("vc", "bad value.").rfind("vc: bad value.\nTry \"vc --help\"", 0), 0u);
+}
+
 // Names that are not UTF-8 keep their bytes from argv, from a "file:" address and from a
 // relative name in a working folder that is not UTF-8 itself.
 TEST(StartArgs, NamesThatAreNotUtf8KeepTheirBytes) {
@@ -79,7 +156,7 @@ TEST(StartArgs, NamesThatAreNotUtf8KeepTheirBytes) {
 
 // The usage text, the manual page and the parser know the same options.
 TEST(StartArgs, UsageAndManualPageListTheOptionsTheParserKnows) {
-    const QRegularExpression option(R"((?:^|[\s,])(-(?:-?[a-z]+|-)))");
+    const QRegularExpression option(R"((?:^|[\s,])(-(?:-?[a-z]+(?:-[a-z]+)*|-)))");
     auto options = [&](const QString& text) {
         std::set<QString> out;
         for (auto it = option.globalMatch(text); it.hasNext();) out.insert(it.next().captured(1));
@@ -99,13 +176,16 @@ TEST(StartArgs, UsageAndManualPageListTheOptionsTheParserKnows) {
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)
         if (lines[i] == ".TP") manual.merge(options(QString(lines[i + 1]).replace("\\-", "-")));
 
-    EXPECT_EQ(usage, (std::set<QString>{"-h", "--help", "--version", "--"}));
+    EXPECT_EQ(usage, (std::set<QString>{"-h", "--help", "--version", "--", "--convert", "--profile",
+                                        "--output", "--jobs", "--audio-track", "--subtitle"}));
     EXPECT_EQ(manual, usage);
     for (const QString& o : usage) {
         if (o == "--") continue;
-        EXPECT_TRUE(ParseStartArgs({o}, "/").unknown.isEmpty()) << o.toStdString();
-        EXPECT_NE(ParseStartArgs({o}, "/").mode, Mode::Run) << o.toStdString();
+        EXPECT_TRUE(ParseStartArgs({"--convert", o, "1", "a.mp4"}, "/").unknown.isEmpty())
+            << o.toStdString();
     }
+    EXPECT_EQ(ParseStartArgs({"--help"}, "/").mode, Mode::Help);
+    EXPECT_EQ(ParseStartArgs({"--version"}, "/").mode, Mode::Version);
 }
 
 TEST(StartArgs, TextsNameTheProgram) {
