@@ -281,7 +281,8 @@ std::string UsageText(const std::string& exeName) {
 }
 
 std::string UsageErrorText(const std::string& exeName, const QString& error) {
-    return exeName + ": " + error.toStdString() + (error.endsWith('\n') ? "" : "\n") +
+    // Names in the text keep their bytes.
+    return exeName + ": " + PathFromQString(error) + (error.endsWith('\n') ? "" : "\n") +
            Tr("Try \"%1 --help\" for more information.")
                .arg(QString::fromStdString(exeName))
                .toStdString() +

@@ -288,10 +288,8 @@ void CommandLineConversion::ClearProgress() {
 int RunCommandLineConversion(CommandLineConversion::Setup setup, const std::string& commandName) {
     CommandLineConversion conversion(std::move(setup), stderr);
     if (const QStringList problems = conversion.Check(); !problems.isEmpty()) {
-        const QString name = QString::fromStdString(commandName);
-        const std::string text =
-            PathFromQString(name + ": " + problems.join('\n' + name + ": ")) + "\n";
-        std::fputs(text.c_str(), stderr);
+        const QString separator = '\n' + QString::fromStdString(commandName) + ": ";
+        std::fputs(UsageErrorText(commandName, problems.join(separator)).c_str(), stderr);
         return CommandLineConversion::kUsageError;
     }
     StopSignals stops;

@@ -147,7 +147,9 @@ TEST_F(CommandLine, ExitStatusLinesAndOutputs) {
         EXPECT_EQ(e.exitCode, c.exitCode) << what << "\n" << e.err.toStdString();
         for (const QString& line : c.lines)
             EXPECT_TRUE(e.err.contains(line)) << what << "\n" << e.err.toStdString();
-        if (c.exitCode == 2) EXPECT_TRUE(e.err.contains("Try \"VideoConverter --help\"")) << what;
+        if (c.exitCode == 2) {
+            EXPECT_TRUE(e.err.contains("Try \"VideoConverter --help\"")) << what;
+        }
         EXPECT_FALSE(e.err.contains("QString::arg")) << what << "\n" << e.err.toStdString();
         EXPECT_EQ(FilesIn(out.path()), c.outputs) << what << "\n" << e.err.toStdString();
     }
