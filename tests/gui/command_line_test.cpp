@@ -46,7 +46,7 @@ bool AnyProcessNames(const QString& text) {
     return false;
 }
 
-class CommandLine : public ::testing::Test {
+class ConvertWithoutWindow : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         dir_ = new QTemporaryDir();
@@ -88,11 +88,11 @@ class CommandLine : public ::testing::Test {
     static QString wav_, film_;
     QTemporaryDir config_;
 };
-QTemporaryDir* CommandLine::dir_ = nullptr;
-QString CommandLine::wav_;
-QString CommandLine::film_;
+QTemporaryDir* ConvertWithoutWindow::dir_ = nullptr;
+QString ConvertWithoutWindow::wav_;
+QString ConvertWithoutWindow::film_;
 
-TEST_F(CommandLine, ExitStatusLinesAndOutputs) {
+TEST_F(ConvertWithoutWindow, ExitStatusLinesAndOutputs) {
     const QString d = dir_->path();
     const struct {
         QStringList args;
@@ -157,7 +157,7 @@ TEST_F(CommandLine, ExitStatusLinesAndOutputs) {
 
 // Without options the edition's saved profile and output folder are taken, and a folder gives
 // its media files.
-TEST_F(CommandLine, SavedSettingsAndFolders) {
+TEST_F(ConvertWithoutWindow, SavedSettingsAndFolders) {
     QTemporaryDir in, out;
     ASSERT_TRUE(QFile::copy(wav_, in.path() + "/a.wav"));
     ASSERT_TRUE(QFile::copy(wav_, in.path() + "/b.wav"));
@@ -177,7 +177,7 @@ TEST_F(CommandLine, SavedSettingsAndFolders) {
     EXPECT_EQ(Probe(out.path().toStdString() + "/a.wav", "stream=codec_name"), "pcm_s16le");
 }
 
-TEST_F(CommandLine, ConvertsAVideo) {
+TEST_F(ConvertWithoutWindow, ConvertsAVideo) {
     QTemporaryDir out;
     const std::string clip = vc::test::MakeMp4H264Aac(dir_->path().toStdString(), "clip.mp4", 3);
     ASSERT_FALSE(clip.empty());
@@ -192,7 +192,7 @@ TEST_F(CommandLine, ConvertsAVideo) {
 
 // The chosen sound track reaches the output (its tone), and the chosen subtitle is burned in
 // at its time: from the film itself, or from a file named.
-TEST_F(CommandLine, ChosenTracksReachTheOutput) {
+TEST_F(ConvertWithoutWindow, ChosenTracksReachTheOutput) {
     const struct {
         QStringList options;
         const char* profile;
@@ -223,7 +223,7 @@ TEST_F(CommandLine, ChosenTracksReachTheOutput) {
 
 // Ctrl+C (and SIGTERM) during a conversion: the program ends with 128 + the signal, the
 // unfinished output is gone and no encoder is left running.
-TEST_F(CommandLine, StopSignalRemovesTheUnfinishedOutput) {
+TEST_F(ConvertWithoutWindow, StopSignalRemovesTheUnfinishedOutput) {
     const std::string longClip = vc::test::MakeClip(
         dir_->path().toStdString(), "long.mp4",
         "-f lavfi -i testsrc=size=640x480:rate=25 -f lavfi -i sine=frequency=440 -t 60 "
