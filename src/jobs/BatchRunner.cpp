@@ -104,6 +104,7 @@ bool BatchRunner::Start() {
     concurrency_ = std::max(1, session_->JobsAtOnce());
     finished_ = failed_ = 0;
     batchElapsed_ = 0;
+    doneWork_ = doneSource_ = 0;
     writtenBytes_ = 0;
     failures_.clear();
     last_.reset();
@@ -287,19 +288,28 @@ int64_t BatchRunner::RunningKilobytes() const {
 
 int BatchRunner::BatchRemainingSeconds() const {
     if (!Converting()) return Current().remaining;
-    // Seconds of work per second of source, as the running jobs go.
-    double work = 0, source = 0, running = 0;
-    int longest = 0;
+    // Seconds of work per second of source, as the running jobs go; side by side, jobs start
+    // and end often, so the finished ones count as well.
+    const bool sideBySide = concurrency_ > 1;
+    double work = sideBySide ? doneWork_ : 0, source = sideBySide ? doneSource_ : 0;
     for (const auto& run : runs_) {
-        running += run->remaining;
-        longest = std::max(longest, run->remaining);
         if (run->progress > 0 && run->invocation.lengthSeconds > 0) {
             work += run->elapsed;
             source += run->progress / 10000.0 * run->invocation.lengthSeconds;
         }
     }
+    const double perSourceSecond = source > 0 ? work / source : 0;
+    double running = 0;
+    int longest = 0;
+    for (const auto& run : runs_) {
+        double left = run->remaining;
+        // A job that has said nothing yet goes at the pace of the others.
+        if (sideBySide && run->progress <= 0)
+            left = std::max(0.0, perSourceSecond * run->invocation.lengthSeconds - run->elapsed);
+        running += left;
+        longest = std::max(longest, static_cast<int>(RoundHalfEven(left)));
+    }
     if (source <= 0) return longest;
-    const double perSourceSecond = work / source;
     double rest = running;
     for (int r = jobs_->NextChecked(cursor_); r >= 0; r = jobs_->NextChecked(r + 1))
         if (const Job* j = jobs_->At(r)) rest += perSourceSecond * (j->trim.end - j->trim.begin);
@@ -333,9 +343,15 @@ void BatchRunner::OnRunEnded(Run* run, int exitCode) {
         else if (size == 0)
             reason = QStringLiteral("the output file is empty");
     }
+    const int finishedElapsed = run->elapsed;
+    const int64_t finishedLength = run->invocation.lengthSeconds;
     Retire(run);
     if (reason.isEmpty()) {
         ++finished_;
+        if (finishedLength > 0) {
+            doneWork_ += finishedElapsed;
+            doneSource_ += finishedLength;
+        }
         const int64_t written = FileSize(output);
         writtenBytes_ += written;
         jobs_->SetOutputSize(row, QString::fromStdString(FormatFileSize(written)));

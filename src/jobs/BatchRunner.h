@@ -180,6 +180,9 @@ class BatchRunner : public QObject {
     int cursor_ = 0;                          // the next row to look at
     int concurrency_ = 1;
     int batchElapsed_ = 0;
+    // Seconds the finished jobs took, and the seconds of source they converted.
+    double doneWork_ = 0;
+    double doneSource_ = 0;
     bool starting_ = false;  // StartJobs is under way (a message box may run events)
     int finished_ = 0;
     int failed_ = 0;

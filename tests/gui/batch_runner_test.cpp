@@ -364,6 +364,10 @@ TEST_F(SideBySide, EveryRunningRowHasItsOwnFiguresAndTheFinishActionFollowsTheLa
     EXPECT_EQ(batch.RunningAt(3)->progress, 0);
     EXPECT_EQ(batch.RunningAt(1)->elapsed, 2);
     EXPECT_EQ(batch.RunningAt(1)->progress, 2000);
+    // Row 0's 2 s for 100 s and row 1's 2 s for 20 s: 1 s of work per 30 s of source. Row 3
+    // and the waiting row 4 need 3.3 s each, row 1 its own 8 s: 14.7 s for two at a time,
+    // yet not sooner than row 1.
+    EXPECT_EQ(batch.BatchRemainingSeconds(), 8);
     EXPECT_EQ(batch.DoneCount(), 1);
     EXPECT_EQ(batch.WaitingCount(), 1);
     EndRow(1, 1);
