@@ -24,6 +24,10 @@ AppSettings LoadAppSettings(const std::string& path, int defaultProfile,
     s.finishAction = static_cast<int>(ini.ReadInt("profiles", "FinishSelcet", 0));
     if (s.finishAction < 0 || s.finishAction > 2) s.finishAction = 0;
     s.lastAddFolder = ini.ReadString("open", "folder", "");
+    const int64_t simultaneous = ini.ReadInt("convert", "Simultaneous", 0);
+    s.simultaneous =
+        simultaneous > 0 && simultaneous <= kMaxSimultaneous ? static_cast<int>(simultaneous) : 0;
+    s.lowPriority = ini.ReadBool("convert", "LowPriority", true);
     return s;
 }
 
@@ -36,6 +40,8 @@ bool SaveAppSettings(const std::string& path, const AppSettings& s) {
     ini.WriteBool("plane", "video", s.videoFirstPage);
     ini.WriteBool("plane", "audio", s.audioFirstPage);
     if (!s.lastAddFolder.empty()) ini.WriteString("open", "folder", s.lastAddFolder);
+    ini.WriteInt("convert", "Simultaneous", s.simultaneous);
+    ini.WriteBool("convert", "LowPriority", s.lowPriority);
     return ini.Save();
 }
 

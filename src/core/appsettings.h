@@ -6,6 +6,9 @@
 
 namespace vc {
 
+// More jobs at once than any machine of ours has cores reads as a damaged value.
+inline constexpr int kMaxSimultaneous = 256;
+
 struct AppSettings {
     std::string outputPath;      // [output] path
     int profileId = 0;           // [profiles] selcetsubindex
@@ -14,10 +17,12 @@ struct AppSettings {
     bool videoFirstPage = true;  // [plane] video
     bool audioFirstPage = true;  // [plane] audio
     std::string lastAddFolder;   // [open] folder: where Add File opened last
+    int simultaneous = 0;        // [convert] Simultaneous: jobs at once, 0 automatic
+    bool lowPriority = true;     // [convert] LowPriority: encoders in the background
 };
 
 // Reads the file; missing keys take the defaults given (profile and output folder) or the
-// ones above. A finish action out of range reads as 0.
+// ones above. A finish action or a number of jobs at once out of range reads as 0.
 AppSettings LoadAppSettings(const std::string& path, int defaultProfile,
                             const std::string& defaultOutputPath);
 // Writes every key; false when the file cannot be written.

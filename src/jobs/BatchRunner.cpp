@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QTimer>
+#include <algorithm>
 #include <optional>
 
 #include "core/failurereason.h"
@@ -22,6 +23,16 @@ namespace {
 int64_t FileSize(const std::string& path) {
     struct stat sb {};
     return ::stat(path.c_str(), &sb) == 0 ? static_cast<int64_t>(sb.st_size) : -1;
+}
+
+// The file as the disk names it: names that are not UTF-8 keep their bytes.
+std::string OutputPath(const BatchRunner::Run& run) {
+    return PathBytesFromText(run.invocation.outputFile);
+}
+
+void ReadOutputSize(BatchRunner::Run& run) {
+    const int64_t size = FileSize(OutputPath(run));
+    run.outputKb = size >= 0 ? size / 1024 : 1;
 }
 }  // namespace
 
@@ -42,10 +53,41 @@ BatchRunner::BatchRunner(JobList* jobs, ConversionSession* session, QObject* par
 }
 
 BatchRunner::~BatchRunner() {
-    if (runner_) {
-        runner_->disconnect(this);
-        runner_->Terminate();
+    for (const auto& run : runs_) {
+        if (!run->runner) continue;
+        run->runner->disconnect(this);
+        run->runner->Terminate();
     }
+}
+
+const BatchRunner::Run& BatchRunner::Current() const {
+    static const Run kNone;
+    if (!runs_.empty()) return *runs_.back();
+    return last_ ? *last_ : kNone;
+}
+
+BatchRunner::Run* BatchRunner::Find(const EncoderRunner* runner) const {
+    for (const auto& run : runs_)
+        if (run->runner.get() == runner) return run.get();
+    return nullptr;
+}
+
+std::vector<int> BatchRunner::RunningRows() const {
+    std::vector<int> rows;
+    for (const auto& run : runs_) rows.push_back(run->row);
+    return rows;
+}
+
+const BatchRunner::Run* BatchRunner::RunningAt(int row) const {
+    for (const auto& run : runs_)
+        if (run->row == row) return run.get();
+    return nullptr;
+}
+
+QStringList BatchRunner::RunningOutputs() const {
+    QStringList outputs;
+    for (const auto& run : runs_) outputs << QString::fromStdString(run->invocation.outputFile);
+    return outputs;
 }
 
 void BatchRunner::SetState(State s) {
@@ -58,54 +100,84 @@ bool BatchRunner::Start() {
     if (state_ != State::Idle) return false;
     const int first = jobs_->NextChecked(0);
     if (first < 0) return false;
-    row_ = first;
+    cursor_ = first;
+    concurrency_ = std::max(1, session_->JobsAtOnce());
     finished_ = failed_ = 0;
+    batchElapsed_ = 0;
+    doneWork_ = doneSource_ = 0;
     writtenBytes_ = 0;
     failures_.clear();
-    stopRequested_ = false;
+    last_.reset();
     SetState(State::Running);
-    StartJob();
+    StartJobs();
     return true;
 }
 
-void BatchRunner::StartJob() {
+void BatchRunner::StartJobs() {
+    // A message box about a job that cannot start runs events, and a run that ends there
+    // comes back here: the loop below fills its place.
+    if (starting_) return;
+    starting_ = true;
     // Unchecked rows are skipped in a loop rather than by recursion, so a long list of
     // unchecked rows cannot exhaust the stack.
-    for (; state_ == State::Running; ++row_) {
-        row_ = jobs_->NextChecked(row_);
-        if (row_ < 0) break;
-        jobs_->SetOutputSize(row_, QString());  // the row shows its estimate again
-        InvocationResult r = session_->BuildJobInvocation(*jobs_->At(row_));
+    while (Converting() && RunningCount() < concurrency_) {
+        const int row = jobs_->NextChecked(cursor_);
+        if (row < 0) break;
+        cursor_ = row + 1;
+        jobs_->SetOutputSize(row, QString());  // the row shows its estimate again
+        InvocationResult r = session_->BuildJobInvocation(*jobs_->At(row));
         if (!r.ok()) {
-            CannotStart(row_, QString::fromStdString(r.error));
+            CannotStart(row, QString::fromStdString(r.error));
             continue;
         }
-        invocation_ = r.rec;
-        const std::string& out = invocation_.outputFile;
+        const std::string& out = r.rec.outputFile;
         const std::string folder = out.substr(0, out.rfind('/') + 1);
         outputDirectory_ = QString::fromStdString(folder);
         // The folder in force becomes the one saved as soon as a job goes to it.
         session_->SetOutputDirectory(folder);
         // The encoder starts in the background; a start that fails comes back as
         // OnStartFailed, from the event loop.
-        LaunchEncoder(invocation_);
-        emit jobStarted(row_);
-        return;
+        LaunchEncoder(row, r.rec);
+        emit jobStarted(row);
     }
-    if (state_ == State::Running) EndBatch(true);
+    starting_ = false;
+    if (Converting() && runs_.empty()) EndBatch(true);
 }
 
-void BatchRunner::LaunchEncoder(const intputrec& r) {
-    ResetFigures();
-    runner_ = makeRunner_();
-    connect(runner_.get(), &EncoderRunner::lineRead, this, &BatchRunner::OnLine);
-    connect(runner_.get(), &EncoderRunner::finished, this, &BatchRunner::OnRunEnded,
-            Qt::QueuedConnection);
-    connect(runner_.get(), &EncoderRunner::startFailed, this, &BatchRunner::OnStartFailed,
-            Qt::QueuedConnection);
-    runner_->Start(QString::fromStdString(JoinCommandLine(r)),
-                   QString::fromStdString(r.workingDirectory));
-    clock_->start();
+void BatchRunner::LaunchEncoder(int row, const intputrec& r) {
+    auto run = std::make_unique<Run>();
+    run->row = row;
+    run->invocation = r;
+    run->outputKb = 1;
+    run->runner = makeRunner_();
+    EncoderRunner* runner = run->runner.get();
+    runs_.push_back(std::move(run));
+    connect(runner, &EncoderRunner::lineRead, this, [this, runner](const QString& line) {
+        if (Run* found = Find(runner)) OnLine(found, line);
+    });
+    connect(
+        runner, &EncoderRunner::finished, this,
+        [this, runner](int exitCode) {
+            if (Run* found = Find(runner)) OnRunEnded(found, exitCode);
+        },
+        Qt::QueuedConnection);
+    connect(
+        runner, &EncoderRunner::startFailed, this,
+        [this, runner](const QString& error) {
+            if (Run* found = Find(runner)) OnStartFailed(found, error);
+        },
+        Qt::QueuedConnection);
+    runner->SetLowPriority(session_->LowPriority());
+    runner->Start(QString::fromStdString(JoinCommandLine(r)),
+                  QString::fromStdString(r.workingDirectory));
+    if (state_ == State::Paused) {
+        // Takes the place of a job that ended as the batch was paused: it waits as well.
+        runner->Suspend();
+        return;
+    }
+    // A job alone starts the clock afresh, so its first second is a whole one; the others
+    // join the running clock.
+    if (runs_.size() == 1 || !clock_->isActive()) clock_->start();
 }
 
 void BatchRunner::CannotStart(int row, const QString& error) {
@@ -114,116 +186,154 @@ void BatchRunner::CannotStart(int row, const QString& error) {
     emit jobEnded(row, Outcome::Failed, error);
 }
 
-void BatchRunner::OnStartFailed(const QString& error) {
-    if (runner_) runner_.release()->deleteLater();
-    clock_->stop();
-    const int row = row_;
-    if (stopRequested_) {
+void BatchRunner::Retire(Run* run) {
+    for (auto it = runs_.begin(); it != runs_.end(); ++it) {
+        if (it->get() != run) continue;
+        if (run->runner) run->runner.release()->deleteLater();
+        last_ = std::move(*it);
+        runs_.erase(it);
+        break;
+    }
+    if (runs_.empty()) clock_->stop();
+}
+
+void BatchRunner::Continue() {
+    if (!Converting()) return;
+    // A job that ended as the only one while paused resumes the batch with the next.
+    if (runs_.empty()) SetState(State::Running);
+    StartJobs();
+}
+
+void BatchRunner::OnStartFailed(Run* run, const QString& error) {
+    const int row = run->row;
+    const bool stopped = run->stopRequested;
+    Retire(run);
+    if (stopped) {
         // Stopped before it ever ran: the row already says so.
-        stopRequested_ = false;
         emit jobEnded(row, Outcome::Stopped, QString());
-        EndBatch(false);
+        if (runs_.empty() && state_ == State::Stopping) EndBatch(false);
         return;
     }
     CannotStart(row, error.isEmpty() ? QStringLiteral("The encoder cannot be started.") : error);
-    if (state_ != State::Running && state_ != State::Paused) return;
-    SetState(State::Running);
-    ++row_;
-    StartJob();
+    Continue();
 }
 
-void BatchRunner::ResetFigures() {
-    progress_ = 0;
-    elapsed_ = 0;
-    remaining_ = 0;
-    outputKb_ = 1;
-    statusLine_.clear();
-    currentLog_.clear();
-}
-
-void BatchRunner::AppendLog(const QString& line, bool progress) {
+void BatchRunner::AppendLog(Run& run, const QString& line, bool progress) {
     if (line.isEmpty()) return;
+    QStringList& log = run.log;
     // A line is delivered in part first, then whole: the whole one replaces its beginning,
     // and a progress line takes its beginning out of the log again.
-    const bool continues = !currentLog_.isEmpty() && !currentLog_.last().isEmpty() &&
-                           line.startsWith(currentLog_.last());
+    const bool continues = !log.isEmpty() && !log.last().isEmpty() && line.startsWith(log.last());
     if (progress) {
-        if (continues) currentLog_.removeLast();
+        if (continues) log.removeLast();
         return;
     }
     if (continues)
-        currentLog_.last() = line;
+        log.last() = line;
     else
-        currentLog_.append(line);
+        log.append(line);
     // The newest lines are kept: a failure's reason comes at the end of a run.
-    while (currentLog_.size() > kLogLines) currentLog_.removeFirst();
+    while (log.size() > kLogLines) log.removeFirst();
 }
 
-void BatchRunner::OnLine(const QString& line) {
+void BatchRunner::OnLine(Run* run, const QString& line) {
     const std::string text = line.toStdString();
-    AppendLog(line, IsProgressLine(text));
+    AppendLog(*run, line, IsProgressLine(text));
     const int64_t t = ParseProgressSeconds(text);
     if (t == 0) return;
     // A job of unknown length shows how far its output has come instead of a percentage.
-    const std::optional<int> value = JobProgressValue(t, invocation_.lengthSeconds);
-    if (value) progress_ = *value;
-    statusLine_ = line;
+    const std::optional<int> value = JobProgressValue(t, run->invocation.lengthSeconds);
+    if (value) run->progress = *value;
+    run->statusLine = line;
     if (Converting())
-        jobs_->SetStatus(
-            row_, QString::fromStdString(value ? ProgressPercentText(*value) : OutputTimeText(t)));
-    emit progressed(row_, progress_);
+        jobs_->SetStatus(run->row, QString::fromStdString(value ? ProgressPercentText(*value)
+                                                                : OutputTimeText(t)));
+    emit progressed(run->row, run->progress);
 }
 
 void BatchRunner::Tick() {
     // A paused run takes no time: the remaining time does not grow while paused.
-    if (state_ != State::Running || !runner_) return;
-    ++elapsed_;
-    const double speed = static_cast<double>(progress_) / elapsed_;
-    if (speed > 0) remaining_ = static_cast<int>(RoundHalfEven((10000 - progress_) / speed));
-    ReadOutputSize();
+    if (state_ != State::Running || runs_.empty()) return;
+    ++batchElapsed_;
+    for (const auto& run : runs_) {
+        ++run->elapsed;
+        const double speed = static_cast<double>(run->progress) / run->elapsed;
+        if (speed > 0)
+            run->remaining = static_cast<int>(RoundHalfEven((10000 - run->progress) / speed));
+        ReadOutputSize(*run);
+    }
     emit ticked();
 }
 
-std::string BatchRunner::OutputPath() const {
-    // The file as the disk names it: names that are not UTF-8 keep their bytes.
-    return PathBytesFromText(invocation_.outputFile);
+int BatchRunner::WaitingCount() const {
+    if (!Converting()) return 0;
+    int n = 0;
+    for (int r = jobs_->NextChecked(cursor_); r >= 0; r = jobs_->NextChecked(r + 1)) ++n;
+    return n;
 }
 
-void BatchRunner::ReadOutputSize() {
-    const int64_t size = FileSize(OutputPath());
-    outputKb_ = size >= 0 ? size / 1024 : 1;
+int BatchRunner::BatchProgress() const {
+    const int total = JobsInBatch();
+    if (total == 0) return 0;
+    int64_t sum = static_cast<int64_t>(DoneCount()) * 10000;
+    for (const auto& run : runs_) sum += run->progress;
+    return static_cast<int>(sum / total);
+}
+
+int64_t BatchRunner::RunningKilobytes() const {
+    int64_t kb = 0;
+    for (const auto& run : runs_) kb += run->outputKb;
+    return kb;
 }
 
 int BatchRunner::BatchRemainingSeconds() const {
-    if (!Converting() || progress_ <= 0 || invocation_.lengthSeconds <= 0) return remaining_;
-    // Seconds of work per second of source, as this job goes.
-    const double perSourceSecond =
-        static_cast<double>(elapsed_) / (progress_ / 10000.0 * invocation_.lengthSeconds);
-    double rest = remaining_;
-    for (int r = jobs_->NextChecked(row_ + 1); r >= 0; r = jobs_->NextChecked(r + 1))
+    if (!Converting()) return Current().remaining;
+    // Seconds of work per second of source, as the running jobs go; side by side, jobs start
+    // and end often, so the finished ones count as well.
+    const bool sideBySide = concurrency_ > 1;
+    double work = sideBySide ? doneWork_ : 0, source = sideBySide ? doneSource_ : 0;
+    for (const auto& run : runs_) {
+        if (run->progress > 0 && run->invocation.lengthSeconds > 0) {
+            work += run->elapsed;
+            source += run->progress / 10000.0 * run->invocation.lengthSeconds;
+        }
+    }
+    const double perSourceSecond = source > 0 ? work / source : 0;
+    double running = 0;
+    int longest = 0;
+    for (const auto& run : runs_) {
+        double left = run->remaining;
+        // A job that has said nothing yet goes at the pace of the others.
+        if (sideBySide && run->progress <= 0)
+            left = std::max(0.0, perSourceSecond * run->invocation.lengthSeconds - run->elapsed);
+        running += left;
+        longest = std::max(longest, static_cast<int>(RoundHalfEven(left)));
+    }
+    if (source <= 0) return longest;
+    double rest = running;
+    for (int r = jobs_->NextChecked(cursor_); r >= 0; r = jobs_->NextChecked(r + 1))
         if (const Job* j = jobs_->At(r)) rest += perSourceSecond * (j->trim.end - j->trim.begin);
-    return static_cast<int>(RoundHalfEven(rest));
+    // The jobs share the slots; the longest running one cannot end sooner than it does.
+    return std::max(longest, static_cast<int>(RoundHalfEven(rest / concurrency_)));
 }
 
-void BatchRunner::OnRunEnded(int exitCode) {
-    if (runner_) runner_.release()->deleteLater();
-    clock_->stop();
-    const int row = row_;
-    jobs_->SetLog(row, currentLog_);
-    ReadOutputSize();
-    statusLine_.clear();  // no encoder line between runs
-    const std::string output = OutputPath();
-    if (stopRequested_) {
+void BatchRunner::OnRunEnded(Run* run, int exitCode) {
+    const int row = run->row;
+    jobs_->SetLog(row, run->log);
+    ReadOutputSize(*run);
+    run->statusLine.clear();  // no encoder line between runs
+    const std::string output = OutputPath(*run);
+    if (run->stopRequested) {
         // An incomplete output is worth nothing and would look like a result.
         ::unlink(output.c_str());
-        stopRequested_ = false;
+        Retire(run);
         emit jobEnded(row, Outcome::Stopped, QString());
-        EndBatch(false);
+        if (runs_.empty() && state_ == State::Stopping) EndBatch(false);
         return;
     }
     QString reason;
     if (exitCode != 0) {
-        reason = explain_(currentLog_, exitCode);
+        reason = explain_(run->log, exitCode);
         if (reason.isEmpty())
             reason = QStringLiteral("the encoder ended with code %1").arg(exitCode);
     } else {
@@ -233,8 +343,15 @@ void BatchRunner::OnRunEnded(int exitCode) {
         else if (size == 0)
             reason = QStringLiteral("the output file is empty");
     }
+    const int finishedElapsed = run->elapsed;
+    const int64_t finishedLength = run->invocation.lengthSeconds;
+    Retire(run);
     if (reason.isEmpty()) {
         ++finished_;
+        if (finishedLength > 0) {
+            doneWork_ += finishedElapsed;
+            doneSource_ += finishedLength;
+        }
         const int64_t written = FileSize(output);
         writtenBytes_ += written;
         jobs_->SetOutputSize(row, QString::fromStdString(FormatFileSize(written)));
@@ -246,10 +363,7 @@ void BatchRunner::OnRunEnded(int exitCode) {
         Fail(row, reason);
         emit jobEnded(row, Outcome::Failed, reason);
     }
-    if (state_ != State::Running && state_ != State::Paused) return;
-    SetState(State::Running);
-    ++row_;
-    StartJob();
+    Continue();
 }
 
 void BatchRunner::EndBatch(bool ranToEnd) {
@@ -260,27 +374,30 @@ void BatchRunner::EndBatch(bool ranToEnd) {
 
 void BatchRunner::Stop() {
     if (!Converting()) return;
-    jobs_->SetStatus(row_, QStringLiteral("Stop"));
     clock_->stop();
-    if (runner_) {
-        stopRequested_ = true;
-        SetState(State::Stopping);
-        runner_->Terminate();
-        // At once as well: the program may be ending and never hear of the run's end.
-        ::unlink(OutputPath().c_str());
-    } else {
+    if (runs_.empty()) {
         EndBatch(false);
+        return;
+    }
+    for (const auto& run : runs_) jobs_->SetStatus(run->row, QStringLiteral("Stop"));
+    SetState(State::Stopping);
+    // Each run's end comes back from the event loop, so the list stays as it is here.
+    for (const auto& run : runs_) {
+        run->stopRequested = true;
+        run->runner->Terminate();
+        // At once as well: the program may be ending and never hear of the run's end.
+        ::unlink(OutputPath(*run).c_str());
     }
 }
 
 void BatchRunner::TogglePause() {
-    if (!Converting() || !runner_) return;
+    if (!Converting() || runs_.empty()) return;
     if (state_ == State::Running) {
-        runner_->Suspend();
+        for (const auto& run : runs_) run->runner->Suspend();
         clock_->stop();
         SetState(State::Paused);
     } else {
-        runner_->Resume();
+        for (const auto& run : runs_) run->runner->Resume();
         clock_->start();
         SetState(State::Running);
     }

@@ -1,5 +1,7 @@
 #include "jobs/ConversionSession.h"
 
+#include <QThread>
+
 #include "core/profilesettings.h"
 #include "core/rates.h"
 #include "core/timeutil.h"
@@ -65,6 +67,8 @@ AppSettings ConversionSession::LoadSettings(int defaultProfile, const std::strin
     SetOutputFolderText(QString::fromStdString(s.outputPath));
     SetFinish(static_cast<FinishAction>(s.finishAction));
     lastAddFolder_ = s.lastAddFolder;
+    simultaneous_ = s.simultaneous;
+    lowPriority_ = s.lowPriority;
     return s;
 }
 
@@ -73,7 +77,22 @@ bool ConversionSession::SaveSettings(AppSettings others) const {
     others.profileId = profile_.profileId;
     others.finishAction = static_cast<int>(finish_);
     others.lastAddFolder = lastAddFolder_;
+    others.simultaneous = simultaneous_;
+    others.lowPriority = lowPriority_;
     return SaveAppSettings(SettingsFilePath(), others);
+}
+
+bool ConversionSession::SoundOnlyOutput() const {
+    return IsAudioOnlyProfile(profile_.profileId);
+}
+
+int ConversionSession::JobsAtOnce() const {
+    return JobsAtOnce(simultaneous_, SoundOnlyOutput(), QThread::idealThreadCount());
+}
+
+int ConversionSession::JobsAtOnce(int simultaneous, bool soundOnly, int cores) {
+    if (simultaneous > 0) return simultaneous;
+    return soundOnly ? std::max(1, cores) : 1;
 }
 
 InvocationInputs ConversionSession::JobInputs(const Job& job) {

@@ -5,6 +5,7 @@
 // and the snapshot read it; the windows show it and change it through it.
 #include <QObject>
 #include <QString>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,21 @@ class ConversionSession : public QObject {
     const std::string& LastAddFolder() const { return lastAddFolder_; }
     void SetLastAddFolder(const std::string& folder) { lastAddFolder_ = folder; }
 
+    // ---- how a batch runs. Simultaneous conversions: 0 decides by the output (see
+    // JobsAtOnce), otherwise that many jobs at once.
+    int SimultaneousConversions() const { return simultaneous_; }
+    void SetSimultaneousConversions(int n) { simultaneous_ = std::max(0, n); }
+    // Encoders run at the lowest priority (the default) or at the program's own.
+    bool LowPriority() const { return lowPriority_; }
+    void SetLowPriority(bool low) { lowPriority_ = low; }
+    // The selected profile writes no picture.
+    bool SoundOnlyOutput() const;
+    // How many jobs a batch started now runs at once.
+    int JobsAtOnce() const;
+    // Automatic: as many as cores for sound, one for video, whose encoders use every core
+    // already.
+    static int JobsAtOnce(int simultaneous, bool soundOnly, int cores);
+
     // ---- settings file. Load takes the session's keys and returns the whole record (the
     // picker keeps its own keys); the profile is not selected by it: that is SelectProfile's.
     AppSettings LoadSettings(int defaultProfile, const std::string& defaultOutput);
@@ -107,6 +123,8 @@ class ConversionSession : public QObject {
     std::string outputDirectory_;
     FinishAction finish_ = FinishAction::Nothing;
     std::string lastAddFolder_;
+    int simultaneous_ = 0;
+    bool lowPriority_ = true;
 };
 
 }  // namespace vc

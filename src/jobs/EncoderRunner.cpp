@@ -31,7 +31,7 @@ EncoderRunner::EncoderRunner(QObject* parent)
         // Runs in the child between fork and exec: only async-signal-safe calls.
         // Own group: pause and stop reach the encoder and every helper it starts.
         ::setpgid(0, 0);
-        ::setpriority(PRIO_PROCESS, 0, 19);
+        if (lowPriority_) ::setpriority(PRIO_PROCESS, 0, 19);
         // The encoder dies with the program, also when the program is killed; the encoder
         // takes its ffmpeg along in turn.
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);

@@ -23,8 +23,13 @@ class EncoderRunner : public QObject {
     explicit EncoderRunner(QObject* parent = nullptr);
     ~EncoderRunner() override;
 
-    // Splits the command line with the Windows rules and starts the program at its lowest
-    // priority, in a process group of its own, with standard error merged into the output.
+    // The program runs at the lowest priority unless told otherwise before Start; at normal
+    // priority it runs at the program's own.
+    void SetLowPriority(bool low) { lowPriority_ = low; }
+    bool LowPriority() const { return lowPriority_; }
+
+    // Splits the command line with the Windows rules and starts the program at the priority
+    // chosen, in a process group of its own, with standard error merged into the output.
     // File names in it may carry stand-ins for bytes that are not UTF-8 (core/nativepath.h);
     // the program gets the real bytes. It dies with the thread that started it (call Start
     // on the window thread). Returns at once, without waiting for the program: started()
@@ -82,6 +87,7 @@ class EncoderRunner : public QObject {
     bool ended_ = false;
     bool terminated_ = false;
     bool suspended_ = false;
+    bool lowPriority_ = true;
 };
 
 }  // namespace vc

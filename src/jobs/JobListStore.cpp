@@ -56,7 +56,7 @@ std::vector<MediaTrack> TracksFromJson(const QJsonArray& rows) {
 }
 }  // namespace
 
-bool Save(const QString& path, const JobList& jobs, const QString& runningOutput) {
+bool Save(const QString& path, const JobList& jobs, const QStringList& runningOutputs) {
     QJsonArray rows;
     for (int i = 0; i < jobs.Count(); ++i) {
         const Job* j = jobs.At(i);
@@ -84,7 +84,7 @@ bool Save(const QString& path, const JobList& jobs, const QString& runningOutput
                                 {"begin", j->trim.begin},
                                 {"end", j->trim.end}});
     }
-    const QJsonObject doc{{"jobs", rows}, {"running", runningOutput}};
+    const QJsonObject doc{{"jobs", rows}, {"running", QJsonArray::fromStringList(runningOutputs)}};
     // Written beside and renamed over: a crash while saving leaves the previous list whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
@@ -97,7 +97,13 @@ bool Restore(const QString& path, JobList& jobs) {
     if (!file.open(QIODevice::ReadOnly)) return false;
     const QJsonDocument doc = QJsonDocument::fromJson(file.read(64 * 1024 * 1024));
     if (!doc.isObject() || !doc.object().value("jobs").isArray()) return false;
-    const QString running = doc.object().value("running").toString();
+    // One output in a text from lists kept when a single job ran at a time.
+    const QJsonValue runningValue = doc.object().value("running");
+    QStringList running;
+    if (runningValue.isString())
+        running << runningValue.toString();
+    else
+        for (const auto& v : runningValue.toArray()) running << v.toString();
     const QJsonArray rows = doc.object().value("jobs").toArray();
     for (const auto& v : rows) {
         const QJsonObject o = v.toObject();
@@ -129,7 +135,8 @@ bool Restore(const QString& path, JobList& jobs) {
         if (f.sourcePath.empty()) continue;
         jobs.Append(std::move(j));
     }
-    if (!running.isEmpty()) QFile::remove(running);
+    for (const QString& output : running)
+        if (!output.isEmpty()) QFile::remove(output);
     return true;
 }
 
@@ -174,9 +181,8 @@ void JobListKeeper::Discard() {
 
 bool JobListKeeper::SaveNow() {
     timer_->stop();
-    const QString running =
-        batch_->Converting() ? QString::fromStdString(batch_->Invocation().outputFile) : QString();
-    return JobListStore::Save(path_, *jobs_, running);
+    return JobListStore::Save(path_, *jobs_,
+                              batch_->Converting() ? batch_->RunningOutputs() : QStringList());
 }
 
 QString JobListKeeper::PathBeside(const std::string& settingsFile) {

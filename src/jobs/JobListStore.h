@@ -4,6 +4,7 @@
 // normal close; found at the next start after a crash.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <string>
 
 class QTimer;
@@ -39,10 +40,10 @@ class JobListKeeper : public QObject {
 
 namespace JobListStore {
 
-// Writes the list and the output file being written ("" when none); false when it cannot.
-bool Save(const QString& path, const JobList& jobs, const QString& runningOutput);
-// Appends the stored rows to the list. A row that was being converted reads "Stop" and its
-// incomplete output is removed. False (nothing added) when the file is missing or damaged.
+// Writes the list and the output files being written; false when it cannot.
+bool Save(const QString& path, const JobList& jobs, const QStringList& runningOutputs);
+// Appends the stored rows to the list. The rows that were being converted read "Stop" and
+// their incomplete outputs are removed. False (nothing added) when the file is missing or damaged.
 bool Restore(const QString& path, JobList& jobs);
 
 }  // namespace JobListStore

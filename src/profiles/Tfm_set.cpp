@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "core/numeric.h"
@@ -89,6 +91,26 @@ Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
         rl->addWidget(r);
     }
 
+    gb_run = new QGroupBox(tr("Conversions"), this);
+    gb_run->setObjectName("gb_run");
+    auto* runGrid = new QGridLayout(gb_run);
+    Label5 = new QLabel(tr("Simultaneous conversions:"), gb_run);
+    Label5->setObjectName("Label5");
+    cb_jobs = new QComboBox(gb_run);
+    cb_jobs->setObjectName("cb_jobs");
+    cb_jobs->setToolTip(
+        tr("Auto converts as many sound files at once as the computer has cores, and one "
+           "video at a time: a video encoder uses every core already."));
+    Label5->setBuddy(cb_jobs);
+    SetJobsItem(0);
+    chk_lowpriority = new QCheckBox(tr("Run conversions in the background (low priority)"), gb_run);
+    chk_lowpriority->setObjectName("chk_lowpriority");
+    chk_lowpriority->setChecked(true);
+    runGrid->addWidget(Label5, 0, 0);
+    runGrid->addWidget(cb_jobs, 0, 1);
+    runGrid->setColumnStretch(2, 1);
+    runGrid->addWidget(chk_lowpriority, 1, 0, 1, 3);
+
     Button1 = new QPushButton("OK", this);
     Button1->setObjectName("Button1");
     Button1->setDefault(true);
@@ -102,6 +124,7 @@ Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(GroupBox1);
     lay->addWidget(rg_finish);
+    lay->addWidget(gb_run);
     lay->addLayout(buttons);
     connect(Button1, &QPushButton::clicked, this, &Tfm_set::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &Tfm_set::Button2Click);
@@ -150,8 +173,25 @@ void Tfm_set::SetFinishItem(int item) {
     if (auto* b = rg_finishGroup->button(item)) b->setChecked(true);
 }
 
+int Tfm_set::JobsItem() const {
+    return cb_jobs->currentData().toInt();
+}
+
+void Tfm_set::SetJobsItem(int simultaneous) {
+    // Rebuilt on each showing: a number chosen elsewhere above the cores is shown as it is.
+    cb_jobs->clear();
+    cb_jobs->addItem(tr("Auto"), 0);
+    const int most = std::max(QThread::idealThreadCount(), simultaneous);
+    for (int n = 1; n <= most; ++n) cb_jobs->addItem(QString::number(n), n);
+    cb_jobs->setCurrentIndex(std::max(0, cb_jobs->findData(simultaneous)));
+}
+
 void Tfm_set::showEvent(QShowEvent* e) {
-    if (session_) SetFinishItem(static_cast<int>(session_->Finish()));
+    if (session_) {
+        SetFinishItem(static_cast<int>(session_->Finish()));
+        SetJobsItem(session_->SimultaneousConversions());
+        chk_lowpriority->setChecked(session_->LowPriority());
+    }
     if (parentWidget()) move(parentWidget()->geometry().center() - rect().center());
     QDialog::showEvent(e);
 }
@@ -159,13 +199,16 @@ void Tfm_set::showEvent(QShowEvent* e) {
 void Tfm_set::Button1Click() {
     if (session_) {
         session_->SetFinish(static_cast<ConversionSession::FinishAction>(FinishItem()));
+        session_->SetSimultaneousConversions(JobsItem());
+        session_->SetLowPriority(chk_lowpriority->isChecked());
         const std::string error = session_->RememberFormats();
         if (!error.empty() && effects) effects->Error(this, QString::fromStdString(error));
     }
     accept();
 }
 
-// Cancel undoes nothing: box changes stay in force, only the finish choice is dropped.
+// Cancel undoes nothing: box changes stay in force, only the finish choice and how a batch
+// runs are dropped.
 void Tfm_set::Button2Click() {
     reject();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The format settings dialog. Its four boxes show the session's format choices and change
-// them as the user picks or types (Cancel undoes nothing); OK takes the finish action and
-// remembers the profile's choices.
+// them as the user picks or types (Cancel undoes nothing); OK takes the finish action and how
+// a batch runs, and remembers the profile's choices.
 #include <QDialog>
 #include <memory>
 
@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QButtonGroup;
+class QCheckBox;
 class QRadioButton;
 
 namespace vc {
@@ -32,12 +33,20 @@ class Tfm_set : public QDialog {
     QComboBox* cb_channel = nullptr;
     QGroupBox* rg_finish = nullptr;
     QButtonGroup* rg_finishGroup = nullptr;
+    // How a batch runs: jobs at once and the encoders' priority.
+    QGroupBox* gb_run = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* cb_jobs = nullptr;  // "Auto", then 1 .. the number of cores
+    QCheckBox* chk_lowpriority = nullptr;
     QPushButton* Button1 = nullptr;  // OK
     QPushButton* Button2 = nullptr;  // Cancel
 
     // Chosen item of the finish group (0 nothing, 1 open folder, 2 shut down).
     int FinishItem() const;
     void SetFinishItem(int item);
+    // Jobs at once as chosen (0 automatic), and shown.
+    int JobsItem() const;
+    void SetJobsItem(int simultaneous);
 
     // Set by the main window: the side-effect interface for the warnings.
     SideEffects* effects = nullptr;

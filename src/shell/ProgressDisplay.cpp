@@ -21,10 +21,18 @@ ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidg
     connect(batch_, &BatchRunner::jobStarted, this, [this](int) {
         summaryShown_ = false;
         videoPanel_->hide();
+        if (batch_->SideBySide()) {
+            ShowBatchDisplays();
+            return;
+        }
         ShowFill(0);
         ShowRunDisplays();
     });
     connect(batch_, &BatchRunner::progressed, this, [this](int, int value) {
+        if (batch_->SideBySide()) {
+            ShowBatchDisplays();
+            return;
+        }
         ShowFill(value);
         ShowRunDisplays();
     });
@@ -89,9 +97,25 @@ void ProgressDisplay::ShowRunDisplays() {
     display_->ShowText("resttime", Hms(batch_->RemainingSeconds()));
 }
 
+void ProgressDisplay::ShowBatchDisplays() {
+    ShowFill(batch_->BatchProgress());
+    display_->ShowText("filename", tr("%1 running, %2 done, %3 left")
+                                       .arg(batch_->RunningCount())
+                                       .arg(batch_->DoneCount())
+                                       .arg(batch_->WaitingCount()));
+    const int64_t kb = batch_->WrittenBytes() / 1024 + batch_->RunningKilobytes();
+    display_->ShowText("filesize", QString::number(kb) + " KB");
+    display_->ShowText("filepath", batch_->OutputDirectory());
+    display_->ShowText("usedtime", Hms(batch_->BatchElapsedSeconds()));
+    display_->ShowText("resttime", Hms(batch_->BatchRemainingSeconds()));
+}
+
 void ProgressDisplay::ShowTick() {
     if (batch_->state() != BatchRunner::State::Running) return;
-    ShowRunDisplays();
+    if (batch_->SideBySide())
+        ShowBatchDisplays();
+    else
+        ShowRunDisplays();
     if (batch_->ProgressKnown() && batch_->Progress() > 0)
         ShowInfo("Batch " + Hms(batch_->BatchRemainingSeconds()) + " left");
     else
@@ -100,6 +124,13 @@ void ProgressDisplay::ShowTick() {
 
 void ProgressDisplay::OnJobEnded(int, BatchRunner::Outcome outcome, const QString& reason) {
     lastError_ = outcome == BatchRunner::Outcome::Failed ? reason : QString();
+    if (batch_->SideBySide()) {
+        // The others go on: the batch stays the subject, a failure's reason in sight.
+        if (!batch_->Converting()) return;
+        ShowBatchDisplays();
+        if (!lastError_.isEmpty()) display_->ShowText("hint", "Error: " + reason);
+        return;
+    }
     ShowFill(0);
     // The job is over: no time remains, and the size is the finished file's.
     display_->ShowText("resttime", Hms(0));

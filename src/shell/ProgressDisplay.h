@@ -3,7 +3,7 @@
 // displays. It only shows: the batch keeps the figures and its own clock. Each job's figures
 // start from zero; a finished job shows its file's real size and a failed one its reason until
 // the next job shows its own; a paused batch says so; after a batch, what it did and wrote,
-// until the next command.
+// until the next command. While jobs run side by side it shows the batch as a whole.
 #include <QObject>
 #include <QString>
 
@@ -25,6 +25,9 @@ class ProgressDisplay : public QObject {
     void ShowTick();
     // Shows the current figures: file name, size, elapsed and remaining time.
     void ShowRunDisplays();
+    // Jobs side by side: how many run, are done and are left, what they wrote, the batch's
+    // time so far and left, and its progress.
+    void ShowBatchDisplays();
     // The fill of "convertpos" with the encoder's line in "hint".
     void ShowFill(int value);
     // The line under the bar's right end: "Paused" or the batch's time left.

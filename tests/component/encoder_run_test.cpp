@@ -2,6 +2,7 @@
 // of the whole process group, and runs that fail.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -226,6 +227,29 @@ TEST_F(EncoderRun, SuspendStopsOutputAndResumeContinues) {
     run.runner.Terminate();
     ASSERT_TRUE(run.WaitFinished());
     EXPECT_EQ(run.exitCode, vc::EncoderRunner::kTerminatedExitCode);
+}
+
+// The encoder and the ffmpeg it starts run in the background, or at the program's own
+// priority when asked.
+TEST_F(EncoderRun, EveryProcessOfTheRunHasThePriorityAskedFor) {
+    ASSERT_FALSE(longClip_.empty());
+    const int own = ::getpriority(PRIO_PROCESS, 0);
+    for (const bool low : {true, false}) {
+        SCOPED_TRACE(low ? "low priority" : "normal priority");
+        const std::string out = Dir() + (low ? "/low.avi" : "/normal.avi");
+        RunRecord run;
+        run.runner.SetLowPriority(low);
+        StartSlow(run, out);
+        ASSERT_TRUE(run.WaitUntil([&] { return run.MaxProgress() >= 1; }))
+            << run.startError.toStdString();
+        const auto members = GroupMembers(run.runner.ProcessId());
+        ASSERT_TRUE(HasMember(members, "ffmpeg"));
+        for (const auto& m : members)
+            EXPECT_EQ(::getpriority(PRIO_PROCESS, static_cast<id_t>(m.pid)), low ? 19 : own)
+                << m.comm;
+        run.runner.Terminate();
+        ASSERT_TRUE(run.WaitFinished());
+    }
 }
 
 TEST_F(EncoderRun, TerminateLeavesNoProcessBehind) {

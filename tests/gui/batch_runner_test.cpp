@@ -29,6 +29,8 @@ class Batch : public ::testing::Test {
         session.SetProgramDirectory(std::string(VC_PROGRAM_DIR) + "/");
         session.SelectProfile(kMp3Profile);
         session.SetOutputFolderText(dir.path() + "/");
+        // One job at a time here, whatever the machine; side by side has its own tests.
+        session.SetSimultaneousConversions(1);
         batch.SetRunnerFactory(FakeRunners());
         QObject::connect(&batch, &BatchRunner::batchEnded, [this](bool toEnd) {
             ++ends;
@@ -296,6 +298,172 @@ TEST_F(Batch, NothingCheckedStartsNothing) {
     EXPECT_EQ(ends, 0);
 }
 
+// Two jobs at a time: each running row has its own runner, figures, status and log.
+class SideBySide : public Batch {
+  protected:
+    void SetUp() override {
+        Batch::SetUp();
+        session.SetSimultaneousConversions(2);
+    }
+    FakeEncoderRunner* Fake(int row) const {
+        const BatchRunner::Run* run = batch.RunningAt(row);
+        return run ? static_cast<FakeEncoderRunner*>(run->runner.get()) : nullptr;
+    }
+    static void Write(const QString& file, int bytes) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray(bytes, 'x'));
+    }
+    // Ends a running row's fake: 0 with its output written, or a failure code.
+    void EndRow(int row, int code) {
+        FakeEncoderRunner* f = Fake(row);
+        ASSERT_NE(f, nullptr) << "row " << row << " does not run";
+        if (code == 0) Write(Output(row), 3000);
+        f->Finish(code);
+        Pump();
+    }
+};
+
+TEST_F(SideBySide, EveryRunningRowHasItsOwnFiguresAndTheFinishActionFollowsTheLast) {
+    AddRows({true, true, false, true, true});
+    ASSERT_TRUE(batch.Start());
+    EXPECT_EQ(batch.Concurrency(), 2);
+    EXPECT_EQ(batch.RunningRows(), std::vector<int>({0, 1}));
+    EXPECT_TRUE(Fake(0)->LowPriority()) << "the encoders run in the background by default";
+    Fake(0)->Print("Input #0, wav, from 'job0.wav'");
+    Fake(1)->Print("Input #0, wav, from 'job1.wav'");
+    Fake(0)->Print("size= 1kB time=50.00 bitrate= 1.0kbits/s");
+    Fake(1)->Print("size= 1kB time=20.00 bitrate= 1.0kbits/s");
+    Write(Output(1), 3000);
+    batch.Tick();
+    batch.Tick();
+    EXPECT_EQ(Statuses(), QStringList({"50.00%", "20.00%", "Status", "Status", "Status"}));
+    struct Figures {
+        int row, progress, elapsed, remaining;
+        int64_t kb;
+    } expected[] = {{0, 5000, 2, 2, 1}, {1, 2000, 2, 8, 2}};
+    for (const Figures& e : expected) {
+        const BatchRunner::Run* run = batch.RunningAt(e.row);
+        ASSERT_NE(run, nullptr);
+        EXPECT_EQ(run->progress, e.progress) << e.row;
+        EXPECT_EQ(run->elapsed, e.elapsed) << e.row;
+        EXPECT_EQ(run->remaining, e.remaining) << e.row;
+        EXPECT_EQ(run->outputKb, e.kb) << e.row;
+    }
+    EXPECT_EQ(batch.WaitingCount(), 2) << "the unchecked row is not part of the batch";
+    EXPECT_EQ(batch.DoneCount(), 0);
+    EXPECT_EQ(batch.BatchProgress(), (5000 + 2000) / 4);
+    // 10 s of the running jobs, and two waiting jobs of 100 s at 4 s of work per 70 s of
+    // source, shared by two at a time.
+    EXPECT_EQ(batch.BatchRemainingSeconds(), 11);
+
+    // Row 0 ends: row 3 takes its place from zero, row 1 goes on with its own figures.
+    EndRow(0, 0);
+    EXPECT_EQ(batch.RunningRows(), std::vector<int>({1, 3}));
+    EXPECT_EQ(batch.RunningAt(3)->elapsed, 0);
+    EXPECT_EQ(batch.RunningAt(3)->progress, 0);
+    EXPECT_EQ(batch.RunningAt(1)->elapsed, 2);
+    EXPECT_EQ(batch.RunningAt(1)->progress, 2000);
+    // Row 0's 2 s for 100 s and row 1's 2 s for 20 s: 1 s of work per 30 s of source. Row 3
+    // and the waiting row 4 need 3.3 s each, row 1 its own 8 s: 14.7 s for two at a time,
+    // yet not sooner than row 1.
+    EXPECT_EQ(batch.BatchRemainingSeconds(), 8);
+    EXPECT_EQ(batch.DoneCount(), 1);
+    EXPECT_EQ(batch.WaitingCount(), 1);
+    EndRow(1, 1);
+    EXPECT_EQ(batch.RunningRows(), std::vector<int>({3, 4}));
+    EndRow(4, 0);
+    EXPECT_EQ(ends, 0) << "row 3 still runs";
+    EXPECT_TRUE(batch.Converting());
+    EndRow(3, 0);
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(ranToEnd);
+    EXPECT_EQ(Statuses(), QStringList({"Finish", "Error", "Status", "Finish", "Finish"}));
+    EXPECT_EQ(batch.FinishedCount(), 3);
+    EXPECT_EQ(batch.FailedCount(), 1);
+    EXPECT_EQ(batch.WrittenBytes(), 3 * 3000);
+    EXPECT_EQ(jobs.At(0)->log, QStringList({"Input #0, wav, from 'job0.wav'"}));
+    EXPECT_EQ(jobs.At(1)->log, QStringList({"Input #0, wav, from 'job1.wav'"}))
+        << "each run keeps its own log";
+}
+
+TEST_F(SideBySide, PauseAndStopActOnEveryRunningJob) {
+    AddRows({true, true, true, true});
+    ASSERT_TRUE(batch.Start());
+    EndRow(0, 0);
+    ASSERT_EQ(batch.RunningRows(), std::vector<int>({1, 2}));
+    batch.Tick();
+    batch.TogglePause();
+    EXPECT_EQ(batch.state(), BatchRunner::State::Paused);
+    EXPECT_TRUE(Fake(1)->suspended && Fake(2)->suspended);
+    EXPECT_FALSE(batch.Clock()->isActive());
+    batch.Tick();
+    EXPECT_EQ(batch.RunningAt(1)->elapsed, 1) << "a paused job takes no time";
+    // A job that ends as the batch is paused: the next one starts paused as well.
+    EndRow(1, 0);
+    EXPECT_EQ(batch.state(), BatchRunner::State::Paused);
+    ASSERT_EQ(batch.RunningRows(), std::vector<int>({2, 3}));
+    EXPECT_TRUE(Fake(3)->suspended);
+    batch.TogglePause();
+    EXPECT_EQ(batch.state(), BatchRunner::State::Running);
+    EXPECT_FALSE(Fake(2)->suspended || Fake(3)->suspended);
+    EXPECT_TRUE(batch.Clock()->isActive());
+
+    Write(Output(2), 100);
+    Write(Output(3), 100);
+    batch.Stop();
+    EXPECT_EQ(batch.state(), BatchRunner::State::Stopping);
+    Pump();
+    EXPECT_EQ(batch.state(), BatchRunner::State::Idle);
+    EXPECT_EQ(Statuses(), QStringList({"Finish", "Finish", "Stop", "Stop"}));
+    EXPECT_EQ(ends, 1);
+    EXPECT_FALSE(ranToEnd) << "no finish action after a stop";
+    for (int row : {2, 3}) EXPECT_FALSE(QFile::exists(Output(row))) << "half file of " << row;
+    for (int row : {0, 1}) EXPECT_TRUE(QFile::exists(Output(row))) << "finished file " << row;
+}
+
+TEST_F(SideBySide, TheKeptListKnowsEveryRunningRow) {
+    AddRows({true, true, true});
+    session.SetLowPriority(false);
+    const QString file = dir.filePath("kept.json");
+    JobListKeeper keeper(&jobs, &batch, file);
+    ASSERT_TRUE(batch.Start());
+    EXPECT_FALSE(Fake(0)->LowPriority());
+    EXPECT_FALSE(Fake(1)->LowPriority());
+    for (int row : {0, 1}) {
+        Fake(row)->Print("size= 1kB time=10.00 bitrate= 1.0kbits/s");
+        Write(Output(row), 100);
+    }
+    ASSERT_TRUE(keeper.SaveNow());
+    // As after a crash: the list is restored, every half file goes.
+    JobList restored;
+    ASSERT_TRUE(JobListStore::Restore(file, restored));
+    ASSERT_EQ(restored.Count(), 3);
+    EXPECT_EQ(restored.Text(0, JobList::StatusColumn), "Stop");
+    EXPECT_EQ(restored.Text(1, JobList::StatusColumn), "Stop");
+    EXPECT_EQ(restored.Text(2, JobList::StatusColumn), "Status");
+    EXPECT_FALSE(QFile::exists(Output(0)));
+    EXPECT_FALSE(QFile::exists(Output(1)));
+    batch.Stop();
+    Pump();
+}
+
+TEST_F(SideBySide, JobsThatCannotStartLeaveTheirPlaceToTheNext) {
+    AddRows({true, true, true});
+    QStringList shown;
+    QObject::connect(&batch, &BatchRunner::cannotStart,
+                     [&](int row, const QString&) { shown << QString::number(row); });
+    FakeEncoderRunner::FailNextStarts() = "no encoder";
+    ASSERT_TRUE(batch.Start());
+    const bool ended = WaitFor([&] { return ends > 0; }, 10000);
+    FakeEncoderRunner::FailNextStarts().clear();
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(shown, QStringList({"0", "1", "2"}));
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(ranToEnd);
+    EXPECT_EQ(Statuses(), QStringList({"Error", "Error", "Error"}));
+}
+
 }  // namespace
 
 namespace {
@@ -426,6 +594,62 @@ TEST(BatchWindow, TheEndOfABatchIsANotificationWithItsFolder) {
     }
 }
 
+// Side by side in the window: each row shows its own progress, the progress area the batch;
+// Pause holds every job, and the finish action comes after the last.
+TEST(BatchWindow, SideBySideRowsShowTheirOwnProgressAndTheAreaTheBatch) {
+    QTemporaryDir out;
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.Batch().SetRunnerFactory(FakeRunners());
+    w.ed_output->setText(out.path() + "/");
+    w.Session().SetSimultaneousConversions(2);
+    w.Session().SetFinish(ConversionSession::FinishAction::OpenFolder);
+    for (const char* caption : {"first", "second", "third"})
+        w.AppendJob(caption, TenSecondClip("/nonexistent/clip.mp4"), TrimRecord{10, 0, 10});
+    auto fake = [&](int row) {
+        const BatchRunner::Run* run = w.Batch().RunningAt(row);
+        return run ? static_cast<FakeEncoderRunner*>(run->runner.get()) : nullptr;
+    };
+    auto finish = [&](int row) {
+        FakeEncoderRunner* f = fake(row);
+        ASSERT_NE(f, nullptr) << row;
+        QFile written(QString::fromStdString(w.Batch().RunningAt(row)->invocation.outputFile));
+        ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+        written.write(QByteArray(5000, 'x'));
+        written.close();
+        f->Finish(0);
+        Pump();
+    };
+    w.StartBatch();
+    ASSERT_EQ(w.Batch().RunningRows(), std::vector<int>({0, 1}));
+    EXPECT_EQ(w.Display().Text("filename"), "2 running, 0 done, 1 left");
+    fake(0)->Print("size= 10kB time=5.00 bitrate= 80.0kbits/s");
+    fake(1)->Print("size= 10kB time=2.00 bitrate= 80.0kbits/s");
+    EXPECT_EQ(w.Jobs().Text(0, JobList::StatusColumn), "50.00%");
+    EXPECT_EQ(w.Jobs().Text(1, JobList::StatusColumn), "20.00%");
+    EXPECT_EQ(w.Jobs().Text(2, JobList::StatusColumn), "Status");
+    EXPECT_EQ(w.Display().Text("filename"), "2 running, 0 done, 1 left");
+
+    w.PauseToggle();
+    EXPECT_TRUE(fake(0)->suspended && fake(1)->suspended);
+    EXPECT_EQ(w.Pause1->text(), "Continue");
+    EXPECT_EQ(w.Display().Text("convertinfo"), "Paused");
+    w.PauseToggle();
+    EXPECT_FALSE(fake(0)->suspended || fake(1)->suspended);
+
+    finish(0);
+    EXPECT_EQ(w.Batch().RunningRows(), std::vector<int>({1, 2}));
+    EXPECT_EQ(w.Display().Text("filename"), "2 running, 1 done, 0 left");
+    finish(2);
+    EXPECT_TRUE(w.Converting());
+    EXPECT_TRUE(p.fx.opened.isEmpty()) << "no finish action while a job runs";
+    finish(1);
+    EXPECT_FALSE(w.Converting());
+    EXPECT_EQ(p.fx.opened, QStringList({"folder:" + out.path() + "/"}));
+    EXPECT_EQ(w.Display().Text("filename"), "3 converted");
+}
+
 }  // namespace
 
 TEST(JobListStatus, APreviewShowsOverTheConversionStatusAndLeavesItAsItWas) {
@@ -452,7 +676,7 @@ TEST(JobListStatus, APreviewShowsOverTheConversionStatusAndLeavesItAsItWas) {
         EXPECT_EQ(changed, 2) << "the list view repaints each state";
         // The list kept on disk during a preview holds what the conversion did.
         const QString file = dir.filePath(QString("%1.json").arg(c.conversion));
-        ASSERT_TRUE(JobListStore::Save(file, jobs, QString()));
+        ASSERT_TRUE(JobListStore::Save(file, jobs, QStringList()));
         JobList restored;
         ASSERT_TRUE(JobListStore::Restore(file, restored));
         EXPECT_EQ(restored.Text(0, JobList::StatusColumn), c.conversion);

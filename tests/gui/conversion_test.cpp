@@ -95,6 +95,41 @@ TEST_F(Conversion, TwoClipsWithProfile102) {
     EXPECT_TRUE(p.fx.Texts("error").isEmpty());
 }
 
+TEST_F(Conversion, TwoSoundFilesSideBySide) {
+    const std::string a = MakeWav(src, "left.wav", 20);
+    const std::string b = MakeWav(src, "right.wav", 12);
+    ASSERT_FALSE(a.empty());
+    ASSERT_FALSE(b.empty());
+    Program p;
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    w.SelectProfile(17);
+    w.Session().SetSimultaneousConversions(2);
+    w.ed_output->setText(out);
+    AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b)});
+    ASSERT_EQ(w.Jobs().Count(), 2);
+    int together = 0;
+    QObject::connect(&w.Batch(), &BatchRunner::jobStarted, &w,
+                     [&](int) { together = std::max(together, w.Batch().RunningCount()); });
+    w.StartBatch();
+    EXPECT_EQ(together, 2);
+    EXPECT_EQ(w.Display().Text("filename"), "2 running, 0 done, 0 left");
+    ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 120000));
+    EXPECT_EQ(Status(w, 0), "Finish");
+    EXPECT_EQ(Status(w, 1), "Finish");
+    EXPECT_EQ(w.Display().Text("filename"), "2 converted");
+    struct Expect {
+        QString file;
+        double seconds;
+    } outputs[] = {{out + "left.mp3", 20}, {out + "right.mp3", 12}};
+    for (const auto& o : outputs) {
+        ASSERT_TRUE(QFile::exists(o.file)) << o.file.toStdString();
+        EXPECT_EQ(Probe(o.file, "stream=codec_name"), "mp3");
+        EXPECT_NEAR(Probe(o.file, "format=duration").toDouble(), o.seconds, 0.5)
+            << o.file.toStdString();
+    }
+}
+
 TEST_F(Conversion, StopDuringSecondOfThreeJobs) {
     const std::string a = MakeMp4H264Aac(src, "one.mp4", 2);
     const std::string b = MakeClip(
@@ -149,6 +184,8 @@ TEST_F(Conversion, TheShownSizeIsTheFinishedFilesAndAFailureSaysWhy) {
     p.Show();
     Tfm_main& w = *p.fm_main;
     w.SelectProfile(17);  // MP3: a source without sound cannot give one
+    // One job at a time: the progress area shows each job's own figures.
+    w.Session().SetSimultaneousConversions(1);
     w.ed_output->setText(out);
     AddFiles(p, {QString::fromStdString(a), QString::fromStdString(b), QString::fromStdString(c)});
     ASSERT_EQ(w.Jobs().Count(), 3);

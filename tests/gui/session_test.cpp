@@ -2,12 +2,15 @@
 // keeps, how a profile switch reports trouble, and the settings dialog bound to it.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "core/choicebox.h"
+#include "core/inifile.h"
 #include "jobs/BatchRunner.h"
 #include "jobs/ConversionSession.h"
 #include "jobs/JobList.h"
@@ -44,6 +47,7 @@ class Session : public ::testing::Test {
 
 TEST_F(Session, EachJobRunsWithTheChoicesInForceWhenItStarts) {
     session.SelectProfile(kMp3Profile);
+    session.SetSimultaneousConversions(1);  // the second job starts after the first
     const QString first = dir.filePath("first/"), second = dir.filePath("second/");
     session.SetOutputFolderText(first);
     JobList jobs;
@@ -76,8 +80,12 @@ TEST_F(Session, TheSettingsFileKeepsTheSavedFolderNotTheTypedOne) {
     EXPECT_EQ(session.OutputFolderText().toStdString(), defaultOut);
     EXPECT_EQ(session.OutputDirectory(), defaultOut);
     EXPECT_EQ(session.Finish(), ConversionSession::FinishAction::Nothing);
+    EXPECT_EQ(session.SimultaneousConversions(), 0) << "Auto";
+    EXPECT_TRUE(session.LowPriority());
 
     session.SelectProfile(kMp3Profile);
+    session.SetSimultaneousConversions(3);
+    session.SetLowPriority(false);
     session.ChooseOutputDirectory(dir.path().toStdString() + "/chosen");
     EXPECT_EQ(session.OutputFolderText(), dir.path() + "/chosen/");
     session.SetOutputFolderText("/typed/but/never/used");
@@ -94,6 +102,40 @@ TEST_F(Session, TheSettingsFileKeepsTheSavedFolderNotTheTypedOne) {
     EXPECT_EQ(again.OutputFolderText(), dir.path() + "/chosen/");
     EXPECT_EQ(again.Finish(), ConversionSession::FinishAction::OpenFolder);
     EXPECT_EQ(again.LastAddFolder(), "/media/music");
+    EXPECT_EQ(again.SimultaneousConversions(), 3);
+    EXPECT_FALSE(again.LowPriority());
+
+    // A number of jobs that no machine has is a damaged value: Auto.
+    for (const char* damaged : {"-2", "100000", "two"}) {
+        IniFile ini(session.SettingsFilePath());
+        ini.WriteString("convert", "Simultaneous", damaged);
+        ASSERT_TRUE(ini.Save());
+        again.LoadSettings(kMp4Profile, defaultOut);
+        EXPECT_EQ(again.SimultaneousConversions(), 0) << damaged;
+    }
+}
+
+TEST_F(Session, AutoRunsSoundSideBySideAndVideoOneAtATime) {
+    struct Case {
+        int simultaneous;
+        bool soundOnly;
+        int cores, jobs;
+    } cases[] = {
+        {0, true, 4, 4},  {0, false, 4, 1}, {0, true, 1, 1}, {0, true, 0, 1},
+        {2, false, 4, 2}, {1, true, 4, 1},  {8, true, 2, 8},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ConversionSession::JobsAtOnce(c.simultaneous, c.soundOnly, c.cores), c.jobs)
+            << c.simultaneous << (c.soundOnly ? " sound " : " video ") << c.cores;
+    // What the profile writes decides.
+    session.SelectProfile(kMp3Profile);
+    EXPECT_TRUE(session.SoundOnlyOutput());
+    EXPECT_EQ(session.JobsAtOnce(), std::max(1, QThread::idealThreadCount()));
+    session.SelectProfile(kMp4Profile);
+    EXPECT_FALSE(session.SoundOnlyOutput());
+    EXPECT_EQ(session.JobsAtOnce(), 1);
+    session.SetSimultaneousConversions(2);
+    EXPECT_EQ(session.JobsAtOnce(), 2);
 }
 
 TEST_F(Session, AProfileSwitchSaysWhetherTheProfileFileCouldBeRead) {
@@ -149,6 +191,41 @@ TEST_F(Session, TheSettingsDialogShowsAndChangesTheSessionsChoices) {
     EXPECT_EQ(dialog.cb_size->isEnabled(), f.size->isEnabled());
     EXPECT_EQ(dialog.cb_videobitrate->isEnabled(), f.video->isEnabled());
     EXPECT_EQ(dialog.cb_audiobitrate->currentText().toStdString(), f.audio->currentText());
+}
+
+TEST_F(Session, TheSettingsDialogTakesHowABatchRunsOnOkOnly) {
+    Tfm_set dialog;
+    dialog.Bind(&session);
+    session.SetSimultaneousConversions(2);
+    session.SetLowPriority(true);
+    struct Case {
+        bool ok;
+        int chosen;  // the item's number; 0 Auto
+        bool low;
+        int simultaneous;  // the session's afterwards
+        bool lowAfter;
+    } cases[] = {
+        {false, 1, false, 2, true},
+        {true, 1, false, 1, false},
+        {true, 0, true, 0, true},
+    };
+    for (const Case& c : cases) {
+        dialog.show();
+        EXPECT_EQ(dialog.JobsItem(), session.SimultaneousConversions()) << "shows the session's";
+        EXPECT_EQ(dialog.chk_lowpriority->isChecked(), session.LowPriority());
+        EXPECT_EQ(dialog.cb_jobs->itemText(0), "Auto");
+        EXPECT_EQ(dialog.cb_jobs->count(),
+                  1 + std::max(session.SimultaneousConversions(), QThread::idealThreadCount()))
+            << "Auto, then 1 up to the cores, or the session's number when it is more";
+        dialog.cb_jobs->setCurrentIndex(dialog.cb_jobs->findData(c.chosen));
+        dialog.chk_lowpriority->setChecked(c.low);
+        if (c.ok)
+            dialog.Button1Click();
+        else
+            dialog.Button2Click();
+        EXPECT_EQ(session.SimultaneousConversions(), c.simultaneous) << c.ok << c.chosen;
+        EXPECT_EQ(session.LowPriority(), c.lowAfter) << c.ok << c.chosen;
+    }
 }
 
 TEST(ChoiceCopy, OneBoxShowsWhatAnotherShows) {

@@ -95,7 +95,7 @@ TEST(TrackChoice, KeptJobListHoldsTracksAndChoiceAndReadsOlderLists) {
     j.choice = {2, 1, true};
     jobs.Append(j);
     const QString file = dir.filePath("jobs.json");
-    ASSERT_TRUE(JobListStore::Save(file, jobs, QString()));
+    ASSERT_TRUE(JobListStore::Save(file, jobs, QStringList()));
     JobList restored;
     ASSERT_TRUE(JobListStore::Restore(file, restored));
     ASSERT_EQ(restored.Count(), 1);
