@@ -14,7 +14,7 @@ namespace vc {
 struct ConvertOptions {
     int profileId = 0;   // 0: the saved profile
     QString output;      // absolute, without a final "/"; empty: the saved output folder
-    int jobs = 0;        // conversions side by side; 0: automatic
+    int jobs = -1;       // conversions side by side; 0: automatic, -1: as saved
     int audioTrack = 0;  // the file's Nth sound track, from 1; 0: the file's default track
     // The subtitle burned in: the file's Nth subtitle (its streams, then the subtitle files
     // beside it), a subtitle file of the user's, or none (also when not given).

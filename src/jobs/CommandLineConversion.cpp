@@ -105,8 +105,8 @@ void CommandLineConversion::Start() {
     }
     if (const QString& out = setup_.options.output; !out.isEmpty())
         session_.SetOutputFolderText(out.endsWith('/') ? out : out + '/');
-    // --jobs: setup_.options.jobs (0: automatic) is to be handed to the session here once the
-    // batch runs conversions side by side.
+    // Without --jobs the saved choice holds; "auto" is the session's own automatic choice.
+    if (setup_.options.jobs >= 0) session_.SetSimultaneousConversions(setup_.options.jobs);
     intake_.Add(files_);
 }
 
