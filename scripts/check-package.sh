@@ -99,7 +99,7 @@ if [ ${#bad_icons[@]} -eq 0 ]; then pass "icons"; else fail "icons: ${bad_icons[
 # protection and fortified functions where the binary calls such functions at all.
 unhardened=()
 for f in /usr/lib/videoconverter/VideoConverter /usr/lib/videoconverter/register.dat \
-         /usr/lib/videoconverter/libPreview.so; do
+         /usr/lib/videoconverter/libEncoderMedia.so /usr/lib/videoconverter/libPreview.so; do
   [ -e "$f" ] || continue
   readelf -lW "$f" | grep -q GNU_RELRO || unhardened+=("$f: no RELRO")
   readelf -dW "$f" | grep -qE 'BIND_NOW|FLAGS_1.*NOW' || unhardened+=("$f: no BIND_NOW")

@@ -9,7 +9,7 @@ if [ ! -f "$BUILD/compile_commands.json" ]; then
   exit 2
 fi
 # Generated sources (moc) must exist before the sources that include them are checked.
-cmake --build "$BUILD" --target vc_app Preview register.dat -j "${JOBS:-2}" >/dev/null
+cmake --build "$BUILD" --target vc_app Preview register.dat EncoderMedia -j "${JOBS:-2}" >/dev/null
 mapfile -t files < <(git ls-files 'src/*.cpp' 'components/*.cpp')
 printf '%s\n' "${files[@]}" | xargs -P "${JOBS:-2}" -n 4 clang-tidy -p "$BUILD" --quiet
 echo "tidy: ${#files[@]} files, no findings"

@@ -6,11 +6,6 @@
 #include <cstdio>
 #include <map>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avio.h>
-}
-
 #include "encoder.h"
 
 namespace vc::encoder {
@@ -36,10 +31,10 @@ const std::map<std::string, std::string>& EncoderAliases() {
 }
 
 std::string TranslateEncoder(const std::string& name) {
-    if (avcodec_find_encoder_by_name(name.c_str())) return name;
+    // Only an old name needs FFmpeg asked (and its libraries loaded).
     const auto it = EncoderAliases().find(name);
-    if (it != EncoderAliases().end() && avcodec_find_encoder_by_name(it->second.c_str()))
-        return it->second;
+    if (it == EncoderAliases().end() || EncoderAvailable(name)) return name;
+    if (EncoderAvailable(it->second)) return it->second;
     return name;  // let ffmpeg report it
 }
 
@@ -78,11 +73,7 @@ std::string AsFileUrl(const std::string& path, bool output) {
         struct stat sb {};
         return ::stat(path.c_str(), &sb) == 0 ? "file:" + path : path;
     }
-    const std::string scheme = path.substr(0, colon);
-    void* opaque = nullptr;
-    while (const char* name = avio_enum_protocols(&opaque, 1))
-        if (scheme == name) return path;
-    return "file:" + path;
+    return IsOutputProtocol(path.substr(0, colon)) ? path : "file:" + path;
 }
 
 bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::string& error) {

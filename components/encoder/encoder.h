@@ -1,6 +1,10 @@
 #pragma once
 // register.dat: the program's encoder. Probing is done in-process with libavformat; conversion
 // runs the ffmpeg tool and rewrites its progress lines into the form the program reads.
+// register.dat itself links none of FFmpeg's libraries: what needs them (probing, the AMR-NB
+// encoder, questions about the FFmpeg build) lives in libEncoderMedia.so beside it, which only
+// the runs that need it load. A plain conversion only starts ffmpeg and should not pay for
+// loading a hundred libraries first.
 #include <sys/types.h>
 
 #include <functional>
@@ -26,6 +30,28 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
 
 // A path that libav must read as a plain file even when it looks like "name:..." (a protocol).
 std::string AsFileUrl(const std::string& path, bool output);
+
+// The media library's functions, for register.dat to call once it has loaded the library.
+inline constexpr int kMediaAbi = 1;
+inline constexpr char kMediaLibraryName[] = "libEncoderMedia.so";
+inline constexpr char kMediaEntryName[] = "vc_encoder_media_functions";
+struct MediaFunctions {
+    int abi;  // kMediaAbi of the library's build
+    int (*runProbe)(const std::string& path);
+    int (*runProbes)(const std::vector<std::string>& paths);
+    int (*runAmrConversion)(const Invocation& inv);
+    bool (*encoderAvailable)(const std::string& name);
+    bool (*outputProtocol)(const std::string& scheme);
+};
+
+// The media library beside the running executable, loaded on first use; null with error set
+// when it cannot be loaded.
+const MediaFunctions* Media(std::string& error);
+
+// This FFmpeg build has an encoder of that name.
+bool EncoderAvailable(const std::string& name);
+// libavformat can write to a URL of that scheme ("pipe", "rtmp").
+bool IsOutputProtocol(const std::string& scheme);
 
 // Prints Duration/Stream lines for the input; exit status 0 on success.
 int RunProbe(const std::string& path);

@@ -11,9 +11,14 @@ int main(int argc, char** argv) {
         vc::encoder::PrintError(error);
         return 2;
     }
-    if (inv.probe)
-        return inv.inputs.size() == 1 ? vc::encoder::RunProbe(inv.input)
-                                      : vc::encoder::RunProbes(inv.inputs);
-    if (inv.amrNb) return vc::encoder::RunAmrConversion(inv);
+    if (inv.probe || inv.amrNb) {
+        const vc::encoder::MediaFunctions* media = vc::encoder::Media(error);
+        if (!media) {
+            vc::encoder::PrintError(error);
+            return 1;
+        }
+        if (inv.amrNb) return media->runAmrConversion(inv);
+        return inv.inputs.size() == 1 ? media->runProbe(inv.input) : media->runProbes(inv.inputs);
+    }
     return vc::encoder::RunConversion(inv.ffmpegArgs, inv.output);
 }

@@ -269,6 +269,21 @@ std::string TrackLine(int index, const AVStream* st) {
            Escaped(Tag(st, "title")) + "]\n";
 }
 
+// The names in a folder, sorted. A run probes many files of one folder (a folder added whole):
+// it lists each folder once, not once per file.
+const std::vector<std::string>& FolderNames(const std::filesystem::path& folder) {
+    static std::map<std::string, std::vector<std::string>> listed;
+    const auto [it, fresh] = listed.try_emplace(folder.string());
+    if (fresh) {
+        std::error_code ec;
+        for (std::filesystem::directory_iterator entry(folder, ec), end; !ec && entry != end;
+             entry.increment(ec))
+            it->second.push_back(entry->path().filename().string());
+        std::sort(it->second.begin(), it->second.end());
+    }
+    return it->second;
+}
+
 // Subtitle files beside the source with its base name: "film.srt", "film.en.srt", ".ass",
 // ".ssa", ".vtt"; one line each, sorted by name:
 //   "    Track file: subtitle en subrip text - [/dir/film.en.srt]"
@@ -279,10 +294,12 @@ std::string SubtitleFileLines(const std::string& path) {
     const std::string stem = source.stem().string();
     const fs::path folder = source.has_parent_path() ? source.parent_path() : fs::path(".");
     std::vector<std::pair<std::string, std::string>> found;  // path, language
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() <= stem.size() + 1 || name.compare(0, stem.size() + 1, stem + ".") != 0)
-            continue;
+    const std::string prefix = stem + ".";
+    const std::vector<std::string>& names = FolderNames(folder);
+    for (auto at = std::lower_bound(names.begin(), names.end(), prefix);
+         at != names.end() && at->compare(0, prefix.size(), prefix) == 0; ++at) {
+        const std::string& name = *at;
+        if (name.size() <= prefix.size()) continue;
         const std::string rest = name.substr(stem.size() + 1);  // "srt", "en.srt"
         const std::size_t dot = rest.rfind('.');
         std::string ext = rest.substr(dot == std::string::npos ? 0 : dot + 1);
@@ -290,8 +307,9 @@ std::string SubtitleFileLines(const std::string& path) {
         if (ext != "srt" && ext != "ass" && ext != "ssa" && ext != "vtt") continue;
         std::string language = dot == std::string::npos ? "" : rest.substr(0, dot);
         if (language.size() < 2 || language.size() > 3) language.clear();
-        if (!it->is_regular_file(ec)) continue;
-        found.emplace_back(it->path().string(), language);
+        const fs::path file = folder / name;
+        if (!fs::is_regular_file(file, ec)) continue;
+        found.emplace_back(file.string(), language);
     }
     std::sort(found.begin(), found.end());
     std::string out;

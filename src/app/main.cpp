@@ -22,6 +22,7 @@
 #include "preview/Tfm_info.h"
 #include "profiles/Tfm_dir.h"
 #include "profiles/Tfm_set.h"
+#include "shell/InstanceChannel.h"
 #include "shell/SideEffects.h"
 
 int main(int argc, char** argv) {
@@ -57,6 +58,13 @@ int main(int argc, char** argv) {
             command);
     }
 
+    // A window of this edition runs already: it gets the names before this start builds an
+    // application of its own.
+    const std::string settingsFile = vc::SettingsFilePathFor(product);
+    if (vc::InstanceChannel::HandOverWithoutApplication(
+            vc::InstanceChannel::NameFor(QString::fromStdString(settingsFile)), early.paths))
+        return 0;
+
     vc::ChooseDisplayPlatform();
     vc::SetApplicationAttributes();
     QApplication app(argc, argv);
@@ -71,7 +79,6 @@ int main(int argc, char** argv) {
     // Qt has taken its own options out of argc and argv by now.
     const vc::StartArgs args = vc::ParseStartArgs(vc::ArgumentsAsText(argc, argv), workingFolder);
     vc::DesktopStart desktop;
-    const std::string settingsFile = vc::SettingsFilePathFor(product);
     if (!desktop.Claim(settingsFile, args.paths)) return 0;
     // This is the edition's only running window now: whatever a save of an earlier run left
     // half done is no one's.

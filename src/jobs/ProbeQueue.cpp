@@ -123,8 +123,15 @@ void ProbeQueue::Schedule() {
                 waiting.assign(half, longest->end());
                 longest->erase(half, longest->end());
             }
-            const std::size_t take =
-                std::min(waiting.size(), static_cast<std::size_t>(inputsPerRun_));
+            std::size_t take = 0, bytes = 0;
+            while (take < waiting.size() && take < static_cast<std::size_t>(inputsPerRun_)) {
+                // " -vormin", quotes, and at most three bytes of UTF-8 for each unit.
+                const std::size_t more =
+                    12 + 3 * static_cast<std::size_t>(items_[waiting[take]].path.size());
+                if (take > 0 && bytes + more > kMaxArgumentBytes) break;
+                bytes += more;
+                ++take;
+            }
             std::vector<std::size_t> items(waiting.begin(),
                                            waiting.begin() + static_cast<std::ptrdiff_t>(take));
             waiting.erase(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(take));

@@ -32,8 +32,11 @@ class ProbeQueue : public QObject {
     // How long one file may keep its run busy before the run is stopped and the file counts
     // as unreadable; the run's other files are probed again in a new run.
     static constexpr int kInputTimeLimitMs = 15000;
-    // 64 paths of the longest length still stay far below the system's limit on arguments.
-    static constexpr int kMaxInputsPerRun = 64;
+    // Few, long runs: each run loads the encoder's libraries once. A run takes files until
+    // their names fill kMaxArgumentBytes, which stays far below the system's limit on
+    // arguments (64 paths of the longest length).
+    static constexpr int kMaxInputsPerRun = 4096;
+    static constexpr std::size_t kMaxArgumentBytes = 256 * 1024;
 
     explicit ProbeQueue(QObject* parent = nullptr);
     ~ProbeQueue() override;

@@ -1,19 +1,41 @@
 #include "shell/InstanceChannel.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <cerrno>
+#include <cstring>
 
 namespace vc {
 
 namespace {
 constexpr quint32 kMagic = 0x56434f31;  // "VCO1": a list of paths follows
 constexpr char kAck = 'k';
+
+QByteArray Message(const QStringList& paths) {
+    QByteArray message;
+    QDataStream out(&message, QIODevice::WriteOnly);
+    out << kMagic << paths;
+    return message;
+}
+
+// Waits for the socket to become readable; false when the time runs out first.
+bool WaitReadable(int fd, int timeoutMs) {
+    pollfd p{fd, POLLIN, 0};
+    int n = 0;
+    while ((n = ::poll(&p, 1, timeoutMs)) < 0 && errno == EINTR) {
+    }
+    return n > 0;
+}
 }  // namespace
 
 InstanceChannel::InstanceChannel(QObject* parent)
@@ -48,15 +70,47 @@ bool InstanceChannel::HandOver(const QString& name, const QStringList& paths, in
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(timeoutMs)) return false;
-    QByteArray message;
-    QDataStream out(&message, QIODevice::WriteOnly);
-    out << kMagic << paths;
-    socket.write(message);
+    socket.write(Message(paths));
     socket.flush();
     // The running window answers once it has the names; one that is busy still got them.
     while (socket.bytesAvailable() == 0 && socket.waitForReadyRead(timeoutMs)) {
     }
     socket.disconnectFromServer();
+    return true;
+}
+
+bool InstanceChannel::HandOverWithoutApplication(const QString& name, const QStringList& paths,
+                                                 int timeoutMs) {
+    // Where QLocalServer listens for a name without a folder.
+    const QByteArray path = QFile::encodeName(QDir::tempPath() + "/" + name);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return false;
+    }
+    const QByteArray message = Message(paths);
+    qsizetype sent = 0;
+    while (sent < message.size()) {
+        const ssize_t n = ::send(fd, message.constData() + sent,
+                                 static_cast<std::size_t>(message.size() - sent), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        sent += n;
+    }
+    if (sent < message.size()) {
+        // A window that takes the connection but not the names is not one to hand over to.
+        ::close(fd);
+        return false;
+    }
+    // The running window answers once it has the names; one that is busy still got them.
+    char ack = 0;
+    if (WaitReadable(fd, timeoutMs)) ::recv(fd, &ack, 1, 0);
+    ::close(fd);
     return true;
 }
 

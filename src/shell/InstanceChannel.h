@@ -22,6 +22,11 @@ class InstanceChannel : public QObject {
     bool ClaimOrHandOver(const QString& name, const QStringList& paths);
     // Sends paths to the instance listening under 'name'; false when none listens.
     static bool HandOver(const QString& name, const QStringList& paths, int timeoutMs = 5000);
+    // The same over a plain socket, for a start that has no application object yet: handing
+    // its names over must not wait for a whole application to be built. False when none
+    // listens (the start then goes on, and ClaimOrHandOver decides).
+    static bool HandOverWithoutApplication(const QString& name, const QStringList& paths,
+                                           int timeoutMs = 5000);
     bool Listening() const;
 
   signals:

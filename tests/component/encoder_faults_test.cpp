@@ -5,13 +5,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -290,4 +293,66 @@ TEST_F(EncoderFaults, NameThatIsNotUtf8SurvivesToTheEncoder) {
     // QTemporaryDir cannot see these names to remove them.
     ::unlink((folder + "/" + rawName).c_str());
     ::unlink((Dir() + "/out/caf\xff \xe9t\xe9.mp3").c_str());
+}
+
+// Questions only FFmpeg's libraries answer (old encoder names, protocols an output may name)
+// go to the encoder's media library; a stand-in ffmpeg shows what the encoder made of them.
+TEST_F(EncoderFaults, OldEncoderNamesAndOutputProtocolsAreAskedOfFfmpegsLibraries) {
+    const std::string ffmpeg = WriteScript(dir, "ffmpeg", "echo \"$*\"");
+    struct Case {
+        QStringList args;  // after "-vormek -vormin /dev/null"
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{"-c:a", "libfaac", "out.m4a"}, "-c:a aac out.m4a"},
+        {{"-vcodec", "xvid", "out.avi"}, "-vcodec libxvid out.avi"},
+        {{"-c:a", "mp3", "out.mp3"}, "-c:a libmp3lame out.mp3"},
+        // FFmpeg has a vorbis encoder of its own: the name stays.
+        {{"-c:a", "vorbis", "out.ogg"}, "-c:a vorbis out.ogg"},
+        {{"-f", "mp3", "pipe:1"}, "-f mp3 pipe:1"},
+        {{"-f", "mp3", "take:2.mp3"}, "-f mp3 file:take:2.mp3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        const Outcome o = RunEncoder(QStringList{"-vormek", "-vormin", "/dev/null"} + c.args,
+                                     QString::fromStdString(ffmpeg));
+        EXPECT_NE(o.text.find(std::string("-i /dev/null ") + c.expected), std::string::npos)
+            << o.text;
+    }
+}
+
+// A conversion needs nothing but register.dat and ffmpeg: without its media library beside
+// it, it still converts, while the runs that need the library say so in one line.
+TEST_F(EncoderFaults, ConversionNeedsNoMediaLibraryAndTheOtherRunsSayItIsMissing) {
+    const std::string alone = Dir() + "/alone";
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(alone)));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(kEncoder),
+                            QString::fromStdString(alone + "/register.dat")));
+    const std::string wav = vc::test::MakeWav(Dir());
+    ASSERT_FALSE(wav.empty());
+    auto run = [&alone](const QStringList& args) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QString::fromStdString(alone + "/register.dat"), args);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return Outcome{p.exitCode(), p.readAll().toStdString()};
+    };
+    const std::string out = Dir() + "/out.wav";
+    const Outcome converted = run({"-vormek", "-y", "-vormin", QString::fromStdString(wav), "-vn",
+                                   "-c:a", "pcm_s16le", QString::fromStdString(out)});
+    EXPECT_EQ(converted.exitCode, 0) << converted.text;
+    EXPECT_GT(QFileInfo(QString::fromStdString(out)).size(), 1000);
+
+    const QStringList needLibrary[] = {
+        {"-vormek", "-vormin", QString::fromStdString(wav)},
+        {"-vormek", "-y", "-vormin", QString::fromStdString(wav), "-c:a", "libopencore_amrnb",
+         QString::fromStdString(Dir() + "/out.amr")},
+    };
+    for (const QStringList& args : needLibrary) {
+        const Outcome o = run(args);
+        EXPECT_NE(o.exitCode, 0);
+        EXPECT_EQ(o.text.rfind("Error: cannot load the encoder's media library: ", 0), 0u)
+            << o.text;
+        EXPECT_EQ(std::count(o.text.begin(), o.text.end(), '\n'), 1) << o.text;
+    }
 }

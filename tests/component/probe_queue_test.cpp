@@ -46,13 +46,15 @@ struct Recorder {
 
 // A shell script standing in for the encoder. For each -vormin it runs `perInput` with the
 // path in $f, then prints a fixed probe and the end line; the script is written with its
-// own pid into pids.txt beside it, and every answered path into answered.txt.
+// own pid into pids.txt beside it, its number of arguments into args.txt, and every answered
+// path into answered.txt.
 QString StandIn(const QTemporaryDir& dir, const std::string& perInput) {
     const std::string d = dir.path().toStdString();
     const std::string path = d + "/encoder.sh";
     std::ofstream(path)
         << "#!/bin/sh\n"
         << "echo $$ >> '" << d << "/pids.txt'\n"
+        << "echo $# >> '" << d << "/args.txt'\n"
         << "n=0\n"
         << "while [ $# -gt 0 ]; do\n"
         << "  if [ \"$1\" = -vormin ]; then\n"
@@ -181,6 +183,54 @@ TEST_F(ProbeMany, AnswersComeInTheOrderGivenWithFailuresInPlace) {
             EXPECT_TRUE(a.error.startsWith("Error:")) << a.error.toStdString();
             EXPECT_TRUE(a.result.durationText.empty());
         }
+    }
+}
+
+// Every run loads the encoder's libraries once: a large add takes one run per core, unless
+// the names would overfill a run's arguments.
+TEST_F(ProbeMany, ManyFilesTakeOneRunPerLaneUntilTheirNamesFillTheArguments) {
+    struct Case {
+        const char* what;
+        int files;
+        int nameLength;
+        int minRuns, maxRuns;  // maxRuns 0: as many as the lanes' sharing makes
+    };
+    const Case cases[] = {
+        {"short names", 1000, 20, 2, 2},
+        // 87 names of 1,000 units fill a run: three runs per lane at least.
+        {"long names", 400, 1000, 6, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir bin;
+        const QString encoder = StandIn(bin, ":");
+        ProbeQueue queue;
+        queue.SetEncoder(encoder, bin.path());
+        queue.SetRuns(2);
+        Recorder rec(queue);
+        QStringList paths;
+        for (int i = 0; i < c.files; ++i) {
+            const QString name = QString::number(i) + ".mp4";
+            paths << "/m/" + QString(c.nameLength - name.size() - 3, 'n') + name;
+        }
+        queue.Add(paths);
+        ASSERT_TRUE(WaitFor([&] { return rec.idles > 0; }, 120000));
+        ASSERT_EQ(rec.Paths(), paths);
+        EXPECT_TRUE(std::all_of(rec.answers.begin(), rec.answers.end(),
+                                [](const auto& a) { return a.ok; }));
+        const QStringList args = Lines(bin.path() + "/args.txt");
+        EXPECT_GE(args.size(), c.minRuns);
+        if (c.maxRuns > 0) {
+            EXPECT_LE(args.size(), c.maxRuns);
+        }
+        int files = 0;
+        for (const QString& count : args) {
+            const int inputs = (count.toInt() - 1) / 2;  // -vormek, then -vormin PATH each
+            EXPECT_LE(static_cast<std::size_t>(inputs) * (12 + 3 * c.nameLength),
+                      ProbeQueue::kMaxArgumentBytes);
+            files += inputs;
+        }
+        EXPECT_EQ(files, c.files);
     }
 }
 
