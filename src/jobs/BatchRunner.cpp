@@ -280,6 +280,12 @@ int BatchRunner::BatchProgress() const {
     return static_cast<int>(sum / total);
 }
 
+int BatchRunner::RunningRemainingSeconds() const {
+    int longest = 0;
+    for (const auto& run : runs_) longest = std::max(longest, run->remaining);
+    return longest;
+}
+
 int64_t BatchRunner::RunningKilobytes() const {
     int64_t kb = 0;
     for (const auto& run : runs_) kb += run->outputKb;

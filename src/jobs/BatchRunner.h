@@ -113,6 +113,8 @@ class BatchRunner : public QObject {
     int BatchElapsedSeconds() const { return batchElapsed_; }
     // The batch's progress 0..10000: ended jobs whole, running ones as far as they came.
     int BatchProgress() const;
+    // Seconds until the running jobs have ended, as each goes.
+    int RunningRemainingSeconds() const;
     // Kilobytes the running jobs have written so far.
     int64_t RunningKilobytes() const;
     // Seconds left for the rest of the batch: the running jobs' remaining time plus an

@@ -23,6 +23,7 @@ ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidg
         videoPanel_->hide();
         if (batch_->SideBySide()) {
             ShowBatchDisplays();
+            ShowBatchTimes();
             return;
         }
         ShowFill(0);
@@ -106,16 +107,26 @@ void ProgressDisplay::ShowBatchDisplays() {
     const int64_t kb = batch_->WrittenBytes() / 1024 + batch_->RunningKilobytes();
     display_->ShowText("filesize", QString::number(kb) + " KB");
     display_->ShowText("filepath", batch_->OutputDirectory());
+}
+
+void ProgressDisplay::ShowBatchTimes() {
+    // Once a second, as the figures they come from: progress lines between ticks would make
+    // them jump.
     display_->ShowText("usedtime", Hms(batch_->BatchElapsedSeconds()));
-    display_->ShowText("resttime", Hms(batch_->BatchRemainingSeconds()));
+    display_->ShowText("resttime", Hms(batch_->RunningRemainingSeconds()));
+    if (batch_->state() != BatchRunner::State::Running) return;  // "Paused" stays
+    const int left = batch_->BatchRemainingSeconds();
+    ShowInfo(left > 0 ? "Batch " + Hms(left) + " left" : QString());
 }
 
 void ProgressDisplay::ShowTick() {
     if (batch_->state() != BatchRunner::State::Running) return;
-    if (batch_->SideBySide())
+    if (batch_->SideBySide()) {
         ShowBatchDisplays();
-    else
-        ShowRunDisplays();
+        ShowBatchTimes();
+        return;
+    }
+    ShowRunDisplays();
     if (batch_->ProgressKnown() && batch_->Progress() > 0)
         ShowInfo("Batch " + Hms(batch_->BatchRemainingSeconds()) + " left");
     else

@@ -25,9 +25,12 @@ class ProgressDisplay : public QObject {
     void ShowTick();
     // Shows the current figures: file name, size, elapsed and remaining time.
     void ShowRunDisplays();
-    // Jobs side by side: how many run, are done and are left, what they wrote, the batch's
-    // time so far and left, and its progress.
+    // Jobs side by side: how many run, are done and are left, what they wrote, and the
+    // batch's progress.
     void ShowBatchDisplays();
+    // Jobs side by side: the batch's time so far, the time until the running jobs end, and
+    // the batch's time left.
+    void ShowBatchTimes();
     // The fill of "convertpos" with the encoder's line in "hint".
     void ShowFill(int value);
     // The line under the bar's right end: "Paused" or the batch's time left.

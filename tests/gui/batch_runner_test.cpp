@@ -630,6 +630,11 @@ TEST(BatchWindow, SideBySideRowsShowTheirOwnProgressAndTheAreaTheBatch) {
     EXPECT_EQ(w.Jobs().Text(1, JobList::StatusColumn), "20.00%");
     EXPECT_EQ(w.Jobs().Text(2, JobList::StatusColumn), "Status");
     EXPECT_EQ(w.Display().Text("filename"), "2 running, 0 done, 1 left");
+    // A second on: row 1 needs 4 s more, and the waiting row shares the time with row 0's.
+    w.Batch().Tick();
+    EXPECT_EQ(w.Display().Text("usedtime"), "00:00:01");
+    EXPECT_EQ(w.Display().Text("resttime"), "00:00:04");
+    EXPECT_EQ(w.Display().Text("convertinfo"), "Batch 00:00:04 left");
 
     w.PauseToggle();
     EXPECT_TRUE(fake(0)->suspended && fake(1)->suspended);
