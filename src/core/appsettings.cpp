@@ -24,6 +24,15 @@ AppSettings LoadAppSettings(const std::string& path, int defaultProfile,
     s.finishAction = static_cast<int>(ini.ReadInt("profiles", "FinishSelcet", 0));
     if (s.finishAction < 0 || s.finishAction > 2) s.finishAction = 0;
     s.lastAddFolder = ini.ReadString("open", "folder", "");
+    s.windowWidth = static_cast<int>(ini.ReadInt("window", "width", 0));
+    s.windowHeight = static_cast<int>(ini.ReadInt("window", "height", 0));
+    if (s.windowWidth > 0 && s.windowHeight > 0) {
+        s.windowLeft = static_cast<int>(ini.ReadInt("window", "left", 0));
+        s.windowTop = static_cast<int>(ini.ReadInt("window", "top", 0));
+        s.windowMaximized = ini.ReadBool("window", "maximized", false);
+    } else {
+        s.windowWidth = s.windowHeight = 0;
+    }
     return s;
 }
 
@@ -36,6 +45,13 @@ bool SaveAppSettings(const std::string& path, const AppSettings& s) {
     ini.WriteBool("plane", "video", s.videoFirstPage);
     ini.WriteBool("plane", "audio", s.audioFirstPage);
     if (!s.lastAddFolder.empty()) ini.WriteString("open", "folder", s.lastAddFolder);
+    if (s.windowWidth > 0 && s.windowHeight > 0) {
+        ini.WriteInt("window", "left", s.windowLeft);
+        ini.WriteInt("window", "top", s.windowTop);
+        ini.WriteInt("window", "width", s.windowWidth);
+        ini.WriteInt("window", "height", s.windowHeight);
+        ini.WriteBool("window", "maximized", s.windowMaximized);
+    }
     return ini.Save();
 }
 

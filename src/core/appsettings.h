@@ -14,6 +14,10 @@ struct AppSettings {
     bool videoFirstPage = true;  // [plane] video
     bool audioFirstPage = true;  // [plane] audio
     std::string lastAddFolder;   // [open] folder: where Add File opened last
+    // [window] left, top, width, height, maximized: the main window's normal frame and
+    // whether it was maximised; a width of 0 when the edition has not kept one yet.
+    int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0;
+    bool windowMaximized = false;
 };
 
 // Reads the file; missing keys take the defaults given (profile and output folder) or the

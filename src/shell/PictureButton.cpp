@@ -38,7 +38,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
     else if ((hovered_ || isDown()) && !over_.isNull())
         pix = &over_;
     if (!pix->isNull()) {
-        p.drawPixmap(rect(), *pix);
+        // A window narrower than designed squeezes the button: the picture keeps its shape.
+        const QSizeF shown =
+            pix->deviceIndependentSize().scaled(QSizeF(size()), Qt::KeepAspectRatio);
+        QRectF at(QPointF(0, 0), shown);
+        at.moveCenter(QRectF(rect()).center());
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(at, *pix, QRectF(pix->rect()));
     } else {
         // No picture: a plain rounded button with the hint text, dimmed when disabled.
         p.setBrush(QColor("#2d333d"));
@@ -92,10 +98,20 @@ void PictureLabel::SetPixmap(const QPixmap& p) {
     update();
 }
 
+void PictureLabel::SetFrame(const QColor& color) {
+    if (color == frame_) return;
+    frame_ = color;
+    update();
+}
+
 void PictureLabel::paintEvent(QPaintEvent*) {
-    if (pix_.isNull()) return;
     QPainter p(this);
-    p.drawPixmap(0, 0, pix_);
+    if (!pix_.isNull()) p.drawPixmap(0, 0, pix_);
+    if (frame_.isValid()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(frame_, 2));
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
+    }
 }
 
 void PictureLabel::mouseMoveEvent(QMouseEvent* e) {
