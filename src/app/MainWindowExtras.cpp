@@ -39,10 +39,10 @@ class WindowAccessible final : public QAccessibleWidget {
 
 class PictureAccessible final : public QAccessibleWidget {
   public:
-    explicit PictureAccessible(PictureLabel* w)
-        : QAccessibleWidget(
-              w, w->property(kClickable).toBool() ? QAccessible::Button : QAccessible::Graphic) {
-        if (role() == QAccessible::Button) addControllingSignal(QStringLiteral("clicked()"));
+    explicit PictureAccessible(PictureLabel* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    // Asked each time: a reader may meet the picture before the window marks it clickable.
+    QAccessible::Role role() const override {
+        return widget()->property(kClickable).toBool() ? QAccessible::Button : QAccessible::Graphic;
     }
     QStringList actionNames() const override {
         return role() == QAccessible::Button ? QStringList{pressAction()} : QStringList{};

@@ -59,7 +59,10 @@ void ProfilePicker::KeysOpened(int selectedProfile) {
     keys_->setFocus(Qt::OtherFocusReason);
     keySubOpener_ = 0;
     if (!pl_main->isHidden() && CategoryIndex >= 1) {
-        KeysToCategory(CategoryIndex);
+        // On the category as it opened: a sub-panel of the current profile stays open.
+        for (auto& [index, pic] : categoryPictures)
+            pic->SetFrame(index == CategoryIndex ? kKeyFrame : QColor());
+        AnnounceKeys();
     } else {
         // A picker of one panel has no categories: the keys start on its profiles.
         const std::vector<int> stops = KeyStops();

@@ -5,7 +5,9 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTreeView>
 #include <QWheelEvent>
@@ -24,6 +26,13 @@ using namespace vc;
 using namespace vc::test;
 
 namespace {
+
+Job NamedJob(const char* caption) {
+    Job j;
+    j.caption = caption;
+    j.info = TenSecondClip(std::string("/x/") + caption + ".avi");
+    return j;
+}
 
 QRect Area(Tfm_main& w, const char* name) {
     skin::SkinRect r;
@@ -195,8 +204,7 @@ TEST(Window, JobsMoveAndARemovalIsUndoneOnce) {
     Program p;
     p.Show();
     Tfm_main& w = *p.fm_main;
-    for (const char* name : {"a", "b", "c", "d"})
-        w.Jobs().Append(Job{name, TenSecondClip(std::string("/x/") + name + ".avi"), {}, {}});
+    for (const char* name : {"a", "b", "c", "d"}) w.Jobs().Append(NamedJob(name));
     auto order = [&] {
         std::string s;
         for (int i = 0; i < w.Jobs().Count(); ++i) s += w.Jobs().At(i)->caption.toStdString();
@@ -216,8 +224,7 @@ TEST(Window, JobsMoveAndARemovalIsUndoneOnce) {
         EXPECT_EQ(order(), m.after);
         // Put the list back for the next case.
         while (w.Jobs().Count() > 0) w.Jobs().Remove({0});
-        for (const char* name : {"a", "b", "c", "d"})
-            w.Jobs().Append(Job{name, TenSecondClip("/x.avi"), {}, {}});
+        for (const char* name : {"a", "b", "c", "d"}) w.Jobs().Append(NamedJob(name));
     }
     // A drag within the list: c and d dropped before a.
     QMimeData* dragged = w.Jobs().mimeData({w.Jobs().index(2, 0), w.Jobs().index(3, 0)});
