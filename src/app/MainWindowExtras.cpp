@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -67,6 +68,7 @@ class ListFollower final : public QObject {
   public:
     explicit ListFollower(Tfm_main& w) : QObject(&w), lv_(w.lv) {
         userScrolled_.invalidate();
+        lv_->installEventFilter(this);
         lv_->viewport()->installEventFilter(this);
         lv_->verticalScrollBar()->installEventFilter(this);
         connect(&w.Jobs(), &QAbstractItemModel::rowsInserted, this,
@@ -78,6 +80,14 @@ class ListFollower final : public QObject {
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Wheel || e->type() == QEvent::MouseButtonPress)
             userScrolled_.start();
+        // Alt+Up and Alt+Down move the selected jobs; the list must not move its selection
+        // first.
+        if (o == lv_ && e->type() == QEvent::KeyPress) {
+            const auto* k = static_cast<QKeyEvent*>(e);
+            if ((k->modifiers() & Qt::AltModifier) &&
+                (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down))
+                return true;
+        }
         return QObject::eventFilter(o, e);
     }
 

@@ -34,7 +34,7 @@ Tfm_main::Tfm_main(SideEffects* effects, QWidget* parent)
     setWindowTitle("Video Converter");
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     resize(820, 562);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::ClickFocus);  // Tab stops at the controls, not at the window itself
     connect(Skin1, &skin::SkinEngine::OnClick, this, &Tfm_main::Skin1Click);
     connect(Skin1, &skin::SkinEngine::OnMouseMove, this, &Tfm_main::Skin1MouseMove);
     connect(Skin1, &skin::SkinEngine::OnMouseDown, this, &Tfm_main::Skin1MouseDown);

@@ -18,8 +18,7 @@ enum class H {
     PreviewWide,   // the preview's width
     PreviewRight,  // keeps its place from the preview's right edge
     Tool,          // the tool row: squeezed together when the window is narrower than designed
-    ShrinkWidth,   // gives up width when the window is narrow, never grows
-    ShrinkShift,   // moves left when the window is narrow, never right
+    Figures,       // the progress row's name and figures: packed closer when narrow
 };
 enum class V {
     Top,        // keeps its place from the top
@@ -76,12 +75,12 @@ const std::map<QString, Rule>& Rules() {
         {"browse", {H::Right, V::Bottom}},
         {"open", {H::Right, V::Bottom}},
         {"progresspanel", {H::Stretch, V::Bottom}},
-        {"filename", {H::ShrinkWidth, V::Bottom}},
-        {"filesize", {H::ShrinkShift, V::Bottom}},
-        {"elapsedlabel", {H::ShrinkShift, V::Bottom}},
-        {"usedtime", {H::ShrinkShift, V::Bottom}},
-        {"remaininglabel", {H::ShrinkShift, V::Bottom}},
-        {"resttime", {H::ShrinkShift, V::Bottom}},
+        {"filename", {H::Figures, V::Bottom}},
+        {"filesize", {H::Figures, V::Bottom}},
+        {"elapsedlabel", {H::Figures, V::Bottom}},
+        {"usedtime", {H::Figures, V::Bottom}},
+        {"remaininglabel", {H::Figures, V::Bottom}},
+        {"resttime", {H::Figures, V::Bottom}},
         {"converttrack", {H::Stretch, V::Bottom}},
         {"convertpos", {H::Stretch, V::Bottom}},
         {"hint", {H::Stretch, V::Bottom}},
@@ -165,12 +164,12 @@ QRect WindowGrowth::Place(const QString& name, const QRect& r) const {
             }
             break;
         }
-        case H::ShrinkWidth:
-            w = std::max(0, w + std::min(0, dw_));
+        case H::Figures: {
+            const QRect f = Figure(name, r);
+            x = f.x();
+            w = f.width();
             break;
-        case H::ShrinkShift:
-            x += std::min(0, dw_);
-            break;
+        }
     }
     int y = r.y(), h = r.height();
     switch (rule.v) {
@@ -187,6 +186,27 @@ QRect WindowGrowth::Place(const QString& name, const QRect& r) const {
             break;
     }
     return {x, y, std::max(0, w), std::max(0, h)};
+}
+
+QRect WindowGrowth::Figure(const QString& name, const QRect& r) const {
+    // The figures keep their places; a narrower window first moves them left and takes the
+    // room from the job's name, then drops the labels "Elapsed" and "Remaining" (the times
+    // keep their names for screen readers) and packs the three figures at the right.
+    const int shrink = std::max(0, -dw_);
+    constexpr int kLabelsGo = 30, kGap = 6;
+    if (shrink <= kLabelsGo) {
+        if (name == "filename") return {r.x(), 0, r.width() - shrink, 0};
+        return {r.x() - shrink, 0, r.width(), 0};
+    }
+    if (name == "elapsedlabel" || name == "remaininglabel") return {r.x(), 0, 0, 0};
+    // At the design size the remaining time ends the row.
+    constexpr int kRowEnd = 592, kTime = 66, kSize = 86, kNameLeft = 24;
+    const int end = kRowEnd - shrink;
+    const int rest = end - kTime, used = rest - kGap - kTime, size = used - kGap - kSize;
+    if (name == "resttime") return {rest, 0, kTime, 0};
+    if (name == "usedtime") return {used, 0, kTime, 0};
+    if (name == "filesize") return {size, 0, kSize, 0};
+    return {kNameLeft, 0, std::max(0, size - kGap - kNameLeft), 0};
 }
 
 QRect FitToScreen(QRect wanted, QRect available, QSize minimum) {

@@ -28,6 +28,9 @@ class WindowGrowth {
     static QSize Smallest(QSize design);
 
   private:
+    // The horizontal place of one of the progress row's name and figures.
+    QRect Figure(const QString& name, const QRect& designRect) const;
+
     QSize design_;
     QRect list_, video_;
     QSize size_;

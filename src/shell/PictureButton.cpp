@@ -55,10 +55,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
         p.drawText(rect(), Qt::AlignCenter, toolTip());
     }
     if (hasFocus()) {
-        // The keyboard is here: an accent frame over the picture, whatever the picture shows.
+        // The keyboard is here: a light frame inside an accent one, seen on a dark picture
+        // and on an accent-coloured one alike.
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor("#5aaef7"), 2));
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
+        p.setPen(QPen(QColor("#ffffff"), 1.5));
+        p.drawRoundedRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5), 3, 3);
     }
 }
 

@@ -96,6 +96,16 @@ TEST(Window, FitsTheAvailableAreaOfEveryScreenAndScale) {
             << where << ": window at " << w.geometry().x() << "," << w.geometry().y() << " "
             << w.width() << "x" << w.height();
         ExpectAllReachable(w, where);
+        // The progress row's texts stay apart and the job's name keeps room to be read.
+        std::vector<std::pair<const char*, QRect>> row;
+        for (const char* name :
+             {"filename", "filesize", "elapsedlabel", "usedtime", "remaininglabel", "resttime"})
+            if (Area(w, name).width() > 0) row.emplace_back(name, Area(w, name));
+        row.emplace_back("bt_pause", w.button("bt_pause")->geometry());
+        for (size_t i = 0; i + 1 < row.size(); ++i)
+            EXPECT_LT(row[i].second.right(), row[i + 1].second.left())
+                << where << ": " << row[i].first << " runs into " << row[i + 1].first;
+        EXPECT_GE(Area(w, "filename").width(), 120) << where;
     }
 }
 
@@ -261,6 +271,15 @@ TEST(Window, JobsMoveAndARemovalIsUndoneOnce) {
         },
         10000);
     EXPECT_TRUE(saved) << "the kept job list has the new order";
+
+    // By the keys, on the focused list: the job moves and stays selected.
+    w.activateWindow();
+    w.lv->setFocus();
+    w.lv->clearSelection();
+    w.SelectRow(0);
+    SlowChord(KeyWindow(&w), Qt::Key_Alt, Qt::Key_Down, 5000);
+    EXPECT_TRUE(WaitFor([&] { return order() == "dcba"; }, 5000)) << order();
+    EXPECT_EQ(w.SelectedRows(), std::vector<int>{1});
 }
 
 TEST(Window, ProgressAreaShowsNoTextOfAnEarlierState) {
