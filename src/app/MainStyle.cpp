@@ -42,6 +42,7 @@ QString MainStyleSheet() {
         " border-radius: 4px; padding: 2px 6px; }",
         "QComboBox:disabled { color: #6b7480; }",
         "QComboBox:focus, QTreeView:focus { border: 1px solid #3d9bf4; }",
+        "QLineEdit#ed_output:focus { background: #363d49; }",
         // The menu titles lie on the title bar and look like its other texts.
         "QMenuBar#menubar { background: #1d2127; font-size: 13px; spacing: 4px; }",
         "QMenuBar#menubar::item { color: #9aa4b2; background: transparent; padding: 4px 8px;"
