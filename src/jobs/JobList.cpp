@@ -263,6 +263,7 @@ std::vector<int> JobList::MoveBefore(std::vector<int> rows, int before) {
     before = std::clamp(before, 0, Count());
     if (rows.empty()) return rows;
     std::vector<Job> taken;
+    taken.reserve(rows.size());
     int dest = before;
     for (int row : rows) {
         taken.push_back(jobs_[static_cast<size_t>(row)]);
@@ -272,8 +273,8 @@ std::vector<int> JobList::MoveBefore(std::vector<int> rows, int before) {
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) jobs_.erase(jobs_.begin() + *it);
     jobs_.insert(jobs_.begin() + dest, taken.begin(), taken.end());
     endResetModel();
-    std::vector<int> out;
-    for (int i = 0; i < int(taken.size()); ++i) out.push_back(dest + i);
+    std::vector<int> out(taken.size());
+    for (size_t i = 0; i < out.size(); ++i) out[i] = dest + int(i);
     return out;
 }
 
