@@ -9,6 +9,7 @@ PACKAGES=(
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libmpv-dev libxcb1-dev ffmpeg
   libopencore-amrnb-dev
   xvfb xauth x11-apps imagemagick fonts-dejavu-core librsvg2-bin dbus-daemon
+  python3-pyatspi at-spi2-core openbox xdotool
   clang libclang-rt-14-dev clang-format clang-tidy
 )
 missing=()

@@ -42,6 +42,7 @@ class SkinObj final : public ISkinObject,
     SkinObj(WindowRecord* rec, ObjectDef def, bool isRoot)
         : def_(std::move(def)),
           area_(def_.rect),
+          full_(def_.rect),
           visible_(def_.visible),
           text_(def_.text),
           rec_(rec),
@@ -109,6 +110,7 @@ class SkinObj final : public ISkinObject,
 
     ObjectDef def_;
     QRect area_;
+    QRect full_;  // the area the window's size gives it; a fill shows part of it
     bool visible_;
     QString text_;
     int32_t pos_ = 0;
@@ -135,9 +137,13 @@ class SkinSurface final : public QWidget {
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void leaveEvent(QEvent* e) override;
 
   private:
+    // The window edges under the pointer that resize a resizable, not maximised window.
+    Qt::Edges EdgesAt(const QPoint& p) const;
+    void ShowCursorFor(SkinObj* hover, Qt::Edges edges);
     SkinObj* HitTest(const QPoint& p) const;
     void SetHover(SkinObj* o);
     int32_t SliderPosAt(const SkinObj* s, int x) const;
@@ -200,14 +206,22 @@ class SkinObjAccessible final : public QAccessibleInterface, public QAccessibleA
         QString caption = obj_->text_;
         caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
         if (t == QAccessible::Name) {
+            if (d.kind == ObjectKind::Text) {
+                // A text says what it is and what it shows: "Elapsed time: 00:01:05".
+                const QString what = d.label.isEmpty() ? obj_->accessibleName_ : d.label;
+                if (what.isEmpty() || caption == what) return caption;
+                return caption.isEmpty() ? what : what + QStringLiteral(": ") + caption;
+            }
             for (const QString& n : {obj_->accessibleName_, d.label, caption})
                 if (!n.isEmpty()) return n;
-            return d.name;
+            return {};  // the skin's own object names mean nothing to a listener
         }
+        if (t == QAccessible::Description && d.kind == ObjectKind::Text && !d.label.isEmpty())
+            return obj_->accessibleName_;
         if (t == QAccessible::Value) {
             if (d.kind == ObjectKind::Slider) return QString::number(obj_->pos_ / 100) + "%";
-            if (d.kind == ObjectKind::Fill && d.rect.width() > 0)
-                return QString::number(100 * obj_->area_.width() / d.rect.width()) + "%";
+            if (d.kind == ObjectKind::Fill && obj_->full_.width() > 0)
+                return QString::number(100 * obj_->area_.width() / obj_->full_.width()) + "%";
             return caption;
         }
         return {};
@@ -404,6 +418,32 @@ void SkinEngine::SkinWindowAs(QWidget* window, const QString& formName) {
     d->records.push_back(std::move(rec));
 }
 
+void SkinEngine::PlaceObjects(
+    QWidget* window, const QSize& size,
+    const std::function<QRect(const QString& name, const QRect& formRect)>& place) {
+    WindowRecord* rec = d->byWindow.value(window, nullptr);
+    if (!rec || !place) return;
+    rec->root->area_ = rec->root->full_ = QRect(QPoint(0, 0), size);
+    for (auto& o : rec->objects) {
+        const QRect next = place(o->def_.name, o->def_.rect);
+        if (next.isNull()) continue;
+        if (o->def_.kind == ObjectKind::Fill) {
+            // The program sized the fill for the old area: keep the share it shows.
+            const int shown = o->full_.width() > 0
+                                  ? o->area_.width() * next.width() / o->full_.width()
+                                  : next.width();
+            o->area_ = QRect(next.topLeft(), QSize(shown, next.height()));
+        } else {
+            o->area_ = next;
+        }
+        o->full_ = next;
+    }
+    if (rec->surface) {
+        rec->surface->setGeometry(QRect(QPoint(0, 0), size));
+        rec->surface->update();
+    }
+}
+
 ISkinObject* SkinEngine::WindowRoot(QWidget* window) {
     WindowRecord* rec = d->byWindow.value(window, nullptr);
     return rec ? rec->root.get() : nullptr;
@@ -447,13 +487,45 @@ void SkinSurface::SetHover(SkinObj* o) {
     if (hover_) hover_->Repaint();
     hover_ = o;
     if (hover_) hover_->Repaint();
-    const bool pointing =
-        o && (o->def_.kind == ObjectKind::Button || o->def_.kind == ObjectKind::Slider);
-    setCursor(pointing ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+Qt::Edges SkinSurface::EdgesAt(const QPoint& p) const {
+    constexpr int kGrip = 5;
+    QWidget* w = window();
+    Qt::Edges edges;
+    if (!WindowDrag::Resizable(w) || w->isMaximized() || w->isFullScreen()) return edges;
+    if (p.x() < kGrip) edges |= Qt::LeftEdge;
+    if (p.x() >= width() - kGrip) edges |= Qt::RightEdge;
+    if (p.y() < kGrip) edges |= Qt::TopEdge;
+    if (p.y() >= height() - kGrip) edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void SkinSurface::ShowCursorFor(SkinObj* o, Qt::Edges edges) {
+    const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
+    const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
+    Qt::CursorShape shape = Qt::ArrowCursor;
+    if (horizontal && vertical) {
+        const bool falling =
+            edges == (Qt::TopEdge | Qt::LeftEdge) || edges == (Qt::BottomEdge | Qt::RightEdge);
+        shape = falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
+    } else if (horizontal) {
+        shape = Qt::SizeHorCursor;
+    } else if (vertical) {
+        shape = Qt::SizeVerCursor;
+    } else if (o && (o->def_.kind == ObjectKind::Button || o->def_.kind == ObjectKind::Slider)) {
+        shape = Qt::PointingHandCursor;
+    }
+    setCursor(shape);
 }
 
 void SkinSurface::mousePressEvent(QMouseEvent* e) {
     const QPoint pt = e->position().toPoint();
+    if (e->button() == Qt::LeftButton) {
+        const Qt::Edges edges = EdgesAt(pt);
+        if (edges && WindowDrag::StartSystemResize(window(), e->globalPosition().toPoint(), edges))
+            return;
+    }
     SkinObj* o = HitTest(pt);
     QPointer<SkinSurface> self(this);
     pressed_ = o;
@@ -480,6 +552,7 @@ void SkinSurface::mouseMoveEvent(QMouseEvent* e) {
     QPointer<SkinSurface> self(this);
     SetHover(o);
     SkinObj* source = o;
+    ShowCursorFor(o, e->buttons() == Qt::NoButton ? EdgesAt(pt) : Qt::Edges());
     if (drag_) {
         // A dragged slider keeps the mouse, like a captured control.
         source = drag_;
@@ -508,6 +581,18 @@ void SkinSurface::mouseReleaseEvent(QMouseEvent* e) {
     // Only the left button clicks, so a stray right click cannot close a window; a slider
     // dragged off and released elsewhere does not click either.
     if (e->button() == Qt::LeftButton && pressed && pressed == o) emit engine_->OnClick(o);
+}
+
+void SkinSurface::mouseDoubleClickEvent(QMouseEvent* e) {
+    // A double click on the title bar maximises the window, or gives it back its size.
+    SkinObj* o = HitTest(e->position().toPoint());
+    if (e->button() == Qt::LeftButton && o->def_.drag && WindowDrag::Resizable(window())) {
+        windowDrag_.Release();
+        pressed_ = nullptr;
+        WindowDrag::ToggleMaximized(window());
+        return;
+    }
+    mousePressEvent(e);
 }
 
 void SkinSurface::leaveEvent(QEvent*) {
@@ -615,10 +700,10 @@ void SkinSurface::DrawObject(QPainter& p, SkinObj* o) {
     if (fill.isValid() && r.width() > 0 && r.height() > 0) {
         p.setPen(Qt::NoPen);
         if (d.fill2.isValid()) {
-            // The gradient spans the object's full rectangle from the file, so a growing
-            // progress fill keeps its colours in place.
-            QLinearGradient g(QPointF(d.rect.left(), 0),
-                              QPointF(d.rect.left() + d.rect.width(), 0));
+            // The gradient spans the object's full rectangle, so a growing progress fill
+            // keeps its colours in place.
+            QLinearGradient g(QPointF(o->full_.left(), 0),
+                              QPointF(o->full_.left() + o->full_.width(), 0));
             g.setColorAt(0, fill);
             g.setColorAt(1, d.fill2);
             p.setBrush(g);

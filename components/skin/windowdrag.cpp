@@ -72,7 +72,7 @@ bool WindowDrag::X11Move(QWidget* window, QPoint global, int direction) {
     ev.data.data32[2] = uint32_t(direction);
     ev.data.data32[3] = XCB_BUTTON_INDEX_1;
     ev.data.data32[4] = 1;  // asked by an application
-    if (direction == kMove) xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    if (direction != kCancel) xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
     xcb_send_event(c, 0, root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&ev));
@@ -134,9 +134,42 @@ void WindowDrag::Release() {
     following_ = false;
 }
 
+bool WindowDrag::Resizable(const QWidget* window) {
+    return window && window->minimumSize() != window->maximumSize();
+}
+
+void WindowDrag::ToggleMaximized(QWidget* window) {
+    if (!Resizable(window)) return;
+    if (window->isMaximized())
+        window->showNormal();
+    else
+        window->showMaximized();
+}
+
+bool WindowDrag::StartSystemResize(QWidget* window, QPoint global, Qt::Edges edges) {
+    if (!window || !edges) return false;
+    // _NET_WM_MOVERESIZE numbers the edges clockwise from the top-left corner.
+    const bool top = edges & Qt::TopEdge, bottom = edges & Qt::BottomEdge;
+    const bool left = edges & Qt::LeftEdge, right = edges & Qt::RightEdge;
+    int direction = 0;
+    if (top)
+        direction = left ? 0 : right ? 2 : 1;
+    else if (bottom)
+        direction = left ? 6 : right ? 4 : 5;
+    else
+        direction = left ? 7 : 3;
+    if (X11Move(window, global, direction)) return true;
+    return !OnX11() && window->windowHandle() && window->windowHandle()->startSystemResize(edges);
+}
+
 bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
     auto* source = static_cast<QWidget*>(watched);
     switch (event->type()) {
+        case QEvent::MouseButtonDblClick:
+            Release();
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                ToggleMaximized(source->window());
+            return true;
         case QEvent::MouseButtonPress:
             Press(source, static_cast<QMouseEvent*>(event));
             break;

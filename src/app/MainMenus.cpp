@@ -1,6 +1,7 @@
 #include "app/MainMenus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -35,6 +36,14 @@ void MainMenus::CreateMenus(QWidget* owner) {
     AddFolder2 = add(zm_popup_file, "A&dd Folder(D)", "AddFolder2", Command::AddFolder);
     zm_popup_file->addSeparator();
     Properties1 = add(zm_popup_file, "Proper&ties(T)", "Properties1", Command::Properties);
+    zm_popup_file->addSeparator();
+    BrowseOutput1 =
+        add(zm_popup_file, QCoreApplication::translate("MainMenus", "&Browse Output Folder…"),
+            "BrowseOutput1", Command::Browse);
+    OpenOutput1 =
+        add(zm_popup_file, QCoreApplication::translate("MainMenus", "&Open Output Folder"),
+            "OpenOutput1", Command::OpenOutput);
+    zm_popup_file->addSeparator();
     RunBackground1 =
         add(zm_popup_file, "&Run Background(R)", "RunBackground1", Command::RunBackground);
     zm_popup_file->addSeparator();
@@ -47,6 +56,13 @@ void MainMenus::CreateMenus(QWidget* owner) {
     zm_pop_edit->addSeparator();
     SelectAll1 = add(zm_pop_edit, "Select A&ll(L)", "SelectAll1", Command::CheckAll);
     UnselectAll1 = add(zm_pop_edit, "&Unselect All(U)", "UnselectAll1", Command::UncheckAll);
+    zm_pop_edit->addSeparator();
+    UndoRemoval1 = add(zm_pop_edit, QCoreApplication::translate("MainMenus", "Un&do Remove"),
+                       "UndoRemoval1", Command::UndoRemoval);
+    MoveUp1 = add(zm_pop_edit, QCoreApplication::translate("MainMenus", "Move &Up"), "MoveUp1",
+                  Command::MoveUp);
+    MoveDown1 = add(zm_pop_edit, QCoreApplication::translate("MainMenus", "Move Do&wn"),
+                    "MoveDown1", Command::MoveDown);
 
     zm_pop_actions = menu("zm_pop_actions");
     Convert2 = add(zm_pop_actions, "Con&vert(V)", "Convert2", Command::Convert);
@@ -97,7 +113,9 @@ void MainMenus::CreateMenus(QWidget* owner) {
         {UnselectAll1, QKeySequence("Ctrl+U")},  {Convert2, QKeySequence("Ctrl+V")},
         {Pause1, QKeySequence("Ctrl+P")},        {Stop2, QKeySequence("Ctrl+S")},
         {settings, QKeySequence("Ctrl+I")},      {Help1, QKeySequence(Qt::Key_F1)},
-        {Feedback1, QKeySequence("Ctrl+F")}};
+        {Feedback1, QKeySequence("Ctrl+F")},     {BrowseOutput1, QKeySequence("Ctrl+B")},
+        {OpenOutput1, QKeySequence("Ctrl+O")},   {UndoRemoval1, QKeySequence("Ctrl+Z")},
+        {MoveUp1, QKeySequence("Alt+Up")},       {MoveDown1, QKeySequence("Alt+Down")}};
     for (const auto& [item, sequence] : keys) ShowKeys(item, sequence);
 }
 

@@ -30,7 +30,9 @@ struct MainMenus {
     QMenu* zm_pop_help = nullptr;
     QMenu* pop_dvd = nullptr;
     QAction *AddFiles2 = nullptr, *AddFolder2 = nullptr, *Properties1 = nullptr,
-            *RunBackground1 = nullptr, *Exit1 = nullptr;
+            *RunBackground1 = nullptr, *Exit1 = nullptr, *BrowseOutput1 = nullptr,
+            *OpenOutput1 = nullptr;
+    QAction *UndoRemoval1 = nullptr, *MoveUp1 = nullptr, *MoveDown1 = nullptr;
     QAction *Remove1 = nullptr, *Clear2 = nullptr, *Rename1 = nullptr, *SelectAll1 = nullptr,
             *UnselectAll1 = nullptr;
     QAction *Convert2 = nullptr, *Pause1 = nullptr, *Stop2 = nullptr;

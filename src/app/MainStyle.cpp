@@ -41,6 +41,14 @@ QString MainStyleSheet() {
         "QComboBox { background: #2d333d; color: #e8ebf0; border: 1px solid #3a414d;"
         " border-radius: 4px; padding: 2px 6px; }",
         "QComboBox:disabled { color: #6b7480; }",
+        "QComboBox:focus, QTreeView:focus { border: 1px solid #3d9bf4; }",
+        "QLineEdit#ed_output:focus { background: #363d49; }",
+        // The menu titles lie on the title bar and look like its other texts.
+        "QMenuBar#menubar { background: #1d2127; font-size: 13px; spacing: 4px; }",
+        "QMenuBar#menubar::item { color: #9aa4b2; background: transparent; padding: 4px 8px;"
+        " border-radius: 6px; }",
+        "QMenuBar#menubar::item:selected { background: #2d333d; color: #e8ebf0; }",
+        "QMenuBar#menubar::item:pressed { background: #3a414d; color: #e8ebf0; }",
         "QComboBox QAbstractItemView { background: #2d333d; color: #e8ebf0;"
         " selection-background-color: #3d9bf4; }",
         // The dialogs are children of the main window and share its palette.

@@ -10,6 +10,7 @@
 #include <QTreeView>
 
 #include "app/MainStyle.h"
+#include "app/MainWindowExtras.h"
 #include "core/appinfo.h"
 #include "core/commandstate.h"
 #include "core/languagefile.h"
@@ -22,6 +23,7 @@
 #include "profiles/Tfm_set.h"
 #include "shell/JobListView.h"
 #include "shell/PictureButton.h"
+#include "shell/WindowLayout.h"
 #include "skin/windowdrag.h"
 
 namespace vc {
@@ -30,9 +32,9 @@ Tfm_main::Tfm_main(SideEffects* effects, QWidget* parent)
     : QWidget(parent), fx_(effects), Skin1(new skin::SkinEngine(this)), display_(Skin1) {
     setObjectName("fm_main");
     setWindowTitle("Video Converter");
-    setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     resize(820, 562);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::ClickFocus);  // Tab stops at the controls, not at the window itself
     connect(Skin1, &skin::SkinEngine::OnClick, this, &Tfm_main::Skin1Click);
     connect(Skin1, &skin::SkinEngine::OnMouseMove, this, &Tfm_main::Skin1MouseMove);
     connect(Skin1, &skin::SkinEngine::OnMouseDown, this, &Tfm_main::Skin1MouseDown);
@@ -45,6 +47,7 @@ Tfm_main::Tfm_main(SideEffects* effects, QWidget* parent)
     WireIntake();
     WireUnits();
     WireCommands();
+    SetUpExtras(*this);
     FormCreate();
 }
 
@@ -126,6 +129,7 @@ void Tfm_main::CreateComponents() {
     progress_ = new ProgressDisplay(batch_.get(), &display_, pl_play, this);
     Convert_used = batch_->Clock();
     snapshot_ = new Snapshot(this);
+    windowLayout_ = new WindowLayout(this, &display_);
     trackBoxes_ = new TrackChoiceBoxes(
         cb_audio, cb_subtitle, &jobList_, [this] { return SelectedRows(); },
         [this] { return session_.Profile().extension; }, this);
@@ -149,14 +153,13 @@ void Tfm_main::FormShow() {
     // is known; running the start twice asked twice to restore the job list and added it twice.
     if (formShown_ || !ExeFileName.empty()) return;
     formShown_ = true;
-    // Centre on the screen the first time.
-    if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
     BindSkin();
     ClosePicker();
     ExeFileName = StartedExeFileName();
     if (ExeFileName.empty()) ExeFileName = "VideoConverter";
     session_.SetProductName(ProductName());
     ReadLayout();
+    FinishWindow(*this);
     picker_->Configure(ExeFileName, PictureDir(), leftMoveInt_);
     StartupUpdateCheck();
     picker_->LoadPictures();

@@ -41,6 +41,7 @@ class Tfm_info;
 class Tfm_dvdcutter;
 class JobListKeeper;
 class KeyFilter;
+class WindowLayout;
 class JobIntake;
 class Snapshot;
 
@@ -61,6 +62,7 @@ class Tfm_main : public QWidget, public MainMenus {
     ProfilePicker& Picker() { return *picker_; }
     SkinDisplay& Display() { return display_; }
     Snapshot& Snap() { return *snapshot_; }
+    WindowLayout& Frame() { return *windowLayout_; }
 
     // ---- lifecycle
     void FormCreate();
@@ -248,6 +250,7 @@ class Tfm_main : public QWidget, public MainMenus {
     bool languageErrorShown_ = false;
     KeyFilter* keys_ = nullptr;
     BackgroundTray* tray_ = nullptr;
+    WindowLayout* windowLayout_ = nullptr;
 };
 
 }  // namespace vc

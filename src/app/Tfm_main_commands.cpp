@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "app/MainWindowExtras.h"
 #include "app/Tfm_main.h"
 #include "core/appinfo.h"
 #include "core/appsettings.h"
@@ -34,6 +35,7 @@
 #include "shell/LogDialog.h"
 #include "shell/PictureButton.h"
 #include "shell/UpdateNotice.h"
+#include "shell/WindowLayout.h"
 
 namespace vc {
 
@@ -124,6 +126,9 @@ void Tfm_main::Handle(Command c) {
         {C::JumpBack, [](W& w) { w.JumpCut(-30); }},
         {C::JumpForward, [](W& w) { w.JumpCut(30); }},
         {C::CutterNote, [](W&) {}},  // the busy rule's refusal is all it does
+        {C::MoveUp, [](W& w) { MoveSelectedJobs(w, -1); }},
+        {C::MoveDown, [](W& w) { MoveSelectedJobs(w, +1); }},
+        {C::UndoRemoval, [](W& w) { UndoJobRemoval(w); }},
         {C::QuitNow,
          [](W& w) {
              // At once, without the close question; the encoder's group goes with us.
@@ -312,6 +317,7 @@ void Tfm_main::LoadSettings() {
     const AppSettings s = session_.LoadSettings(
         def, (movies.isEmpty() ? QDir::homePath() : movies).toStdString() + "/");
     picker_->TakeSettings(s);
+    windowLayout_->Restore(s);
     // A stored number that names no selectable profile falls back to the edition's default.
     const ProfileEntry* e = CatalogueEntry(s.profileId);
     SelectProfile(!e || e->displayName[0] == '\0' ? def : s.profileId);
@@ -320,6 +326,7 @@ void Tfm_main::LoadSettings() {
 void Tfm_main::SaveSettings() {
     AppSettings s;
     picker_->PutSettings(s);
+    windowLayout_->Remember(s);
     if (!session_.SaveSettings(s))
         fx_->Error(this, QString("The settings cannot be written to \"%1\".")
                              .arg(QString::fromStdString(SettingsFilePath())));

@@ -86,6 +86,7 @@ void Tfm_main::AddFolder() {
 void Tfm_main::OpenPaths(const QStringList& paths) {
     Tray()->Restore();
     if (paths.isEmpty() || Refused(Busy::NotWhileConverting)) return;
+    progress_->ShowIdle();
     lv->setVisible(true);
     AddMediaFiles(ExpandMediaPaths(paths));
 }

@@ -28,6 +28,15 @@ AppSettings LoadAppSettings(const std::string& path, int defaultProfile,
     s.simultaneous =
         simultaneous > 0 && simultaneous <= kMaxSimultaneous ? static_cast<int>(simultaneous) : 0;
     s.lowPriority = ini.ReadBool("convert", "LowPriority", true);
+    s.windowWidth = static_cast<int>(ini.ReadInt("window", "width", 0));
+    s.windowHeight = static_cast<int>(ini.ReadInt("window", "height", 0));
+    if (s.windowWidth > 0 && s.windowHeight > 0) {
+        s.windowLeft = static_cast<int>(ini.ReadInt("window", "left", 0));
+        s.windowTop = static_cast<int>(ini.ReadInt("window", "top", 0));
+        s.windowMaximized = ini.ReadBool("window", "maximized", false);
+    } else {
+        s.windowWidth = s.windowHeight = 0;
+    }
     return s;
 }
 
@@ -42,6 +51,13 @@ bool SaveAppSettings(const std::string& path, const AppSettings& s) {
     if (!s.lastAddFolder.empty()) ini.WriteString("open", "folder", s.lastAddFolder);
     ini.WriteInt("convert", "Simultaneous", s.simultaneous);
     ini.WriteBool("convert", "LowPriority", s.lowPriority);
+    if (s.windowWidth > 0 && s.windowHeight > 0) {
+        ini.WriteInt("window", "left", s.windowLeft);
+        ini.WriteInt("window", "top", s.windowTop);
+        ini.WriteInt("window", "width", s.windowWidth);
+        ini.WriteInt("window", "height", s.windowHeight);
+        ini.WriteBool("window", "maximized", s.windowMaximized);
+    }
     return ini.Save();
 }
 

@@ -19,6 +19,10 @@ struct AppSettings {
     std::string lastAddFolder;   // [open] folder: where Add File opened last
     int simultaneous = 0;        // [convert] Simultaneous: jobs at once, 0 automatic
     bool lowPriority = true;     // [convert] LowPriority: encoders in the background
+    // [window] left, top, width, height, maximized: the main window's normal frame and
+    // whether it was maximised; a width of 0 when the edition has not kept one yet.
+    int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0;
+    bool windowMaximized = false;
 };
 
 // Reads the file; missing keys take the defaults given (profile and output folder) or the

@@ -77,6 +77,10 @@ constexpr CommandRow kRegistry[] = {
     {C::JumpForward, "JumpForward", B::Free, kAlways},
     // The cut window's picture says why it is not there during a preview or a batch.
     {C::CutterNote, "CutterNote", B::NotWhilePlayingOrConverting, kAlways},
+    // Reordering during a batch would move the batch's current row.
+    {C::MoveUp, "MoveUp", B::NotWhilePlayingOrConverting, kSelection},
+    {C::MoveDown, "MoveDown", B::NotWhilePlayingOrConverting, kSelection},
+    {C::UndoRemoval, "UndoRemoval", B::NotWhilePlayingOrConverting, kAlways},
     {C::QuitNow, "QuitNow", B::Free, kAlways},
 };
 

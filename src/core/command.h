@@ -52,7 +52,10 @@ enum class Command {
     JumpBack,
     JumpForward,
     CutterNote,
-    QuitNow,  // ends the program at once, without the close question
+    MoveUp,       // the selected jobs one place up
+    MoveDown,     // and down
+    UndoRemoval,  // the last Remove or Clear undone
+    QuitNow,      // ends the program at once, without the close question
 };
 // Keep this the last command above: the registry holds one row for each up to it.
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::QuitNow) + 1;

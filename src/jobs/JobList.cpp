@@ -1,6 +1,7 @@
 #include "jobs/JobList.h"
 
 #include <QFileInfo>
+#include <QMimeData>
 #include <algorithm>
 #include <iterator>
 
@@ -84,6 +85,10 @@ int JobList::AppendAll(std::vector<Job> jobs) {
 void JobList::Remove(std::vector<int> rows) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<std::pair<int, Job>> removed;
+    for (int row : rows)
+        if (Valid(row)) removed.emplace_back(row, jobs_[static_cast<size_t>(row)]);
+    if (!removed.empty()) removed_ = std::move(removed);
     // From the last, so the earlier indexes stay valid.
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
         if (!Valid(*it)) continue;
@@ -94,6 +99,10 @@ void JobList::Remove(std::vector<int> rows) {
 }
 
 void JobList::Clear() {
+    if (!jobs_.empty()) {
+        removed_.clear();
+        for (size_t i = 0; i < jobs_.size(); ++i) removed_.emplace_back(int(i), jobs_[i]);
+    }
     beginResetModel();
     jobs_.clear();
     endResetModel();
@@ -210,9 +219,110 @@ bool JobList::setData(const QModelIndex& index, const QVariant& value, int role)
     return true;
 }
 
+std::vector<int> JobList::UndoRemoval() {
+    std::vector<int> rows;
+    for (auto& [row, job] : removed_) {
+        const int at = std::min(row, Count());
+        beginInsertRows(QModelIndex(), at, at);
+        jobs_.insert(jobs_.begin() + at, std::move(job));
+        endInsertRows();
+        rows.push_back(at);
+    }
+    removed_.clear();
+    return rows;
+}
+
+std::vector<int> JobList::Move(std::vector<int> rows, int delta) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return !Valid(r); }),
+               rows.end());
+    if (rows.empty() || delta == 0) return rows;
+    const int step = delta < 0 ? -1 : 1;
+    // Up: the first row first; down: the last first. A row stays when the place it would take
+    // is the list's end or a moved row that stayed.
+    std::vector<int> order = rows;
+    if (step > 0) std::reverse(order.begin(), order.end());
+    std::vector<int> moved;
+    int blocked = step < 0 ? -1 : Count();
+    for (int row : order) {
+        const int target = row + step;
+        if (target == blocked) {
+            blocked = row;
+            moved.push_back(row);
+            continue;
+        }
+        // Qt's move names the place before which the row lands, counted before the move.
+        beginMoveRows(QModelIndex(), row, row, QModelIndex(), step < 0 ? target : target + 1);
+        std::swap(jobs_[static_cast<size_t>(row)], jobs_[static_cast<size_t>(target)]);
+        endMoveRows();
+        moved.push_back(target);
+    }
+    std::sort(moved.begin(), moved.end());
+    return moved;
+}
+
+std::vector<int> JobList::MoveBefore(std::vector<int> rows, int before) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return !Valid(r); }),
+               rows.end());
+    before = std::clamp(before, 0, Count());
+    if (rows.empty()) return rows;
+    std::vector<Job> taken;
+    taken.reserve(rows.size());
+    int dest = before;
+    for (int row : rows) {
+        taken.push_back(jobs_[static_cast<size_t>(row)]);
+        if (row < before) --dest;
+    }
+    beginResetModel();
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) jobs_.erase(jobs_.begin() + *it);
+    jobs_.insert(jobs_.begin() + dest, taken.begin(), taken.end());
+    endResetModel();
+    std::vector<int> out(taken.size());
+    for (size_t i = 0; i < out.size(); ++i) out[i] = dest + int(i);
+    return out;
+}
+
+namespace {
+constexpr const char* kRowsMime = "application/x-videoconverter-job-rows";
+}
+
+QStringList JobList::mimeTypes() const {
+    return {QString::fromLatin1(kRowsMime)};
+}
+
+QMimeData* JobList::mimeData(const QModelIndexList& indexes) const {
+    QStringList rows;
+    for (const QModelIndex& i : indexes)
+        if (i.column() == 0 && Valid(i.row())) rows << QString::number(i.row());
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(kRowsMime), rows.join(',').toLatin1());
+    return data;
+}
+
+bool JobList::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
+                           const QModelIndex& parent) {
+    if (!data || action != Qt::MoveAction || !data->hasFormat(QString::fromLatin1(kRowsMime)))
+        return false;
+    std::vector<int> rows;
+    for (const QByteArray& r : data->data(QString::fromLatin1(kRowsMime)).split(',')) {
+        bool ok = false;
+        const int v = r.toInt(&ok);
+        if (ok) rows.push_back(v);
+    }
+    const int before = parent.isValid() ? parent.row() : row < 0 ? Count() : row;
+    const std::vector<int> moved = MoveBefore(rows, before);
+    if (!moved.empty()) emit rowsDropped(moved);
+    return false;
+}
+
 Qt::ItemFlags JobList::flags(const QModelIndex& index) const {
+    // Between rows (the root) takes a drop; rows themselves are dragged.
+    if (!index.isValid()) return Qt::ItemIsDropEnabled;
     if (!Valid(index.row())) return Qt::NoItemFlags;
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
     if (index.column() == CaptionColumn) f |= Qt::ItemIsUserCheckable;
     return f;
 }

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 #include "core/jobrecords.h"
@@ -56,9 +57,19 @@ class JobList : public QAbstractTableModel {
     int Append(Job job);
     // Appends the rows in one insertion (one update of the view); returns the first's index.
     int AppendAll(std::vector<Job> jobs);
-    // Removes the given rows (any order, duplicates ignored).
+    // Removes the given rows (any order, duplicates ignored). The last Remove or Clear can be
+    // undone once.
     void Remove(std::vector<int> rows);
     void Clear();
+    bool CanUndoRemoval() const { return !removed_.empty(); }
+    // Puts the rows of the last Remove or Clear back where they were (as far as the list now
+    // reaches) and answers their indexes; nothing when there is nothing to undo.
+    std::vector<int> UndoRemoval();
+    // Moves the rows one place up (delta < 0) or down, each keeping its neighbours among the
+    // moved rows; a block at the list's end stays. Answers the rows' new indexes.
+    std::vector<int> Move(std::vector<int> rows, int delta);
+    // Moves the rows, in their order, to stand before the row `before` (Count(): at the end).
+    std::vector<int> MoveBefore(std::vector<int> rows, int before);
 
     void SetCaption(int row, const QString& caption);
     void SetStatus(int row, const QString& status, const QString& hint = QString());
@@ -80,16 +91,29 @@ class JobList : public QAbstractTableModel {
     // The table model the list view shows.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  signals:
+    // Rows were dragged to a new place; their new indexes.
+    void rowsDropped(const std::vector<int>& rows);
+
+  public:
     QVariant data(const QModelIndex& index, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Rows are dragged within the list to reorder them.
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    // Moves the dragged rows itself and answers false, so the view removes nothing.
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
 
   private:
     Job* Find(int row) { return Valid(row) ? &jobs_[static_cast<size_t>(row)] : nullptr; }
     void Changed(int row, int first, int last);
 
     std::vector<Job> jobs_;
+    std::vector<std::pair<int, Job>> removed_;  // ascending rows, for the undo
     QString headers_[kColumns];
 };
 

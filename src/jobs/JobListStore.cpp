@@ -157,6 +157,7 @@ JobListKeeper::JobListKeeper(JobList* jobs, BatchRunner* batch, QString path, QO
     };
     connect(jobs_, &QAbstractItemModel::rowsInserted, this, later);
     connect(jobs_, &QAbstractItemModel::rowsRemoved, this, later);
+    connect(jobs_, &QAbstractItemModel::rowsMoved, this, later);
     connect(jobs_, &QAbstractItemModel::modelReset, this, later);
     connect(jobs_, &QAbstractItemModel::dataChanged, this, later);
     connect(batch_, &BatchRunner::jobStarted, this, later);

@@ -60,6 +60,7 @@ void Fill(QWidget* w, const char* color) {
 ProfilePicker::ProfilePicker(QWidget* window, SkinDisplay* display, QWidget* videoPanel)
     : QObject(window), display_(display), videoPanel_(videoPanel) {
     CreateWidgets(window);
+    CreateKeyboard(window);
     Wire();
     Close();
 }
@@ -81,6 +82,9 @@ void ProfilePicker::CreateWidgets(QWidget* window) {
     pl_main->setObjectName("pl_main");
     pl_main->setGeometry(20, 100, 150, 26 * 13);
     Fill(pl_main, "#2d333d");
+    // The backdrop spreads under the category list too: as a native window it would cover a
+    // list that is not one.
+    pl_main->setAttribute(Qt::WA_NativeWindow);
     for (const auto& c : Categories()) {
         auto* pic = new PictureLabel(c.picture, pl_main);
         pic->setGeometry(0, (c.index - 1) * 26, 150, 26);
@@ -161,9 +165,12 @@ void ProfilePicker::RefitBackdrop() {
 }
 
 void ProfilePicker::Close() {
+    const bool wasOpen = keys_ && IsOpen();
+    KeysClosed();
     PlaceBackdrop(false, 0, 0, 0, 0);
     pl_main->hide();
     for (auto& [name, panel] : panels) panel->hide();
+    if (wasOpen) emit closed();
 }
 
 void ProfilePicker::PlaceBackdrop(bool show, int left, int top, int width, int height) {
@@ -302,7 +309,7 @@ void ProfilePicker::PageLink(const QString& name) {
     RefitBackdrop();
 }
 
-void ProfilePicker::Open(int selectedProfile) {
+void ProfilePicker::ShowPanels(int selectedProfile) {
     const PickerChoice choice = PickerEdition(exe_);
     const int left = EditionPanelLeft(exe_, pl_main->x());
     if (choice.kind == PickerKind::ClosedOnly) {

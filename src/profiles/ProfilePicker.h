@@ -3,10 +3,12 @@
 // per category page and the sub-panels, with their pointer states. A click on a profile
 // button reports the profile; the window selects it.
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/appsettings.h"
 #include "core/layoutfile.h"
@@ -53,6 +55,13 @@ class ProfilePicker : public QObject {
     bool AudioFirstPage = true;
     int HoverButtonId = -1;
 
+    bool IsOpen() const;
+    // The widget that holds the keyboard while the picker is open; screen readers hear the
+    // category or profile the keys are on through its name.
+    QWidget* KeyboardHolder() const { return keys_; }
+    // The profile the keys are on, or -1 while they are on the categories.
+    int KeyboardProfile() const { return keyProfile_; }
+
     QWidget* pl_main = nullptr;
     QWidget* pl_back = nullptr;
     PictureLabel* Image13 = nullptr;
@@ -67,8 +76,25 @@ class ProfilePicker : public QObject {
   signals:
     // A profile button was clicked (the picker is closed already).
     void profileChosen(int n);
+    // The open picker closed, by a choice, a key or a click elsewhere.
+    void closed();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The keyboard: Up and Down step within the categories or the profiles, Right, Left and
+    // Tab go between them, Return chooses and Escape closes.
+    void CreateKeyboard(QWidget* window);
+    void ShowPanels(int selectedProfile);
+    void KeysOpened(int selectedProfile);
+    void KeysClosed();
+    bool Key(int key, Qt::KeyboardModifiers modifiers);
+    std::vector<int> KeyStops() const;
+    void KeysToCategory(int k);
+    void KeysToProfile(int n);
+    void MarkCurrent(int selectedProfile);
+    void AnnounceKeys();
     void CreateWidgets(QWidget* window);
     void Wire();
     void ShowPanel(QWidget* panel);
@@ -84,6 +110,11 @@ class ProfilePicker : public QObject {
     int leftMoveInt_ = 6;
     // Where the window placed the backdrop; null while it is hidden.
     QRect backdrop_;
+    QWidget* keys_ = nullptr;
+    QPointer<QWidget> focusBefore_;
+    int keyProfile_ = -1;
+    int keySubOpener_ = 0;  // the opener whose sub-panel the keys are in
+    int markedProfile_ = -1;
 };
 
 }  // namespace vc

@@ -46,7 +46,10 @@ void BackgroundTray::Restore() {
     trayWatch_->stop();
     ForgetMinimised();
     window_->setWindowState((window_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    window_->showNormal();
+    if (window_->isMaximized())
+        window_->showMaximized();
+    else
+        window_->showNormal();
     window_->raise();
     window_->activateWindow();
     if (tray_) {

@@ -211,6 +211,12 @@ std::vector<Command> KeyFilter::HandleKeyEvent(const QKeyEvent& event, const QOb
     test(ctrl && Held(Qt::Key_S), C::Stop);
     test(ctrlReleased(Qt::Key_I) && !settingsDialogActive_(), C::Settings);
     test(ctrl && Held(Qt::Key_F), C::Feedback);
+    // Keys the window design leaves free.
+    test(ctrlReleased(Qt::Key_B), C::Browse);
+    test(ctrlReleased(Qt::Key_O), C::OpenOutput);
+    test(ctrlReleased(Qt::Key_Z), C::UndoRemoval);
+    test(alt && released(Qt::Key_Up), C::MoveUp);
+    test(alt && released(Qt::Key_Down), C::MoveDown);
 
     for (Command c : commands) emit shortcut(c);
     return commands;

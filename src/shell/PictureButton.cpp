@@ -38,7 +38,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
     else if ((hovered_ || isDown()) && !over_.isNull())
         pix = &over_;
     if (!pix->isNull()) {
-        p.drawPixmap(rect(), *pix);
+        // A window narrower than designed squeezes the button: the picture keeps its shape.
+        const QSizeF shown =
+            pix->deviceIndependentSize().scaled(QSizeF(size()), Qt::KeepAspectRatio);
+        QRectF at(QPointF(0, 0), shown);
+        at.moveCenter(QRectF(rect()).center());
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(at, *pix, QRectF(pix->rect()));
     } else {
         // No picture: a plain rounded button with the hint text, dimmed when disabled.
         p.setBrush(QColor("#2d333d"));
@@ -49,10 +55,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
         p.drawText(rect(), Qt::AlignCenter, toolTip());
     }
     if (hasFocus()) {
-        // The keyboard is here: an accent frame over the picture, whatever the picture shows.
+        // The keyboard is here: a light frame inside an accent one, seen on a dark picture
+        // and on an accent-coloured one alike.
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor("#5aaef7"), 2));
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
+        p.setPen(QPen(QColor("#ffffff"), 1.5));
+        p.drawRoundedRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5), 3, 3);
     }
 }
 
@@ -92,10 +101,20 @@ void PictureLabel::SetPixmap(const QPixmap& p) {
     update();
 }
 
+void PictureLabel::SetFrame(const QColor& color) {
+    if (color == frame_) return;
+    frame_ = color;
+    update();
+}
+
 void PictureLabel::paintEvent(QPaintEvent*) {
-    if (pix_.isNull()) return;
     QPainter p(this);
-    p.drawPixmap(0, 0, pix_);
+    if (!pix_.isNull()) p.drawPixmap(0, 0, pix_);
+    if (frame_.isValid()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(frame_, 2));
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
+    }
 }
 
 void PictureLabel::mouseMoveEvent(QMouseEvent* e) {

@@ -2,6 +2,7 @@
 // A button drawn from three pictures: normal, mouse over and disabled. A missing picture
 // falls back to a plain drawn button so the command stays usable.
 #include <QAbstractButton>
+#include <QColor>
 #include <QPixmap>
 #include <map>
 #include <string>
@@ -57,6 +58,10 @@ class PictureLabel : public QWidget {
     void SetPixmap(const QPixmap& p);
     const QString& PicturePath() const { return path_; }
     void SetFixedPictureSize(bool fixed) { fixedSize_ = fixed; }
+    // A frame over the picture in the given colour (none: an invalid colour): the keyboard's
+    // place or the chosen entry of a list of pictures.
+    void SetFrame(const QColor& color);
+    QColor Frame() const { return frame_; }
 
   signals:
     void mouseMoved(QPoint pos, Qt::MouseButtons buttons);
@@ -75,6 +80,7 @@ class PictureLabel : public QWidget {
     QString path_;
     bool fixedSize_ = false;
     bool pressedInside_ = false;
+    QColor frame_;
 };
 
 }  // namespace vc

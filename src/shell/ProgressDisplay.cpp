@@ -20,6 +20,7 @@ ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidg
     connect(batch_, &BatchRunner::ticked, this, &ProgressDisplay::ShowTick);
     connect(batch_, &BatchRunner::jobStarted, this, [this](int) {
         summaryShown_ = false;
+        ShowInfo(QString());  // the last job's "Batch ... left" is not this job's
         videoPanel_->hide();
         if (batch_->SideBySide()) {
             ShowBatchDisplays();

@@ -32,7 +32,10 @@ QString SkinDisplay::Bind(QWidget* main, QWidget* cut, const QString& skinFile) 
         BindObject(root, name, QString(name) == "play_bar");
         if (QString(name) == "convertpos") {
             for (const char* fill : {"convertpos", "playpos"})
-                if (Bound* b = Find(fill); b && b->placement) b->placement->GetArea(b->fillRect);
+                if (Bound* b = Find(fill); b && b->placement) {
+                    b->placement->GetArea(b->fillRect);
+                    b->formFillRect = b->fillRect;
+                }
             SetSliderPosition("play_bar", 0);
         }
     }
@@ -118,12 +121,31 @@ void SkinDisplay::SetPosFill(const QString& object, int value) {
     const char* section = object == "playpos"      ? "Play"
                           : object == "convertpos" ? "convert"
                                                    : "CutPlay";
-    const int w = layout_ ? layout_->FillWidth(section) : 0;
+    b->value = value;
+    const int w = (layout_ ? layout_->FillWidth(section) : 0) + b->extraWidth;
     const int width = static_cast<int>(RoundHalfAway(static_cast<double>(v) * w / 10000.0));
     skin::SkinRect r = b->fillRect;
     r.right = r.left + width;
     b->placement->SetArea(r);
     b->placement->Refresh();
+}
+
+void SkinDisplay::PlaceMain(
+    const QSize& size,
+    const std::function<QRect(const QString& name, const QRect& formRect)>& place) {
+    if (!main_) return;
+    engine_->PlaceObjects(main_, size, place);
+    for (const char* fill : {"convertpos", "playpos"}) {
+        Bound* b = Find(fill);
+        if (!b || !b->placement) continue;
+        const skin::SkinRect& f = b->formFillRect;
+        const QRect form(f.left, f.top, f.right - f.left, f.bottom - f.top);
+        const QRect now = place(fill, form);
+        if (now.isNull()) continue;
+        b->fillRect = {now.left(), now.top(), now.left() + now.width(), now.top() + now.height()};
+        b->extraWidth = now.width() - form.width();
+        SetPosFill(fill, b->value);
+    }
 }
 
 void SkinDisplay::PlaceBackdrop(bool show, int left, int top, int width, int height) {
@@ -157,7 +179,8 @@ int SkinDisplay::SliderPosition(const QString& object) const {
 }
 
 void SkinDisplay::ShowLanguageText(int id, const QString& text, const QString& productName) {
-    if (id == kWelcomeHintId)
+    // The welcome belongs to an idle window, not over what a batch left in the area.
+    if (id == kWelcomeHintId && Text("filepath").isEmpty())
         ShowText("hint", text + " " + productName + ".");
     else if (id < kWelcomeHintId)
         ShowText("hint", text);

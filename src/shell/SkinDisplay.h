@@ -1,7 +1,10 @@
 #pragma once
 // The skin's named display objects of the main and cut windows, bound once, and the display
 // operations on them: texts, fills, sliders, visibility and the picker's backdrop.
+#include <QRect>
+#include <QSize>
 #include <QString>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -40,6 +43,10 @@ class SkinDisplay {
     void SetVisible(const QString& object, bool visible);
     void SetSliderPosition(const QString& object, int pos);
     int SliderPosition(const QString& object) const;
+    // Gives the main window's skin another size; place(name, rect in the form) gives each
+    // object its area (see skin::SkinEngine::PlaceObjects). The fills keep their values.
+    void PlaceMain(const QSize& size,
+                   const std::function<QRect(const QString& name, const QRect& formRect)>& place);
     // The skin's part of the picker backdrop ("di").
     void PlaceBackdrop(bool show, int left, int top, int width, int height);
 
@@ -49,6 +56,9 @@ class SkinDisplay {
         skin::ISkinCaption* caption = nullptr;
         skin::ISkinSlider* slider = nullptr;
         skin::SkinRect fillRect;
+        skin::SkinRect formFillRect;  // where the form puts the fill at the window's design size
+        int extraWidth = 0;           // what the window's size adds to the fill's full width
+        int value = 0;
         QString skinText;
     };
     void BindObject(skin::ISkinObject* root, const QString& name, bool slider);

@@ -273,6 +273,28 @@ const std::vector<CommandCase>& CommandCases() {
              return p.fx.Texts("warning") == QStringList{p.fm_main->LanguageText(26)};
          },
          endBatch},
+        {C::MoveUp,
+         [](Program& p) {
+             TwoJobs(p, true);
+             p.fm_main->lv->setVisible(true);
+             p.fm_main->SelectRow(1);
+         },
+         [](Program& p, Observed&) { return p.fm_main->Jobs().At(0)->caption == "two"; }},
+        {C::MoveDown,
+         [](Program& p) {
+             TwoJobs(p, true);
+             p.fm_main->lv->setVisible(true);
+             p.fm_main->SelectRow(0);
+         },
+         [](Program& p, Observed&) { return p.fm_main->Jobs().At(1)->caption == "one"; }},
+        {C::UndoRemoval,
+         [](Program& p) {
+             TwoJobs(p, true);
+             p.fm_main->Jobs().Remove({0});
+         },
+         [](Program& p, Observed&) {
+             return p.fm_main->Jobs().Count() == 2 && p.fm_main->Jobs().At(0)->caption == "one";
+         }},
         {C::QuitNow, hold, [](Program& p, Observed&) { return !p.fm_main->Converting(); }, endBatch,
          true},
     };
@@ -339,6 +361,11 @@ const KeyCase kKeys[] = {
     {"Ctrl+S", Qt::Key_Control, Qt::Key_S, Command::Stop},
     {"Ctrl+I", Qt::Key_Control, Qt::Key_I, Command::Settings},
     {"Ctrl+F", Qt::Key_Control, Qt::Key_F, Command::Feedback},
+    {"Ctrl+B", Qt::Key_Control, Qt::Key_B, Command::Browse},
+    {"Ctrl+O", Qt::Key_Control, Qt::Key_O, Command::OpenOutput},
+    {"Ctrl+Z", Qt::Key_Control, Qt::Key_Z, Command::UndoRemoval},
+    {"Alt+Up", Qt::Key_Alt, Qt::Key_Up, Command::MoveUp},
+    {"Alt+Down", Qt::Key_Alt, Qt::Key_Down, Command::MoveDown},
 };
 
 // The key as the user presses it on the job list: modifier down, key down and up, modifier up.
@@ -436,10 +463,12 @@ TEST(Commands, MenuCaptionsAreExact) {
         return out;
     };
     EXPECT_EQ(captions(w.zm_popup_file),
-              QStringList({"&Add File(A)", "A&dd Folder(D)", "-", "Proper&ties(T)",
+              QStringList({"&Add File(A)", "A&dd Folder(D)", "-", "Proper&ties(T)", "-",
+                           "&Browse Output Folder…", "&Open Output Folder", "-",
                            "&Run Background(R)", "-", "&Exit(E)"}));
-    EXPECT_EQ(captions(w.zm_pop_edit), QStringList({"&Remove(R)", "&Clear(C)", "Re&name(N)", "-",
-                                                    "Select A&ll(L)", "&Unselect All(U)"}));
+    EXPECT_EQ(captions(w.zm_pop_edit),
+              QStringList({"&Remove(R)", "&Clear(C)", "Re&name(N)", "-", "Select A&ll(L)",
+                           "&Unselect All(U)", "-", "Un&do Remove", "Move &Up", "Move Do&wn"}));
     EXPECT_EQ(captions(w.zm_pop_actions), QStringList({"Con&vert(V)", "&Pause(P)", "&Stop(S)"}));
     EXPECT_EQ(captions(w.zm_pop_tools), QStringList({"Sett&ings(I)"}));
     EXPECT_EQ(captions(w.zm_pop_help), QStringList({"&Help(H)", "-", "&Feedback and Support(F)",

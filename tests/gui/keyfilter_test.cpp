@@ -118,11 +118,16 @@ const ShortcutCase kTable[] = {
     {"Ctrl+S", Qt::Key_Control, Qt::Key_S, A::Stop},
     {"Ctrl+I", Qt::Key_Control, Qt::Key_I, A::Settings},
     {"Ctrl+F", Qt::Key_Control, Qt::Key_F, A::Feedback},
+    {"Ctrl+B", Qt::Key_Control, Qt::Key_B, A::Browse},
+    {"Ctrl+O", Qt::Key_Control, Qt::Key_O, A::OpenOutput},
+    {"Ctrl+Z", Qt::Key_Control, Qt::Key_Z, A::UndoRemoval},
+    {"Alt+Up", Qt::Key_Alt, Qt::Key_Up, A::MoveUp},
+    {"Alt+Down", Qt::Key_Alt, Qt::Key_Down, A::MoveDown},
 };
 
 // Combos acted on while both keys are down; the rest act on the key's release.
 bool ActsWhileHeld(const ShortcutCase& c) {
-    return c.modifier == Qt::Key_Alt ||
+    return (c.modifier == Qt::Key_Alt && c.key >= Qt::Key_A && c.key <= Qt::Key_Z) ||
            (c.modifier == Qt::Key_Control &&
             QByteArray("RNLUPSF").contains(char(c.key - Qt::Key_A + 'A')));
 }

@@ -124,8 +124,8 @@ TEST(TrackChoice, MainWindowShowsTheBoxesWhereTheLayoutPlacesThem) {
     Tfm_main& w = *p.fm_main;
     EXPECT_TRUE(w.cb_audio->isVisible());
     EXPECT_TRUE(w.cb_subtitle->isVisible());
-    EXPECT_EQ(w.cb_audio->x(), 520);
-    EXPECT_EQ(w.cb_subtitle->x(), 664);
+    EXPECT_EQ(w.cb_audio->pos(), QPoint(520, 342));
+    EXPECT_EQ(w.cb_subtitle->pos(), QPoint(520, 370));
     w.AppendJob("film", Film("/films/film.mkv"), TrimRecord{10, 0, 10});
     w.SelectRow(0);
     Pump();

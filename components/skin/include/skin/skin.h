@@ -2,6 +2,8 @@
 // Public interface of the skin engine. A skin file (skn.skn, see README.md) holds named forms;
 // each form draws one frameless window and holds named objects the program finds by name.
 #include <QObject>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -89,6 +91,12 @@ class SkinEngine : public QObject, public ISkin {
     // Names a skinned window's objects for screen readers: nameOf(object name) gives the
     // name, or an empty text to keep the skin's label or the object's caption.
     void SetAccessibleNames(QWidget* window, const std::function<QString(const QString&)>& nameOf);
+    // Gives a skinned window another size: the drawing surface follows, and place(name,
+    // rect in the form) gives each object its area (anonymous objects have an empty name);
+    // a null rectangle leaves the object where it is. A fill keeps the share it shows.
+    void PlaceObjects(
+        QWidget* window, const QSize& size,
+        const std::function<QRect(const QString& name, const QRect& formRect)>& place);
 
   signals:
     // Source is the object under the mouse: the topmost object, or the window root for the

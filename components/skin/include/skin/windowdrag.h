@@ -22,6 +22,14 @@ class WindowDrag : public QObject {
     void Move(QWidget* source, const QMouseEvent* e);
     void Release();
 
+    // A window whose minimum and maximum sizes differ may be resized and maximised.
+    static bool Resizable(const QWidget* window);
+    // Maximises the window, or gives it back its size when it is maximised.
+    static void ToggleMaximized(QWidget* window);
+    // Lets the window system resize the window from the given edges while the left button is
+    // held; false where it cannot.
+    static bool StartSystemResize(QWidget* window, QPoint global, Qt::Edges edges);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
