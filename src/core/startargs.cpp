@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "core/nativepath.h"
+#include "core/uilanguage.h"
 
 #ifndef VC_VERSION
 #define VC_VERSION "0"
@@ -92,25 +93,33 @@ StartArgs ParseStartArgs(const QStringList& args, const QString& workingDir) {
 }
 
 std::string UsageText(const std::string& exeName) {
-    return "Usage: " + exeName +
-           " [OPTION]... [FILE|FOLDER]...\n"
-           "Converts video and audio files. Files named are added to the job list; a folder adds\n"
-           "the media files it holds. When the converter runs already, the names go to its\n"
-           "window.\n"
-           "\n"
-           "  -h, --help     show this help and exit\n"
-           "      --version  show the version and exit\n"
-           "  --             end of the options: every later argument is a file or folder\n"
-           "\n"
-           "Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as\n"
-           "well.\n"
-           "\n"
-           "Exit status: 0 when the window was closed or an option printed its text, 2 for an\n"
-           "option that is not known, another value when the program could not start.\n";
+    return Translate(
+               "StartArgs",
+               "Usage: %1 [OPTION]... [FILE|FOLDER]...\n"
+               "Converts video and audio files. Files named are added to the job list; a folder "
+               "adds\n"
+               "the media files it holds. When the converter runs already, the names go to its\n"
+               "window.\n"
+               "\n"
+               "  -h, --help     show this help and exit\n"
+               "      --version  show the version and exit\n"
+               "  --             end of the options: every later argument is a file or folder\n"
+               "\n"
+               "Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as\n"
+               "well.\n"
+               "\n"
+               "Exit status: 0 when the window was closed or an option printed its text, 2 for "
+               "an\n"
+               "option that is not known, another value when the program could not start.\n")
+        .arg(QString::fromStdString(exeName))
+        .toStdString();
 }
 
 std::string UnknownOptionText(const std::string& exeName, const QString& option) {
-    return exeName + ": unknown option " + option.toStdString() + "\n" + UsageText(exeName);
+    return Translate("StartArgs", "%1: unknown option %2\n")
+               .arg(QString::fromStdString(exeName), option)
+               .toStdString() +
+           UsageText(exeName);
 }
 
 std::string CommandName(const std::string& startedAs) {

@@ -125,7 +125,7 @@ void BatchRunner::OnStartFailed(const QString& error) {
         EndBatch(false);
         return;
     }
-    CannotStart(row, error.isEmpty() ? QStringLiteral("The encoder cannot be started.") : error);
+    CannotStart(row, error.isEmpty() ? tr("The encoder cannot be started.") : error);
     if (state_ != State::Running && state_ != State::Paused) return;
     SetState(State::Running);
     ++row_;
@@ -224,14 +224,13 @@ void BatchRunner::OnRunEnded(int exitCode) {
     QString reason;
     if (exitCode != 0) {
         reason = explain_(currentLog_, exitCode);
-        if (reason.isEmpty())
-            reason = QStringLiteral("the encoder ended with code %1").arg(exitCode);
+        if (reason.isEmpty()) reason = tr("the encoder ended with code %1").arg(exitCode);
     } else {
         const int64_t size = FileSize(output);
         if (size < 0)
-            reason = QStringLiteral("the output file was not written");
+            reason = tr("the output file was not written");
         else if (size == 0)
-            reason = QStringLiteral("the output file is empty");
+            reason = tr("the output file is empty");
     }
     if (reason.isEmpty()) {
         ++finished_;

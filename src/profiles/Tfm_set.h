@@ -32,6 +32,11 @@ class Tfm_set : public QDialog {
     QComboBox* cb_channel = nullptr;
     QGroupBox* rg_finish = nullptr;
     QButtonGroup* rg_finishGroup = nullptr;
+    // The interface language: "System", English, then each shipped language by its own name;
+    // the item's data is the stored setting ("" for the system's).
+    QGroupBox* gb_language = nullptr;
+    QComboBox* cb_language = nullptr;
+    QLabel* lb_languagenote = nullptr;
     QPushButton* Button1 = nullptr;  // OK
     QPushButton* Button2 = nullptr;  // Cancel
 
