@@ -5,585 +5,585 @@
     <name>Categories</name>
     <message>
         <source>General Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video generici</translation>
     </message>
     <message>
         <source>General Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio generici</translation>
     </message>
     <message>
         <source>Mobile Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellulare</translation>
     </message>
     <message>
         <source>Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Pocket PC</translation>
     </message>
     <message>
         <source>Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettore multimediale</translation>
     </message>
     <message>
         <source>HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video HD</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animazione</translation>
     </message>
 </context>
 <context>
     <name>ChoiceBox</name>
     <message>
         <source>Higher Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità altissima</translation>
     </message>
     <message>
         <source>High Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità alta</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Low Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità bassa</translation>
     </message>
     <message>
         <source>Lower Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità bassissima</translation>
     </message>
     <message>
         <source>The original width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza e altezza originali</translation>
     </message>
     <message>
         <source>The Original Video Quliay</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità video originale</translation>
     </message>
     <message>
         <source>The Original Audio Quliay</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità audio originale</translation>
     </message>
     <message>
         <source>No Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun video</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stereo</translation>
     </message>
 </context>
 <context>
     <name>DesktopBus</name>
     <message>
         <source>The system bus cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il bus di sistema non è raggiungibile.</translation>
     </message>
 </context>
 <context>
     <name>FailureReason</name>
     <message>
         <source>the encoder was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>il codificatore è stato fermato</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>il disco è pieno</translation>
     </message>
     <message>
         <source>the source cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la sorgente non è leggibile</translation>
     </message>
     <message>
         <source>the output folder is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella di destinazione non esiste più</translation>
     </message>
     <message>
         <source>the output folder cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella di destinazione non è scrivibile</translation>
     </message>
     <message>
         <source>the source has no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>la sorgente non ha audio</translation>
     </message>
     <message>
         <source>the source has no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>la sorgente non ha immagini</translation>
     </message>
     <message>
         <source>the encoder ended with exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il codificatore è terminato con il codice di uscita %1</translation>
     </message>
 </context>
 <context>
     <name>Invocation</name>
     <message>
         <source>Invalid height or width "%1": the picture size must be two positive whole numbers such as 320x240.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza o larghezza «%1» non valida: la dimensione dell'immagine deve essere di due numeri interi positivi, per esempio 320x240.</translation>
     </message>
     <message>
         <source>The source video bit rate "%1" is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il bitrate video della sorgente «%1» non è un numero.</translation>
     </message>
     <message>
         <source>The source audio bit rate "%1" is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il bitrate audio della sorgente «%1» non è un numero.</translation>
     </message>
     <message>
         <source>The profile's video bit rate "%1" is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il bitrate video del profilo «%1» non è un numero.</translation>
     </message>
     <message>
         <source>Choose PAL or NTSC as the video size for this disc format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli PAL o NTSC come dimensione video per questo formato di disco.</translation>
     </message>
     <message>
         <source>No output folder is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna cartella di destinazione impostata.</translation>
     </message>
     <message>
         <source>The output folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella di destinazione %1.</translation>
     </message>
 </context>
 <context>
     <name>LayoutFile</name>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>è vuoto</translation>
     </message>
     <message>
         <source>line %1 holds binary data</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 contiene dati binari</translation>
     </message>
     <message>
         <source>line %1 is an unfinished section name</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 è un nome di sezione incompleto</translation>
     </message>
     <message>
         <source>line %1 is not a section, a key=value pair or a comment</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 non è né una sezione, né una coppia chiave=valore, né un commento</translation>
     </message>
     <message>
         <source>line %1 comes before any section</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 precede ogni sezione</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>non è leggibile</translation>
     </message>
     <message>
         <source>The layout file Skin.ini is damaged (%1). The window uses its built-in layout; please install the program again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di layout Skin.ini è danneggiato (%1). La finestra usa il layout incorporato; reinstalla il programma.</translation>
     </message>
 </context>
 <context>
     <name>LogDialog</name>
     <message>
         <source>Show Encoder &amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il &amp;registro del codificatore</translation>
     </message>
 </context>
 <context>
     <name>MainMenus</name>
     <message>
         <source>&amp;Add File(A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi file</translation>
     </message>
     <message>
         <source>A&amp;dd Folder(D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;cartella</translation>
     </message>
     <message>
         <source>Proper&amp;ties(T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprie&amp;tà</translation>
     </message>
     <message>
         <source>&amp;Run Background(R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui in &amp;background</translation>
     </message>
     <message>
         <source>&amp;Exit(E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Remove(R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <source>&amp;Clear(C)</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;vuota elenco</translation>
     </message>
     <message>
         <source>Re&amp;name(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;nomina</translation>
     </message>
     <message>
         <source>Select A&amp;ll(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona &amp;tutto</translation>
     </message>
     <message>
         <source>&amp;Unselect All(U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deseleziona tutto</translation>
     </message>
     <message>
         <source>Con&amp;vert(V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;verti</translation>
     </message>
     <message>
         <source>&amp;Pause(P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>&amp;Stop(S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferma</translation>
     </message>
     <message>
         <source>Sett&amp;ings(I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp&amp;ostazioni</translation>
     </message>
     <message>
         <source>&amp;Help(H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Feedback and Support(F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feedback e assistenza</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su </translation>
     </message>
     <message>
         <source>Add DVD</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi DVD</translation>
     </message>
     <message>
         <source>Add IFO</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi IFO</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <source>Unselect ALL</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
 </context>
 <context>
     <name>OpenFilters</name>
     <message>
         <source>All Support Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i formati supportati</translation>
     </message>
     <message>
         <source>All File(*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*.*)</translation>
     </message>
 </context>
 <context>
     <name>PictureButtons</name>
     <message>
         <source>Add File</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi file</translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi cartella</translation>
     </message>
     <message>
         <source>Remove Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi file</translation>
     </message>
     <message>
         <source>Clear file list</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota l'elenco dei file</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia</translation>
     </message>
     <message>
         <source>Save Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva immagine</translation>
     </message>
     <message>
         <source>Start conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia conversione</translation>
     </message>
     <message>
         <source>Pause conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti in pausa la conversione</translation>
     </message>
     <message>
         <source>Stop conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma la conversione</translation>
     </message>
     <message>
         <source>About US</source>
-        <translation type="unfinished"></translation>
+        <translation>Chi siamo</translation>
     </message>
 </context>
 <context>
     <name>ProfileFile</name>
     <message>
         <source>There is no profile number %1 in the profile file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei profili non contiene il profilo numero %1.</translation>
     </message>
     <message>
         <source>The profile file ends before the settings of profile %1 (it needs %2 lines and has %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei profili finisce prima delle impostazioni del profilo %1 (servono %2 righe, ce ne sono %3).</translation>
     </message>
     <message>
         <source>Cannot open the file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file %1: %2</translation>
     </message>
     <message>
         <source>Cannot read the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file %1.</translation>
     </message>
 </context>
 <context>
     <name>ProfileSettings</name>
     <message>
         <source>Cannot read the settings file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file di impostazioni %1.</translation>
     </message>
     <message>
         <source>Cannot write the settings file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file di impostazioni %1.</translation>
     </message>
 </context>
 <context>
     <name>SideEffects</name>
     <message>
         <source>Video Converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertitore video</translation>
     </message>
     <message>
         <source>The computer cannot be shut down: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile spegnere il computer: %1</translation>
     </message>
 </context>
 <context>
     <name>Skin</name>
     <message>
         <source>Video Converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertitore video</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Azioni</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumenti</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>More ways to add files</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri modi per aggiungere file</translation>
     </message>
     <message>
         <source>Add files or a folder to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi file o una cartella per iniziare</translation>
     </message>
     <message>
         <source>Add Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>File…</translation>
     </message>
     <message>
         <source>Add Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella…</translation>
     </message>
     <message>
         <source>Preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione dell'anteprima</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>Select a job and press Play to preview it</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un lavoro e premi Riproduci</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo</translation>
     </message>
     <message>
         <source>Change ▾</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia ▾</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia…</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Ready to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto per convertire</translation>
     </message>
     <message>
         <source>Output size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione di uscita</translation>
     </message>
     <message>
         <source>Elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascorso</translation>
     </message>
     <message>
         <source>Elapsed time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo trascorso</translation>
     </message>
     <message>
         <source>Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Restante</translation>
     </message>
     <message>
         <source>Remaining time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo restante</translation>
     </message>
     <message>
         <source>Conversion progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento della conversione</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia</translation>
     </message>
     <message>
         <source>-30s</source>
-        <translation type="unfinished"></translation>
+        <translation>-30 s</translation>
     </message>
     <message>
         <source>Back 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro di 30 secondi</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>+30s</source>
-        <translation type="unfinished"></translation>
+        <translation>+30 s</translation>
     </message>
     <message>
         <source>Forward 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti di 30 secondi</translation>
     </message>
     <message>
         <source>Time played</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo riprodotto</translation>
     </message>
     <message>
         <source>Set Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>Begin time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di inizio</translation>
     </message>
     <message>
         <source>Set End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di fine</translation>
     </message>
     <message>
         <source>Jobs and their marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Lavori e relativi segni</translation>
     </message>
     <message>
         <source>Play a job, mark its begin and end, then close the window to apply the marks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci un lavoro, segna inizio e fine, poi chiudi la finestra.</translation>
     </message>
 </context>
 <context>
     <name>SkinDisplay</name>
     <message>
         <source>The skin file cannot be loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il file della skin: %1</translation>
     </message>
 </context>
 <context>
@@ -604,554 +604,570 @@ well.
 Exit status: 0 when the window was closed or an option printed its text, 2 for an
 option that is not known, another value when the program could not start.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [OPZIONE]... [FILE|CARTELLA]...
+Converte file video e audio. I file indicati vengono aggiunti all'elenco dei lavori; una
+cartella aggiunge i file multimediali che contiene. Se il convertitore è già aperto, i
+nomi passano alla sua finestra.
+
+  -h, --help     mostra questo aiuto ed esce
+      --version  mostra la versione ed esce
+  --             fine delle opzioni: ogni argomento successivo è un file o una cartella
+
+Sono accettate anche le opzioni di Qt (-platform NOME, -style NOME, -reverse e altre).
+
+Stato di uscita: 0 se la finestra è stata chiusa o un'opzione ha stampato il suo testo,
+2 per un'opzione sconosciuta, un altro valore se il programma non è potuto partire.
+</translation>
     </message>
     <message>
         <source>%1: unknown option %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: opzione sconosciuta %2
+</translation>
     </message>
 </context>
 <context>
     <name>TrackChoice</name>
     <message>
         <source>Subtitle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitolo %1</translation>
     </message>
     <message>
         <source>No subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun sottotitolo</translation>
     </message>
     <message>
         <source>%1 (burned in)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (impressi)</translation>
     </message>
     <message>
         <source>%1 (as a track)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (come traccia)</translation>
     </message>
     <message>
         <source>Sound %1 (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia audio %1 (predefinita)</translation>
     </message>
     <message>
         <source>Sound %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia audio %1</translation>
     </message>
     <message>
         <source>Subtitle %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitolo %1: %2</translation>
     </message>
     <message>
         <source>, picture</source>
-        <translation type="unfinished"></translation>
+        <translation>, immagine</translation>
     </message>
     <message>
         <source>, text</source>
-        <translation type="unfinished"></translation>
+        <translation>, testo</translation>
     </message>
 </context>
 <context>
     <name>vc::BackgroundTray</name>
     <message>
         <source>Orvelle Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvelle Software</translation>
     </message>
 </context>
 <context>
     <name>vc::BatchEndActions</name>
     <message>
         <source>%1 converted, %2 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 convertiti, %2 non riusciti</translation>
     </message>
     <message>
         <source>Conversion finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione completata</translation>
     </message>
     <message>
         <source>%1 of the jobs could not be converted:
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lavori non sono stati convertiti:
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>vc::BatchRunner</name>
     <message>
         <source>The encoder cannot be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare il codificatore.</translation>
     </message>
     <message>
         <source>the encoder ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il codificatore è terminato con il codice %1</translation>
     </message>
     <message>
         <source>the output file was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>il file di destinazione non è stato scritto</translation>
     </message>
     <message>
         <source>the output file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il file di destinazione è vuoto</translation>
     </message>
 </context>
 <context>
     <name>vc::DesktopNotifier</name>
     <message>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri cartella</translation>
     </message>
     <message>
         <source>Video Converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertitore video</translation>
     </message>
 </context>
 <context>
     <name>vc::EncoderRunner</name>
     <message>
         <source>The encoder command line is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga di comando del codificatore è vuota.</translation>
     </message>
     <message>
         <source>Cannot start the encoder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare il codificatore %1: %2</translation>
     </message>
 </context>
 <context>
     <name>vc::HelpWindow</name>
     <message>
         <source>Video Converter Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida del Convertitore video</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
     <message>
         <source>%1 - Video Converter Help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Guida del Convertitore video</translation>
     </message>
 </context>
 <context>
     <name>vc::JobList</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file</translation>
     </message>
     <message>
         <source>Width * Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza * Altezza</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>Output Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim. di uscita</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermato</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>In riproduzione</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
 </context>
 <context>
     <name>vc::LogDialog</name>
     <message>
         <source>Encoder Log - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro del codificatore - %1</translation>
     </message>
     <message>
         <source>This job has no log yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo lavoro non ha ancora un registro.</translation>
     </message>
 </context>
 <context>
     <name>vc::MediaProbe</name>
     <message>
         <source>Another file is being examined.</source>
-        <translation type="unfinished"></translation>
+        <translation>È in esame un altro file.</translation>
     </message>
     <message>
         <source>The file could not be read in time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è stato letto in tempo: %1</translation>
     </message>
     <message>
         <source>The encoder could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codificatore non ha potuto leggere %1</translation>
     </message>
 </context>
 <context>
     <name>vc::PreviewPlayer</name>
     <message>
         <source>The preview is not available. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L'anteprima non è disponibile. %1</translation>
     </message>
 </context>
 <context>
     <name>vc::ProbeQueue</name>
     <message>
         <source>The encoder could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codificatore non ha potuto leggere %1</translation>
     </message>
     <message>
         <source>The file could not be read in time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è stato letto in tempo: %1</translation>
     </message>
     <message>
         <source>The encoder ended while reading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codificatore è terminato durante la lettura di %1</translation>
     </message>
 </context>
 <context>
     <name>vc::ProgressDisplay</name>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>In pausa</translation>
     </message>
     <message>
         <source>%1 converted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 convertiti</translation>
     </message>
     <message>
         <source>, %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 non riusciti</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermato: %1</translation>
     </message>
     <message>
         <source>Saved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato in %1</translation>
     </message>
     <message>
         <source>Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: %1</translation>
     </message>
     <message>
         <source>Batch %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora %1 in totale</translation>
     </message>
 </context>
 <context>
     <name>vc::ShutdownCountdown</name>
     <message>
         <source>Shut down</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegnimento</translation>
     </message>
     <message>
         <source>The conversion has finished. The computer shuts down in %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversione è terminata. Il computer si spegnerà tra %1 secondi.</translation>
     </message>
 </context>
 <context>
     <name>vc::Snapshot</name>
     <message>
         <source>The snapshot cannot be taken: the encoder cannot be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile catturare l'immagine: il codificatore non si avvia.</translation>
     </message>
 </context>
 <context>
     <name>vc::Tfm_dir</name>
     <message>
         <source>Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di destinazione</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella:</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova cartella</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>"%1" is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è un file, non una cartella.</translation>
     </message>
     <message>
         <source>There is no folder "%1". Press Ok again to make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella «%1» non esiste. Premi di nuovo OK per crearla.</translation>
     </message>
     <message>
         <source>The folder "%1" cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella «%1».</translation>
     </message>
     <message>
         <source>New Folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova cartella %1</translation>
     </message>
     <message>
         <source>A folder cannot be made in "%1".</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare una cartella in «%1».</translation>
     </message>
 </context>
 <context>
     <name>vc::Tfm_dvdcutter</name>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Begin Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>The begin time cannot be after the end time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'inizio non può essere dopo la fine.</translation>
     </message>
     <message>
         <source>The end time cannot be before the begin time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fine non può essere prima dell'inizio.</translation>
     </message>
 </context>
 <context>
     <name>vc::Tfm_info</name>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà</translation>
     </message>
     <message>
         <source>Basic Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni di base</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata:</translation>
     </message>
     <message>
         <source>Bit Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate:</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Resolution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Risoluzione:</translation>
     </message>
     <message>
         <source>Frame Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotogrammi/s:</translation>
     </message>
     <message>
         <source>Sample Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Campionamento:</translation>
     </message>
     <message>
         <source>Channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali:</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracce</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>vc::Tfm_main</name>
     <message>
         <source>Video Converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertitore video</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>The convertion is processing, are you sure to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>È in corso una conversione. Vuoi davvero uscire?</translation>
     </message>
     <message>
         <source>The program did not close normally last time. Restore its job list?</source>
-        <translation type="unfinished"></translation>
+        <translation>L'ultima volta il programma non si è chiuso normalmente. Ripristinare l'elenco dei lavori?</translation>
     </message>
     <message>
         <source>The language file "language.info" cannot be read. Please install again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file della lingua «language.info». Reinstalla il programma.</translation>
     </message>
     <message>
         <source>The program file cannot be found, please install again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca un file del programma, reinstalla il programma.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Continue conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi la conversione</translation>
     </message>
     <message>
         <source>Pause conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti in pausa la conversione</translation>
     </message>
     <message>
         <source>Snapshot saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine salvata: %1</translation>
     </message>
     <message>
         <source>The snapshot %1 could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l'immagine %1.</translation>
     </message>
     <message>
         <source>The picture "images/main/%1.bmp" cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l'immagine «images/main/%1.bmp».</translation>
     </message>
     <message>
         <source>The settings cannot be written to "%1".</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere le impostazioni in «%1».</translation>
     </message>
     <message>
         <source>Add File</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi file</translation>
     </message>
     <message>
         <source>File Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi cartella</translation>
     </message>
     <message>
         <source>Please select one file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona un file.</translation>
     </message>
     <message>
         <source>Add a file to the job list first: a snapshot is taken from the previewed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi prima un file all'elenco: l'immagine viene presa dal file in anteprima.</translation>
     </message>
     <message>
         <source>The previous snapshot is still being saved. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'immagine precedente è ancora in salvataggio. Riprova tra un momento.</translation>
     </message>
 </context>
 <context>
     <name>vc::Tfm_set</name>
     <message>
         <source>Invalid height or width, please input again or select from the pull-down menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza o larghezza non valida, inseriscila di nuovo o sceglila dall'elenco.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Format Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni del formato</translation>
     </message>
     <message>
         <source>Video Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione video:</translation>
     </message>
     <message>
         <source>Video Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità video:</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità audio:</translation>
     </message>
     <message>
         <source>Channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali:</translation>
     </message>
     <message>
         <source>Video Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità video</translation>
     </message>
     <message>
         <source>Output Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di uscita</translation>
     </message>
     <message>
         <source>Do nothing after conversion finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Non fare nulla al termine della conversione</translation>
     </message>
     <message>
         <source>Open the target folder after conversion finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la cartella di destinazione al termine della conversione</translation>
     </message>
     <message>
         <source>Automatically shut down after conversion finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegni il computer al termine della conversione</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>The language changes the next time the program starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua cambia al prossimo avvio del programma.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>The language cannot be saved to "%1".</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la lingua in «%1».</translation>
     </message>
 </context>
 </TS>
