@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>Elapsed</source>
-        <translation>Vergangen</translation>
+        <translation>Bisher</translation>
     </message>
     <message>
         <source>Elapsed time</source>

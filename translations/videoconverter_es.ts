@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>Elapsed</source>
-        <translation>Transcurrido</translation>
+        <translation>Pasado</translation>
     </message>
     <message>
         <source>Elapsed time</source>

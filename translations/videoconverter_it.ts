@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>Elapsed</source>
-        <translation>Trascorso</translation>
+        <translation>Passato</translation>
     </message>
     <message>
         <source>Elapsed time</source>

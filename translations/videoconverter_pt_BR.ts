@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>Elapsed</source>
-        <translation>Decorrido</translation>
+        <translation>Passado</translation>
     </message>
     <message>
         <source>Elapsed time</source>

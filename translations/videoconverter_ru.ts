@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>Select a job and press Play to preview it</source>
-        <translation>Выберите задание и нажмите «Воспроизвести»</translation>
+        <translation>Выберите задание для предпросмотра</translation>
     </message>
     <message>
         <source>Profile</source>

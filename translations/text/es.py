@@ -220,7 +220,7 @@ TEXT = {
     'Open': 'Abrir',
     'Ready to convert': 'Listo para convertir',
     'Output size': 'Tamaño de salida',
-    'Elapsed': 'Transcurrido',
+    'Elapsed': 'Pasado',
     'Elapsed time': 'Tiempo transcurrido',
     'Remaining': 'Restante',
     'Remaining time': 'Tiempo restante',

@@ -220,7 +220,7 @@ TEXT = {
     'Open': 'Apri',
     'Ready to convert': 'Pronto per convertire',
     'Output size': 'Dimensione di uscita',
-    'Elapsed': 'Trascorso',
+    'Elapsed': 'Passato',
     'Elapsed time': 'Tempo trascorso',
     'Remaining': 'Restante',
     'Remaining time': 'Tempo restante',

@@ -220,7 +220,7 @@ TEXT = {
     'Open': 'Abrir',
     'Ready to convert': 'Pronto para converter',
     'Output size': 'Tamanho de saída',
-    'Elapsed': 'Decorrido',
+    'Elapsed': 'Passado',
     'Elapsed time': 'Tempo decorrido',
     'Remaining': 'Restante',
     'Remaining time': 'Tempo restante',
