@@ -1002,7 +1002,7 @@ Code de sortie : 0 quand la fenêtre a été fermée ou qu'une option a affiché
     </message>
     <message>
         <source>Sample Rate:</source>
-        <translation>Échantillonnage :</translation>
+        <translation>Fréquence :</translation>
     </message>
     <message>
         <source>Channels:</source>

@@ -1001,7 +1001,7 @@ Stato di uscita: 0 se la finestra è stata chiusa o un'opzione ha stampato il su
     </message>
     <message>
         <source>Sample Rate:</source>
-        <translation>Campionamento:</translation>
+        <translation>Frequenza:</translation>
     </message>
     <message>
         <source>Channels:</source>

@@ -997,11 +997,11 @@ option that is not known, another value when the program could not start.
     </message>
     <message>
         <source>Frame Rate:</source>
-        <translation>Частота кадров:</translation>
+        <translation>Кадров/с:</translation>
     </message>
     <message>
         <source>Sample Rate:</source>
-        <translation>Дискретизация:</translation>
+        <translation>Частота:</translation>
     </message>
     <message>
         <source>Channels:</source>

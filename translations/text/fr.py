@@ -166,7 +166,7 @@ TEXT = {
     'Format:': 'Format :',
     'Resolution:': 'Résolution :',
     'Frame Rate:': 'Images/s :',
-    'Sample Rate:': 'Échantillonnage :',
+    'Sample Rate:': 'Fréquence :',
     'Channels:': 'Canaux :',
     'Tracks': 'Pistes',
     'OK': 'OK',

@@ -166,7 +166,7 @@ TEXT = {
     'Format:': 'Formato:',
     'Resolution:': 'Risoluzione:',
     'Frame Rate:': 'Fotogrammi/s:',
-    'Sample Rate:': 'Campionamento:',
+    'Sample Rate:': 'Frequenza:',
     'Channels:': 'Canali:',
     'Tracks': 'Tracce',
     'OK': 'OK',
