@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/timeutil.h"
 #include "core/trackchoice.h"
@@ -74,7 +75,9 @@ Tfm_info::Tfm_info(QWidget* parent) : QDialog(parent) {
 
     Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName("Button1");
-    Button1->setGeometry(440, 568, 75, 25);
+    // Right edge fixed; wider when the caption of the interface's language needs it.
+    const int buttonWidth = std::max(75, Button1->sizeHint().width());
+    Button1->setGeometry(515 - buttonWidth, 568, buttonWidth, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &Tfm_info::Button1Click);
 }

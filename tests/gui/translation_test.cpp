@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,15 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/OtherForms.h"
 #include "app/Tfm_main.h"
+#include "core/appinfo.h"
 #include "core/choicebox.h"
 #include "core/languagefile.h"
 #include "core/startargs.h"
@@ -41,11 +46,17 @@ namespace {
 // The interface in one language for the length of a test; English again afterwards.
 class InLanguage {
   public:
-    explicit InLanguage(const QString& code) : ok(UseLanguage(code)) {}
+    explicit InLanguage(const QString& code) : ok(Use(code)) {}
     ~InLanguage() { UseLanguage(QStringLiteral("en")); }
     InLanguage(const InLanguage&) = delete;
     InLanguage& operator=(const InLanguage&) = delete;
     const bool ok;
+
+  private:
+    static bool Use(const QString& code) {
+        SetProgramDirectoryForTest(VC_PROGRAM_DIR);
+        return UseLanguage(code);
+    }
 };
 
 QString SkinCaption(Tfm_main& w, const char* name) {
@@ -53,20 +64,20 @@ QString SkinCaption(Tfm_main& w, const char* name) {
     return o && o->caption() ? o->caption()->GetText() : QString();
 }
 
-struct Run {
+struct ProgramRun {
     QString out;
     int status = -1;
 };
 
 // The program itself, started with the given environment changes and arguments.
-Run StartProgram(const QStringList& args, const QStringList& set, const QStringList& unset) {
+ProgramRun StartProgram(const QStringList& args, const QStringList& set, const QStringList& unset) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& name : unset) env.remove(name);
     for (const QString& pair : set) env.insert(pair.section('=', 0, 0), pair.section('=', 1));
     p.setProcessEnvironment(env);
     p.start(QString(VC_PROGRAM_DIR) + "/VideoConverter", args);
-    Run r;
+    ProgramRun r;
     if (!p.waitForFinished(60000)) return r;
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.status = p.exitCode();
@@ -154,7 +165,7 @@ TEST(Translation, HelpIsPrintedInTheLanguageOfTheDesktopOrOfTheSettings) {
     QTemporaryDir config;
     ASSERT_TRUE(config.isValid());
     const QString home = "XDG_CONFIG_HOME=" + config.path();
-    const Run german =
+    const ProgramRun german =
         StartProgram({"--help"}, {home, "LANG=de_DE.UTF-8", "LANGUAGE=de"}, kLocaleVariables);
     EXPECT_EQ(german.status, 0);
     EXPECT_TRUE(german.out.startsWith("Aufruf: VideoConverter [OPTION]... [DATEI|ORDNER]...\n"))
@@ -162,7 +173,7 @@ TEST(Translation, HelpIsPrintedInTheLanguageOfTheDesktopOrOfTheSettings) {
     EXPECT_TRUE(german.out.contains("  -h, --help     diese Hilfe anzeigen und beenden\n"));
 
     // English stays the text it always was, byte for byte.
-    const Run english = StartProgram({"--help"}, {home, "LANG=C"}, kLocaleVariables);
+    const ProgramRun english = StartProgram({"--help"}, {home, "LANG=C"}, kLocaleVariables);
     EXPECT_EQ(english.out.toStdString(), UsageText("VideoConverter"));
 
     // The choice made in Settings wins over the desktop's language at the next start.
@@ -171,7 +182,8 @@ TEST(Translation, HelpIsPrintedInTheLanguageOfTheDesktopOrOfTheSettings) {
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write("[interface]\nlanguage=ru\n");
     ini.close();
-    const Run russian = StartProgram({"--help"}, {home, "LANG=de_DE.UTF-8"}, kLocaleVariables);
+    const ProgramRun russian =
+        StartProgram({"--help"}, {home, "LANG=de_DE.UTF-8"}, kLocaleVariables);
     EXPECT_TRUE(russian.out.startsWith("Использование: VideoConverter"))
         << russian.out.toStdString();
 }
@@ -214,8 +226,20 @@ void CollectCutOff(QWidget* top, QStringList& cutOff) {
             if (l->fontMetrics().horizontalAdvance(l->text()) > l->contentsRect().width())
                 cutOff << name + ": " + l->text();
         } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            if (b->text().isEmpty()) continue;
-            if (b->sizeHint().width() > b->width()) cutOff << name + ": " + b->text();
+            QString text = b->text();
+            text.remove('&');
+            if (text.isEmpty()) continue;
+            // The room the style leaves the caption inside the button.
+            QStyleOptionButton option;
+            option.initFrom(b);
+            option.text = b->text();
+            const QStyle::SubElement contents =
+                qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonContents
+                : qobject_cast<QCheckBox*>(b)  ? QStyle::SE_CheckBoxContents
+                                               : QStyle::SE_PushButtonContents;
+            const QRect room = b->style()->subElementRect(contents, &option, b);
+            if (b->fontMetrics().horizontalAdvance(text) > room.width())
+                cutOff << name + ": " + b->text();
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             // The title sits inside the frame, inset on both sides.
             if (g->fontMetrics().horizontalAdvance(g->title()) + 24 > g->width())
