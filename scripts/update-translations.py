@@ -4,7 +4,7 @@
     scripts/update-translations.py          rewrite the files below, list what is missing
     scripts/update-translations.py --check  change nothing; fail when a file would change
 
-Texts come from lupdate over src/ and components/skin (vc::Translate counts as
+Texts come from lupdate over src/, components/skin and data/generator (the pictures' words) (vc::Translate counts as
 QCoreApplication::translate) and from the skin file's text= and label= words (context
 "Skin"). Each language's words live in translations/text/<code>.py as a dictionary TEXT
 keyed by the English text, or by (context, English text) where one context needs its own
@@ -36,7 +36,7 @@ def source_messages():
     with tempfile.TemporaryDirectory() as tmp:
         ts = os.path.join(tmp, "all.ts")
         subprocess.run([LUPDATE, "-silent", "-tr-function-alias", "translate+=Translate",
-                        "-locations", "none", "-no-obsolete", "src", "components/skin",
+                        "-locations", "none", "-no-obsolete", "src", "components/skin", "data/generator",
                         "-ts", ts], cwd=ROOT, check=True)
         out = []
         for ctx in ET.parse(ts).getroot().iter("context"):

@@ -368,6 +368,85 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>General Video</source>
+        <translation>Videoformate</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>Audioformate</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Handy</translation>
+    </message>
+    <message>
+        <source>Pocket PC</source>
+        <translation>Pocket PC</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Mediaplayer</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>HD-Video</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Infos</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>More formats</source>
+        <translation>Weitere Formate</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Video Converter</source>
+        <translation>Videokonverter</translation>
+    </message>
+    <message>
+        <source>%1 Video Converter</source>
+        <translation>%1 Videokonverter</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>There is no profile number %1 in the profile file.</source>

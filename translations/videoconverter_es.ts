@@ -368,6 +368,85 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>General Video</source>
+        <translation>Vídeo general</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>Audio general</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Teléfono móvil</translation>
+    </message>
+    <message>
+        <source>Pocket PC</source>
+        <translation>Pocket PC</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Reproductor</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>Vídeo HD</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animación</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>More formats</source>
+        <translation>Más formatos</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Video Converter</source>
+        <translation>Conversor de vídeo</translation>
+    </message>
+    <message>
+        <source>%1 Video Converter</source>
+        <translation>Conversor de vídeo %1</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>There is no profile number %1 in the profile file.</source>

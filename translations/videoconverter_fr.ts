@@ -368,6 +368,85 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>General Video</source>
+        <translation>Vidéo générale</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>Audio général</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Téléphone mobile</translation>
+    </message>
+    <message>
+        <source>Pocket PC</source>
+        <translation>Pocket PC</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Baladeurs</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>Vidéo HD</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Découper</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>More formats</source>
+        <translation>Autres formats</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Reculer</translation>
+    </message>
+    <message>
+        <source>Video Converter</source>
+        <translation>Convertisseur vidéo</translation>
+    </message>
+    <message>
+        <source>%1 Video Converter</source>
+        <translation>Convertisseur vidéo %1</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>There is no profile number %1 in the profile file.</source>

@@ -368,6 +368,85 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>General Video</source>
+        <translation>Video generici</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>Audio generici</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Cellulare</translation>
+    </message>
+    <message>
+        <source>Pocket PC</source>
+        <translation>Pocket PC</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Lettori</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>Video HD</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animazione</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Aggiungi file</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Proprietà</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>More formats</source>
+        <translation>Altri formati</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Video Converter</source>
+        <translation>Convertitore video</translation>
+    </message>
+    <message>
+        <source>%1 Video Converter</source>
+        <translation>Convertitore video %1</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>There is no profile number %1 in the profile file.</source>

@@ -368,6 +368,85 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>General Video</source>
+        <translation>一般ビデオ</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>一般オーディオ</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>携帯電話</translation>
+    </message>
+    <message>
+        <source>Pocket PC</source>
+        <translation>Pocket PC</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>メディアプレーヤー</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>HDビデオ</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>アニメーション</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>フォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>プロパティ</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>カット</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>More formats</source>
+        <translation>その他の形式</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Video Converter</source>
+        <translation>ビデオコンバーター</translation>
+    </message>
+    <message>
+        <source>%1 Video Converter</source>
+        <translation>%1 ビデオコンバーター</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>There is no profile number %1 in the profile file.</source>

@@ -368,6 +368,85 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>General Video</source>
+        <translation>Vídeo geral</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>Áudio geral</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Celular</translation>
+    </message>
+    <message>
+        <source>Pocket PC</source>
+        <translation>Pocket PC</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Media player</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>Vídeo HD</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animação</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Arquivos</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>More formats</source>
+        <translation>Mais formatos</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Video Converter</source>
+        <translation>Conversor de vídeo</translation>
+    </message>
+    <message>
+        <source>%1 Video Converter</source>
+        <translation>Conversor de vídeo %1</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>There is no profile number %1 in the profile file.</source>

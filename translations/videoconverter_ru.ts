@@ -368,6 +368,85 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>General Video</source>
+        <translation>Видеоформаты</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>Аудиоформаты</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Телефоны</translation>
+    </message>
+    <message>
+        <source>Pocket PC</source>
+        <translation>Pocket PC</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Медиаплеер</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>HD-видео</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Анимация</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Файлы</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Обрезать</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>More formats</source>
+        <translation>Другие форматы</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Video Converter</source>
+        <translation>Видеоконвертер</translation>
+    </message>
+    <message>
+        <source>%1 Video Converter</source>
+        <translation>Видеоконвертер %1</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>There is no profile number %1 in the profile file.</source>

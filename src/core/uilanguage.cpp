@@ -181,6 +181,15 @@ std::string LanguageFilePath() {
     return LanguageFilePath(ProgramDirectory(), CurrentLanguage());
 }
 
+QString TranslatedPicture(const QString& path) {
+    const QString code = CurrentLanguage();
+    const int at = path.lastIndexOf(QLatin1String("/images/"));
+    if (code == "en" || at < 0) return path;
+    QString translated = path;
+    translated.insert(at + int(qstrlen("/images/")), "l10n/" + code + "/");
+    return QFile::exists(translated) ? translated : path;
+}
+
 std::string HelpPagePath(const std::string& dir, const std::string& page, const QString& code) {
     if (code != "en" && !code.isEmpty()) {
         const std::string translated = dir + "help/" + code.toStdString() + "/" + page;

@@ -58,4 +58,8 @@ std::string LanguageFilePath();
 // is translated, else the English "help/<page>".
 std::string HelpPagePath(const std::string& dir, const std::string& page, const QString& code);
 
+// A picture of the program folder's images/ drawn with the words of the language in force
+// (images/l10n/<code>/...) when there is one; else the path as given.
+QString TranslatedPicture(const QString& path);
+
 }  // namespace vc

@@ -271,4 +271,11 @@ TEXT = {
     'Convert video and audio files for players, phones, consoles and HD sets': 'Convierte archivos de vídeo y audio para reproductores, teléfonos, consolas y televisores HD',
     'video;audio;convert;converter;mp4;avi;mp3;': 'vídeo;audio;convertir;conversor;mp4;avi;mp3;',
     'Convert video and audio files for players, phones and consoles': 'Convierte archivos de vídeo y audio para reproductores, teléfonos y consolas',
+    'Remove': 'Quitar',
+    'Clear': 'Vaciar',
+    'More formats': 'Más formatos',
+    '%1 Video Converter': 'Conversor de vídeo %1',
+    ('Pictures', 'Add File'): 'Archivos',
+    ('Pictures', 'Add Folder'): 'Carpeta',
+    ('Pictures', 'Media Player'): 'Reproductor',
 }

@@ -271,4 +271,11 @@ TEXT = {
     'Convert video and audio files for players, phones, consoles and HD sets': 'Convertir des fichiers vidéo et audio pour baladeurs, téléphones, consoles et téléviseurs HD',
     'video;audio;convert;converter;mp4;avi;mp3;': 'vidéo;audio;convertir;convertisseur;mp4;avi;mp3;',
     'Convert video and audio files for players, phones and consoles': 'Convertir des fichiers vidéo et audio pour baladeurs, téléphones et consoles',
+    'Remove': 'Retirer',
+    'Clear': 'Vider',
+    'More formats': 'Autres formats',
+    '%1 Video Converter': 'Convertisseur vidéo %1',
+    ('Pictures', 'Add File'): 'Fichiers',
+    ('Pictures', 'Add Folder'): 'Dossier',
+    ('Pictures', 'Media Player'): 'Baladeurs',
 }

@@ -271,4 +271,10 @@ TEXT = {
     'Convert video and audio files for players, phones, consoles and HD sets': 'Converti file video e audio per lettori, telefoni, console e TV HD',
     'video;audio;convert;converter;mp4;avi;mp3;': 'video;audio;convertire;convertitore;mp4;avi;mp3;',
     'Convert video and audio files for players, phones and consoles': 'Converti file video e audio per lettori, telefoni e console',
+    'Remove': 'Rimuovi',
+    'Clear': 'Svuota',
+    'More formats': 'Altri formati',
+    '%1 Video Converter': 'Convertitore video %1',
+    ('Pictures', 'Add Folder'): 'Cartella',
+    ('Pictures', 'Media Player'): 'Lettori',
 }

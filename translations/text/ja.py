@@ -271,4 +271,8 @@ TEXT = {
     'Convert video and audio files for players, phones, consoles and HD sets': 'プレーヤー、携帯電話、ゲーム機、HD テレビ向けにビデオやオーディオのファイルを変換',
     'video;audio;convert;converter;mp4;avi;mp3;': 'ビデオ;オーディオ;変換;コンバーター;mp4;avi;mp3;',
     'Convert video and audio files for players, phones and consoles': 'プレーヤー、携帯電話、ゲーム機向けにビデオやオーディオのファイルを変換',
+    'Remove': '削除',
+    'Clear': 'クリア',
+    'More formats': 'その他の形式',
+    '%1 Video Converter': '%1 ビデオコンバーター',
 }

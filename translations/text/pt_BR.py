@@ -271,4 +271,12 @@ TEXT = {
     'Convert video and audio files for players, phones, consoles and HD sets': 'Converta arquivos de vídeo e áudio para players, celulares, consoles e TVs HD',
     'video;audio;convert;converter;mp4;avi;mp3;': 'vídeo;áudio;converter;conversor;mp4;avi;mp3;',
     'Convert video and audio files for players, phones and consoles': 'Converta arquivos de vídeo e áudio para players, celulares e consoles',
+    'Remove': 'Remover',
+    'Clear': 'Limpar',
+    'More formats': 'Mais formatos',
+    '%1 Video Converter': 'Conversor de vídeo %1',
+    ('Pictures', 'Add File'): 'Arquivos',
+    ('Pictures', 'Add Folder'): 'Pasta',
+    ('Pictures', 'Properties'): 'Detalhes',
+    ('Pictures', 'Settings'): 'Opções',
 }

@@ -271,4 +271,8 @@ TEXT = {
     'Convert video and audio files for players, phones, consoles and HD sets': '为播放器、手机、游戏机和高清电视转换视频和音频文件',
     'video;audio;convert;converter;mp4;avi;mp3;': '视频;音频;转换;转换器;格式转换;mp4;avi;mp3;',
     'Convert video and audio files for players, phones and consoles': '为播放器、手机和游戏机转换视频和音频文件',
+    'Remove': '移除',
+    'Clear': '清空',
+    'More formats': '更多格式',
+    '%1 Video Converter': '%1 视频转换器',
 }
