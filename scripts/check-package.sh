@@ -95,6 +95,21 @@ done
   bad_icons+=(/usr/share/icons/hicolor/scalable/apps/videoconverter.svg)
 if [ ${#bad_icons[@]} -eq 0 ]; then pass "icons"; else fail "icons: ${bad_icons[*]}"; fi
 
+# Every interface language: the compiled translation and the language file, found through the
+# program folder's links; Qt's own translations are recommended.
+missing_tr=()
+for l in de fr es it pt_BR ru zh_CN ja; do
+  for f in translations/videoconverter_$l.qm language.$l.info; do
+    [ -s "/usr/lib/videoconverter/$f" ] || missing_tr+=("$f")
+  done
+done
+if [ ${#missing_tr[@]} -eq 0 ]; then pass "translations"; else fail "translations: ${missing_tr[*]}"; fi
+if dpkg-deb -f "$deb" Recommends | grep -q 'qt6-translations-l10n'; then
+  pass "recommends Qt's translations"
+else
+  fail "recommends Qt's translations"
+fi
+
 # Hardening of every binary: full RELRO (relro + now), position-independent executables, stack
 # protection and fortified functions where the binary calls such functions at all.
 unhardened=()

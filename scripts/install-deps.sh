@@ -8,7 +8,8 @@ PACKAGES=(
   libsimpleini-dev libgtest-dev libgmock-dev
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libmpv-dev libxcb1-dev ffmpeg
   libopencore-amrnb-dev
-  xvfb xauth x11-apps imagemagick fonts-dejavu-core librsvg2-bin dbus-daemon
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  xvfb xauth x11-apps imagemagick fonts-dejavu-core fonts-noto-cjk librsvg2-bin dbus-daemon
   python3-pyatspi at-spi2-core openbox xdotool
   clang libclang-rt-14-dev clang-format clang-tidy
 )

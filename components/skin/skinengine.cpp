@@ -644,6 +644,18 @@ qreal MonoWidth(const QFontMetricsF& fm, const QString& s, qreal cell) {
 
 }  // namespace
 
+bool CaptionFits(const ObjectDef& d, const QString& text) {
+    QString t = text;
+    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const qreal width = d.rect.width() - 2 * d.padding;
+    const bool hasGlyph = !d.glyph.isEmpty();
+    const qreal gs =
+        hasGlyph ? (d.glyphSize > 0 ? d.glyphSize : std::min<qreal>(d.rect.height() - 8, 18)) : 0;
+    const qreal gap = hasGlyph && !t.isEmpty() ? d.glyphGap : 0;
+    const QFontMetricsF fm(FontOf(d));
+    return fm.horizontalAdvance(t) <= std::max<qreal>(0, width - gs - gap);
+}
+
 void SkinSurface::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.fillRect(e->rect(), rec_->background);

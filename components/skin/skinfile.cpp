@@ -1,5 +1,6 @@
 #include "skin/skinfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,10 @@ const FormDef* SkinFile::Form(const QString& name) const {
 }
 
 namespace {
+
+QString Translated(const QString& text) {
+    return QCoreApplication::translate("Skin", text.toUtf8().constData());
+}
 
 struct Token {
     QString key;    // empty for a bare word
@@ -344,9 +349,11 @@ class Parser {
                  o.padding = p.Int(t.value, t.key, 0, 1000);
              }},
             {QStringLiteral("text"),
-             [](const Parser&, ObjectDef& o, const Token& t) { o.text = t.value; }},
+             // The skin's words are translated as it is read, so every user of the object
+             // sees them in the interface's language.
+             [](const Parser&, ObjectDef& o, const Token& t) { o.text = Translated(t.value); }},
             {QStringLiteral("label"),
-             [](const Parser&, ObjectDef& o, const Token& t) { o.label = t.value; }},
+             [](const Parser&, ObjectDef& o, const Token& t) { o.label = Translated(t.value); }},
             {QStringLiteral("glyph"),
              [](const Parser&, ObjectDef& o, const Token& t) { o.glyph = t.value; }},
             {QStringLiteral("glyph-size"),

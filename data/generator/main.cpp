@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
+#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -91,6 +92,19 @@ void Save(const QImage& img, const QString& rel) {
         return;
     }
     ++g_written;
+}
+
+// The categories' names as their pictures show them: some languages need a shorter word on
+// the picture than in the tip beside it.
+[[maybe_unused]] const char* const kCategoryWords[] = {
+    QT_TRANSLATE_NOOP("Pictures", "General Video"), QT_TRANSLATE_NOOP("Pictures", "General Audio"),
+    QT_TRANSLATE_NOOP("Pictures", "Mobile Phone"),  QT_TRANSLATE_NOOP("Pictures", "Pocket PC"),
+    QT_TRANSLATE_NOOP("Pictures", "Media Player"),  QT_TRANSLATE_NOOP("Pictures", "HD Video"),
+    QT_TRANSLATE_NOOP("Pictures", "Animation")};
+
+// The words drawn on a picture, in the language being drawn.
+QString Words(const char* english) {
+    return QCoreApplication::translate("Pictures", english);
 }
 
 void Warn(const QString& what) {
@@ -189,20 +203,23 @@ void PictureButtons() {
         const char *name, *glyph, *label;
     };
     const Tool tools[] = {
-        {"bt_dvdopen", "add-file", "Add File"},    {"bt_ifo", "add-folder", "Add Folder"},
-        {"bt_remove", "remove", "Remove"},         {"bt_clear", "clear", "Clear"},
-        {"bt_chapte", "properties", "Properties"}, {"bt_cut", "cut", "Cut"},
-        {"bt_set", "settings", "Settings"},
+        {"bt_dvdopen", "add-file", QT_TRANSLATE_NOOP("Pictures", "Add File")},
+        {"bt_ifo", "add-folder", QT_TRANSLATE_NOOP("Pictures", "Add Folder")},
+        {"bt_remove", "remove", QT_TRANSLATE_NOOP("Pictures", "Remove")},
+        {"bt_clear", "clear", QT_TRANSLATE_NOOP("Pictures", "Clear")},
+        {"bt_chapte", "properties", QT_TRANSLATE_NOOP("Pictures", "Properties")},
+        {"bt_cut", "cut", QT_TRANSLATE_NOOP("Pictures", "Cut")},
+        {"bt_set", "settings", QT_TRANSLATE_NOOP("Pictures", "Settings")},
     };
     // One label size for the whole row: the regular face when every label fits, else the
     // condensed one.
     QString family = kSans;
     for (const Tool& t : tools)
-        if (FitSize(t.label, LabelRoom(92, 16), 12, 12, 400) == 0) family = kSansCondensed;
+        if (FitSize(Words(t.label), LabelRoom(92, 16), 12, 12, 400) == 0) family = kSansCondensed;
     for (const Tool& t : tools) {
         ButtonSet(t.name, [&](State s) {
-            return Button(92, 36, t.glyph, t.label, PlainLook(s, kPanel), 16, 12, 400, t.name,
-                          family);
+            return Button(92, 36, t.glyph, Words(t.label), PlainLook(s, kPanel), 16, 12, 400,
+                          t.name, family);
         });
     }
     ButtonSet("bt_web", [](State s) {
@@ -231,7 +248,8 @@ void PictureButtons() {
         if (s == State::Hover) look.fill = kAccentHover;
         if (s == State::Disabled)
             look = {kPanel, QColor(0x2c, 0x45, 0x60), QColor(0x8a, 0x9b, 0xae), QColor()};
-        return Button(110, 48, "convert", QStringLiteral("Convert"), look, 20, 15, 700, "bt_start");
+        return Button(110, 48, "convert", Words(QT_TRANSLATE_NOOP("Pictures", "Convert")), look, 20,
+                      15, 700, "bt_start");
     });
 }
 
@@ -375,7 +393,7 @@ QImage CategoryPicture(const vc::Category& c, bool highlighted) {
     }
     const QString file = QString::fromLatin1(c.fileName);
     skin::DrawGlyph(p, CategoryGlyph(file), QRectF(9, 5, 16, 16), highlighted ? kWhite : kText2);
-    const QString title = QString::fromUtf8(c.title);
+    const QString title = Words(c.title);
     const qreal room = w - 32 - 6;
     const int weight = highlighted ? 600 : 400;
     qreal px = FitSize(title, room, 13, 11, weight);
@@ -409,7 +427,8 @@ QImage PageLink(bool next, bool hover) {
     const QColor c = hover ? kAccentHover : kAccent;
     const QFont f = Font(12, 600);
     const QFontMetricsF fm(f);
-    const QString label = next ? QStringLiteral("More formats") : QStringLiteral("Back");
+    const QString label = next ? Words(QT_TRANSLATE_NOOP("Pictures", "More formats"))
+                               : Words(QT_TRANSLATE_NOOP("Pictures", "Back"));
     const qreal tw = fm.horizontalAdvance(label);
     if (next) {
         const qreal x = w - 12 - 12 - 4 - tw;
@@ -463,8 +482,10 @@ void TitlePictures() {
     for (const char* prod : products) {
         QString edition = QString::fromLatin1(prod);
         edition.chop(int(qstrlen("VideoConverter")));
-        const QString title = edition.isEmpty() ? QStringLiteral("Video Converter")
-                                                : edition + QStringLiteral(" Video Converter");
+        const QString title =
+            edition.isEmpty()
+                ? Words(QT_TRANSLATE_NOOP("Pictures", "Video Converter"))
+                : Words(QT_TRANSLATE_NOOP("Pictures", "%1 Video Converter")).arg(edition);
         Save(TitlePicture(title), QStringLiteral("main/%1.bmp").arg(prod));
     }
     QImage icon = ClearCanvas(64, 64);
@@ -515,8 +536,8 @@ void ListPictures() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vc_picgen IMAGES_FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: vc_picgen IMAGES_FOLDER [TRANSLATIONS_FOLDER]\n");
         return 2;
     }
     g_root = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -531,6 +552,31 @@ int main(int argc, char** argv) {
         TitlePictures();
         ListPictures();
     }
-    std::printf("vc_picgen: %d pictures written to %s\n", g_written, qPrintable(g_root));
+    // The pictures with words once more for each interface language, in l10n/<language>/.
+    const QString images = g_root;
+    const QDir translations(argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString());
+    const QStringList qms =
+        argc == 3 ? translations.entryList({QStringLiteral("videoconverter_*.qm")}, QDir::Files)
+                  : QStringList();
+    for (const QString& qm : qms) {
+        QTranslator language;
+        if (!language.load(translations.filePath(qm))) {
+            std::fprintf(stderr, "vc_picgen: cannot read %s\n", qPrintable(qm));
+            ++g_failures;
+            continue;
+        }
+        QCoreApplication::installTranslator(&language);
+        QString code = qm;
+        code.chop(3);
+        code.remove(0, int(qstrlen("videoconverter_")));
+        g_root = images + QStringLiteral("/l10n/") + code;
+        for (g_scale = 1; g_scale <= 2; ++g_scale) {
+            PictureButtons();
+            PickerPictures();
+            TitlePictures();
+        }
+        QCoreApplication::removeTranslator(&language);
+    }
+    std::printf("vc_picgen: %d pictures written to %s\n", g_written, qPrintable(images));
     return g_failures == 0 ? 0 : 1;
 }

@@ -5,6 +5,8 @@
 #include <QKeySequence>
 #include <QMenu>
 
+#include "core/uilanguage.h"
+
 namespace vc {
 
 namespace {
@@ -24,60 +26,71 @@ void MainMenus::CreateMenus(QWidget* owner) {
         m->setObjectName(name);
         return m;
     };
-    auto add = [this](QMenu* m, const QString& caption, const char* name, Command command) {
-        QAction* a = m->addAction(caption);
+    // Items are found by their English caption; they show the translated one.
+    auto add = [this](QMenu* m, const char* caption, const char* name, Command command) {
+        QAction* a = m->addAction(Translate("MainMenus", caption));
         a->setObjectName(name);
-        byCaption_[caption] = a;
+        byCaption_[QString::fromUtf8(caption)] = a;
         commands_.emplace_back(a, command);
         return a;
     };
     zm_popup_file = menu("zm_popup_file");
-    AddFiles2 = add(zm_popup_file, "&Add File(A)", "AddFiles2", Command::AddFiles);
-    AddFolder2 = add(zm_popup_file, "A&dd Folder(D)", "AddFolder2", Command::AddFolder);
+    AddFiles2 = add(zm_popup_file, QT_TRANSLATE_NOOP("MainMenus", "&Add File(A)"), "AddFiles2",
+                    Command::AddFiles);
+    AddFolder2 = add(zm_popup_file, QT_TRANSLATE_NOOP("MainMenus", "A&dd Folder(D)"), "AddFolder2",
+                     Command::AddFolder);
     zm_popup_file->addSeparator();
-    Properties1 = add(zm_popup_file, "Proper&ties(T)", "Properties1", Command::Properties);
+    Properties1 = add(zm_popup_file, QT_TRANSLATE_NOOP("MainMenus", "Proper&ties(T)"),
+                      "Properties1", Command::Properties);
     zm_popup_file->addSeparator();
-    BrowseOutput1 =
-        add(zm_popup_file, QCoreApplication::translate("MainMenus", "&Browse Output Folder…"),
-            "BrowseOutput1", Command::Browse);
-    OpenOutput1 =
-        add(zm_popup_file, QCoreApplication::translate("MainMenus", "&Open Output Folder"),
-            "OpenOutput1", Command::OpenOutput);
+    BrowseOutput1 = add(zm_popup_file, QT_TRANSLATE_NOOP("MainMenus", "&Browse Output Folder…"),
+                        "BrowseOutput1", Command::Browse);
+    OpenOutput1 = add(zm_popup_file, QT_TRANSLATE_NOOP("MainMenus", "&Open Output Folder"),
+                      "OpenOutput1", Command::OpenOutput);
     zm_popup_file->addSeparator();
-    RunBackground1 =
-        add(zm_popup_file, "&Run Background(R)", "RunBackground1", Command::RunBackground);
+    RunBackground1 = add(zm_popup_file, QT_TRANSLATE_NOOP("MainMenus", "&Run Background(R)"),
+                         "RunBackground1", Command::RunBackground);
     zm_popup_file->addSeparator();
-    Exit1 = add(zm_popup_file, "&Exit(E)", "Exit1", Command::Exit);
+    Exit1 = add(zm_popup_file, QT_TRANSLATE_NOOP("MainMenus", "&Exit(E)"), "Exit1", Command::Exit);
 
     zm_pop_edit = menu("zm_pop_edit");
-    Remove1 = add(zm_pop_edit, "&Remove(R)", "Remove1", Command::Remove);
-    Clear2 = add(zm_pop_edit, "&Clear(C)", "Clear2", Command::Clear);
-    Rename1 = add(zm_pop_edit, "Re&name(N)", "Rename1", Command::Rename);
+    Remove1 =
+        add(zm_pop_edit, QT_TRANSLATE_NOOP("MainMenus", "&Remove(R)"), "Remove1", Command::Remove);
+    Clear2 =
+        add(zm_pop_edit, QT_TRANSLATE_NOOP("MainMenus", "&Clear(C)"), "Clear2", Command::Clear);
+    Rename1 =
+        add(zm_pop_edit, QT_TRANSLATE_NOOP("MainMenus", "Re&name(N)"), "Rename1", Command::Rename);
     zm_pop_edit->addSeparator();
-    SelectAll1 = add(zm_pop_edit, "Select A&ll(L)", "SelectAll1", Command::CheckAll);
-    UnselectAll1 = add(zm_pop_edit, "&Unselect All(U)", "UnselectAll1", Command::UncheckAll);
+    SelectAll1 = add(zm_pop_edit, QT_TRANSLATE_NOOP("MainMenus", "Select A&ll(L)"), "SelectAll1",
+                     Command::CheckAll);
+    UnselectAll1 = add(zm_pop_edit, QT_TRANSLATE_NOOP("MainMenus", "&Unselect All(U)"),
+                       "UnselectAll1", Command::UncheckAll);
     zm_pop_edit->addSeparator();
-    UndoRemoval1 = add(zm_pop_edit, QCoreApplication::translate("MainMenus", "Un&do Remove"),
-                       "UndoRemoval1", Command::UndoRemoval);
-    MoveUp1 = add(zm_pop_edit, QCoreApplication::translate("MainMenus", "Move &Up"), "MoveUp1",
-                  Command::MoveUp);
-    MoveDown1 = add(zm_pop_edit, QCoreApplication::translate("MainMenus", "Move Do&wn"),
-                    "MoveDown1", Command::MoveDown);
+    UndoRemoval1 = add(zm_pop_edit, QT_TRANSLATE_NOOP("MainMenus", "Un&do Remove"), "UndoRemoval1",
+                       Command::UndoRemoval);
+    MoveUp1 =
+        add(zm_pop_edit, QT_TRANSLATE_NOOP("MainMenus", "Move &Up"), "MoveUp1", Command::MoveUp);
+    MoveDown1 = add(zm_pop_edit, QT_TRANSLATE_NOOP("MainMenus", "Move Do&wn"), "MoveDown1",
+                    Command::MoveDown);
 
     zm_pop_actions = menu("zm_pop_actions");
-    Convert2 = add(zm_pop_actions, "Con&vert(V)", "Convert2", Command::Convert);
-    Pause1 = add(zm_pop_actions, "&Pause(P)", "Pause1", Command::Pause);
-    Stop2 = add(zm_pop_actions, "&Stop(S)", "Stop2", Command::Stop);
+    Convert2 = add(zm_pop_actions, QT_TRANSLATE_NOOP("MainMenus", "Con&vert(V)"), "Convert2",
+                   Command::Convert);
+    Pause1 =
+        add(zm_pop_actions, QT_TRANSLATE_NOOP("MainMenus", "&Pause(P)"), "Pause1", Command::Pause);
+    Stop2 = add(zm_pop_actions, QT_TRANSLATE_NOOP("MainMenus", "&Stop(S)"), "Stop2", Command::Stop);
 
     zm_pop_tools = menu("zm_pop_tools");
-    settings = add(zm_pop_tools, "Sett&ings(I)", "settings", Command::Settings);
+    settings = add(zm_pop_tools, QT_TRANSLATE_NOOP("MainMenus", "Sett&ings(I)"), "settings",
+                   Command::Settings);
 
     zm_pop_help = menu("zm_pop_help");
-    Help1 = add(zm_pop_help, "&Help(H)", "Help1", Command::Help);
+    Help1 = add(zm_pop_help, QT_TRANSLATE_NOOP("MainMenus", "&Help(H)"), "Help1", Command::Help);
     zm_pop_help->addSeparator();
-    Feedback1 = add(zm_pop_help, "&Feedback and Support(F)", "Feedback1", Command::Feedback);
+    Feedback1 = add(zm_pop_help, QT_TRANSLATE_NOOP("MainMenus", "&Feedback and Support(F)"),
+                    "Feedback1", Command::Feedback);
     zm_pop_help->addSeparator();
-    About1 = add(zm_pop_help, "About ", "About1", Command::About);
+    About1 = add(zm_pop_help, QT_TRANSLATE_NOOP("MainMenus", "About "), "About1", Command::About);
 
     pop_dvd = menu("pop_dvd");
     // Caption, shown key, command; the two disc items run none.
@@ -85,22 +98,22 @@ void MainMenus::CreateMenus(QWidget* owner) {
         const char* caption;
         const char* keys;
         std::optional<Command> command;
-    } dvdItems[] = {{"Add DVD", "", std::nullopt},
-                    {"Add IFO", "", std::nullopt},
+    } dvdItems[] = {{QT_TRANSLATE_NOOP("MainMenus", "Add DVD"), "", std::nullopt},
+                    {QT_TRANSLATE_NOOP("MainMenus", "Add IFO"), "", std::nullopt},
                     {"-", "", std::nullopt},
-                    {"Select All", "Ctrl+L", Command::CheckAll},
-                    {"Unselect ALL", "Ctrl+U", Command::UncheckAll},
+                    {QT_TRANSLATE_NOOP("MainMenus", "Select All"), "Ctrl+L", Command::CheckAll},
+                    {QT_TRANSLATE_NOOP("MainMenus", "Unselect ALL"), "Ctrl+U", Command::UncheckAll},
                     {"-", "", std::nullopt},
-                    {"Convert", "Ctrl+V", Command::Convert},
-                    {"Stop", "Ctrl+S", Command::Stop},
+                    {QT_TRANSLATE_NOOP("MainMenus", "Convert"), "Ctrl+V", Command::Convert},
+                    {QT_TRANSLATE_NOOP("MainMenus", "Stop"), "Ctrl+S", Command::Stop},
                     {"-", "", std::nullopt},
-                    {"Exit", "", Command::Exit}};
+                    {QT_TRANSLATE_NOOP("MainMenus", "Exit"), "", Command::Exit}};
     for (const auto& item : dvdItems) {
         if (QString(item.caption) == "-") {
             pop_dvd->addSeparator();
             continue;
         }
-        QAction* a = pop_dvd->addAction(item.caption);
+        QAction* a = pop_dvd->addAction(Translate("MainMenus", item.caption));
         if (*item.keys) ShowKeys(a, QKeySequence(item.keys));
         if (item.command) commands_.emplace_back(a, *item.command);
     }

@@ -15,6 +15,7 @@
 #include "core/commandstate.h"
 #include "core/languagefile.h"
 #include "core/profilesettings.h"
+#include "core/uilanguage.h"
 #include "jobs/JobIntake.h"
 #include "jobs/JobListStore.h"
 #include "preview/Snapshot.h"
@@ -31,7 +32,7 @@ namespace vc {
 Tfm_main::Tfm_main(SideEffects* effects, QWidget* parent)
     : QWidget(parent), fx_(effects), Skin1(new skin::SkinEngine(this)), display_(Skin1) {
     setObjectName("fm_main");
-    setWindowTitle("Video Converter");
+    setWindowTitle(tr("Video Converter"));
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     resize(820, 562);
     setFocusPolicy(Qt::ClickFocus);  // Tab stops at the controls, not at the window itself
@@ -90,7 +91,7 @@ void Tfm_main::CreateComponents() {
 
     for (const auto& item : PictureButtonSpecs()) {
         auto* b = new PictureButton(item.name, this);
-        b->SetHint(item.hint);
+        b->SetHint(Translate("PictureButtons", item.hint));
         b->setGeometry(6, 6, 6, 6);
         buttons[item.name] = b;
     }
@@ -170,7 +171,7 @@ void Tfm_main::FormShow() {
     player_->EndDrag(QString());
     PlaceBackdrop(false, 0, 0, 0, 0);
     UpdateCommandState();
-    About1->setText(QString::fromStdString("About " + ProductName()));
+    About1->setText(tr("About %1").arg(QString::fromStdString(ProductName())));
     if (auto* b = button("bt_dvdopen")) b->setFocus();
     pl_play->show();
     SetPosFill("cutplaypos", 0);
@@ -193,7 +194,7 @@ void Tfm_main::closeEvent(QCloseEvent* e) {
 
 bool Tfm_main::FormCloseQuery() {
     if (Converting()) {
-        if (!fx_->AskYesNo(this, "The convertion is processing, are you sure to quit?"))
+        if (!fx_->AskYesNo(this, tr("The convertion is processing, are you sure to quit?")))
             return false;
         StopBatch();
     }
@@ -206,7 +207,8 @@ void Tfm_main::RestoreLeftBehindJobs() {
     keeper_ = new JobListKeeper(&jobList_, batch_.get(),
                                 JobListKeeper::PathBeside(SettingsFilePath()), this);
     if (!keeper_->LeftBehind()) return;
-    if (fx_->Confirm(this, "The program did not close normally last time. Restore its job list?") &&
+    if (fx_->Confirm(this,
+                     tr("The program did not close normally last time. Restore its job list?")) &&
         keeper_->Restore())
         RefreshSizeEstimates();
     else
@@ -219,7 +221,7 @@ void Tfm_main::BindSkin() {
     const QString error =
         display_.Bind(this, fm_dvdcutter_, QString::fromStdString(ProgramDirectory() + "skn.skn"));
     if (!error.isEmpty()) fx_->Error(this, error);
-    display_.NameObjects(ProgramDirectory() + "language.info");
+    display_.NameObjects(LanguageFilePath());
 }
 
 void Tfm_main::SetPosFill(const QString& object, int value) {
@@ -234,12 +236,12 @@ void Tfm_main::SetPosFill(const QString& object, int value) {
 QString Tfm_main::LanguageText(int id) {
     if (Converting() && id != 26) return {};
     std::string line;
-    if (ReadLanguageLine(ProgramDirectory() + "language.info", id, line) ==
-        LanguageLookup::FileError) {
+    if (ReadLanguageLine(LanguageFilePath(), id, line) == LanguageLookup::FileError) {
         // Reported once; hover events would otherwise raise it on every move.
         if (!languageErrorShown_)
-            fx_->Error(this,
-                       "The language file \"language.info\" cannot be read. Please install again.");
+            fx_->Error(
+                this,
+                tr("The language file \"language.info\" cannot be read. Please install again."));
         languageErrorShown_ = true;
         return {};
     }
@@ -252,7 +254,7 @@ void Tfm_main::ReadLayout() {
     const std::string path = ProgramDirectory() + "Skin.ini";
     const QString pictures = PictureDir();
     if (!layout_.Load(path)) {
-        fx_->Information(this, "The program file cannot be found, please install again.");
+        fx_->Information(this, tr("The program file cannot be found, please install again."));
         return;
     }
     if (!layout_.Problem().empty()) fx_->Warning(this, QString::fromStdString(layout_.Problem()));
@@ -274,7 +276,7 @@ void Tfm_main::ReadLayout() {
     picker_->Place(layout_);
     geometry(pl_play, "pl_play", 6);
     geometry(lv, "lv", 0);
-    jobList_.SetHeader(JobList::CaptionColumn, "Title");
+    jobList_.SetHeader(JobList::CaptionColumn, QT_TRANSLATE_NOOP("vc::JobList", "Title"));
     FitColumnsToCaptions(lv);
     display_.SetVisible("hint", true);
     img_name->ShowInParent(QRect(layout_.Int("Title", "Left", 6), layout_.Int("Title", "Top", 5),

@@ -21,6 +21,7 @@
 #include "core/languagefile.h"
 #include "core/profilesettings.h"
 #include "core/siblings.h"
+#include "core/uilanguage.h"
 #include "jobs/EncoderRunner.h"
 #include "jobs/JobListStore.h"
 #include "preview/Snapshot.h"
@@ -153,8 +154,8 @@ void Tfm_main::WireUnits() {
     });
     connect(batch_.get(), &BatchRunner::stateChanged, this, [this](BatchRunner::State s) {
         const bool paused = s == BatchRunner::State::Paused;
-        Pause1->setText(paused ? "Continue" : "Pause");
-        button("bt_pause")->SetHint(paused ? "Continue conversion" : "Pause conversion");
+        Pause1->setText(paused ? tr("Continue") : tr("Pause"));
+        button("bt_pause")->SetHint(paused ? tr("Continue conversion") : tr("Pause conversion"));
         UpdateCommandState();
     });
     connect(batch_.get(), &BatchRunner::cannotStart, this,
@@ -165,8 +166,8 @@ void Tfm_main::WireUnits() {
     connect(player_, &PreviewPlayer::stateChanged, this, &Tfm_main::UpdateCommandState);
     connect(picker_, &ProfilePicker::profileChosen, this, &Tfm_main::SelectProfile);
     connect(snapshot_, &Snapshot::done, this, [this](bool ok, const QString& file) {
-        if (ok) ShowText("hint", "Snapshot saved: " + file);
-        if (!ok) fx_->Warning(this, "The snapshot " + file + " could not be saved.");
+        if (ok) ShowText("hint", tr("Snapshot saved: %1").arg(file));
+        if (!ok) fx_->Warning(this, tr("The snapshot %1 could not be saved.").arg(file));
     });
     connect(snapshot_, &Snapshot::cannotStart, this,
             [this](const QString& error) { fx_->Error(this, error); });
@@ -276,7 +277,8 @@ void Tfm_main::RunBackground() {
 }
 
 void Tfm_main::ShowHelpPage(const char* page) {
-    fx_->ShowHelp(QString::fromStdString(ProgramDirectory() + "help/" + page));
+    fx_->ShowHelp(
+        QString::fromStdString(HelpPagePath(ProgramDirectory(), page, CurrentLanguage())));
 }
 
 void Tfm_main::StartupUpdateCheck() {
@@ -302,8 +304,7 @@ void Tfm_main::SelectProfile(int n) {
     const int category = picker_->CategoryIndex;
     if (category >= 1 && category <= 14 &&
         !im_mainico->LoadPicture(PictureDir() + QString("main/%1.bmp").arg(category))) {
-        fx_->Error(this,
-                   QString("The picture \"images/main/%1.bmp\" cannot be read.").arg(category));
+        fx_->Error(this, tr("The picture \"images/main/%1.bmp\" cannot be read.").arg(category));
         return;
     }
     const ConversionSession::ProfileSwitch done = session_.SelectProfile(n);
@@ -328,7 +329,7 @@ void Tfm_main::SaveSettings() {
     picker_->PutSettings(s);
     windowLayout_->Remember(s);
     if (!session_.SaveSettings(s))
-        fx_->Error(this, QString("The settings cannot be written to \"%1\".")
+        fx_->Error(this, tr("The settings cannot be written to \"%1\".")
                              .arg(QString::fromStdString(SettingsFilePath())));
 }
 

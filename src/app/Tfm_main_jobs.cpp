@@ -66,7 +66,7 @@ void Tfm_main::AddFiles() {
     const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
     const QString start = OpenDialogStartFolder(QString::fromStdString(session_.LastAddFolder()),
                                                 videos, QDir::homePath());
-    const QStringList files = fx_->OpenFiles(this, "Add File", MediaOpenFilter(), start);
+    const QStringList files = fx_->OpenFiles(this, tr("Add File"), MediaOpenFilter(), start);
     if (!files.isEmpty()) {
         session_.SetLastAddFolder(QFileInfo(files.front()).absolutePath().toStdString());
         lv->setVisible(true);
@@ -75,7 +75,7 @@ void Tfm_main::AddFiles() {
 }
 
 void Tfm_main::AddFolder() {
-    fm_dir_->setWindowTitle("File Directory");
+    fm_dir_->setWindowTitle(tr("File Directory"));
     fm_dir_->ChosenDirectory.clear();
     fx_->ExecDialog(fm_dir_);
     if (fm_dir_->ChosenDirectory.empty()) return;
@@ -132,7 +132,7 @@ void Tfm_main::CommitRename() {
 void Tfm_main::StartBatch() {
     if (jobList_.Count() == 0 || Converting()) return;
     if (jobList_.NextChecked(0) < 0) {
-        fx_->Information(this, "Please select one file.");
+        fx_->Information(this, tr("Please select one file."));
         return;
     }
     batch_->Start();
@@ -209,12 +209,13 @@ void Tfm_main::JumpCut(int deltaSeconds) {
 void Tfm_main::bt_imagesClick() {
     if (jobList_.Count() == 0) {
         fx_->Information(
-            this, "Add a file to the job list first: a snapshot is taken from the previewed file.");
+            this,
+            tr("Add a file to the job list first: a snapshot is taken from the previewed file."));
         return;
     }
     if (snapshot_->Busy()) {
         fx_->Information(
-            this, "The previous snapshot is still being saved. Please try again in a moment.");
+            this, tr("The previous snapshot is still being saved. Please try again in a moment."));
         return;
     }
     const int row = jobList_.Valid(player_->PreviewRow()) ? player_->PreviewRow() : 0;

@@ -16,6 +16,7 @@
 #include "core/displayplatform.h"
 #include "core/nativepath.h"
 #include "core/startargs.h"
+#include "core/uilanguage.h"
 #include "jobs/CommandLineConversion.h"
 #include "jobs/JobListStore.h"
 #include "preview/Tfm_dvdcutter.h"
@@ -27,6 +28,7 @@
 
 int main(int argc, char** argv) {
     vc::InitAppInfo(argc > 0 ? argv[0] : "VideoConverter");
+    vc::LoadTranslations();  // before --help prints and before any window is built
     const std::string product = vc::ProductNameOf(vc::StartedExeFileName());
     // Before the application object: --help, --version and --convert need no display.
     // Names keep their bytes (not valid UTF-8, say): QApplication::arguments() and

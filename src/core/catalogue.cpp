@@ -1,5 +1,6 @@
 #include "core/catalogue.h"
 
+#include <QtGlobal>
 #include <algorithm>
 
 namespace vc {
@@ -170,19 +171,31 @@ std::vector<int> ButtonsOnPanel(const std::string& panel) {
 
 const std::vector<Category>& Categories() {
     static const std::vector<Category> cats = {
-        {1, "img_gvideo1", "video1", "General Video", {"pl_video1", "pl_video2"}},
-        {2, "img_audio1", "audio1", "General Audio", {"pl_audio1", "pl_audio2"}},
+        {1,
+         "img_gvideo1",
+         "video1",
+         QT_TRANSLATE_NOOP("Categories", "General Video"),
+         {"pl_video1", "pl_video2"}},
+        {2,
+         "img_audio1",
+         "audio1",
+         QT_TRANSLATE_NOOP("Categories", "General Audio"),
+         {"pl_audio1", "pl_audio2"}},
         {3, "img_ipod", "ipod", "iPod", {"pl_ipod"}},
         {4, "img_iphone", "iphone", "iPhone", {"pl_iphone"}},
         {5, "img_gphone", "gphone", "GPhone", {"pl_gphone"}},
         {6, "img_appletv", "appletv", "Apple TV", {"pl_appletv"}},
         {7, "img_psp", "psp", "PSP / PS3", {"pl_psp"}},
         {8, "img_xbox", "xbox", "Xbox 360", {"pl_xbox"}},
-        {9, "img_phone", "phone", "Mobile Phone", {"pl_phone"}},
-        {10, "img_win", "win", "Pocket PC", {"pl_win"}},
-        {11, "img_pmp", "pmp", "Media Player", {"pl_pmp"}},
-        {12, "img_hd", "hd", "HD Video", {"pl_hd"}},
-        {13, "img_animation", "animation", "Animation", {"pl_animation"}},
+        {9, "img_phone", "phone", QT_TRANSLATE_NOOP("Categories", "Mobile Phone"), {"pl_phone"}},
+        {10, "img_win", "win", QT_TRANSLATE_NOOP("Categories", "Pocket PC"), {"pl_win"}},
+        {11, "img_pmp", "pmp", QT_TRANSLATE_NOOP("Categories", "Media Player"), {"pl_pmp"}},
+        {12, "img_hd", "hd", QT_TRANSLATE_NOOP("Categories", "HD Video"), {"pl_hd"}},
+        {13,
+         "img_animation",
+         "animation",
+         QT_TRANSLATE_NOOP("Categories", "Animation"),
+         {"pl_animation"}},
     };
     return cats;
 }

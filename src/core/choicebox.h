@@ -2,6 +2,7 @@
 // The four drop-down boxes of the format settings dialog are the live format settings.
 // Core logic works on this small box model so that it runs without widgets; the dialog
 // wraps its real boxes in adapters, tests and headless code use PlainChoiceBox.
+#include <QtGlobal>
 #include <string>
 #include <vector>
 
@@ -82,13 +83,20 @@ struct FormatBoxes {
 void CopyChoices(const FormatBoxes& from, const FormatBoxes& to);
 
 // Entry texts of the boxes.
-inline constexpr const char* kQualityNames[5] = {"Higher Quality", "High Quality", "Normal",
-                                                 "Low Quality", "Lower Quality"};
-inline constexpr const char* kKeepSourceSize = "The original width and height";
-inline constexpr const char* kKeepSourceVideo = "The Original Video Quliay";
-inline constexpr const char* kKeepSourceAudio = "The Original Audio Quliay";
-inline constexpr const char* kNoVideo = "No Video";
-inline constexpr const char* kChannelNames[2] = {"Mono", "Stereo"};
+// The box model's fixed entries; the dialog's boxes show them translated.
+inline constexpr const char* kQualityNames[5] = {
+    QT_TRANSLATE_NOOP("ChoiceBox", "Higher Quality"),
+    QT_TRANSLATE_NOOP("ChoiceBox", "High Quality"), QT_TRANSLATE_NOOP("ChoiceBox", "Normal"),
+    QT_TRANSLATE_NOOP("ChoiceBox", "Low Quality"), QT_TRANSLATE_NOOP("ChoiceBox", "Lower Quality")};
+inline constexpr const char* kKeepSourceSize =
+    QT_TRANSLATE_NOOP("ChoiceBox", "The original width and height");
+inline constexpr const char* kKeepSourceVideo =
+    QT_TRANSLATE_NOOP("ChoiceBox", "The Original Video Quliay");
+inline constexpr const char* kKeepSourceAudio =
+    QT_TRANSLATE_NOOP("ChoiceBox", "The Original Audio Quliay");
+inline constexpr const char* kNoVideo = QT_TRANSLATE_NOOP("ChoiceBox", "No Video");
+inline constexpr const char* kChannelNames[2] = {QT_TRANSLATE_NOOP("ChoiceBox", "Mono"),
+                                                 QT_TRANSLATE_NOOP("ChoiceBox", "Stereo")};
 
 // The boxes as the dialog creates them: the five qualities in both quality boxes, "Mono" and
 // "Stereo" with "Stereo" chosen; the size box empty.

@@ -3,6 +3,7 @@
 #include <csignal>
 
 #include "core/progress.h"
+#include "core/uilanguage.h"
 
 namespace vc {
 
@@ -68,7 +69,8 @@ std::string Cut(std::string text) {
 
 std::string ExplainEncoderFailure(const std::vector<std::string>& lastLines, int exitCode) {
     if (exitCode == 0) return {};
-    if (exitCode == kStoppedEncoderExitCode) return "the encoder was stopped";
+    if (exitCode == kStoppedEncoderExitCode)
+        return Translate("FailureReason", "the encoder was stopped").toStdString();
 
     std::vector<std::string> lines;
     lines.reserve(lastLines.size());
@@ -77,7 +79,7 @@ std::string ExplainEncoderFailure(const std::vector<std::string>& lastLines, int
     for (const auto& l : lines)
         if (!IsDumpLine(l) &&
             (EndsWith(l, ": No space left on device") || EndsWith(l, ": Disk quota exceeded")))
-            return "the disk is full";
+            return Translate("FailureReason", "the disk is full").toStdString();
 
     // "PATH: No such file or directory" names the input when nothing of the input's dump came
     // before it, else the output.
@@ -88,20 +90,23 @@ std::string ExplainEncoderFailure(const std::vector<std::string>& lastLines, int
         const bool missing = EndsWith(l, ": No such file or directory");
         const bool refused =
             EndsWith(l, ": Permission denied") || EndsWith(l, ": Read-only file system");
-        if ((missing || refused) && !inputOpened) return "the source cannot be read";
-        if (missing) return "the output folder is gone";
-        if (refused) return "the output folder cannot be written";
+        if ((missing || refused) && !inputOpened)
+            return Translate("FailureReason", "the source cannot be read").toStdString();
+        if (missing) return Translate("FailureReason", "the output folder is gone").toStdString();
+        if (refused)
+            return Translate("FailureReason", "the output folder cannot be written").toStdString();
     }
 
     for (const auto& raw : lines) {
         const std::string l = WithoutLogPrefix(raw);
         if (StartsWith(l, "Output file #") && Contains(l, "does not contain any stream"))
-            return "the source has no sound";
+            return Translate("FailureReason", "the source has no sound").toStdString();
         if (StartsWith(l, "Stream map '") && EndsWith(l, "matches no streams.")) {
             const std::size_t q = l.find('\'', 12);
             const std::string map = l.substr(12, q == std::string::npos ? 0 : q - 12);
-            return Contains(map, ":v") || Contains(map, ":V") ? "the source has no picture"
-                                                              : "the source has no sound";
+            return Contains(map, ":v") || Contains(map, ":V")
+                       ? Translate("FailureReason", "the source has no picture").toStdString()
+                       : Translate("FailureReason", "the source has no sound").toStdString();
         }
     }
 
@@ -110,21 +115,24 @@ std::string ExplainEncoderFailure(const std::vector<std::string>& lastLines, int
         if (EndsWith(l, ": Invalid data found when processing input") ||
             StartsWith(l, "moov atom not found") || StartsWith(l, "Error: the input file") ||
             StartsWith(l, "Error: cannot read the input"))
-            return "the source cannot be read";
+            return Translate("FailureReason", "the source cannot be read").toStdString();
     }
 
     for (const auto& l : lines)
-        if (StartsWith(l, "Exiting normally, received signal")) return "the encoder was stopped";
+        if (StartsWith(l, "Exiting normally, received signal"))
+            return Translate("FailureReason", "the encoder was stopped").toStdString();
     // Ended by a signal (128 + its number from the encoder, 255 from the runner).
     if (exitCode == 255 || exitCode == 128 + SIGKILL || exitCode == 128 + SIGTERM ||
         exitCode == 128 + SIGINT || exitCode == 128 + SIGHUP)
-        return "the encoder was stopped";
+        return Translate("FailureReason", "the encoder was stopped").toStdString();
 
     for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
         const std::string l = WithoutLogPrefix(*it);
         if (!IsNoise(*it) && !IsNoise(l)) return Cut(l);
     }
-    return "the encoder ended with exit code " + std::to_string(exitCode);
+    return Translate("FailureReason", "the encoder ended with exit code %1")
+        .arg(exitCode)
+        .toStdString();
 }
 
 }  // namespace vc

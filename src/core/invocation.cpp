@@ -16,6 +16,7 @@
 #include "core/rates.h"
 #include "core/timeutil.h"
 #include "core/trackchoice.h"
+#include "core/uilanguage.h"
 
 namespace vc {
 
@@ -56,8 +57,11 @@ Fragment BuildAspectFragment(const ProfileState& profile, const FormatBoxes& box
     int64_t w = 0, h = 0;
     if (x == std::string::npos || !ParseInt(t.substr(0, x), w) || !ParseInt(t.substr(x + 1), h) ||
         w <= 0 || h <= 0)
-        return Fail("Invalid height or width \"" + t +
-                    "\": the picture size must be two positive whole numbers such as 320x240.");
+        return Fail(Translate("Invocation",
+                              "Invalid height or width \"%1\": the picture size must be two "
+                              "positive whole numbers such as 320x240.")
+                        .arg(QString::fromStdString(t))
+                        .toStdString());
     f.text = " -aspect " + FixedFromSignificant(static_cast<double>(w) / static_cast<double>(h), 4);
     return f;
 }
@@ -71,15 +75,20 @@ Fragment BuildVideoRateFragment(const ProfileState& profile, const FormatBoxes& 
     if (IsGenericProfile(id)) {
         if (boxes.video->currentText() == kKeepSourceVideo) {
             if (!ParseInt(job.videoRate, kbps))
-                return Fail("The source video bit rate \"" + job.videoRate + "\" is not a number.");
+                return Fail(
+                    Translate("Invocation", "The source video bit rate \"%1\" is not a number.")
+                        .arg(QString::fromStdString(job.videoRate))
+                        .toStdString());
         } else {
             const RateResult total = JobTotalRate(profile, boxes, job);
             if (!total.ok()) return Fail(total.error);
             int64_t a = 0;
             if (boxes.audio->currentText() == kKeepSourceAudio) {
                 if (!ParseInt(job.audioRate, a))
-                    return Fail("The source audio bit rate \"" + job.audioRate +
-                                "\" is not a number.");
+                    return Fail(
+                        Translate("Invocation", "The source audio bit rate \"%1\" is not a number.")
+                            .arg(QString::fromStdString(job.audioRate))
+                            .toStdString());
             } else {
                 int q = QualityIndexOf(*boxes.audio);
                 a = kAudioRates[q < 0 ? 2 : q];
@@ -95,7 +104,9 @@ Fragment BuildVideoRateFragment(const ProfileState& profile, const FormatBoxes& 
     if (q < 0) q = 2;
     const std::string& rate = profile.videoRates[q];
     if (!ParseInt(rate, kbps) || kbps < 0)
-        return Fail("The profile's video bit rate \"" + rate + "\" is not a number.");
+        return Fail(Translate("Invocation", "The profile's video bit rate \"%1\" is not a number.")
+                        .arg(QString::fromStdString(rate))
+                        .toStdString());
     f.text = " -r 24 -b " + rate + "000";
     return f;
 }
@@ -117,7 +128,9 @@ Fragment BuildAudioRateFragment(const ProfileState& profile, const FormatBoxes& 
     int64_t kbps = 0;
     if (keep) {
         if (!ParseInt(job.audioRate, kbps))
-            return Fail("The source audio bit rate \"" + job.audioRate + "\" is not a number.");
+            return Fail(Translate("Invocation", "The source audio bit rate \"%1\" is not a number.")
+                            .arg(QString::fromStdString(job.audioRate))
+                            .toStdString());
     } else {
         const int q = QualityIndexOf(*boxes.audio);
         kbps = kAudioRates[q < 0 ? 2 : q];
@@ -163,20 +176,25 @@ Fragment BuildFormatFragment(const ProfileState& profile, const FormatBoxes& box
     }
     const std::string standard = LowerAscii(boxes.size->currentText());
     if (standard.empty() || standard.find_first_of(" \t\"") != std::string::npos)
-        return Fail("Choose PAL or NTSC as the video size for this disc format.");
+        return Fail(
+            Translate("Invocation", "Choose PAL or NTSC as the video size for this disc format.")
+                .toStdString());
     f.text += " -target " + standard + target;
     return f;
 }
 
 Fragment PrepareOutputDirectory(const std::string& folderText) {
-    if (folderText.empty()) return Fail("No output folder is set.");
+    if (folderText.empty())
+        return Fail(Translate("Invocation", "No output folder is set.").toStdString());
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path folder = PathBytesFromText(folderText);
     if (!fs::is_directory(folder, ec)) {
         fs::create_directory(folder, ec);
         if (!fs::is_directory(folder, ec))
-            return Fail("The output folder " + folderText + " cannot be created.");
+            return Fail(Translate("Invocation", "The output folder %1 cannot be created.")
+                            .arg(QString::fromStdString(folderText))
+                            .toStdString());
     }
     Fragment f;
     f.text = folderText;

@@ -1,35 +1,41 @@
 #include "core/layoutfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+#include "core/uilanguage.h"
 
 namespace vc {
 
 const std::vector<ButtonSpec>& PictureButtonSpecs() {
     static const std::vector<ButtonSpec> buttons = {
-        {"bt_dvdopen", "Add File", true, Command::AddFiles},
-        {"bt_ifo", "Add Folder", true, Command::AddFolder},
-        {"bt_remove", "Remove Files", true, Command::Remove},
-        {"bt_clear", "Clear file list", true, Command::Clear},
-        {"bt_chapte", "Properties", true, Command::Properties},
-        {"bt_set", "Settings", false, Command::Settings},
-        {"bt_back", "Back", false, Command::Previous},
-        {"bt_play", "Play", true, Command::Play},
-        {"bt_playpause", "Play", true, Command::PlayPause},
-        {"bt_next", "Forward", true, Command::Next},
-        {"bt_playstop", "Stop", true, Command::PlayStop},
-        {"bt_cut", "Cut", true, Command::Cut},
-        {"bt_images", "Save Image", true, Command::Snapshot},
-        {"bt_start", "Start conversion", true, Command::Convert},
-        {"bt_pause", "Pause conversion", true, Command::Pause},
-        {"Bt_Convertstop", "Stop conversion", true, Command::Stop},
-        {"bt_web", "About US", true, Command::Website},
+        {"bt_dvdopen", QT_TRANSLATE_NOOP("PictureButtons", "Add File"), true, Command::AddFiles},
+        {"bt_ifo", QT_TRANSLATE_NOOP("PictureButtons", "Add Folder"), true, Command::AddFolder},
+        {"bt_remove", QT_TRANSLATE_NOOP("PictureButtons", "Remove Files"), true, Command::Remove},
+        {"bt_clear", QT_TRANSLATE_NOOP("PictureButtons", "Clear file list"), true, Command::Clear},
+        {"bt_chapte", QT_TRANSLATE_NOOP("PictureButtons", "Properties"), true, Command::Properties},
+        {"bt_set", QT_TRANSLATE_NOOP("PictureButtons", "Settings"), false, Command::Settings},
+        {"bt_back", QT_TRANSLATE_NOOP("PictureButtons", "Back"), false, Command::Previous},
+        {"bt_play", QT_TRANSLATE_NOOP("PictureButtons", "Play"), true, Command::Play},
+        {"bt_playpause", QT_TRANSLATE_NOOP("PictureButtons", "Play"), true, Command::PlayPause},
+        {"bt_next", QT_TRANSLATE_NOOP("PictureButtons", "Forward"), true, Command::Next},
+        {"bt_playstop", QT_TRANSLATE_NOOP("PictureButtons", "Stop"), true, Command::PlayStop},
+        {"bt_cut", QT_TRANSLATE_NOOP("PictureButtons", "Cut"), true, Command::Cut},
+        {"bt_images", QT_TRANSLATE_NOOP("PictureButtons", "Save Image"), true, Command::Snapshot},
+        {"bt_start", QT_TRANSLATE_NOOP("PictureButtons", "Start conversion"), true,
+         Command::Convert},
+        {"bt_pause", QT_TRANSLATE_NOOP("PictureButtons", "Pause conversion"), true, Command::Pause},
+        {"Bt_Convertstop", QT_TRANSLATE_NOOP("PictureButtons", "Stop conversion"), true,
+         Command::Stop},
+        {"bt_web", QT_TRANSLATE_NOOP("PictureButtons", "About US"), true, Command::Website},
     };
     return buttons;
 }
 
 std::string LayoutDamage(const std::string& text) {
-    if (text.find_first_not_of(" \t\r\n") == std::string::npos) return "it is empty";
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+        return Translate("LayoutFile", "it is empty").toStdString();
     std::size_t start = 0;
     if (text.rfind("\xEF\xBB\xBF", 0) == 0) start = 3;  // a byte order mark
     int number = 0;
@@ -42,19 +48,27 @@ std::string LayoutDamage(const std::string& text) {
         ++number;
         for (unsigned char c : line)
             if (c < 0x20 && c != '\t' && c != '\r')
-                return "line " + std::to_string(number) + " holds binary data";
+                return Translate("LayoutFile", "line %1 holds binary data")
+                    .arg(number)
+                    .toStdString();
         const std::size_t b = line.find_first_not_of(" \t\r");
         if (b == std::string::npos || line[b] == ';' || line[b] == '#') continue;
         const std::size_t e = line.find_last_not_of(" \t\r");
         if (line[b] == '[') {
             if (line[e] != ']' || e <= b + 1)
-                return "line " + std::to_string(number) + " is an unfinished section name";
+                return Translate("LayoutFile", "line %1 is an unfinished section name")
+                    .arg(number)
+                    .toStdString();
             sections = true;
         } else if (line.find('=') == std::string::npos || line.find('=') == b) {
-            return "line " + std::to_string(number) +
-                   " is not a section, a key=value pair or a comment";
+            return Translate("LayoutFile",
+                             "line %1 is not a section, a key=value pair or a comment")
+                .arg(number)
+                .toStdString();
         } else if (!sections) {
-            return "line " + std::to_string(number) + " comes before any section";
+            return Translate("LayoutFile", "line %1 comes before any section")
+                .arg(number)
+                .toStdString();
         }
     }
     return {};
@@ -106,16 +120,20 @@ bool LayoutFile::Load(const std::string& path) {
     std::string damage;
     QFile file(info.filePath());
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        damage = "it cannot be read";
+        damage = Translate("LayoutFile", "it cannot be read").toStdString();
     } else {
         const QByteArray bytes = file.readAll();
         damage = LayoutDamage(bytes.toStdString());
-        if (damage.empty() && !ini_.Load(path)) damage = "it cannot be read";
+        if (damage.empty() && !ini_.Load(path))
+            damage = Translate("LayoutFile", "it cannot be read").toStdString();
         if (damage.empty()) damage = LayoutMissingControls(ini_);
     }
     if (!damage.empty()) {
-        problem_ = "The layout file Skin.ini is damaged (" + damage +
-                   "). The window uses its built-in layout; please install the program again.";
+        problem_ = Translate("LayoutFile",
+                             "The layout file Skin.ini is damaged (%1). The window uses its "
+                             "built-in layout; please install the program again.")
+                       .arg(QString::fromStdString(damage))
+                       .toStdString();
         ini_.Load(path);  // keeps the path for Reload
         ini_.LoadFromText(BuiltInLayoutText());
     }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QtGlobal>
 #include <algorithm>
 #include <cctype>
 
@@ -110,7 +111,7 @@ const std::vector<OpenFilter>& OpenFilters() {
         for (const MediaType& t : ReadableMediaTypes())
             all += std::string("*.") + t.extension + ";";
         return std::vector<OpenFilter>{
-            {"All Support Format", all},
+            {QT_TRANSLATE_NOOP("OpenFilters", "All Support Format"), all},
             {"WMV Format(*.wmv;*.asf;*.asx;)", "*.wmv;*.asf;*.asx;"},
             {"MPEG Format(*.mpg;*.mpeg;)", "*.mpg;*.mpeg;"},
             {"AVI Format(*.avi;)", "*.avi;"},
@@ -122,7 +123,7 @@ const std::vector<OpenFilter>& OpenFilters() {
             {"RM Format(*.rm;*.rmvb;*.ram;)", "*.rm;*.rmvb;*.ram;"},
             {"FLV Format(*.flv;)", "*.flv;"},
             {"QCP Format(*.qcp)", "*.qcp;"},
-            {"All File(*.*)", "*;"},
+            {QT_TRANSLATE_NOOP("OpenFilters", "All File(*.*)"), "*;"},
         };
     }();
     return filters;

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "core/catalogue.h"
+#include "core/uilanguage.h"
 
 namespace vc {
 
@@ -116,7 +117,10 @@ GroupReadResult ApplyProfileGroup(const std::vector<std::string>& fileLines, Pro
     GroupReadResult result;
     const long long n = state.profileId;
     if (n < 1) {
-        result.error = "There is no profile number " + std::to_string(n) + " in the profile file.";
+        result.error =
+            Translate("ProfileFile", "There is no profile number %1 in the profile file.")
+                .arg(n)
+                .toStdString();
         return result;
     }
     const size_t sizeLine = static_cast<size_t>(4 * n - 2);  // 1-based
@@ -127,16 +131,22 @@ GroupReadResult ApplyProfileGroup(const std::vector<std::string>& fileLines, Pro
     result.reach =
         have >= sizeLine + 2 ? GroupReadResult::Reach::Complete : GroupReadResult::Reach::Short;
     if (!result.complete())
-        result.error = "The profile file ends before the settings of profile " + std::to_string(n) +
-                       " (it needs " + std::to_string(sizeLine + 2) + " lines and has " +
-                       std::to_string(have) + ").";
+        result.error = Translate("ProfileFile",
+                                 "The profile file ends before the settings of profile %1 (it "
+                                 "needs %2 lines and has %3).")
+                           .arg(n)
+                           .arg(sizeLine + 2)
+                           .arg(have)
+                           .toStdString();
     return result;
 }
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = "Cannot open the file " + path + ": " + std::strerror(errno);
+        error = Translate("ProfileFile", "Cannot open the file %1: %2")
+                    .arg(QString::fromStdString(path), QString::fromLocal8Bit(std::strerror(errno)))
+                    .toStdString();
         return false;
     }
     lines.clear();
@@ -146,7 +156,9 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std
         lines.push_back(std::move(line));
     }
     if (in.bad()) {
-        error = "Cannot read the file " + path + ".";
+        error = Translate("ProfileFile", "Cannot read the file %1.")
+                    .arg(QString::fromStdString(path))
+                    .toStdString();
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 
 #include "core/catalogue.h"
 #include "core/inifile.h"
+#include "core/uilanguage.h"
 
 namespace vc {
 
@@ -66,11 +67,17 @@ std::string StoreRememberedSettings(const std::string& iniPath, int profileId,
                                     const FormatBoxes& boxes) {
     if (!HasRememberedSection(profileId)) return std::string();
     IniFile ini;
-    if (!ini.Load(iniPath)) return "Cannot read the settings file " + iniPath + ".";
+    if (!ini.Load(iniPath))
+        return Translate("ProfileSettings", "Cannot read the settings file %1.")
+            .arg(QString::fromStdString(iniPath))
+            .toStdString();
     const std::string section = std::to_string(profileId);
     for (const KeyOfBox& k : KeysOf(profileId))
         ini.WriteInt(section, k.key, (boxes.*(k.box))->currentIndex());
-    if (!ini.Save()) return "Cannot write the settings file " + iniPath + ".";
+    if (!ini.Save())
+        return Translate("ProfileSettings", "Cannot write the settings file %1.")
+            .arg(QString::fromStdString(iniPath))
+            .toStdString();
     return std::string();
 }
 
@@ -79,7 +86,10 @@ std::string LoadRememberedSettings(const std::string& iniPath, int profileId, Fo
     IniFile ini;
     std::string error;
     // An unreadable file still gives every box its default.
-    if (!ini.Load(iniPath)) error = "Cannot read the settings file " + iniPath + ".";
+    if (!ini.Load(iniPath))
+        error = Translate("ProfileSettings", "Cannot read the settings file %1.")
+                    .arg(QString::fromStdString(iniPath))
+                    .toStdString();
     const std::string section = std::to_string(profileId);
     for (const KeyOfBox& k : KeysOf(profileId)) {
         ChoiceBox* box = boxes.*(k.box);

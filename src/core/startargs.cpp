@@ -8,6 +8,7 @@
 
 #include "core/catalogue.h"
 #include "core/nativepath.h"
+#include "core/uilanguage.h"
 
 #ifndef VC_VERSION
 #define VC_VERSION "0"
@@ -63,10 +64,6 @@ QByteArray EscapeNonAscii(const QString& address) {
     return out;
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("StartArgs", text);
-}
-
 // A whole number from 1 up, or 0.
 int PositiveNumber(const QString& text) {
     bool ok = false;
@@ -75,7 +72,7 @@ int PositiveNumber(const QString& text) {
 }
 
 QString ProfileList() {
-    QString out = Tr("The profiles:") + "\n";
+    QString out = Translate("StartArgs", "The profiles:") + "\n";
     for (int id = 1; id <= kProfileCount; ++id) {
         const ProfileEntry* e = CatalogueEntry(id);
         if (IsSelectableProfile(id) && e->displayName[0] != '\0')
@@ -93,7 +90,8 @@ int FindProfile(const QString& value, QString* error) {
     };
     if (const int n = PositiveNumber(text); n > 0 || text == QLatin1String("0")) {
         if (named(n)) return n;
-        *error = Tr("there is no profile number %1.").arg(text) + "\n" + ProfileList();
+        *error = Translate("StartArgs", "there is no profile number %1.").arg(text) + "\n" +
+                 ProfileList();
         return 0;
     }
     std::vector<int> found;
@@ -103,12 +101,13 @@ int FindProfile(const QString& value, QString* error) {
             found.push_back(id);
     if (found.size() == 1) return found.front();
     if (found.empty()) {
-        *error = Tr("no profile is named \"%1\".").arg(text) + "\n" + ProfileList();
+        *error =
+            Translate("StartArgs", "no profile is named \"%1\".").arg(text) + "\n" + ProfileList();
     } else {
         QStringList numbers;
         for (int id : found) numbers << QString::number(id);
         // The same name on two panels stands for different settings: only the number tells.
-        *error = Tr("the profiles %1 share the name \"%2\": give the number.")
+        *error = Translate("StartArgs", "the profiles %1 share the name \"%2\": give the number.")
                      .arg(numbers.join(QStringLiteral(", ")), text);
     }
     return 0;
@@ -130,7 +129,7 @@ bool TakeConvertValue(const QString& option, const QString& value, const QDir& b
     }
     if (option == QLatin1String("--output")) {
         if (value.isEmpty()) {
-            *error = Tr("--output needs a folder.");
+            *error = Translate("StartArgs", "--output needs a folder.");
             return false;
         }
         o.output = QDir::cleanPath(base.absoluteFilePath(value));
@@ -144,17 +143,20 @@ bool TakeConvertValue(const QString& option, const QString& value, const QDir& b
         }
         o.jobs = PositiveNumber(value);
         if (o.jobs >= 1 && o.jobs <= cores) return true;
-        *error = Tr("--jobs takes \"auto\" or a number from 1 to %1 (the number of cores), not "
-                    "\"%2\".")
-                     .arg(cores)
-                     .arg(value);
+        *error =
+            Translate("StartArgs",
+                      "--jobs takes \"auto\" or a number from 1 to %1 (the number of cores), not "
+                      "\"%2\".")
+                .arg(cores)
+                .arg(value);
         return false;
     }
     if (option == QLatin1String("--audio-track")) {
         o.audioTrack = PositiveNumber(value);
         if (o.audioTrack > 0) return true;
-        *error =
-            Tr("--audio-track takes the number of a sound track, from 1, not \"%1\".").arg(value);
+        *error = Translate("StartArgs",
+                           "--audio-track takes the number of a sound track, from 1, not \"%1\".")
+                     .arg(value);
         return false;
     }
     // --subtitle
@@ -167,9 +169,11 @@ bool TakeConvertValue(const QString& option, const QString& value, const QDir& b
         o.subtitleFile = QDir::cleanPath(base.absoluteFilePath(value));
         return true;
     }
-    *error = Tr("--subtitle takes the number of a subtitle, from 1, a subtitle file (.srt, .ass, "
-                ".ssa, .vtt) or \"none\", not \"%1\".")
-                 .arg(value);
+    *error =
+        Translate("StartArgs",
+                  "--subtitle takes the number of a subtitle, from 1, a subtitle file (.srt, .ass, "
+                  ".ssa, .vtt) or \"none\", not \"%1\".")
+            .arg(value);
     return false;
 }
 
@@ -225,72 +229,81 @@ StartArgs ParseStartArgs(const QStringList& args, const QString& workingDir) {
     }
     if (!valueOf.isEmpty()) {
         convertOptions << valueOf;
-        out.errors << Tr("%1 needs a value.").arg(valueOf);
+        out.errors << Translate("StartArgs", "%1 needs a value.").arg(valueOf);
     }
     if (!out.convert) {
         for (const QString& o : convertOptions)
-            out.errors << Tr("%1 is taken only with --convert.").arg(o);
+            out.errors << Translate("StartArgs", "%1 is taken only with --convert.").arg(o);
     } else if (out.paths.isEmpty()) {
-        out.errors << Tr("--convert needs the files or folders to convert.");
+        out.errors << Translate("StartArgs", "--convert needs the files or folders to convert.");
     }
     return out;
 }
 
 std::string UsageText(const std::string& exeName) {
     const QString name = QString::fromStdString(exeName);
-    return "Usage: " + exeName + " [OPTION]... [FILE|FOLDER]...\n" +
-           Tr("  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]\n"
-              "              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...\n")
-               .arg(name)
-               .toStdString() +
-           "Converts video and audio files. Files named are added to the job list; a folder adds\n"
-           "the media files it holds. When the converter runs already, the names go to its\n"
-           "window.\n"
-           "\n"
-           "  -h, --help     show this help and exit\n"
-           "      --version  show the version and exit\n"
-           "  --             end of the options: every later argument is a file or folder\n"
-           "\n"
-           "Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as\n"
-           "well.\n"
-           "\n" +
-           Tr("Converting without a window (no display needed):\n"
-              "      --convert           convert the files, and the media files of the\n"
-              "                          folders, with this edition's saved settings; exit\n"
-              "      --profile N|NAME    the output profile: its number, or its name as the\n"
-              "                          profile picker shows it, in any case; default: the\n"
-              "                          saved profile (a wrong one lists the profiles)\n"
-              "      --output DIR        the output folder; default: the saved one\n"
-              "      --jobs N|auto       conversions side by side: 1 up to the number of\n"
-              "                          cores, or auto\n"
-              "      --audio-track N     the sound track of each file, from 1; default: the\n"
-              "                          file's default track; a file with fewer fails\n"
-              "      --subtitle N|FILE|none\n"
-              "                          burn in each file's Nth subtitle (its subtitle\n"
-              "                          streams, then the subtitle files beside it named\n"
-              "                          like it), or a subtitle file (.srt, .ass, .ssa,\n"
-              "                          .vtt); default: none\n"
-              "A line per file on the error output tells how far it is and how it ended.\n"
-              "Ctrl+C stops the conversion and removes the unfinished output.\n"
-              "\n"
-              "Exit status: 0 when the window was closed, an option printed its text or every\n"
-              "file was converted; 1 when a file could not be converted; 2 for an option that is\n"
-              "not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after\n"
-              "SIGTERM); another value when the program could not start.\n")
-               .toStdString();
+    return (Translate("StartArgs", "Usage: %1 [OPTION]... [FILE|FOLDER]...\n").arg(name) +
+            Translate("StartArgs",
+                      "  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]\n"
+                      "              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...\n")
+                .arg(name) +
+            Translate(
+                "StartArgs",
+                "Converts video and audio files. Files named are added to the job list; a folder "
+                "adds\n"
+                "the media files it holds. When the converter runs already, the names go to its\n"
+                "window.\n"
+                "\n"
+                "  -h, --help     show this help and exit\n"
+                "      --version  show the version and exit\n"
+                "  --             end of the options: every later argument is a file or folder\n"
+                "\n"
+                "Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as\n"
+                "well.\n"
+                "\n") +
+            Translate(
+                "StartArgs",
+                "Converting without a window (no display needed):\n"
+                "      --convert           convert the files, and the media files of the\n"
+                "                          folders, with this edition's saved settings; exit\n"
+                "      --profile N|NAME    the output profile: its number, or its name as the\n"
+                "                          profile picker shows it, in any case; default: the\n"
+                "                          saved profile (a wrong one lists the profiles)\n"
+                "      --output DIR        the output folder; default: the saved one\n"
+                "      --jobs N|auto       conversions side by side: 1 up to the number of\n"
+                "                          cores, or auto\n"
+                "      --audio-track N     the sound track of each file, from 1; default: the\n"
+                "                          file's default track; a file with fewer fails\n"
+                "      --subtitle N|FILE|none\n"
+                "                          burn in each file's Nth subtitle (its subtitle\n"
+                "                          streams, then the subtitle files beside it named\n"
+                "                          like it), or a subtitle file (.srt, .ass, .ssa,\n"
+                "                          .vtt); default: none\n"
+                "A line per file on the error output tells how far it is and how it ended.\n"
+                "Ctrl+C stops the conversion and removes the unfinished output.\n"
+                "\n"
+                "Exit status: 0 when the window was closed, an option printed its text or every\n"
+                "file was converted; 1 when a file could not be converted; 2 for an option that "
+                "is\n"
+                "not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after\n"
+                "SIGTERM); another value when the program could not start.\n"))
+        .toStdString();
 }
 
 std::string UsageErrorText(const std::string& exeName, const QString& error) {
     // Names in the text keep their bytes.
     return exeName + ": " + PathFromQString(error) + (error.endsWith('\n') ? "" : "\n") +
-           Tr("Try \"%1 --help\" for more information.")
+           Translate("StartArgs", "Try \"%1 --help\" for more information.")
                .arg(QString::fromStdString(exeName))
                .toStdString() +
            "\n";
 }
 
 std::string UnknownOptionText(const std::string& exeName, const QString& option) {
-    return exeName + ": unknown option " + option.toStdString() + "\n" + UsageText(exeName);
+    return Translate("StartArgs", "%1: unknown option %2\n")
+               .arg(QString::fromStdString(exeName), option)
+               .toStdString() +
+           UsageText(exeName);
 }
 
 std::string CommandName(const std::string& startedAs) {

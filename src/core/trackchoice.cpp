@@ -4,6 +4,8 @@
 #include <QString>
 #include <map>
 
+#include "core/uilanguage.h"
+
 namespace vc {
 
 std::string LanguageName(const std::string& code) {
@@ -64,7 +66,7 @@ std::string ChannelName(int channels) {
 std::string SubtitleName(const MediaTrack& t, int place) {
     std::string name = LanguageName(t.language);
     if (name.empty()) name = t.title;
-    if (name.empty()) name = "Subtitle " + std::to_string(place + 1);
+    if (name.empty()) name = Translate("TrackChoice", "Subtitle %1").arg(place + 1).toStdString();
     if (t.stream < 0) {
         const size_t slash = t.file.rfind('/');
         name += " - " + (slash == std::string::npos ? t.file : t.file.substr(slash + 1));
@@ -125,12 +127,20 @@ int SoundEntryOf(const Toriginalinfo& job, const TrackChoice& choice) {
 }
 
 std::vector<SubtitleEntry> SubtitleEntries(const Toriginalinfo& job, bool outputKeepsTracks) {
-    std::vector<SubtitleEntry> out{{"No subtitles", -1, false}};
+    std::vector<SubtitleEntry> out{
+        {Translate("TrackChoice", "No subtitles").toStdString(), -1, false}};
     const auto subs = Subtitles(job);
     for (size_t i = 0; i < subs.size(); ++i) {
         const std::string name = SubtitleName(*subs[i], static_cast<int>(i));
-        out.push_back({name + " (burned in)", static_cast<int>(i), false});
-        if (outputKeepsTracks) out.push_back({name + " (as a track)", static_cast<int>(i), true});
+        out.push_back({Translate("TrackChoice", "%1 (burned in)")
+                           .arg(QString::fromStdString(name))
+                           .toStdString(),
+                       static_cast<int>(i), false});
+        if (outputKeepsTracks)
+            out.push_back({Translate("TrackChoice", "%1 (as a track)")
+                               .arg(QString::fromStdString(name))
+                               .toStdString(),
+                           static_cast<int>(i), true});
     }
     return out;
 }
@@ -148,14 +158,21 @@ std::vector<std::string> TrackDescriptions(const Toriginalinfo& job) {
     const auto soundTexts = SoundEntries(job);
     const auto sound = SoundTracks(job);
     for (size_t i = 0; i < sound.size(); ++i)
-        out.push_back("Sound " + soundTexts[i] + (sound[i]->isDefault ? " (default)" : ""));
+        out.push_back((sound[i]->isDefault ? Translate("TrackChoice", "Sound %1 (default)")
+                                           : Translate("TrackChoice", "Sound %1"))
+                          .arg(QString::fromStdString(soundTexts[i]))
+                          .toStdString());
     const auto subs = Subtitles(job);
     for (size_t i = 0; i < subs.size(); ++i) {
         const MediaTrack& t = *subs[i];
-        std::string text =
-            "Subtitle " + std::to_string(i + 1) + ": " + SubtitleName(t, static_cast<int>(i));
+        std::string text = Translate("TrackChoice", "Subtitle %1: %2")
+                               .arg(i + 1)
+                               .arg(QString::fromStdString(SubtitleName(t, static_cast<int>(i))))
+                               .toStdString();
         if (t.stream >= 0) {
-            text += ", " + t.codec + (t.picture ? ", picture" : ", text");
+            text += ", " + t.codec +
+                    (t.picture ? Translate("TrackChoice", ", picture").toStdString()
+                               : Translate("TrackChoice", ", text").toStdString());
             if (!t.title.empty() && !LanguageName(t.language).empty()) text += " (" + t.title + ")";
         }
         out.push_back(std::move(text));

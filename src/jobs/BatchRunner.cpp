@@ -214,7 +214,7 @@ void BatchRunner::OnStartFailed(Run* run, const QString& error) {
         if (runs_.empty() && state_ == State::Stopping) EndBatch(false);
         return;
     }
-    CannotStart(row, error.isEmpty() ? QStringLiteral("The encoder cannot be started.") : error);
+    CannotStart(row, error.isEmpty() ? tr("The encoder cannot be started.") : error);
     Continue();
 }
 
@@ -340,14 +340,13 @@ void BatchRunner::OnRunEnded(Run* run, int exitCode) {
     QString reason;
     if (exitCode != 0) {
         reason = explain_(run->log, exitCode);
-        if (reason.isEmpty())
-            reason = QStringLiteral("the encoder ended with code %1").arg(exitCode);
+        if (reason.isEmpty()) reason = tr("the encoder ended with code %1").arg(exitCode);
     } else {
         const int64_t size = FileSize(output);
         if (size < 0)
-            reason = QStringLiteral("the output file was not written");
+            reason = tr("the output file was not written");
         else if (size == 0)
-            reason = QStringLiteral("the output file is empty");
+            reason = tr("the output file is empty");
     }
     const int finishedElapsed = run->elapsed;
     const int64_t finishedLength = run->invocation.lengthSeconds;

@@ -70,7 +70,7 @@ void EncoderRunner::Start(const QString& commandLine, const QString& workingDire
     started_ = true;
     const std::vector<std::string> parts = SplitCommandLine(commandLine.toStdString());
     if (parts.empty() || parts.front().empty()) {
-        FailStart(QStringLiteral("The encoder command line is empty."));
+        FailStart(tr("The encoder command line is empty."));
         return;
     }
     QStringList arguments;
@@ -119,7 +119,7 @@ void EncoderRunner::OnStarted() {
 
 void EncoderRunner::OnError(QProcess::ProcessError error) {
     if (error != QProcess::FailedToStart || running_ || ended_) return;
-    FailStart(QStringLiteral("Cannot start the encoder %1: %2")
+    FailStart(tr("Cannot start the encoder %1: %2")
                   .arg(QFileInfo(program_).fileName(), process_.errorString()));
 }
 

@@ -12,7 +12,8 @@ namespace vc {
 
 JobList::JobList(QObject* parent)
     : QAbstractTableModel(parent),
-      headers_{"File Name", "Width * Height", "Time", "Output Size", "Status"} {}
+      headers_{QT_TR_NOOP("File Name"), QT_TR_NOOP("Width * Height"), QT_TR_NOOP("Time"),
+               QT_TR_NOOP("Output Size"), QT_TR_NOOP("Status")} {}
 
 bool JobList::FromProbe(const QString& path, const ProbeResult& pr, Job* job, QString* error) {
     CompletedRates rates =
@@ -205,6 +206,16 @@ int JobList::columnCount(const QModelIndex& parent) const {
 QVariant JobList::data(const QModelIndex& index, int role) const {
     const Job* j = At(index.row());
     if (!j) return {};
+    if (role == Qt::DisplayRole && index.column() == StatusColumn) {
+        // The row keeps its status in English (the batch compares it); it shows translated.
+        static const char* const kStatusWords[] = {QT_TR_NOOP("Status"), QT_TR_NOOP("Finish"),
+                                                   QT_TR_NOOP("Error"),  QT_TR_NOOP("Stop"),
+                                                   QT_TR_NOOP("Play"),   QT_TR_NOOP("Pause")};
+        const QString text = Text(index.row(), index.column());
+        for (const char* word : kStatusWords)
+            if (text == QLatin1String(word)) return tr(word);
+        return text;
+    }
     if (role == Qt::DisplayRole || role == Qt::EditRole) return Text(index.row(), index.column());
     if (role == Qt::CheckStateRole && index.column() == CaptionColumn)
         return j->checked ? Qt::Checked : Qt::Unchecked;
@@ -330,7 +341,7 @@ Qt::ItemFlags JobList::flags(const QModelIndex& index) const {
 QVariant JobList::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < kColumns)
-        return headers_[section];
+        return tr(headers_[section].toUtf8().constData());
     return {};
 }
 

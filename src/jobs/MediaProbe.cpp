@@ -30,7 +30,7 @@ bool MediaProbe::StartProbe(const QString& encoderPath, const QString& programDi
                             const QString& sourcePath, QString* error) {
     // Probes run one after the other; a second one would steal the first one's results.
     if (Probing) {
-        if (error) *error = QStringLiteral("Another file is being examined.");
+        if (error) *error = tr("Another file is being examined.");
         return false;
     }
     Probing = true;
@@ -90,11 +90,10 @@ bool MediaProbe::ProbeAndWait(const QString& encoderPath, const QString& program
     if (lastExitCode_ != 0) {
         if (error) {
             if (lastExitCode_ == EncoderRunner::kTerminatedExitCode)
-                *error = QStringLiteral("The file could not be read in time: %1").arg(sourcePath);
+                *error = tr("The file could not be read in time: %1").arg(sourcePath);
             else
-                *error = lastLine_.isEmpty()
-                             ? QStringLiteral("The encoder could not read %1").arg(sourcePath)
-                             : lastLine_;
+                *error = lastLine_.isEmpty() ? tr("The encoder could not read %1").arg(sourcePath)
+                                             : lastLine_;
         }
         return false;
     }

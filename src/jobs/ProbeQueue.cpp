@@ -198,9 +198,8 @@ void ProbeQueue::AnswerCurrent(Run& run, bool ok, const QString& error) {
     item.answer.ok = ok;
     item.answer.result = run.result;
     if (!ok)
-        item.answer.error = error.isEmpty()
-                                ? QStringLiteral("The encoder could not read %1").arg(item.path)
-                                : error;
+        item.answer.error =
+            error.isEmpty() ? tr("The encoder could not read %1").arg(item.path) : error;
     run.result.Clear();
     run.lastLine.clear();
     ++run.at;
@@ -211,9 +210,9 @@ void ProbeQueue::AnswerCurrent(Run& run, bool ok, const QString& error) {
 void ProbeQueue::OnTimeLimit(Run* run) {
     // Also a run that answered everything but does not end is stopped.
     if (!run->stopped && run->at < run->items.size())
-        AnswerCurrent(*run, false,
-                      QStringLiteral("The file could not be read in time: %1")
-                          .arg(items_[run->items[run->at]].path));
+        AnswerCurrent(
+            *run, false,
+            tr("The file could not be read in time: %1").arg(items_[run->items[run->at]].path));
     run->stopped = true;
     run->limit->stop();
     run->runner->Terminate();
@@ -228,7 +227,7 @@ void ProbeQueue::OnFinished(Run* run, int exitCode) {
         } else if (item.retried) {
             AnswerCurrent(*run, false,
                           run->lastLine.isEmpty()
-                              ? QStringLiteral("The encoder ended while reading %1").arg(item.path)
+                              ? tr("The encoder ended while reading %1").arg(item.path)
                               : run->lastLine);
         } else {
             // The run died on this file (or was killed from outside): one more try.

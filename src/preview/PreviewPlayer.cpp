@@ -105,7 +105,7 @@ bool PreviewPlayer::Start(int row, QWidget* panel, QString* error, Mode mode) {
     std::string why;
     const PreviewFunctions* lib = Library(&why);
     if (!lib) {
-        if (error) *error = "The preview is not available. " + QString::fromStdString(why);
+        if (error) *error = tr("The preview is not available. %1").arg(QString::fromStdString(why));
         return false;
     }
     // The previous playback thread has been told to stop; let it finish before the library

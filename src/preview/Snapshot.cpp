@@ -60,8 +60,9 @@ bool Snapshot::Take(const Request& r, QString* error) {
         Qt::QueuedConnection);
     connect(runner_.get(), &EncoderRunner::startFailed, this, [this](const QString& why) {
         runner_.release()->deleteLater();
-        emit cannotStart(
-            why.isEmpty() ? "The snapshot cannot be taken: the encoder cannot be started." : why);
+        emit cannotStart(why.isEmpty()
+                             ? tr("The snapshot cannot be taken: the encoder cannot be started.")
+                             : why);
     });
     runner_->Start(QString::fromStdString(JoinCommandLine(rec_)),
                    QString::fromStdString(rec_.workingDirectory));

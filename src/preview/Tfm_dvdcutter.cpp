@@ -20,7 +20,7 @@ QString Hms(int32_t s) {
 
 Tfm_dvdcutter::Tfm_dvdcutter(QWidget* parent) : QDialog(parent) {
     setObjectName("fm_dvdcutter");
-    setWindowTitle("Cut");
+    setWindowTitle(tr("Cut"));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::WindowMinimizeButtonHint);
     resize(618, 501);
@@ -29,7 +29,7 @@ Tfm_dvdcutter::Tfm_dvdcutter(QWidget* parent) : QDialog(parent) {
     lv = new QTreeWidget(this);
     lv->setObjectName("lv");
     lv->setGeometry(12, 284, 523, 166);
-    lv->setHeaderLabels({"Title", "Begin Time", "End Time"});
+    lv->setHeaderLabels({tr("Title"), tr("Begin Time"), tr("End Time")});
     lv->setColumnWidth(0, 120);
     lv->setColumnWidth(1, 90);
     lv->setColumnWidth(2, 90);
@@ -136,11 +136,11 @@ void Tfm_dvdcutter::SetMark(bool begin) {
     TrimRecord trim = jobs_->At(row)->trim;
     // A range that ends before it begins would reach the encoder as a negative length.
     if (begin && t > trim.end) {
-        fx_->Warning(this, "The begin time cannot be after the end time.");
+        fx_->Warning(this, tr("The begin time cannot be after the end time."));
         return;
     }
     if (!begin && t < trim.begin) {
-        fx_->Warning(this, "The end time cannot be before the begin time.");
+        fx_->Warning(this, tr("The end time cannot be before the begin time."));
         return;
     }
     (begin ? trim.begin : trim.end) = t;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/timeutil.h"
 #include "core/trackchoice.h"
@@ -19,7 +20,7 @@ constexpr int kFirstRowTop = 26;
 
 Tfm_info::Tfm_info(QWidget* parent) : QDialog(parent) {
     setObjectName("fm_info");
-    setWindowTitle("Properties");
+    setWindowTitle(tr("Properties"));
     setModal(true);
     // Fixed single border with only the system menu.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
@@ -38,11 +39,11 @@ Tfm_info::Tfm_info(QWidget* parent) : QDialog(parent) {
         const char* name;
     };
     auto group = [this](int top, int height, std::initializer_list<Line> lines) {
-        auto* box = new QGroupBox("Basic Info", this);
+        auto* box = new QGroupBox(tr("Basic Info"), this);
         box->setGeometry(8, top, 540, height);
         int y = kFirstRowTop;
         for (const Line& l : lines) {
-            auto* label = new QLabel(l.label, box);
+            auto* label = new QLabel(tr(l.label), box);
             label->setGeometry(16, y + 2, kEditLeft - 24, 18);
             auto* edit = new QLineEdit(box);
             edit->setObjectName(l.name);
@@ -53,27 +54,30 @@ Tfm_info::Tfm_info(QWidget* parent) : QDialog(parent) {
         }
     };
     group(8, 113,
-          {{"Duration:", &ed_duration, "ed_duration"}, {"Bit Rate:", &ed_videobit, "ed_videobit"}});
+          {{QT_TR_NOOP("Duration:"), &ed_duration, "ed_duration"},
+           {QT_TR_NOOP("Bit Rate:"), &ed_videobit, "ed_videobit"}});
     group(126, 139,
-          {{"Format:", &ed_videoformat, "ed_videoformat"},
-           {"Resolution:", &ed_resolution, "ed_resolution"},
-           {"Frame Rate:", &ed_frame, "ed_frame"}});
+          {{QT_TR_NOOP("Format:"), &ed_videoformat, "ed_videoformat"},
+           {QT_TR_NOOP("Resolution:"), &ed_resolution, "ed_resolution"},
+           {QT_TR_NOOP("Frame Rate:"), &ed_frame, "ed_frame"}});
     group(265, 170,
-          {{"Format:", &ed_audioformat, "ed_audioformat"},
-           {"Bit Rate:", &ed_audiobit, "ed_audiobit"},
-           {"Sample Rate:", &ed_sample, "ed_sample"},
-           {"Channels:", &ed_channels, "ed_channels"}});
+          {{QT_TR_NOOP("Format:"), &ed_audioformat, "ed_audioformat"},
+           {QT_TR_NOOP("Bit Rate:"), &ed_audiobit, "ed_audiobit"},
+           {QT_TR_NOOP("Sample Rate:"), &ed_sample, "ed_sample"},
+           {QT_TR_NOOP("Channels:"), &ed_channels, "ed_channels"}});
 
-    auto* tracks = new QGroupBox("Tracks", this);
+    auto* tracks = new QGroupBox(tr("Tracks"), this);
     tracks->setGeometry(8, 440, 540, 120);
     lb_tracks = new QListWidget(tracks);
     lb_tracks->setObjectName("lb_tracks");
     lb_tracks->setGeometry(16, 22, 508, 88);
     lb_tracks->setSelectionMode(QAbstractItemView::NoSelection);
 
-    Button1 = new QPushButton("OK", this);
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName("Button1");
-    Button1->setGeometry(440, 568, 75, 25);
+    // Right edge fixed; wider when the caption of the interface's language needs it.
+    const int buttonWidth = std::max(75, Button1->sizeHint().width());
+    Button1->setGeometry(515 - buttonWidth, 568, buttonWidth, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &Tfm_info::Button1Click);
 }

@@ -1,5 +1,6 @@
 #include "profiles/ProfilePicker.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -146,9 +147,14 @@ void ProfilePicker::Configure(const std::string& exeFileName, const QString& pic
 
 void ProfilePicker::LoadPictures() {
     for (int n = 1; n <= kProfileCount; ++n) RestoreButtonPicture(n);
-    for (const auto& c : Categories())
+    for (const auto& c : Categories()) {
         categoryPictures[c.index]->LoadPicture(pictures_ + "main/general/img_" + c.fileName +
                                                ".bmp");
+        // The picture carries its name in English; the tip and screen readers translate it.
+        categoryPictures[c.index]->setToolTip(QCoreApplication::translate("Categories", c.title));
+        categoryPictures[c.index]->setAccessibleName(
+            QCoreApplication::translate("Categories", c.title));
+    }
     for (PictureLabel* link : {Image94, Image2}) link->LoadPicture(pictures_ + "sub/page_next.bmp");
     for (PictureLabel* link : {Image93, Image5}) link->LoadPicture(pictures_ + "sub/page_prev.bmp");
     Image13->LoadPicture(pictures_ + "sub/backdrop.bmp");

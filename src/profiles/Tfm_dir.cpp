@@ -15,7 +15,7 @@ namespace vc {
 
 Tfm_dir::Tfm_dir(QWidget* parent) : QDialog(parent) {
     setObjectName("fm_dir");
-    setWindowTitle("Output Directory");
+    setWindowTitle(tr("Output Directory"));
     setModal(true);
     resize(420, 460);
     model_ = new QFileSystemModel(this);
@@ -31,7 +31,7 @@ Tfm_dir::Tfm_dir(QWidget* parent) : QDialog(parent) {
     ShellTreeView1->setRootIsDecorated(true);
     ShellTreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    auto* label = new QLabel("Folder:", this);
+    auto* label = new QLabel(tr("Folder:"), this);
     ed_path = new QLineEdit(this);
     ed_path->setObjectName("ed_path");
     ed_path->setClearButtonEnabled(true);
@@ -42,13 +42,13 @@ Tfm_dir::Tfm_dir(QWidget* parent) : QDialog(parent) {
     lb_note->setStyleSheet("color: #f0a23b;");
     lb_note->hide();
 
-    btn_new = new QPushButton("New Folder", this);
+    btn_new = new QPushButton(tr("New Folder"), this);
     btn_new->setObjectName("btn_new");
     btn_new->setAutoDefault(false);
-    btn_ok = new QPushButton("Ok", this);
+    btn_ok = new QPushButton(tr("Ok"), this);
     btn_ok->setObjectName("btn_ok");
     btn_ok->setDefault(true);
-    btn_cancel = new QPushButton("Cancel", this);
+    btn_cancel = new QPushButton(tr("Cancel"), this);
     btn_cancel->setObjectName("btn_cancel");
     btn_cancel->setAutoDefault(false);
 
@@ -137,16 +137,16 @@ void Tfm_dir::btn_okClick() {
     const QFileInfo info(path);
     if (!info.isDir()) {
         if (info.exists()) {
-            ShowNote(QString("\"%1\" is a file, not a folder.").arg(path));
+            ShowNote(tr("\"%1\" is a file, not a folder.").arg(path));
             return;
         }
         if (missingAsked_ != path) {
-            ShowNote(QString("There is no folder \"%1\". Press Ok again to make it.").arg(path));
+            ShowNote(tr("There is no folder \"%1\". Press Ok again to make it.").arg(path));
             missingAsked_ = path;
             return;
         }
         if (!QDir().mkpath(path)) {
-            ShowNote(QString("The folder \"%1\" cannot be made.").arg(path));
+            ShowNote(tr("The folder \"%1\" cannot be made.").arg(path));
             return;
         }
     }
@@ -167,12 +167,12 @@ void Tfm_dir::btn_newClick() {
         const QModelIndex cur = ShellTreeView1->currentIndex();
         parent = cur.isValid() ? model_->filePath(cur) : QDir::homePath();
     }
-    QString name = "New Folder";
+    QString name = tr("New Folder");
     for (int n = 2; QFileInfo::exists(QDir(parent).filePath(name)); ++n)
-        name = QString("New Folder %1").arg(n);
+        name = tr("New Folder %1").arg(n);
     const QModelIndex made = model_->mkdir(model_->index(parent), name);
     if (!made.isValid()) {
-        ShowNote(QString("A folder cannot be made in \"%1\".").arg(parent));
+        ShowNote(tr("A folder cannot be made in \"%1\".").arg(parent));
         return;
     }
     ShowNote(QString());

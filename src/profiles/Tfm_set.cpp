@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/numeric.h"
+#include "core/uilanguage.h"
 #include "jobs/ConversionSession.h"
 #include "profiles/ComboChoiceBox.h"
 #include "shell/SideEffects.h"
@@ -23,8 +24,9 @@
 namespace vc {
 
 namespace {
-const char* kSizeWarning =
-    "Invalid height or width, please input again or select from the pull-down menu.";
+const char* kSizeWarning = QT_TRANSLATE_NOOP(
+    "vc::Tfm_set",
+    "Invalid height or width, please input again or select from the pull-down menu.");
 
 bool PositiveWhole(const std::string& t) {
     int64_t v = 0;
@@ -34,10 +36,10 @@ bool PositiveWhole(const std::string& t) {
 
 Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
     setObjectName("fm_set");
-    setWindowTitle("Settings");
+    setWindowTitle(tr("Settings"));
     setModal(true);
 
-    GroupBox1 = new QGroupBox("Format Settings", this);
+    GroupBox1 = new QGroupBox(tr("Format Settings"), this);
     GroupBox1->setObjectName("GroupBox1");
     auto* grid = new QGridLayout(GroupBox1);
     auto addRow = [&](int row, QLabel*& label, const char* labelName, const QString& text,
@@ -51,18 +53,17 @@ Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
         grid->addWidget(label, row, 0);
         grid->addWidget(box, row, 1);
     };
-    addRow(0, Label1, "Label1", "Video Size:", cb_size, "cb_size", true);
-    addRow(1, Label2, "Label2", "Video Quality:", cb_videobitrate, "cb_videobitrate", false);
-    addRow(2, Label3, "Label3", "Audio Quality:", cb_audiobitrate, "cb_audiobitrate", false);
-    addRow(3, Label4, "Label4", "Channel:", cb_channel, "cb_channel", false);
-    cb_size->setToolTip("Video Quality");
+    addRow(0, Label1, "Label1", tr("Video Size:"), cb_size, "cb_size", true);
+    addRow(1, Label2, "Label2", tr("Video Quality:"), cb_videobitrate, "cb_videobitrate", false);
+    addRow(2, Label3, "Label3", tr("Audio Quality:"), cb_audiobitrate, "cb_audiobitrate", false);
+    addRow(3, Label4, "Label4", tr("Channel:"), cb_channel, "cb_channel", false);
+    cb_size->setToolTip(tr("Video Quality"));
     cb_size->setInsertPolicy(QComboBox::NoInsert);
-    for (const char* q :
-         {"Higher Quality", "High Quality", "Normal", "Low Quality", "Lower Quality"}) {
-        cb_videobitrate->addItem(q);
-        cb_audiobitrate->addItem(q);
+    for (const char* q : kQualityNames) {
+        ComboChoiceBox::AddTranslated(cb_videobitrate, q);
+        ComboChoiceBox::AddTranslated(cb_audiobitrate, q);
     }
-    cb_channel->addItems({"Mono", "Stereo"});
+    for (const char* c : kChannelNames) ComboChoiceBox::AddTranslated(cb_channel, c);
     cb_channel->setCurrentIndex(1);
     // The combo box hands its focus-out to the line edit by a direct call, past any event
     // filter: watch where the keyboard goes instead, by key or by mouse.
@@ -77,15 +78,15 @@ Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
         }
     });
 
-    rg_finish = new QGroupBox("Output Settings", this);
+    rg_finish = new QGroupBox(tr("Output Settings"), this);
     rg_finish->setObjectName("rg_finish");
     rg_finishGroup = new QButtonGroup(this);
     auto* rl = new QVBoxLayout(rg_finish);
-    const char* items[] = {"Do nothing after conversion finished",
-                           "Open the target folder after conversion finished",
-                           "Automatically shut down after conversion finished"};
+    const char* items[] = {QT_TR_NOOP("Do nothing after conversion finished"),
+                           QT_TR_NOOP("Open the target folder after conversion finished"),
+                           QT_TR_NOOP("Automatically shut down after conversion finished")};
     for (int i = 0; i < 3; ++i) {
-        auto* r = new QRadioButton(items[i], rg_finish);
+        auto* r = new QRadioButton(tr(items[i]), rg_finish);
         r->setObjectName(QString("rg_finish_%1").arg(i));
         rg_finishGroup->addButton(r, i);
         rl->addWidget(r);
@@ -111,10 +112,26 @@ Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
     runGrid->setColumnStretch(2, 1);
     runGrid->addWidget(chk_lowpriority, 1, 0, 1, 3);
 
-    Button1 = new QPushButton("OK", this);
+    gb_language = new QGroupBox(tr("Language"), this);
+    gb_language->setObjectName("gb_language");
+    auto* ll = new QVBoxLayout(gb_language);
+    cb_language = new QComboBox(gb_language);
+    cb_language->setObjectName("cb_language");
+    cb_language->addItem(tr("System"), QString());
+    cb_language->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    for (const ShippedLanguage& l : ShippedLanguages())
+        cb_language->addItem(QString::fromUtf8(l.nativeName), QString::fromLatin1(l.code));
+    lb_languagenote =
+        new QLabel(tr("The language changes the next time the program starts."), gb_language);
+    lb_languagenote->setObjectName("lb_languagenote");
+    lb_languagenote->setWordWrap(true);
+    ll->addWidget(cb_language);
+    ll->addWidget(lb_languagenote);
+
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName("Button1");
     Button1->setDefault(true);
-    Button2 = new QPushButton("Cancel", this);
+    Button2 = new QPushButton(tr("Cancel"), this);
     Button2->setObjectName("Button2");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -125,6 +142,7 @@ Tfm_set::Tfm_set(QWidget* parent) : QDialog(parent) {
     lay->addWidget(GroupBox1);
     lay->addWidget(rg_finish);
     lay->addWidget(gb_run);
+    lay->addWidget(gb_language);
     lay->addLayout(buttons);
     connect(Button1, &QPushButton::clicked, this, &Tfm_set::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &Tfm_set::Button2Click);
@@ -192,11 +210,17 @@ void Tfm_set::showEvent(QShowEvent* e) {
         SetJobsItem(session_->SimultaneousConversions());
         chk_lowpriority->setChecked(session_->LowPriority());
     }
+    const int language = cb_language->findData(LoadLanguageSetting());
+    cb_language->setCurrentIndex(language < 0 ? 0 : language);
     if (parentWidget()) move(parentWidget()->geometry().center() - rect().center());
     QDialog::showEvent(e);
 }
 
 void Tfm_set::Button1Click() {
+    const QString language = cb_language->currentData().toString();
+    if (language != LoadLanguageSetting() && !SaveLanguageSetting(language) && effects)
+        effects->Error(this,
+                       tr("The language cannot be saved to \"%1\".").arg(LanguageSettingPath()));
     if (session_) {
         session_->SetFinish(static_cast<ConversionSession::FinishAction>(FinishItem()));
         session_->SetSimultaneousConversions(JobsItem());
@@ -214,8 +238,8 @@ void Tfm_set::Button2Click() {
 }
 
 int Tfm_set::CheckSize() {
-    const std::string text = cb_size->currentText().toStdString();
-    if (text == "The original width and height") return 0;
+    const std::string text = Boxes().size->currentText();
+    if (text == kKeepSourceSize) return 0;
     std::string w, h;
     size_t x = text.find('x');
     if (x != std::string::npos) {
@@ -228,7 +252,7 @@ int Tfm_set::CheckSize() {
     for (const std::string* part : {&w, &h}) {
         if (!PositiveWhole(*part)) {
             ++warnings;
-            if (effects) effects->Warning(this, kSizeWarning);
+            if (effects) effects->Warning(this, tr(kSizeWarning));
         }
     }
     return warnings;

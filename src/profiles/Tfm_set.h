@@ -38,6 +38,11 @@ class Tfm_set : public QDialog {
     QLabel* Label5 = nullptr;
     QComboBox* cb_jobs = nullptr;  // "Auto", then 1 .. the number of cores
     QCheckBox* chk_lowpriority = nullptr;
+    // The interface language: "System", English, then each shipped language by its own name;
+    // the item's data is the stored setting ("" for the system's).
+    QGroupBox* gb_language = nullptr;
+    QComboBox* cb_language = nullptr;
+    QLabel* lb_languagenote = nullptr;
     QPushButton* Button1 = nullptr;  // OK
     QPushButton* Button2 = nullptr;  // Cancel
 

@@ -28,7 +28,7 @@ void BackgroundTray::Hide() {
     }
     if (!tray_) {
         tray_ = new QSystemTrayIcon(icon_, this);
-        tray_->setToolTip("Orvelle Software");
+        tray_->setToolTip(tr("Orvelle Software"));
         connect(tray_, &QSystemTrayIcon::activated, this, &BackgroundTray::OnActivated);
     }
     ForgetMinimised();

@@ -26,20 +26,20 @@ void BatchEndActions::OnBatchEnded(bool ranToEnd) {
     const int done = batch_->FinishedCount(), failed = batch_->FailedCount();
     // Nobody watches a hidden or covered window: the desktop says the batch is over.
     if (!window_->isVisible() || window_->isMinimized() || !window_->isActiveWindow()) {
-        const QString text = QString("%1 converted, %2 failed").arg(done).arg(failed);
+        const QString text = tr("%1 converted, %2 failed").arg(done).arg(failed);
         const QString folder = done > 0 ? batch_->OutputDirectory() : QString();
         // The desktop's notification service, with "Open folder"; the tray's balloon without.
         QSystemTrayIcon* tray = trayIcon_();
-        if (!fx_->Notify("Conversion finished", text, folder) && tray && tray->isVisible())
-            tray->showMessage("Conversion finished", text);
+        if (!fx_->Notify(tr("Conversion finished"), text, folder) && tray && tray->isVisible())
+            tray->showMessage(tr("Conversion finished"), text);
     }
     if (failed > 0) {
         QStringList lines;
         for (const BatchRunner::Failure& f : batch_->Failures())
             lines << f.caption + ": " + f.reason;
-        fx_->Warning(window_, QString("%1 of the jobs could not be converted:\n\n%2")
-                                  .arg(failed)
-                                  .arg(lines.join('\n')));
+        fx_->Warning(
+            window_,
+            tr("%1 of the jobs could not be converted:\n\n%2").arg(failed).arg(lines.join('\n')));
     }
     using Finish = ConversionSession::FinishAction;
     const Finish action = session_->Finish();

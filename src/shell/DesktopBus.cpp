@@ -1,5 +1,6 @@
 #include "shell/DesktopBus.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -29,16 +30,15 @@ bool DesktopNotifier::Notify(const QString& title, const QString& text, const QS
     QStringList actions;
     if (!folder.isEmpty()) {
         // "default" is a click on the notification itself.
-        actions << "default"
-                << "Open folder" << kOpenFolderAction << "Open folder";
+        actions << "default" << tr("Open folder") << kOpenFolderAction << tr("Open folder");
     }
     QVariantMap hints;
     hints.insert("desktop-entry", QStringLiteral("videoconverter"));
     hints.insert("category", QStringLiteral("transfer.complete"));
     QDBusMessage call =
         QDBusMessage::createMethodCall(kNotifyService, kNotifyPath, kNotifyInterface, "Notify");
-    call << QStringLiteral("Video Converter") << uint(0) << QStringLiteral("videoconverter")
-         << title << text << actions << hints << int(-1);
+    call << tr("Video Converter") << uint(0) << QStringLiteral("videoconverter") << title << text
+         << actions << hints << int(-1);
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, folder, open = std::move(open)](QDBusPendingCallWatcher* w) {
@@ -68,7 +68,8 @@ void DesktopNotifier::OnClosed(uint id, uint) {
 void PowerOffThroughLoginManager(std::function<void(const QString& error)> failed,
                                  const QDBusConnection& bus) {
     if (!bus.isConnected()) {
-        if (failed) failed("The system bus cannot be reached.");
+        if (failed)
+            failed(QCoreApplication::translate("DesktopBus", "The system bus cannot be reached."));
         return;
     }
     QDBusMessage call =

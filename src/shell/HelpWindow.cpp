@@ -22,7 +22,7 @@ QPointer<HelpWindow>& Instance() {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("fm_help");
-    setWindowTitle("Video Converter Help");
+    setWindowTitle(tr("Video Converter Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(760, 560);
     browser_ = new QTextBrowser(this);
@@ -30,9 +30,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_->setOpenLinks(true);
     // Pages of the help folder open here; addresses on the web go to the desktop.
     browser_->setOpenExternalLinks(true);
-    back_ = new QPushButton("Back", this);
-    forward_ = new QPushButton("Forward", this);
-    auto* contents = new QPushButton("Contents", this);
+    back_ = new QPushButton(tr("Back"), this);
+    forward_ = new QPushButton(tr("Forward"), this);
+    auto* contents = new QPushButton(tr("Contents"), this);
     back_->setEnabled(false);
     forward_->setEnabled(false);
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
@@ -40,8 +40,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(contents, &QPushButton::clicked, this, [this] { Show(contents_); });
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
-    connect(browser_, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(browser_->documentTitle() + " - Video Converter Help"); });
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        setWindowTitle(tr("%1 - Video Converter Help").arg(browser_->documentTitle()));
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back_);

@@ -1,5 +1,6 @@
 #include "shell/LogDialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QMenu>
@@ -15,12 +16,12 @@ namespace vc {
 LogDialog::LogDialog(QWidget* parent, const QString& caption, const QStringList& lines)
     : QDialog(parent) {
     setObjectName("fm_log");
-    setWindowTitle("Encoder Log - " + caption);
+    setWindowTitle(tr("Encoder Log - %1").arg(caption));
     resize(640, 360);
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    text_->setPlainText(lines.isEmpty() ? QString("This job has no log yet.") : lines.join('\n'));
+    text_->setPlainText(lines.isEmpty() ? tr("This job has no log yet.") : lines.join('\n'));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* lay = new QVBoxLayout(this);
@@ -39,7 +40,7 @@ void JobListContextMenu(QTreeView* view, const JobList& jobs, const QList<QActio
     QMenu menu(view);
     menu.addActions(items);
     menu.addSeparator();
-    QAction* log = menu.addAction("Show Encoder &Log");
+    QAction* log = menu.addAction(QCoreApplication::translate("LogDialog", "Show Encoder &Log"));
     log->setEnabled(job && !job->log.isEmpty());
     if (menu.exec(view->viewport()->mapToGlobal(at)) != log || !job) return;
     LogDialog dialog(view->window(), job->caption, job->log);

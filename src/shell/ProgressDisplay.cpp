@@ -40,7 +40,7 @@ ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidg
     });
     connect(batch_, &BatchRunner::jobEnded, this, &ProgressDisplay::OnJobEnded);
     connect(batch_, &BatchRunner::stateChanged, this, [this](BatchRunner::State s) {
-        if (s == BatchRunner::State::Paused) ShowInfo("Paused");
+        if (s == BatchRunner::State::Paused) ShowInfo(tr("Paused"));
         if (s == BatchRunner::State::Running) ShowTick();
         if (s == BatchRunner::State::Stopping) {
             videoPanel_->show();
@@ -56,18 +56,18 @@ ProgressDisplay::ProgressDisplay(BatchRunner* batch, SkinDisplay* display, QWidg
 
 void ProgressDisplay::ShowSummary(bool ranToEnd) {
     // The last job's name and figures would read as if it were still the subject.
-    QString summary = QString("%1 converted").arg(batch_->FinishedCount());
-    if (batch_->FailedCount() > 0) summary += QString(", %1 failed").arg(batch_->FailedCount());
-    if (!ranToEnd) summary = "Stopped: " + summary;
+    QString summary = tr("%1 converted").arg(batch_->FinishedCount());
+    if (batch_->FailedCount() > 0) summary += tr(", %1 failed").arg(batch_->FailedCount());
+    if (!ranToEnd) summary = tr("Stopped: %1").arg(summary);
     display_->ShowText("filename", summary);
     for (const char* figure : {"filesize", "usedtime", "resttime"}) display_->RestoreText(figure);
     // What the batch left stays in sight: the size it wrote, and why its last job failed.
     if (batch_->FinishedCount() > 0)
         display_->ShowText("filesize", QString::number(batch_->WrittenBytes() / 1024) + " KB");
     display_->ShowText("filepath", batch_->FinishedCount() > 0
-                                       ? "Saved in " + batch_->OutputDirectory()
+                                       ? tr("Saved in %1").arg(batch_->OutputDirectory())
                                        : QString());
-    display_->ShowText("hint", lastError_.isEmpty() ? QString() : "Error: " + lastError_);
+    display_->ShowText("hint", lastError_.isEmpty() ? QString() : tr("Error: %1").arg(lastError_));
     ShowInfo(QString());
     summaryShown_ = true;
 }
@@ -129,7 +129,7 @@ void ProgressDisplay::ShowTick() {
     }
     ShowRunDisplays();
     if (batch_->ProgressKnown() && batch_->Progress() > 0)
-        ShowInfo("Batch " + Hms(batch_->BatchRemainingSeconds()) + " left");
+        ShowInfo(tr("Batch %1 left").arg(Hms(batch_->BatchRemainingSeconds())));
     else
         ShowInfo(QString());
 }
@@ -153,7 +153,7 @@ void ProgressDisplay::OnJobEnded(int, BatchRunner::Outcome outcome, const QStrin
         display_->ShowText("filename", batch_->Failures().back().caption);
         display_->ShowText("filesize", QString());
         display_->ShowText("usedtime", Hms(0));
-        display_->ShowText("hint", "Error: " + reason);
+        display_->ShowText("hint", tr("Error: %1").arg(reason));
     }
 }
 

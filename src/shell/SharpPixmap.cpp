@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "core/uilanguage.h"
+
 namespace vc {
 
 QString DoubleSizePath(const QString& path) {
@@ -11,7 +13,9 @@ QString DoubleSizePath(const QString& path) {
     return path.left(dot) + "@2x" + path.mid(dot);
 }
 
-bool LoadSharpPixmap(QPixmap& out, const QString& path, const QWidget* widget) {
+bool LoadSharpPixmap(QPixmap& out, const QString& original, const QWidget* widget) {
+    // Pictures with words come drawn per interface language.
+    const QString path = TranslatedPicture(original);
     if (widget && widget->devicePixelRatioF() > 1.0 && out.load(DoubleSizePath(path))) {
         out.setDevicePixelRatio(2.0);
         return true;

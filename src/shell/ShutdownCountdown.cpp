@@ -11,7 +11,7 @@ namespace vc {
 ShutdownCountdown::ShutdownCountdown(QWidget* parent, int seconds)
     : QDialog(parent), left_(seconds) {
     setObjectName("fm_shutdown");
-    setWindowTitle("Shut down");
+    setWindowTitle(tr("Shut down"));
     text_ = new QLabel(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
@@ -32,7 +32,7 @@ void ShutdownCountdown::showEvent(QShowEvent* e) {
 
 void ShutdownCountdown::ShowLeft() {
     text_->setText(
-        QString("The conversion has finished. The computer shuts down in %1 seconds.").arg(left_));
+        tr("The conversion has finished. The computer shuts down in %1 seconds.").arg(left_));
 }
 
 void ShutdownCountdown::Tick() {

@@ -1,5 +1,6 @@
 #include "shell/SideEffects.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -18,8 +19,9 @@ DesktopSideEffects::~DesktopSideEffects() = default;
 
 namespace {
 QString Title(QWidget* parent) {
-    return parent && !parent->windowTitle().isEmpty() ? parent->windowTitle()
-                                                      : QStringLiteral("Video Converter");
+    return parent && !parent->windowTitle().isEmpty()
+               ? parent->windowTitle()
+               : QCoreApplication::translate("SideEffects", "Video Converter");
 }
 }  // namespace
 
@@ -82,7 +84,9 @@ void DesktopSideEffects::StartDetached(const QString& program, const QStringList
 
 void DesktopSideEffects::Shutdown() {
     PowerOffThroughLoginManager([this](const QString& error) {
-        Error(nullptr, "The computer cannot be shut down: " + error);
+        Error(nullptr,
+              QCoreApplication::translate("SideEffects", "The computer cannot be shut down: %1")
+                  .arg(error));
     });
 }
 
@@ -97,7 +101,8 @@ QString MediaOpenFilter() {
     for (const OpenFilter& f : OpenFilters()) {
         const QString patterns =
             QString::fromStdString(f.patterns).split(';', Qt::SkipEmptyParts).join(' ');
-        out << QString("%1 (%2)").arg(QString::fromStdString(f.label), patterns);
+        out << QString("%1 (%2)").arg(QCoreApplication::translate("OpenFilters", f.label.c_str()),
+                                      patterns);
     }
     return out.join(";;");
 }

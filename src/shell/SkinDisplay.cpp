@@ -1,5 +1,6 @@
 #include "shell/SkinDisplay.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
 
@@ -25,7 +26,8 @@ QString SkinDisplay::Bind(QWidget* main, QWidget* cut, const QString& skinFile) 
         engine_->SkinWindow(main);
         engine_->SkinWindowAs(main, "dozadozorozirivaz");
     } catch (const std::exception& ex) {
-        return QString("The skin file cannot be loaded: %1").arg(ex.what());
+        return QCoreApplication::translate("SkinDisplay", "The skin file cannot be loaded: %1")
+            .arg(ex.what());
     }
     skin::ISkinObject* root = engine_->WindowRoot(main);
     for (const char* name : kMainObjects) {
@@ -50,7 +52,8 @@ QString SkinDisplay::Bind(QWidget* main, QWidget* cut, const QString& skinFile) 
             if (Bound* b = Find("cutplaypos"); b && b->placement)
                 b->placement->GetArea(b->fillRect);
         } catch (const std::exception& ex) {
-            error = QString("The skin file cannot be loaded: %1").arg(ex.what());
+            error = QCoreApplication::translate("SkinDisplay", "The skin file cannot be loaded: %1")
+                        .arg(ex.what());
         }
     }
     bound_ = true;

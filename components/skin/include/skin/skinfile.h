@@ -58,6 +58,10 @@ struct SkinFile {
     const FormDef* Form(const QString& name) const;
 };
 
+// Whether a caption shows whole in an object of this definition: no ellipsis, nothing cut
+// (glyph and padding left aside, as drawn).
+bool CaptionFits(const ObjectDef& d, const QString& text);
+
 // Parses skin text; 'path' names the file in messages and anchors relative picture paths.
 // Throws SkinError("<file> line N: ...") for a malformed line.
 SkinFile ParseSkin(const QString& text, const QString& path);
