@@ -205,6 +205,14 @@
         <translation>&amp;Eigenschaften</translation>
     </message>
     <message>
+        <source>&amp;Browse Output Folder…</source>
+        <translation>Ausgabeordner &amp;wählen…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>Ausgabeordner ö&amp;ffnen</translation>
+    </message>
+    <message>
         <source>&amp;Run Background(R)</source>
         <translation>Im &amp;Hintergrund ausführen</translation>
     </message>
@@ -231,6 +239,18 @@
     <message>
         <source>&amp;Unselect All(U)</source>
         <translation>Auswahl a&amp;ufheben</translation>
+    </message>
+    <message>
+        <source>Un&amp;do Remove</source>
+        <translation>Entfernen &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach u&amp;nten</translation>
     </message>
     <message>
         <source>Con&amp;vert(V)</source>
@@ -538,6 +558,10 @@
         <translation>Vorschauposition</translation>
     </message>
     <message>
+        <source>Time played</source>
+        <translation>Abgespielte Zeit</translation>
+    </message>
+    <message>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
@@ -564,6 +588,10 @@
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
     </message>
     <message>
         <source>Ready to convert</source>
@@ -594,8 +622,20 @@
         <translation>Konvertierungsfortschritt</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Hinweis</translation>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Output file</source>
+        <translation>Ausgabedatei</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -628,10 +668,6 @@
     <message>
         <source>Forward 30 seconds</source>
         <translation>30 Sekunden vor</translation>
-    </message>
-    <message>
-        <source>Time played</source>
-        <translation>Abgespielte Zeit</translation>
     </message>
     <message>
         <source>Set Begin</source>
@@ -668,8 +704,65 @@
 <context>
     <name>StartArgs</name>
     <message>
+        <source>The profiles:</source>
+        <translation>Die Profile:</translation>
+    </message>
+    <message>
+        <source>there is no profile number %1.</source>
+        <translation>es gibt kein Profil Nummer %1.</translation>
+    </message>
+    <message>
+        <source>no profile is named "%1".</source>
+        <translation>kein Profil heißt „%1“.</translation>
+    </message>
+    <message>
+        <source>the profiles %1 share the name "%2": give the number.</source>
+        <translation>die Profile %1 heißen alle „%2“: Geben Sie die Nummer an.</translation>
+    </message>
+    <message>
+        <source>--output needs a folder.</source>
+        <translation>--output braucht einen Ordner.</translation>
+    </message>
+    <message>
+        <source>--jobs takes "auto" or a number from 1 to %1 (the number of cores), not "%2".</source>
+        <translation>--jobs nimmt „auto“ oder eine Zahl von 1 bis %1 (die Zahl der Kerne), nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--audio-track takes the number of a sound track, from 1, not "%1".</source>
+        <translation>--audio-track nimmt die Nummer einer Tonspur ab 1, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--subtitle takes the number of a subtitle, from 1, a subtitle file (.srt, .ass, .ssa, .vtt) or "none", not "%1".</source>
+        <translation>--subtitle nimmt die Nummer eines Untertitels ab 1, eine Untertiteldatei (.srt, .ass, .ssa, .vtt) oder „none“, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 braucht einen Wert.</translation>
+    </message>
+    <message>
+        <source>%1 is taken only with --convert.</source>
+        <translation>%1 gilt nur zusammen mit --convert.</translation>
+    </message>
+    <message>
+        <source>--convert needs the files or folders to convert.</source>
+        <translation>--convert braucht die zu konvertierenden Dateien oder Ordner.</translation>
+    </message>
+    <message>
         <source>Usage: %1 [OPTION]... [FILE|FOLDER]...
-Converts video and audio files. Files named are added to the job list; a folder adds
+</source>
+        <translation>Aufruf: %1 [OPTION]... [DATEI|ORDNER]...
+</translation>
+    </message>
+    <message>
+        <source>  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...
+</source>
+        <translation>  oder: %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] DATEI|ORDNER...
+</translation>
+    </message>
+    <message>
+        <source>Converts video and audio files. Files named are added to the job list; a folder adds
 the media files it holds. When the converter runs already, the names go to its
 window.
 
@@ -680,24 +773,79 @@ window.
 Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as
 well.
 
-Exit status: 0 when the window was closed or an option printed its text, 2 for an
-option that is not known, another value when the program could not start.
 </source>
-        <translation>Aufruf: %1 [OPTION]... [DATEI|ORDNER]...
-Konvertiert Video- und Audiodateien. Genannte Dateien kommen in die Auftragsliste; ein
-Ordner fügt die Mediendateien hinzu, die er enthält. Läuft der Konverter bereits, gehen
-die Namen an sein Fenster.
+        <translation>Konvertiert Video- und Audiodateien. Genannte Dateien kommen in die
+Auftragsliste; ein Ordner fügt die Mediendateien hinzu, die er enthält. Läuft
+der Konverter bereits, gehen die Namen an sein Fenster.
 
   -h, --help     diese Hilfe anzeigen und beenden
       --version  die Version anzeigen und beenden
-  --             Ende der Optionen: jedes weitere Argument ist eine Datei oder ein Ordner
+  --             Ende der Optionen: jedes weitere Argument ist eine Datei
+                 oder ein Ordner
 
-Auch die Optionen von Qt (-platform NAME, -style NAME, -reverse und andere) werden
-angenommen.
+Auch die Optionen von Qt (-platform NAME, -style NAME, -reverse und andere)
+werden angenommen.
 
-Exit-Status: 0, wenn das Fenster geschlossen wurde oder eine Option ihren Text ausgab,
-2 bei einer unbekannten Option, ein anderer Wert, wenn das Programm nicht starten konnte.
 </translation>
+    </message>
+    <message>
+        <source>Converting without a window (no display needed):
+      --convert           convert the files, and the media files of the
+                          folders, with this edition's saved settings; exit
+      --profile N|NAME    the output profile: its number, or its name as the
+                          profile picker shows it, in any case; default: the
+                          saved profile (a wrong one lists the profiles)
+      --output DIR        the output folder; default: the saved one
+      --jobs N|auto       conversions side by side: 1 up to the number of
+                          cores, or auto
+      --audio-track N     the sound track of each file, from 1; default: the
+                          file's default track; a file with fewer fails
+      --subtitle N|FILE|none
+                          burn in each file's Nth subtitle (its subtitle
+                          streams, then the subtitle files beside it named
+                          like it), or a subtitle file (.srt, .ass, .ssa,
+                          .vtt); default: none
+A line per file on the error output tells how far it is and how it ended.
+Ctrl+C stops the conversion and removes the unfinished output.
+
+Exit status: 0 when the window was closed, an option printed its text or every
+file was converted; 1 when a file could not be converted; 2 for an option that is
+not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after
+SIGTERM); another value when the program could not start.
+</source>
+        <translation>Konvertieren ohne Fenster (keine Anzeige nötig):
+      --convert           die Dateien und die Mediendateien der Ordner mit
+                          den gespeicherten Einstellungen dieser Edition
+                          konvertieren, danach beenden
+      --profile N|NAME    das Ausgabeprofil: seine Nummer oder sein Name, wie
+                          ihn die Profilauswahl zeigt, in beliebiger
+                          Schreibweise; Standard: das gespeicherte Profil
+                          (ein falsches listet die Profile auf)
+      --output DIR        der Ausgabeordner; Standard: der gespeicherte
+      --jobs N|auto       gleichzeitige Konvertierungen: 1 bis zur Zahl der
+                          Kerne, oder auto
+      --audio-track N     die Tonspur jeder Datei, ab 1; Standard: die
+                          Standardspur der Datei; eine Datei mit weniger
+                          Spuren schlägt fehl
+      --subtitle N|FILE|none
+                          den N-ten Untertitel jeder Datei einbrennen (ihre
+                          Untertitelströme, dann die gleichnamigen
+                          Untertiteldateien daneben) oder eine
+                          Untertiteldatei (.srt, .ass, .ssa, .vtt);
+                          Standard: keiner
+Eine Zeile je Datei in der Fehlerausgabe zeigt, wie weit sie ist und wie sie
+endete. Ctrl+C stoppt die Konvertierung und entfernt die unfertige Ausgabe.
+
+Exit-Status: 0, wenn das Fenster geschlossen wurde, eine Option ihren Text
+ausgab oder jede Datei konvertiert wurde; 1, wenn eine Datei nicht konvertiert
+werden konnte; 2 bei einer unbekannten Option, einem falschen Wert oder einer
+fehlenden Datei; 130 nach Ctrl+C (143 nach SIGTERM); ein anderer Wert, wenn
+das Programm nicht starten konnte.
+</translation>
+    </message>
+    <message>
+        <source>Try "%1 --help" for more information.</source>
+        <translation>Weitere Informationen mit „%1 --help“.</translation>
     </message>
     <message>
         <source>%1: unknown option %2
@@ -788,6 +936,81 @@ Exit-Status: 0, wenn das Fenster geschlossen wurde oder eine Option ihren Text a
     <message>
         <source>the output file is empty</source>
         <translation>die Ausgabedatei ist leer</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CommandLineConversion</name>
+    <message>
+        <source>there is no file or folder "%1".</source>
+        <translation>es gibt keine Datei und keinen Ordner „%1“.</translation>
+    </message>
+    <message>
+        <source>there is no subtitle file "%1".</source>
+        <translation>es gibt keine Untertiteldatei „%1“.</translation>
+    </message>
+    <message>
+        <source>the output folder "%1" is not a folder.</source>
+        <translation>der Ausgabeordner „%1“ ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>the folders named hold no media files.</source>
+        <translation>die genannten Ordner enthalten keine Mediendateien.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be converted</source>
+        <translation>die Datei kann nicht konvertiert werden</translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1: fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has none</source>
+        <translation>keine Tonspur %1: Die Datei hat keine</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only one</source>
+        <translation>keine Tonspur %1: Die Datei hat nur eine</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only %2</source>
+        <translation>keine Tonspur %1: Die Datei hat nur %2</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has none</source>
+        <translation>kein Untertitel %1: Die Datei hat keinen</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only one</source>
+        <translation>kein Untertitel %1: Die Datei hat nur einen</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only %2</source>
+        <translation>kein Untertitel %1: Die Datei hat nur %2</translation>
+    </message>
+    <message>
+        <source>%1: 100%, converted</source>
+        <translation>%1: 100%, konvertiert</translation>
+    </message>
+    <message>
+        <source>%1: %2, stopped; the unfinished output was removed</source>
+        <translation>%1: %2, gestoppt; die unfertige Ausgabe wurde entfernt</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 files converted.</source>
+        <translation>Gestoppt: %1 von %2 Dateien konvertiert.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted, %3 failed.</source>
+        <translation>%1 von %2 Dateien konvertiert, %3 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted into %3</source>
+        <translation>%1 von %2 Dateien konvertiert, gespeichert in %3</translation>
     </message>
 </context>
 <context>
@@ -931,6 +1154,25 @@ Exit-Status: 0, wenn das Fenster geschlossen wurde oder eine Option ihren Text a
     </message>
 </context>
 <context>
+    <name>vc::ProfilePicker</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Up and Down choose within a list, Right and Left go between categories and profiles, Return chooses, Escape closes</source>
+        <translation>Auf und Ab wählen in einer Liste, Rechts und Links wechseln zwischen Kategorien und Profilen, Eingabe wählt aus, Esc schließt</translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation>%1 (aktuell)</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>Kategorie: %1</translation>
+    </message>
+</context>
+<context>
     <name>vc::ProgressDisplay</name>
     <message>
         <source>Paused</source>
@@ -955,6 +1197,10 @@ Exit-Status: 0, wenn das Fenster geschlossen wurde oder eine Option ihren Text a
     <message>
         <source>Error: %1</source>
         <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>%1 running, %2 done, %3 left</source>
+        <translation>%1 laufen, %2 fertig, %3 übrig</translation>
     </message>
     <message>
         <source>Batch %1 left</source>
@@ -1226,6 +1472,22 @@ Exit-Status: 0, wenn das Fenster geschlossen wurde oder eine Option ihren Text a
         <translation>Nach der Konvertierung automatisch herunterfahren</translation>
     </message>
     <message>
+        <source>Conversions</source>
+        <translation>Konvertierungen</translation>
+    </message>
+    <message>
+        <source>Simultaneous conversions:</source>
+        <translation>Gleichzeitige Konvertierungen:</translation>
+    </message>
+    <message>
+        <source>Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.</source>
+        <translation>„Automatisch“ konvertiert so viele Audiodateien gleichzeitig, wie der Computer Kerne hat, und jeweils nur ein Video: Ein Video-Encoder nutzt bereits alle Kerne.</translation>
+    </message>
+    <message>
+        <source>Run conversions in the background (low priority)</source>
+        <translation>Konvertierungen im Hintergrund ausführen (niedrige Priorität)</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
@@ -1244,6 +1506,10 @@ Exit-Status: 0, wenn das Fenster geschlossen wurde oder eine Option ihren Text a
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>The language cannot be saved to "%1".</source>

@@ -205,6 +205,14 @@
         <translation>Propie&amp;dades</translation>
     </message>
     <message>
+        <source>&amp;Browse Output Folder…</source>
+        <translation>&amp;Elegir carpeta de salida…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>A&amp;brir carpeta de salida</translation>
+    </message>
+    <message>
         <source>&amp;Run Background(R)</source>
         <translation>Ejecutar en segundo &amp;plano</translation>
     </message>
@@ -231,6 +239,18 @@
     <message>
         <source>&amp;Unselect All(U)</source>
         <translation>&amp;Desmarcar todo</translation>
+    </message>
+    <message>
+        <source>Un&amp;do Remove</source>
+        <translation>Des&amp;hacer quitar</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Mover &amp;arriba</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Mover a&amp;bajo</translation>
     </message>
     <message>
         <source>Con&amp;vert(V)</source>
@@ -538,6 +558,10 @@
         <translation>Posición de la vista previa</translation>
     </message>
     <message>
+        <source>Time played</source>
+        <translation>Tiempo reproducido</translation>
+    </message>
+    <message>
         <source>Duration</source>
         <translation>Duración</translation>
     </message>
@@ -564,6 +588,10 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Trabajo</translation>
     </message>
     <message>
         <source>Ready to convert</source>
@@ -594,8 +622,20 @@
         <translation>Progreso de la conversión</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Sugerencia</translation>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Output file</source>
+        <translation>Archivo de salida</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -628,10 +668,6 @@
     <message>
         <source>Forward 30 seconds</source>
         <translation>Avanzar 30 segundos</translation>
-    </message>
-    <message>
-        <source>Time played</source>
-        <translation>Tiempo reproducido</translation>
     </message>
     <message>
         <source>Set Begin</source>
@@ -668,8 +704,65 @@
 <context>
     <name>StartArgs</name>
     <message>
+        <source>The profiles:</source>
+        <translation>Los perfiles:</translation>
+    </message>
+    <message>
+        <source>there is no profile number %1.</source>
+        <translation>no hay ningún perfil con el número %1.</translation>
+    </message>
+    <message>
+        <source>no profile is named "%1".</source>
+        <translation>ningún perfil se llama «%1».</translation>
+    </message>
+    <message>
+        <source>the profiles %1 share the name "%2": give the number.</source>
+        <translation>los perfiles %1 se llaman igual, «%2»: indique el número.</translation>
+    </message>
+    <message>
+        <source>--output needs a folder.</source>
+        <translation>--output necesita una carpeta.</translation>
+    </message>
+    <message>
+        <source>--jobs takes "auto" or a number from 1 to %1 (the number of cores), not "%2".</source>
+        <translation>--jobs admite «auto» o un número de 1 a %1 (el número de núcleos), no «%2».</translation>
+    </message>
+    <message>
+        <source>--audio-track takes the number of a sound track, from 1, not "%1".</source>
+        <translation>--audio-track admite el número de una pista de audio, desde 1, no «%1».</translation>
+    </message>
+    <message>
+        <source>--subtitle takes the number of a subtitle, from 1, a subtitle file (.srt, .ass, .ssa, .vtt) or "none", not "%1".</source>
+        <translation>--subtitle admite el número de un subtítulo, desde 1, un archivo de subtítulos (.srt, .ass, .ssa, .vtt) o «none», no «%1».</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 necesita un valor.</translation>
+    </message>
+    <message>
+        <source>%1 is taken only with --convert.</source>
+        <translation>%1 solo se admite con --convert.</translation>
+    </message>
+    <message>
+        <source>--convert needs the files or folders to convert.</source>
+        <translation>--convert necesita los archivos o carpetas que se van a convertir.</translation>
+    </message>
+    <message>
         <source>Usage: %1 [OPTION]... [FILE|FOLDER]...
-Converts video and audio files. Files named are added to the job list; a folder adds
+</source>
+        <translation>Uso: %1 [OPCIÓN]... [ARCHIVO|CARPETA]...
+</translation>
+    </message>
+    <message>
+        <source>  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...
+</source>
+        <translation>  o:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] ARCHIVO|CARPETA...
+</translation>
+    </message>
+    <message>
+        <source>Converts video and audio files. Files named are added to the job list; a folder adds
 the media files it holds. When the converter runs already, the names go to its
 window.
 
@@ -680,24 +773,78 @@ window.
 Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as
 well.
 
-Exit status: 0 when the window was closed or an option printed its text, 2 for an
-option that is not known, another value when the program could not start.
 </source>
-        <translation>Uso: %1 [OPCIÓN]... [ARCHIVO|CARPETA]...
-Convierte archivos de vídeo y audio. Los archivos indicados se añaden a la lista de
-trabajos; una carpeta añade los archivos multimedia que contiene. Si el conversor ya
-está abierto, los nombres van a su ventana.
+        <translation>Convierte archivos de vídeo y audio. Los archivos indicados se añaden a la
+lista de trabajos; una carpeta añade los archivos multimedia que contiene. Si
+el conversor ya está en marcha, los nombres se pasan a su ventana.
 
-  -h, --help     muestra esta ayuda y sale
-      --version  muestra la versión y sale
-  --             fin de las opciones: cada argumento siguiente es un archivo o carpeta
+  -h, --help     mostrar esta ayuda y salir
+      --version  mostrar la versión y salir
+  --             fin de las opciones: cada argumento posterior es un archivo
+                 o una carpeta
 
-También se aceptan las opciones de Qt (-platform NOMBRE, -style NOMBRE, -reverse y
-otras).
+También se aceptan las opciones propias de Qt (-platform NAME, -style NAME,
+-reverse y otras).
 
-Estado de salida: 0 si se cerró la ventana o una opción mostró su texto, 2 si una opción
-no se conoce, otro valor si el programa no pudo iniciarse.
 </translation>
+    </message>
+    <message>
+        <source>Converting without a window (no display needed):
+      --convert           convert the files, and the media files of the
+                          folders, with this edition's saved settings; exit
+      --profile N|NAME    the output profile: its number, or its name as the
+                          profile picker shows it, in any case; default: the
+                          saved profile (a wrong one lists the profiles)
+      --output DIR        the output folder; default: the saved one
+      --jobs N|auto       conversions side by side: 1 up to the number of
+                          cores, or auto
+      --audio-track N     the sound track of each file, from 1; default: the
+                          file's default track; a file with fewer fails
+      --subtitle N|FILE|none
+                          burn in each file's Nth subtitle (its subtitle
+                          streams, then the subtitle files beside it named
+                          like it), or a subtitle file (.srt, .ass, .ssa,
+                          .vtt); default: none
+A line per file on the error output tells how far it is and how it ended.
+Ctrl+C stops the conversion and removes the unfinished output.
+
+Exit status: 0 when the window was closed, an option printed its text or every
+file was converted; 1 when a file could not be converted; 2 for an option that is
+not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after
+SIGTERM); another value when the program could not start.
+</source>
+        <translation>Conversión sin ventana (no hace falta pantalla):
+      --convert           convertir los archivos, y los archivos multimedia
+                          de las carpetas, con los ajustes guardados de esta
+                          edición; después salir
+      --profile N|NAME    el perfil de salida: su número, o su nombre tal
+                          como lo muestra el selector de perfiles, sin
+                          distinguir mayúsculas; por defecto: el perfil
+                          guardado (uno erróneo muestra la lista de perfiles)
+      --output DIR        la carpeta de salida; por defecto: la guardada
+      --jobs N|auto       conversiones simultáneas: de 1 hasta el número de
+                          núcleos, o auto
+      --audio-track N     la pista de audio de cada archivo, desde 1; por
+                          defecto: la pista predeterminada del archivo; un
+                          archivo con menos pistas falla
+      --subtitle N|FILE|none
+                          incrustar el subtítulo N de cada archivo (sus
+                          flujos de subtítulos y luego los archivos de
+                          subtítulos que están junto a él con su mismo
+                          nombre), o un archivo de subtítulos (.srt, .ass,
+                          .ssa, .vtt); por defecto: ninguno
+Una línea por archivo en la salida de errores indica cuánto lleva y cómo
+terminó. Ctrl+C detiene la conversión y elimina la salida sin terminar.
+
+Estado de salida: 0 si se cerró la ventana, una opción mostró su texto o se
+convirtieron todos los archivos; 1 si un archivo no se pudo convertir; 2 si una
+opción es desconocida, un valor es erróneo o falta un archivo; 130 tras Ctrl+C
+(143 tras SIGTERM); otro valor si el programa no pudo iniciarse.
+</translation>
+    </message>
+    <message>
+        <source>Try "%1 --help" for more information.</source>
+        <translation>Pruebe «%1 --help» para más información.</translation>
     </message>
     <message>
         <source>%1: unknown option %2
@@ -788,6 +935,81 @@ no se conoce, otro valor si el programa no pudo iniciarse.
     <message>
         <source>the output file is empty</source>
         <translation>el archivo de salida está vacío</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CommandLineConversion</name>
+    <message>
+        <source>there is no file or folder "%1".</source>
+        <translation>no existe el archivo o la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>there is no subtitle file "%1".</source>
+        <translation>no existe el archivo de subtítulos «%1».</translation>
+    </message>
+    <message>
+        <source>the output folder "%1" is not a folder.</source>
+        <translation>la carpeta de salida «%1» no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>the folders named hold no media files.</source>
+        <translation>las carpetas indicadas no contienen archivos multimedia.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be converted</source>
+        <translation>no se puede convertir el archivo</translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1: error: %2</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has none</source>
+        <translation>no hay pista de audio %1: el archivo no tiene ninguna</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only one</source>
+        <translation>no hay pista de audio %1: el archivo solo tiene una</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only %2</source>
+        <translation>no hay pista de audio %1: el archivo solo tiene %2</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has none</source>
+        <translation>no hay subtítulo %1: el archivo no tiene ninguno</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only one</source>
+        <translation>no hay subtítulo %1: el archivo solo tiene uno</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only %2</source>
+        <translation>no hay subtítulo %1: el archivo solo tiene %2</translation>
+    </message>
+    <message>
+        <source>%1: 100%, converted</source>
+        <translation>%1: 100%, convertido</translation>
+    </message>
+    <message>
+        <source>%1: %2, stopped; the unfinished output was removed</source>
+        <translation>%1: %2, detenido; se eliminó la salida sin terminar</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 files converted.</source>
+        <translation>Detenido: %1 de %2 archivos convertidos.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted, %3 failed.</source>
+        <translation>%1 de %2 archivos convertidos, %3 con errores.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted into %3</source>
+        <translation>%1 de %2 archivos convertidos en %3</translation>
     </message>
 </context>
 <context>
@@ -931,6 +1153,25 @@ no se conoce, otro valor si el programa no pudo iniciarse.
     </message>
 </context>
 <context>
+    <name>vc::ProfilePicker</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfiles</translation>
+    </message>
+    <message>
+        <source>Up and Down choose within a list, Right and Left go between categories and profiles, Return chooses, Escape closes</source>
+        <translation>Arriba y Abajo eligen dentro de una lista, Derecha e Izquierda pasan entre categorías y perfiles, Intro elige, Escape cierra</translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation>%1 (actual)</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>Categoría: %1</translation>
+    </message>
+</context>
+<context>
     <name>vc::ProgressDisplay</name>
     <message>
         <source>Paused</source>
@@ -955,6 +1196,10 @@ no se conoce, otro valor si el programa no pudo iniciarse.
     <message>
         <source>Error: %1</source>
         <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>%1 running, %2 done, %3 left</source>
+        <translation>%1 en curso, %2 terminados, %3 pendientes</translation>
     </message>
     <message>
         <source>Batch %1 left</source>
@@ -1226,6 +1471,22 @@ no se conoce, otro valor si el programa no pudo iniciarse.
         <translation>Apagar el equipo al terminar la conversión</translation>
     </message>
     <message>
+        <source>Conversions</source>
+        <translation>Conversiones</translation>
+    </message>
+    <message>
+        <source>Simultaneous conversions:</source>
+        <translation>Conversiones simultáneas:</translation>
+    </message>
+    <message>
+        <source>Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.</source>
+        <translation>«Automático» convierte tantos archivos de audio a la vez como núcleos tiene el equipo, y un solo vídeo cada vez: un codificador de vídeo ya usa todos los núcleos.</translation>
+    </message>
+    <message>
+        <source>Run conversions in the background (low priority)</source>
+        <translation>Ejecutar las conversiones en segundo plano (prioridad baja)</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
@@ -1244,6 +1505,10 @@ no se conoce, otro valor si el programa no pudo iniciarse.
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>The language cannot be saved to "%1".</source>

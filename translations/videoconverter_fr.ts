@@ -205,6 +205,14 @@
         <translation>Proprié&amp;tés</translation>
     </message>
     <message>
+        <source>&amp;Browse Output Folder…</source>
+        <translation>&amp;Choisir le dossier de sortie…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>&amp;Ouvrir le dossier de sortie</translation>
+    </message>
+    <message>
         <source>&amp;Run Background(R)</source>
         <translation>Exécuter en a&amp;rrière-plan</translation>
     </message>
@@ -231,6 +239,18 @@
     <message>
         <source>&amp;Unselect All(U)</source>
         <translation>Tout &amp;décocher</translation>
+    </message>
+    <message>
+        <source>Un&amp;do Remove</source>
+        <translation>&amp;Annuler le retrait</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Déplacer vers le &amp;haut</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Déplacer vers le &amp;bas</translation>
     </message>
     <message>
         <source>Con&amp;vert(V)</source>
@@ -538,6 +558,10 @@
         <translation>Position de l'aperçu</translation>
     </message>
     <message>
+        <source>Time played</source>
+        <translation>Temps lu</translation>
+    </message>
+    <message>
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
@@ -564,6 +588,10 @@
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Tâche</translation>
     </message>
     <message>
         <source>Ready to convert</source>
@@ -594,8 +622,20 @@
         <translation>Progression de la conversion</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Astuce</translation>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Output file</source>
+        <translation>Fichier de sortie</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profils</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -628,10 +668,6 @@
     <message>
         <source>Forward 30 seconds</source>
         <translation>Avancer de 30 secondes</translation>
-    </message>
-    <message>
-        <source>Time played</source>
-        <translation>Temps lu</translation>
     </message>
     <message>
         <source>Set Begin</source>
@@ -668,8 +704,65 @@
 <context>
     <name>StartArgs</name>
     <message>
+        <source>The profiles:</source>
+        <translation>Les profils :</translation>
+    </message>
+    <message>
+        <source>there is no profile number %1.</source>
+        <translation>il n'y a pas de profil numéro %1.</translation>
+    </message>
+    <message>
+        <source>no profile is named "%1".</source>
+        <translation>aucun profil ne s'appelle « %1 ».</translation>
+    </message>
+    <message>
+        <source>the profiles %1 share the name "%2": give the number.</source>
+        <translation>les profils %1 portent le même nom « %2 » : indiquez le numéro.</translation>
+    </message>
+    <message>
+        <source>--output needs a folder.</source>
+        <translation>--output demande un dossier.</translation>
+    </message>
+    <message>
+        <source>--jobs takes "auto" or a number from 1 to %1 (the number of cores), not "%2".</source>
+        <translation>--jobs accepte « auto » ou un nombre de 1 à %1 (le nombre de cœurs), pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>--audio-track takes the number of a sound track, from 1, not "%1".</source>
+        <translation>--audio-track accepte le numéro d'une piste audio, à partir de 1, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--subtitle takes the number of a subtitle, from 1, a subtitle file (.srt, .ass, .ssa, .vtt) or "none", not "%1".</source>
+        <translation>--subtitle accepte le numéro d'un sous-titre, à partir de 1, un fichier de sous-titres (.srt, .ass, .ssa, .vtt) ou « none », pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 demande une valeur.</translation>
+    </message>
+    <message>
+        <source>%1 is taken only with --convert.</source>
+        <translation>%1 n'est accepté qu'avec --convert.</translation>
+    </message>
+    <message>
+        <source>--convert needs the files or folders to convert.</source>
+        <translation>--convert demande les fichiers ou dossiers à convertir.</translation>
+    </message>
+    <message>
         <source>Usage: %1 [OPTION]... [FILE|FOLDER]...
-Converts video and audio files. Files named are added to the job list; a folder adds
+</source>
+        <translation>Utilisation : %1 [OPTION]... [FICHIER|DOSSIER]...
+</translation>
+    </message>
+    <message>
+        <source>  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...
+</source>
+        <translation>         ou : %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] FICHIER|DOSSIER...
+</translation>
+    </message>
+    <message>
+        <source>Converts video and audio files. Files named are added to the job list; a folder adds
 the media files it holds. When the converter runs already, the names go to its
 window.
 
@@ -680,24 +773,79 @@ window.
 Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as
 well.
 
-Exit status: 0 when the window was closed or an option printed its text, 2 for an
-option that is not known, another value when the program could not start.
 </source>
-        <translation>Utilisation : %1 [OPTION]... [FICHIER|DOSSIER]...
-Convertit des fichiers vidéo et audio. Les fichiers nommés sont ajoutés à la liste des
-tâches ; un dossier ajoute les fichiers multimédias qu'il contient. Si le convertisseur
-est déjà lancé, les noms sont transmis à sa fenêtre.
+        <translation>Convertit des fichiers vidéo et audio. Les fichiers nommés sont ajoutés à la
+liste des tâches ; un dossier ajoute les fichiers multimédias qu'il contient.
+Si le convertisseur est déjà lancé, les noms sont transmis à sa fenêtre.
 
   -h, --help     afficher cette aide et quitter
       --version  afficher la version et quitter
-  --             fin des options : chaque argument suivant est un fichier ou un dossier
+  --             fin des options : chaque argument suivant est un fichier ou
+                 un dossier
 
-Les options de Qt (-platform NOM, -style NOM, -reverse et autres) sont aussi
+Les options de Qt (-platform NAME, -style NAME, -reverse et autres) sont aussi
 acceptées.
 
-Code de sortie : 0 quand la fenêtre a été fermée ou qu'une option a affiché son texte,
-2 pour une option inconnue, une autre valeur quand le programme n'a pas pu démarrer.
 </translation>
+    </message>
+    <message>
+        <source>Converting without a window (no display needed):
+      --convert           convert the files, and the media files of the
+                          folders, with this edition's saved settings; exit
+      --profile N|NAME    the output profile: its number, or its name as the
+                          profile picker shows it, in any case; default: the
+                          saved profile (a wrong one lists the profiles)
+      --output DIR        the output folder; default: the saved one
+      --jobs N|auto       conversions side by side: 1 up to the number of
+                          cores, or auto
+      --audio-track N     the sound track of each file, from 1; default: the
+                          file's default track; a file with fewer fails
+      --subtitle N|FILE|none
+                          burn in each file's Nth subtitle (its subtitle
+                          streams, then the subtitle files beside it named
+                          like it), or a subtitle file (.srt, .ass, .ssa,
+                          .vtt); default: none
+A line per file on the error output tells how far it is and how it ended.
+Ctrl+C stops the conversion and removes the unfinished output.
+
+Exit status: 0 when the window was closed, an option printed its text or every
+file was converted; 1 when a file could not be converted; 2 for an option that is
+not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after
+SIGTERM); another value when the program could not start.
+</source>
+        <translation>Conversion sans fenêtre (aucun affichage nécessaire) :
+      --convert           convertir les fichiers, et les fichiers multimédias
+                          des dossiers, avec les paramètres enregistrés de
+                          cette édition ; puis quitter
+      --profile N|NAME    le profil de sortie : son numéro, ou son nom tel
+                          que le sélecteur de profils l'affiche, majuscules
+                          ou minuscules ; par défaut : le profil enregistré
+                          (un profil erroné affiche la liste des profils)
+      --output DIR        le dossier de sortie ; par défaut : celui enregistré
+      --jobs N|auto       conversions simultanées : de 1 au nombre de
+                          cœurs, ou auto
+      --audio-track N     la piste audio de chaque fichier, à partir de 1 ;
+                          par défaut : la piste par défaut du fichier ; un
+                          fichier qui en a moins échoue
+      --subtitle N|FILE|none
+                          incruster le N-ième sous-titre de chaque fichier
+                          (ses flux de sous-titres, puis les fichiers de
+                          sous-titres placés à côté et nommés comme lui), ou
+                          un fichier de sous-titres (.srt, .ass, .ssa,
+                          .vtt) ; par défaut : aucun
+Une ligne par fichier sur la sortie d'erreur indique où il en est et comment il
+s'est terminé. Ctrl+C arrête la conversion et supprime la sortie inachevée.
+
+Code de sortie : 0 quand la fenêtre a été fermée, qu'une option a affiché son
+texte ou que chaque fichier a été converti ; 1 quand un fichier n'a pas pu être
+converti ; 2 pour une option inconnue, une valeur erronée ou un fichier
+manquant ; 130 après Ctrl+C (143 après SIGTERM) ; une autre valeur quand le
+programme n'a pas pu démarrer.
+</translation>
+    </message>
+    <message>
+        <source>Try "%1 --help" for more information.</source>
+        <translation>Essayez « %1 --help » pour plus d'informations.</translation>
     </message>
     <message>
         <source>%1: unknown option %2
@@ -788,6 +936,81 @@ Code de sortie : 0 quand la fenêtre a été fermée ou qu'une option a affiché
     <message>
         <source>the output file is empty</source>
         <translation>le fichier de sortie est vide</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CommandLineConversion</name>
+    <message>
+        <source>there is no file or folder "%1".</source>
+        <translation>il n'y a pas de fichier ou de dossier « %1 ».</translation>
+    </message>
+    <message>
+        <source>there is no subtitle file "%1".</source>
+        <translation>il n'y a pas de fichier de sous-titres « %1 ».</translation>
+    </message>
+    <message>
+        <source>the output folder "%1" is not a folder.</source>
+        <translation>le dossier de sortie « %1 » n'est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>the folders named hold no media files.</source>
+        <translation>les dossiers indiqués ne contiennent aucun fichier multimédia.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>le fichier est illisible</translation>
+    </message>
+    <message>
+        <source>the file cannot be converted</source>
+        <translation>le fichier ne peut pas être converti</translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1 : échec : %2</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has none</source>
+        <translation>pas de piste audio %1 : le fichier n'en a aucune</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only one</source>
+        <translation>pas de piste audio %1 : le fichier n'en a qu'une</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only %2</source>
+        <translation>pas de piste audio %1 : le fichier n'en a que %2</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has none</source>
+        <translation>pas de sous-titre %1 : le fichier n'en a aucun</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only one</source>
+        <translation>pas de sous-titre %1 : le fichier n'en a qu'un</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only %2</source>
+        <translation>pas de sous-titre %1 : le fichier n'en a que %2</translation>
+    </message>
+    <message>
+        <source>%1: 100%, converted</source>
+        <translation>%1 : 100%, converti</translation>
+    </message>
+    <message>
+        <source>%1: %2, stopped; the unfinished output was removed</source>
+        <translation>%1 : %2, arrêté ; la sortie inachevée a été supprimée</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 files converted.</source>
+        <translation>Arrêté : %1 fichiers sur %2 convertis.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted, %3 failed.</source>
+        <translation>%1 fichiers sur %2 convertis, %3 en échec.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted into %3</source>
+        <translation>%1 fichiers sur %2 convertis dans %3</translation>
     </message>
 </context>
 <context>
@@ -931,6 +1154,25 @@ Code de sortie : 0 quand la fenêtre a été fermée ou qu'une option a affiché
     </message>
 </context>
 <context>
+    <name>vc::ProfilePicker</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profils</translation>
+    </message>
+    <message>
+        <source>Up and Down choose within a list, Right and Left go between categories and profiles, Return chooses, Escape closes</source>
+        <translation>Haut et Bas choisissent dans une liste, Droite et Gauche passent des catégories aux profils, Entrée choisit, Échap ferme</translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation>%1 (actuel)</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>Catégorie : %1</translation>
+    </message>
+</context>
+<context>
     <name>vc::ProgressDisplay</name>
     <message>
         <source>Paused</source>
@@ -955,6 +1197,10 @@ Code de sortie : 0 quand la fenêtre a été fermée ou qu'une option a affiché
     <message>
         <source>Error: %1</source>
         <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>%1 running, %2 done, %3 left</source>
+        <translation>%1 en cours, %2 terminées, %3 restantes</translation>
     </message>
     <message>
         <source>Batch %1 left</source>
@@ -1226,6 +1472,22 @@ Code de sortie : 0 quand la fenêtre a été fermée ou qu'une option a affiché
         <translation>Éteindre l'ordinateur après la conversion</translation>
     </message>
     <message>
+        <source>Conversions</source>
+        <translation>Conversions</translation>
+    </message>
+    <message>
+        <source>Simultaneous conversions:</source>
+        <translation>Conversions simultanées :</translation>
+    </message>
+    <message>
+        <source>Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.</source>
+        <translation>« Auto » convertit autant de fichiers audio à la fois que l'ordinateur a de cœurs, et une seule vidéo à la fois : un encodeur vidéo utilise déjà tous les cœurs.</translation>
+    </message>
+    <message>
+        <source>Run conversions in the background (low priority)</source>
+        <translation>Exécuter les conversions en arrière-plan (priorité basse)</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
@@ -1244,6 +1506,10 @@ Code de sortie : 0 quand la fenêtre a été fermée ou qu'une option a affiché
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>The language cannot be saved to "%1".</source>

@@ -205,6 +205,14 @@
         <translation>Proprie&amp;tà</translation>
     </message>
     <message>
+        <source>&amp;Browse Output Folder…</source>
+        <translation>&amp;Scegli cartella di destinazione…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>A&amp;pri cartella di destinazione</translation>
+    </message>
+    <message>
         <source>&amp;Run Background(R)</source>
         <translation>Esegui in &amp;background</translation>
     </message>
@@ -231,6 +239,18 @@
     <message>
         <source>&amp;Unselect All(U)</source>
         <translation>&amp;Deseleziona tutto</translation>
+    </message>
+    <message>
+        <source>Un&amp;do Remove</source>
+        <translation>Ann&amp;ulla rimozione</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Sposta &amp;su</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Sposta &amp;giù</translation>
     </message>
     <message>
         <source>Con&amp;vert(V)</source>
@@ -538,6 +558,10 @@
         <translation>Posizione dell'anteprima</translation>
     </message>
     <message>
+        <source>Time played</source>
+        <translation>Tempo riprodotto</translation>
+    </message>
+    <message>
         <source>Duration</source>
         <translation>Durata</translation>
     </message>
@@ -564,6 +588,10 @@
     <message>
         <source>Open</source>
         <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Lavoro</translation>
     </message>
     <message>
         <source>Ready to convert</source>
@@ -594,8 +622,20 @@
         <translation>Avanzamento della conversione</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Suggerimento</translation>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Output file</source>
+        <translation>File di uscita</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profili</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -628,10 +668,6 @@
     <message>
         <source>Forward 30 seconds</source>
         <translation>Avanti di 30 secondi</translation>
-    </message>
-    <message>
-        <source>Time played</source>
-        <translation>Tempo riprodotto</translation>
     </message>
     <message>
         <source>Set Begin</source>
@@ -668,8 +704,65 @@
 <context>
     <name>StartArgs</name>
     <message>
+        <source>The profiles:</source>
+        <translation>I profili:</translation>
+    </message>
+    <message>
+        <source>there is no profile number %1.</source>
+        <translation>non esiste il profilo numero %1.</translation>
+    </message>
+    <message>
+        <source>no profile is named "%1".</source>
+        <translation>nessun profilo si chiama «%1».</translation>
+    </message>
+    <message>
+        <source>the profiles %1 share the name "%2": give the number.</source>
+        <translation>i profili %1 hanno lo stesso nome «%2»: indica il numero.</translation>
+    </message>
+    <message>
+        <source>--output needs a folder.</source>
+        <translation>--output richiede una cartella.</translation>
+    </message>
+    <message>
+        <source>--jobs takes "auto" or a number from 1 to %1 (the number of cores), not "%2".</source>
+        <translation>--jobs accetta «auto» o un numero da 1 a %1 (il numero di core), non «%2».</translation>
+    </message>
+    <message>
+        <source>--audio-track takes the number of a sound track, from 1, not "%1".</source>
+        <translation>--audio-track accetta il numero di una traccia audio, da 1, non «%1».</translation>
+    </message>
+    <message>
+        <source>--subtitle takes the number of a subtitle, from 1, a subtitle file (.srt, .ass, .ssa, .vtt) or "none", not "%1".</source>
+        <translation>--subtitle accetta il numero di un sottotitolo, da 1, un file di sottotitoli (.srt, .ass, .ssa, .vtt) o «none», non «%1».</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 richiede un valore.</translation>
+    </message>
+    <message>
+        <source>%1 is taken only with --convert.</source>
+        <translation>%1 è accettato solo con --convert.</translation>
+    </message>
+    <message>
+        <source>--convert needs the files or folders to convert.</source>
+        <translation>--convert richiede i file o le cartelle da convertire.</translation>
+    </message>
+    <message>
         <source>Usage: %1 [OPTION]... [FILE|FOLDER]...
-Converts video and audio files. Files named are added to the job list; a folder adds
+</source>
+        <translation>Uso: %1 [OPZIONE]... [FILE|CARTELLA]...
+</translation>
+    </message>
+    <message>
+        <source>  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...
+</source>
+        <translation>  o:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] FILE|CARTELLA...
+</translation>
+    </message>
+    <message>
+        <source>Converts video and audio files. Files named are added to the job list; a folder adds
 the media files it holds. When the converter runs already, the names go to its
 window.
 
@@ -680,23 +773,80 @@ window.
 Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as
 well.
 
-Exit status: 0 when the window was closed or an option printed its text, 2 for an
-option that is not known, another value when the program could not start.
 </source>
-        <translation>Uso: %1 [OPZIONE]... [FILE|CARTELLA]...
-Converte file video e audio. I file indicati vengono aggiunti all'elenco dei lavori; una
-cartella aggiunge i file multimediali che contiene. Se il convertitore è già aperto, i
-nomi passano alla sua finestra.
+        <translation>Converte file video e audio. I file indicati vengono aggiunti all'elenco dei
+lavori; una cartella aggiunge i file multimediali che contiene. Se il
+convertitore è già in esecuzione, i nomi vengono passati alla sua finestra.
 
   -h, --help     mostra questo aiuto ed esce
       --version  mostra la versione ed esce
-  --             fine delle opzioni: ogni argomento successivo è un file o una cartella
+  --             fine delle opzioni: ogni argomento successivo è un file o
+                 una cartella
 
-Sono accettate anche le opzioni di Qt (-platform NOME, -style NOME, -reverse e altre).
+Sono accettate anche le opzioni di Qt (-platform NAME, -style NAME, -reverse e
+altre).
 
-Stato di uscita: 0 se la finestra è stata chiusa o un'opzione ha stampato il suo testo,
-2 per un'opzione sconosciuta, un altro valore se il programma non è potuto partire.
 </translation>
+    </message>
+    <message>
+        <source>Converting without a window (no display needed):
+      --convert           convert the files, and the media files of the
+                          folders, with this edition's saved settings; exit
+      --profile N|NAME    the output profile: its number, or its name as the
+                          profile picker shows it, in any case; default: the
+                          saved profile (a wrong one lists the profiles)
+      --output DIR        the output folder; default: the saved one
+      --jobs N|auto       conversions side by side: 1 up to the number of
+                          cores, or auto
+      --audio-track N     the sound track of each file, from 1; default: the
+                          file's default track; a file with fewer fails
+      --subtitle N|FILE|none
+                          burn in each file's Nth subtitle (its subtitle
+                          streams, then the subtitle files beside it named
+                          like it), or a subtitle file (.srt, .ass, .ssa,
+                          .vtt); default: none
+A line per file on the error output tells how far it is and how it ended.
+Ctrl+C stops the conversion and removes the unfinished output.
+
+Exit status: 0 when the window was closed, an option printed its text or every
+file was converted; 1 when a file could not be converted; 2 for an option that is
+not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after
+SIGTERM); another value when the program could not start.
+</source>
+        <translation>Conversione senza finestra (non serve un display):
+      --convert           converte i file, e i file multimediali delle
+                          cartelle, con le impostazioni salvate di questa
+                          edizione; poi esce
+      --profile N|NAME    il profilo di uscita: il suo numero, o il suo nome
+                          come lo mostra il selettore dei profili, senza
+                          distinguere maiuscole e minuscole; predefinito: il
+                          profilo salvato (uno errato elenca i profili)
+      --output DIR        la cartella di destinazione; predefinita: quella
+                          salvata
+      --jobs N|auto       conversioni in parallelo: da 1 al numero di core,
+                          oppure auto
+      --audio-track N     la traccia audio di ogni file, da 1; predefinita:
+                          la traccia predefinita del file; un file con meno
+                          tracce non riesce
+      --subtitle N|FILE|none
+                          imprime l'N-esimo sottotitolo di ogni file (i suoi
+                          flussi di sottotitoli, poi i file di sottotitoli
+                          accanto a esso con lo stesso nome), oppure un file
+                          di sottotitoli (.srt, .ass, .ssa, .vtt);
+                          predefinito: nessuno
+Una riga per file sull'uscita di errore indica a che punto è e come è finito.
+Ctrl+C interrompe la conversione e rimuove l'uscita incompleta.
+
+Stato di uscita: 0 se la finestra è stata chiusa, un'opzione ha stampato il suo
+testo o ogni file è stato convertito; 1 se un file non è stato convertito; 2
+per un'opzione sconosciuta, un valore errato o un file mancante; 130 dopo
+Ctrl+C (143 dopo SIGTERM); un altro valore se il programma non è riuscito ad
+avviarsi.
+</translation>
+    </message>
+    <message>
+        <source>Try "%1 --help" for more information.</source>
+        <translation>Prova «%1 --help» per ulteriori informazioni.</translation>
     </message>
     <message>
         <source>%1: unknown option %2
@@ -787,6 +937,81 @@ Stato di uscita: 0 se la finestra è stata chiusa o un'opzione ha stampato il su
     <message>
         <source>the output file is empty</source>
         <translation>il file di destinazione è vuoto</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CommandLineConversion</name>
+    <message>
+        <source>there is no file or folder "%1".</source>
+        <translation>non esiste alcun file o cartella «%1».</translation>
+    </message>
+    <message>
+        <source>there is no subtitle file "%1".</source>
+        <translation>non esiste il file di sottotitoli «%1».</translation>
+    </message>
+    <message>
+        <source>the output folder "%1" is not a folder.</source>
+        <translation>la cartella di destinazione «%1» non è una cartella.</translation>
+    </message>
+    <message>
+        <source>the folders named hold no media files.</source>
+        <translation>le cartelle indicate non contengono file multimediali.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>il file non è leggibile</translation>
+    </message>
+    <message>
+        <source>the file cannot be converted</source>
+        <translation>il file non può essere convertito</translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1: non riuscito: %2</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has none</source>
+        <translation>nessuna traccia audio %1: il file non ne ha</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only one</source>
+        <translation>nessuna traccia audio %1: il file ne ha solo una</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only %2</source>
+        <translation>nessuna traccia audio %1: il file ne ha solo %2</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has none</source>
+        <translation>nessun sottotitolo %1: il file non ne ha</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only one</source>
+        <translation>nessun sottotitolo %1: il file ne ha solo uno</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only %2</source>
+        <translation>nessun sottotitolo %1: il file ne ha solo %2</translation>
+    </message>
+    <message>
+        <source>%1: 100%, converted</source>
+        <translation>%1: 100%, convertito</translation>
+    </message>
+    <message>
+        <source>%1: %2, stopped; the unfinished output was removed</source>
+        <translation>%1: %2, fermato; l'uscita incompleta è stata rimossa</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 files converted.</source>
+        <translation>Fermato: %1 di %2 file convertiti.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted, %3 failed.</source>
+        <translation>%1 di %2 file convertiti, %3 non riusciti.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted into %3</source>
+        <translation>%1 di %2 file convertiti in %3</translation>
     </message>
 </context>
 <context>
@@ -930,6 +1155,25 @@ Stato di uscita: 0 se la finestra è stata chiusa o un'opzione ha stampato il su
     </message>
 </context>
 <context>
+    <name>vc::ProfilePicker</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profili</translation>
+    </message>
+    <message>
+        <source>Up and Down choose within a list, Right and Left go between categories and profiles, Return chooses, Escape closes</source>
+        <translation>Su e Giù scelgono in un elenco, Destra e Sinistra passano tra categorie e profili, Invio sceglie, Esc chiude</translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation>%1 (attuale)</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>Categoria: %1</translation>
+    </message>
+</context>
+<context>
     <name>vc::ProgressDisplay</name>
     <message>
         <source>Paused</source>
@@ -954,6 +1198,10 @@ Stato di uscita: 0 se la finestra è stata chiusa o un'opzione ha stampato il su
     <message>
         <source>Error: %1</source>
         <translation>Errore: %1</translation>
+    </message>
+    <message>
+        <source>%1 running, %2 done, %3 left</source>
+        <translation>%1 in corso, %2 completati, %3 rimanenti</translation>
     </message>
     <message>
         <source>Batch %1 left</source>
@@ -1225,6 +1473,22 @@ Stato di uscita: 0 se la finestra è stata chiusa o un'opzione ha stampato il su
         <translation>Spegni il computer al termine della conversione</translation>
     </message>
     <message>
+        <source>Conversions</source>
+        <translation>Conversioni</translation>
+    </message>
+    <message>
+        <source>Simultaneous conversions:</source>
+        <translation>Conversioni simultanee:</translation>
+    </message>
+    <message>
+        <source>Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.</source>
+        <translation>«Automatico» converte tanti file audio alla volta quanti sono i core del computer, e un solo video alla volta: un codificatore video usa già tutti i core.</translation>
+    </message>
+    <message>
+        <source>Run conversions in the background (low priority)</source>
+        <translation>Esegui le conversioni in background (priorità bassa)</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Lingua</translation>
     </message>
@@ -1243,6 +1507,10 @@ Stato di uscita: 0 se la finestra è stata chiusa o un'opzione ha stampato il su
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatico</translation>
     </message>
     <message>
         <source>The language cannot be saved to "%1".</source>

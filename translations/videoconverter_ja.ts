@@ -205,6 +205,14 @@
         <translation>プロパティ(&amp;T)</translation>
     </message>
     <message>
+        <source>&amp;Browse Output Folder…</source>
+        <translation>出力フォルダーを選択(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>出力フォルダーを開く(&amp;O)</translation>
+    </message>
+    <message>
         <source>&amp;Run Background(R)</source>
         <translation>バックグラウンドで実行(&amp;R)</translation>
     </message>
@@ -231,6 +239,18 @@
     <message>
         <source>&amp;Unselect All(U)</source>
         <translation>すべてのチェックを外す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Un&amp;do Remove</source>
+        <translation>削除を元に戻す(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上へ移動(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下へ移動(&amp;W)</translation>
     </message>
     <message>
         <source>Con&amp;vert(V)</source>
@@ -538,6 +558,10 @@
         <translation>プレビュー位置</translation>
     </message>
     <message>
+        <source>Time played</source>
+        <translation>再生時間</translation>
+    </message>
+    <message>
         <source>Duration</source>
         <translation>再生時間</translation>
     </message>
@@ -564,6 +588,10 @@
     <message>
         <source>Open</source>
         <translation>開く</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>ジョブ</translation>
     </message>
     <message>
         <source>Ready to convert</source>
@@ -594,8 +622,20 @@
         <translation>変換の進行状況</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>ヒント</translation>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Output file</source>
+        <translation>出力ファイル</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>バッチ</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>プロファイル</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -628,10 +668,6 @@
     <message>
         <source>Forward 30 seconds</source>
         <translation>30 秒進む</translation>
-    </message>
-    <message>
-        <source>Time played</source>
-        <translation>再生時間</translation>
     </message>
     <message>
         <source>Set Begin</source>
@@ -668,8 +704,65 @@
 <context>
     <name>StartArgs</name>
     <message>
+        <source>The profiles:</source>
+        <translation>プロファイル一覧:</translation>
+    </message>
+    <message>
+        <source>there is no profile number %1.</source>
+        <translation>番号 %1 のプロファイルはありません。</translation>
+    </message>
+    <message>
+        <source>no profile is named "%1".</source>
+        <translation>「%1」という名前のプロファイルはありません。</translation>
+    </message>
+    <message>
+        <source>the profiles %1 share the name "%2": give the number.</source>
+        <translation>プロファイル %1 は同じ名前「%2」です。番号を指定してください。</translation>
+    </message>
+    <message>
+        <source>--output needs a folder.</source>
+        <translation>--output にはフォルダーが必要です。</translation>
+    </message>
+    <message>
+        <source>--jobs takes "auto" or a number from 1 to %1 (the number of cores), not "%2".</source>
+        <translation>--jobs には「auto」か 1 から %1（コア数）までの数を指定します。「%2」は指定できません。</translation>
+    </message>
+    <message>
+        <source>--audio-track takes the number of a sound track, from 1, not "%1".</source>
+        <translation>--audio-track には 1 から始まる音声トラックの番号を指定します。「%1」は指定できません。</translation>
+    </message>
+    <message>
+        <source>--subtitle takes the number of a subtitle, from 1, a subtitle file (.srt, .ass, .ssa, .vtt) or "none", not "%1".</source>
+        <translation>--subtitle には 1 から始まる字幕の番号、字幕ファイル（.srt、.ass、.ssa、.vtt）、または「none」を指定します。「%1」は指定できません。</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 には値が必要です。</translation>
+    </message>
+    <message>
+        <source>%1 is taken only with --convert.</source>
+        <translation>%1 は --convert と一緒にのみ使えます。</translation>
+    </message>
+    <message>
+        <source>--convert needs the files or folders to convert.</source>
+        <translation>--convert には変換するファイルまたはフォルダーが必要です。</translation>
+    </message>
+    <message>
         <source>Usage: %1 [OPTION]... [FILE|FOLDER]...
-Converts video and audio files. Files named are added to the job list; a folder adds
+</source>
+        <translation>使い方: %1 [オプション]... [ファイル|フォルダー]...
+</translation>
+    </message>
+    <message>
+        <source>  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...
+</source>
+        <translation>または: %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] ファイル|フォルダー...
+</translation>
+    </message>
+    <message>
+        <source>Converts video and audio files. Files named are added to the job list; a folder adds
 the media files it holds. When the converter runs already, the names go to its
 window.
 
@@ -680,23 +773,73 @@ window.
 Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as
 well.
 
-Exit status: 0 when the window was closed or an option printed its text, 2 for an
-option that is not known, another value when the program could not start.
 </source>
-        <translation>使い方: %1 [オプション]... [ファイル|フォルダー]...
-ビデオとオーディオのファイルを変換します。指定したファイルはジョブリストに追加され、
-フォルダーを指定するとその中のメディアファイルが追加されます。コンバーターがすでに
-起動している場合は、その名前がそのウィンドウに渡されます。
+        <translation>ビデオとオーディオのファイルを変換します。指定したファイルはジョブリストに
+追加され、フォルダーを指定するとその中のメディアファイルが追加されます。
+コンバーターがすでに起動している場合は、名前がそのウィンドウに渡されます。
 
   -h, --help     このヘルプを表示して終了する
       --version  バージョンを表示して終了する
   --             オプションの終わり: 以降の引数はすべてファイルまたはフォルダー
 
-Qt 自身のオプション（-platform 名前、-style 名前、-reverse など）も使えます。
+Qt 自身のオプション（-platform NAME、-style NAME、-reverse など）も使えます。
 
-終了ステータス: ウィンドウが閉じられたかオプションが表示を終えたときは 0、不明な
-オプションのときは 2、プログラムを起動できなかったときはその他の値。
 </translation>
+    </message>
+    <message>
+        <source>Converting without a window (no display needed):
+      --convert           convert the files, and the media files of the
+                          folders, with this edition's saved settings; exit
+      --profile N|NAME    the output profile: its number, or its name as the
+                          profile picker shows it, in any case; default: the
+                          saved profile (a wrong one lists the profiles)
+      --output DIR        the output folder; default: the saved one
+      --jobs N|auto       conversions side by side: 1 up to the number of
+                          cores, or auto
+      --audio-track N     the sound track of each file, from 1; default: the
+                          file's default track; a file with fewer fails
+      --subtitle N|FILE|none
+                          burn in each file's Nth subtitle (its subtitle
+                          streams, then the subtitle files beside it named
+                          like it), or a subtitle file (.srt, .ass, .ssa,
+                          .vtt); default: none
+A line per file on the error output tells how far it is and how it ended.
+Ctrl+C stops the conversion and removes the unfinished output.
+
+Exit status: 0 when the window was closed, an option printed its text or every
+file was converted; 1 when a file could not be converted; 2 for an option that is
+not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after
+SIGTERM); another value when the program could not start.
+</source>
+        <translation>ウィンドウなしでの変換（ディスプレイは不要）:
+      --convert           ファイルと、フォルダー内のメディアファイルを、
+                          このエディションの保存済み設定で変換して終了する
+      --profile N|NAME    出力プロファイル: 番号、またはプロファイル選択に
+                          表示される名前（大文字と小文字は区別しない）。
+                          既定: 保存済みのプロファイル（誤っているときは
+                          プロファイル一覧を表示）
+      --output DIR        出力フォルダー。既定: 保存済みのフォルダー
+      --jobs N|auto       同時に行う変換の数: 1 からコア数まで、または auto
+      --audio-track N     各ファイルの音声トラック（1 から）。既定:
+                          ファイルの既定のトラック。トラックが足りない
+                          ファイルは失敗する
+      --subtitle N|FILE|none
+                          各ファイルの N 番目の字幕を焼き込む（字幕
+                          ストリーム、次に横にある同じ名前の字幕ファイル
+                          の順）、または字幕ファイル（.srt、.ass、.ssa、
+                          .vtt）。既定: なし
+ファイルごとに 1 行をエラー出力に表示し、進み具合と終わり方を示します。
+Ctrl+C で変換を止め、未完成の出力を削除します。
+
+終了ステータス: ウィンドウが閉じられた、オプションが表示を終えた、またはすべて
+のファイルを変換したときは 0、変換できないファイルがあったときは 1、不明な
+オプション、誤った値、見つからないファイルのときは 2、Ctrl+C の後は 130
+（SIGTERM の後は 143）、プログラムを起動できなかったときはその他の値。
+</translation>
+    </message>
+    <message>
+        <source>Try "%1 --help" for more information.</source>
+        <translation>詳しくは「%1 --help」を実行してください。</translation>
     </message>
     <message>
         <source>%1: unknown option %2
@@ -787,6 +930,81 @@ Qt 自身のオプション（-platform 名前、-style 名前、-reverse など
     <message>
         <source>the output file is empty</source>
         <translation>出力ファイルが空です</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CommandLineConversion</name>
+    <message>
+        <source>there is no file or folder "%1".</source>
+        <translation>ファイルまたはフォルダー「%1」はありません。</translation>
+    </message>
+    <message>
+        <source>there is no subtitle file "%1".</source>
+        <translation>字幕ファイル「%1」はありません。</translation>
+    </message>
+    <message>
+        <source>the output folder "%1" is not a folder.</source>
+        <translation>出力フォルダー「%1」はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>the folders named hold no media files.</source>
+        <translation>指定したフォルダーにメディアファイルがありません。</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>the file cannot be converted</source>
+        <translation>ファイルを変換できません</translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1: 失敗: %2</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has none</source>
+        <translation>音声トラック %1 はありません: ファイルに音声トラックがありません</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only one</source>
+        <translation>音声トラック %1 はありません: ファイルの音声トラックは 1 つだけです</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only %2</source>
+        <translation>音声トラック %1 はありません: ファイルの音声トラックは %2 個だけです</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has none</source>
+        <translation>字幕 %1 はありません: ファイルに字幕がありません</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only one</source>
+        <translation>字幕 %1 はありません: ファイルの字幕は 1 つだけです</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only %2</source>
+        <translation>字幕 %1 はありません: ファイルの字幕は %2 個だけです</translation>
+    </message>
+    <message>
+        <source>%1: 100%, converted</source>
+        <translation>%1: 100%、変換済み</translation>
+    </message>
+    <message>
+        <source>%1: %2, stopped; the unfinished output was removed</source>
+        <translation>%1: %2、停止。未完成の出力を削除しました</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 files converted.</source>
+        <translation>停止しました: %2 件中 %1 件のファイルを変換しました。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted, %3 failed.</source>
+        <translation>%2 件中 %1 件のファイルを変換しました。%3 件は失敗しました。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted into %3</source>
+        <translation>%2 件中 %1 件のファイルを %3 に変換しました</translation>
     </message>
 </context>
 <context>
@@ -930,6 +1148,25 @@ Qt 自身のオプション（-platform 名前、-style 名前、-reverse など
     </message>
 </context>
 <context>
+    <name>vc::ProfilePicker</name>
+    <message>
+        <source>Profiles</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>Up and Down choose within a list, Right and Left go between categories and profiles, Return chooses, Escape closes</source>
+        <translation>上下キーでリスト内を選択、左右キーでカテゴリーとプロファイルの間を移動、Enter で決定、Esc で閉じる</translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation>%1（現在）</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>カテゴリー: %1</translation>
+    </message>
+</context>
+<context>
     <name>vc::ProgressDisplay</name>
     <message>
         <source>Paused</source>
@@ -954,6 +1191,10 @@ Qt 自身のオプション（-platform 名前、-style 名前、-reverse など
     <message>
         <source>Error: %1</source>
         <translation>エラー: %1</translation>
+    </message>
+    <message>
+        <source>%1 running, %2 done, %3 left</source>
+        <translation>実行中 %1、完了 %2、残り %3</translation>
     </message>
     <message>
         <source>Batch %1 left</source>
@@ -1225,6 +1466,22 @@ Qt 自身のオプション（-platform 名前、-style 名前、-reverse など
         <translation>変換完了後に自動でシャットダウンする</translation>
     </message>
     <message>
+        <source>Conversions</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Simultaneous conversions:</source>
+        <translation>同時に行う変換の数:</translation>
+    </message>
+    <message>
+        <source>Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.</source>
+        <translation>「自動」では、コンピューターのコア数と同じ数の音声ファイルを同時に変換し、ビデオは 1 つずつ変換します。ビデオエンコーダーはそれだけですべてのコアを使うためです。</translation>
+    </message>
+    <message>
+        <source>Run conversions in the background (low priority)</source>
+        <translation>バックグラウンドで変換する（優先度を下げる）</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>言語</translation>
     </message>
@@ -1243,6 +1500,10 @@ Qt 自身のオプション（-platform 名前、-style 名前、-reverse など
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
     </message>
     <message>
         <source>The language cannot be saved to "%1".</source>

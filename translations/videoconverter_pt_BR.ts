@@ -205,6 +205,14 @@
         <translation>Proprie&amp;dades</translation>
     </message>
     <message>
+        <source>&amp;Browse Output Folder…</source>
+        <translation>&amp;Escolher pasta de saída…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>A&amp;brir pasta de saída</translation>
+    </message>
+    <message>
         <source>&amp;Run Background(R)</source>
         <translation>Executar em &amp;segundo plano</translation>
     </message>
@@ -231,6 +239,18 @@
     <message>
         <source>&amp;Unselect All(U)</source>
         <translation>&amp;Desmarcar todos</translation>
+    </message>
+    <message>
+        <source>Un&amp;do Remove</source>
+        <translation>Desfa&amp;zer remoção</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Mover para &amp;cima</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Mover para &amp;baixo</translation>
     </message>
     <message>
         <source>Con&amp;vert(V)</source>
@@ -538,6 +558,10 @@
         <translation>Posição da prévia</translation>
     </message>
     <message>
+        <source>Time played</source>
+        <translation>Tempo reproduzido</translation>
+    </message>
+    <message>
         <source>Duration</source>
         <translation>Duração</translation>
     </message>
@@ -564,6 +588,10 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Tarefa</translation>
     </message>
     <message>
         <source>Ready to convert</source>
@@ -594,8 +622,20 @@
         <translation>Progresso da conversão</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Dica</translation>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Output file</source>
+        <translation>Arquivo de saída</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfis</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -628,10 +668,6 @@
     <message>
         <source>Forward 30 seconds</source>
         <translation>Avançar 30 segundos</translation>
-    </message>
-    <message>
-        <source>Time played</source>
-        <translation>Tempo reproduzido</translation>
     </message>
     <message>
         <source>Set Begin</source>
@@ -668,8 +704,65 @@
 <context>
     <name>StartArgs</name>
     <message>
+        <source>The profiles:</source>
+        <translation>Os perfis:</translation>
+    </message>
+    <message>
+        <source>there is no profile number %1.</source>
+        <translation>não há perfil com o número %1.</translation>
+    </message>
+    <message>
+        <source>no profile is named "%1".</source>
+        <translation>nenhum perfil se chama "%1".</translation>
+    </message>
+    <message>
+        <source>the profiles %1 share the name "%2": give the number.</source>
+        <translation>os perfis %1 têm o mesmo nome "%2": informe o número.</translation>
+    </message>
+    <message>
+        <source>--output needs a folder.</source>
+        <translation>--output precisa de uma pasta.</translation>
+    </message>
+    <message>
+        <source>--jobs takes "auto" or a number from 1 to %1 (the number of cores), not "%2".</source>
+        <translation>--jobs aceita "auto" ou um número de 1 a %1 (o número de núcleos), não "%2".</translation>
+    </message>
+    <message>
+        <source>--audio-track takes the number of a sound track, from 1, not "%1".</source>
+        <translation>--audio-track aceita o número de uma faixa de áudio, a partir de 1, não "%1".</translation>
+    </message>
+    <message>
+        <source>--subtitle takes the number of a subtitle, from 1, a subtitle file (.srt, .ass, .ssa, .vtt) or "none", not "%1".</source>
+        <translation>--subtitle aceita o número de uma legenda, a partir de 1, um arquivo de legenda (.srt, .ass, .ssa, .vtt) ou "none", não "%1".</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 precisa de um valor.</translation>
+    </message>
+    <message>
+        <source>%1 is taken only with --convert.</source>
+        <translation>%1 só é aceito com --convert.</translation>
+    </message>
+    <message>
+        <source>--convert needs the files or folders to convert.</source>
+        <translation>--convert precisa dos arquivos ou pastas a converter.</translation>
+    </message>
+    <message>
         <source>Usage: %1 [OPTION]... [FILE|FOLDER]...
-Converts video and audio files. Files named are added to the job list; a folder adds
+</source>
+        <translation>Uso: %1 [OPÇÃO]... [ARQUIVO|PASTA]...
+</translation>
+    </message>
+    <message>
+        <source>  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...
+</source>
+        <translation> ou: %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] ARQUIVO|PASTA...
+</translation>
+    </message>
+    <message>
+        <source>Converts video and audio files. Files named are added to the job list; a folder adds
 the media files it holds. When the converter runs already, the names go to its
 window.
 
@@ -680,23 +773,79 @@ window.
 Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as
 well.
 
-Exit status: 0 when the window was closed or an option printed its text, 2 for an
-option that is not known, another value when the program could not start.
 </source>
-        <translation>Uso: %1 [OPÇÃO]... [ARQUIVO|PASTA]...
-Converte arquivos de vídeo e áudio. Os arquivos indicados entram na lista de tarefas;
-uma pasta adiciona os arquivos de mídia que contém. Se o conversor já estiver aberto,
-os nomes vão para a janela dele.
+        <translation>Converte arquivos de vídeo e áudio. Os arquivos indicados são adicionados à
+lista de tarefas; uma pasta adiciona os arquivos de mídia que contém. Se o
+conversor já estiver em execução, os nomes são passados para a janela dele.
 
   -h, --help     mostra esta ajuda e sai
       --version  mostra a versão e sai
-  --             fim das opções: cada argumento seguinte é um arquivo ou uma pasta
+  --             fim das opções: cada argumento seguinte é um arquivo ou
+                 uma pasta
 
-As opções do Qt (-platform NOME, -style NOME, -reverse e outras) também são aceitas.
+As opções próprias do Qt (-platform NAME, -style NAME, -reverse e outras)
+também são aceitas.
 
-Status de saída: 0 quando a janela foi fechada ou uma opção exibiu seu texto, 2 para
-uma opção desconhecida, outro valor quando o programa não pôde iniciar.
 </translation>
+    </message>
+    <message>
+        <source>Converting without a window (no display needed):
+      --convert           convert the files, and the media files of the
+                          folders, with this edition's saved settings; exit
+      --profile N|NAME    the output profile: its number, or its name as the
+                          profile picker shows it, in any case; default: the
+                          saved profile (a wrong one lists the profiles)
+      --output DIR        the output folder; default: the saved one
+      --jobs N|auto       conversions side by side: 1 up to the number of
+                          cores, or auto
+      --audio-track N     the sound track of each file, from 1; default: the
+                          file's default track; a file with fewer fails
+      --subtitle N|FILE|none
+                          burn in each file's Nth subtitle (its subtitle
+                          streams, then the subtitle files beside it named
+                          like it), or a subtitle file (.srt, .ass, .ssa,
+                          .vtt); default: none
+A line per file on the error output tells how far it is and how it ended.
+Ctrl+C stops the conversion and removes the unfinished output.
+
+Exit status: 0 when the window was closed, an option printed its text or every
+file was converted; 1 when a file could not be converted; 2 for an option that is
+not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after
+SIGTERM); another value when the program could not start.
+</source>
+        <translation>Conversão sem janela (não precisa de tela):
+      --convert           converte os arquivos, e os arquivos de mídia das
+                          pastas, com as configurações salvas desta edição;
+                          depois sai
+      --profile N|NAME    o perfil de saída: seu número, ou seu nome como o
+                          seletor de perfis o mostra, sem diferenciar
+                          maiúsculas; padrão: o perfil salvo (um perfil
+                          errado lista os perfis)
+      --output DIR        a pasta de saída; padrão: a salva
+      --jobs N|auto       conversões simultâneas: de 1 até o número de
+                          núcleos, ou auto
+      --audio-track N     a faixa de áudio de cada arquivo, a partir de 1;
+                          padrão: a faixa padrão do arquivo; um arquivo com
+                          menos faixas falha
+      --subtitle N|FILE|none
+                          embute na imagem a N-ésima legenda de cada arquivo
+                          (seus fluxos de legenda, depois os arquivos de
+                          legenda ao lado dele com o mesmo nome), ou um
+                          arquivo de legenda (.srt, .ass, .ssa, .vtt);
+                          padrão: nenhuma
+Uma linha por arquivo na saída de erros informa o andamento e como terminou.
+Ctrl+C interrompe a conversão e remove a saída inacabada.
+
+Status de saída: 0 quando a janela foi fechada, uma opção mostrou seu texto ou
+todos os arquivos foram convertidos; 1 quando um arquivo não pôde ser
+convertido; 2 para uma opção desconhecida, um valor errado ou um arquivo que
+falta; 130 após Ctrl+C (143 após SIGTERM); outro valor quando o programa não
+pôde iniciar.
+</translation>
+    </message>
+    <message>
+        <source>Try "%1 --help" for more information.</source>
+        <translation>Experimente "%1 --help" para mais informações.</translation>
     </message>
     <message>
         <source>%1: unknown option %2
@@ -787,6 +936,81 @@ uma opção desconhecida, outro valor quando o programa não pôde iniciar.
     <message>
         <source>the output file is empty</source>
         <translation>o arquivo de saída está vazio</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CommandLineConversion</name>
+    <message>
+        <source>there is no file or folder "%1".</source>
+        <translation>não existe o arquivo ou pasta "%1".</translation>
+    </message>
+    <message>
+        <source>there is no subtitle file "%1".</source>
+        <translation>não existe o arquivo de legenda "%1".</translation>
+    </message>
+    <message>
+        <source>the output folder "%1" is not a folder.</source>
+        <translation>a pasta de saída "%1" não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>the folders named hold no media files.</source>
+        <translation>as pastas indicadas não contêm arquivos de mídia.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>não é possível ler o arquivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be converted</source>
+        <translation>não é possível converter o arquivo</translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1: falhou: %2</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has none</source>
+        <translation>não há faixa de áudio %1: o arquivo não tem nenhuma</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only one</source>
+        <translation>não há faixa de áudio %1: o arquivo tem só uma</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only %2</source>
+        <translation>não há faixa de áudio %1: o arquivo tem só %2</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has none</source>
+        <translation>não há legenda %1: o arquivo não tem nenhuma</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only one</source>
+        <translation>não há legenda %1: o arquivo tem só uma</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only %2</source>
+        <translation>não há legenda %1: o arquivo tem só %2</translation>
+    </message>
+    <message>
+        <source>%1: 100%, converted</source>
+        <translation>%1: 100%, convertido</translation>
+    </message>
+    <message>
+        <source>%1: %2, stopped; the unfinished output was removed</source>
+        <translation>%1: %2, parado; a saída inacabada foi removida</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 files converted.</source>
+        <translation>Parado: %1 de %2 arquivos convertidos.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted, %3 failed.</source>
+        <translation>%1 de %2 arquivos convertidos, %3 com falha.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted into %3</source>
+        <translation>%1 de %2 arquivos convertidos em %3</translation>
     </message>
 </context>
 <context>
@@ -930,6 +1154,25 @@ uma opção desconhecida, outro valor quando o programa não pôde iniciar.
     </message>
 </context>
 <context>
+    <name>vc::ProfilePicker</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfis</translation>
+    </message>
+    <message>
+        <source>Up and Down choose within a list, Right and Left go between categories and profiles, Return chooses, Escape closes</source>
+        <translation>Cima e Baixo escolhem dentro de uma lista, Direita e Esquerda passam entre categorias e perfis, Enter escolhe, Esc fecha</translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation>%1 (atual)</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>Categoria: %1</translation>
+    </message>
+</context>
+<context>
     <name>vc::ProgressDisplay</name>
     <message>
         <source>Paused</source>
@@ -954,6 +1197,10 @@ uma opção desconhecida, outro valor quando o programa não pôde iniciar.
     <message>
         <source>Error: %1</source>
         <translation>Erro: %1</translation>
+    </message>
+    <message>
+        <source>%1 running, %2 done, %3 left</source>
+        <translation>%1 em andamento, %2 concluídas, %3 restantes</translation>
     </message>
     <message>
         <source>Batch %1 left</source>
@@ -1225,6 +1472,22 @@ uma opção desconhecida, outro valor quando o programa não pôde iniciar.
         <translation>Desligar o computador ao terminar a conversão</translation>
     </message>
     <message>
+        <source>Conversions</source>
+        <translation>Conversões</translation>
+    </message>
+    <message>
+        <source>Simultaneous conversions:</source>
+        <translation>Conversões simultâneas:</translation>
+    </message>
+    <message>
+        <source>Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.</source>
+        <translation>"Automático" converte tantos arquivos de áudio ao mesmo tempo quanto o computador tem núcleos, e um vídeo por vez: um codificador de vídeo já usa todos os núcleos.</translation>
+    </message>
+    <message>
+        <source>Run conversions in the background (low priority)</source>
+        <translation>Executar as conversões em segundo plano (baixa prioridade)</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
@@ -1243,6 +1506,10 @@ uma opção desconhecida, outro valor quando o programa não pôde iniciar.
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>The language cannot be saved to "%1".</source>

@@ -205,6 +205,14 @@
         <translation>&amp;Свойства</translation>
     </message>
     <message>
+        <source>&amp;Browse Output Folder…</source>
+        <translation>Указать папку &amp;назначения…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>&amp;Открыть папку назначения</translation>
+    </message>
+    <message>
         <source>&amp;Run Background(R)</source>
         <translation>Работать в &amp;фоне</translation>
     </message>
@@ -231,6 +239,18 @@
     <message>
         <source>&amp;Unselect All(U)</source>
         <translation>Снять &amp;отметки</translation>
+    </message>
+    <message>
+        <source>Un&amp;do Remove</source>
+        <translation>О&amp;тменить удаление</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Переместить выш&amp;е</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Переместить ни&amp;же</translation>
     </message>
     <message>
         <source>Con&amp;vert(V)</source>
@@ -538,6 +558,10 @@
         <translation>Позиция предпросмотра</translation>
     </message>
     <message>
+        <source>Time played</source>
+        <translation>Воспроизведено</translation>
+    </message>
+    <message>
         <source>Duration</source>
         <translation>Длительность</translation>
     </message>
@@ -564,6 +588,10 @@
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Задание</translation>
     </message>
     <message>
         <source>Ready to convert</source>
@@ -594,8 +622,20 @@
         <translation>Ход конвертирования</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>Подсказка</translation>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Output file</source>
+        <translation>Выходной файл</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Пакет</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Профили</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -628,10 +668,6 @@
     <message>
         <source>Forward 30 seconds</source>
         <translation>Вперёд на 30 секунд</translation>
-    </message>
-    <message>
-        <source>Time played</source>
-        <translation>Воспроизведено</translation>
     </message>
     <message>
         <source>Set Begin</source>
@@ -668,8 +704,65 @@
 <context>
     <name>StartArgs</name>
     <message>
+        <source>The profiles:</source>
+        <translation>Профили:</translation>
+    </message>
+    <message>
+        <source>there is no profile number %1.</source>
+        <translation>нет профиля с номером %1.</translation>
+    </message>
+    <message>
+        <source>no profile is named "%1".</source>
+        <translation>нет профиля с именем «%1».</translation>
+    </message>
+    <message>
+        <source>the profiles %1 share the name "%2": give the number.</source>
+        <translation>профили %1 называются одинаково, «%2»: укажите номер.</translation>
+    </message>
+    <message>
+        <source>--output needs a folder.</source>
+        <translation>для --output нужна папка.</translation>
+    </message>
+    <message>
+        <source>--jobs takes "auto" or a number from 1 to %1 (the number of cores), not "%2".</source>
+        <translation>--jobs принимает «auto» или число от 1 до %1 (число ядер), а не «%2».</translation>
+    </message>
+    <message>
+        <source>--audio-track takes the number of a sound track, from 1, not "%1".</source>
+        <translation>--audio-track принимает номер звуковой дорожки, начиная с 1, а не «%1».</translation>
+    </message>
+    <message>
+        <source>--subtitle takes the number of a subtitle, from 1, a subtitle file (.srt, .ass, .ssa, .vtt) or "none", not "%1".</source>
+        <translation>--subtitle принимает номер дорожки субтитров, начиная с 1, файл субтитров (.srt, .ass, .ssa, .vtt) или «none», а не «%1».</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>для %1 нужно значение.</translation>
+    </message>
+    <message>
+        <source>%1 is taken only with --convert.</source>
+        <translation>%1 принимается только вместе с --convert.</translation>
+    </message>
+    <message>
+        <source>--convert needs the files or folders to convert.</source>
+        <translation>для --convert нужны файлы или папки для конвертирования.</translation>
+    </message>
+    <message>
         <source>Usage: %1 [OPTION]... [FILE|FOLDER]...
-Converts video and audio files. Files named are added to the job list; a folder adds
+</source>
+        <translation>Использование: %1 [ПАРАМЕТР]... [ФАЙЛ|ПАПКА]...
+</translation>
+    </message>
+    <message>
+        <source>  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...
+</source>
+        <translation>          или: %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] ФАЙЛ|ПАПКА...
+</translation>
+    </message>
+    <message>
+        <source>Converts video and audio files. Files named are added to the job list; a folder adds
 the media files it holds. When the converter runs already, the names go to its
 window.
 
@@ -680,23 +773,77 @@ window.
 Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as
 well.
 
-Exit status: 0 when the window was closed or an option printed its text, 2 for an
-option that is not known, another value when the program could not start.
 </source>
-        <translation>Использование: %1 [ПАРАМЕТР]... [ФАЙЛ|ПАПКА]...
-Конвертирует видео- и аудиофайлы. Указанные файлы добавляются в список заданий; папка
-добавляет содержащиеся в ней медиафайлы. Если конвертер уже запущен, имена передаются
-его окну.
+        <translation>Конвертирует видео- и аудиофайлы. Указанные файлы добавляются в список
+заданий; папка добавляет содержащиеся в ней медиафайлы. Если конвертер уже
+запущен, имена передаются его окну.
 
   -h, --help     показать эту справку и выйти
       --version  показать версию и выйти
   --             конец параметров: все следующие аргументы — файлы или папки
 
-Принимаются и параметры Qt (-platform ИМЯ, -style ИМЯ, -reverse и другие).
+Принимаются и собственные параметры Qt (-platform NAME, -style NAME, -reverse
+и другие).
 
-Код выхода: 0, если окно было закрыто или параметр вывел свой текст, 2 при неизвестном
-параметре, другое значение, если программа не смогла запуститься.
 </translation>
+    </message>
+    <message>
+        <source>Converting without a window (no display needed):
+      --convert           convert the files, and the media files of the
+                          folders, with this edition's saved settings; exit
+      --profile N|NAME    the output profile: its number, or its name as the
+                          profile picker shows it, in any case; default: the
+                          saved profile (a wrong one lists the profiles)
+      --output DIR        the output folder; default: the saved one
+      --jobs N|auto       conversions side by side: 1 up to the number of
+                          cores, or auto
+      --audio-track N     the sound track of each file, from 1; default: the
+                          file's default track; a file with fewer fails
+      --subtitle N|FILE|none
+                          burn in each file's Nth subtitle (its subtitle
+                          streams, then the subtitle files beside it named
+                          like it), or a subtitle file (.srt, .ass, .ssa,
+                          .vtt); default: none
+A line per file on the error output tells how far it is and how it ended.
+Ctrl+C stops the conversion and removes the unfinished output.
+
+Exit status: 0 when the window was closed, an option printed its text or every
+file was converted; 1 when a file could not be converted; 2 for an option that is
+not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after
+SIGTERM); another value when the program could not start.
+</source>
+        <translation>Конвертирование без окна (дисплей не нужен):
+      --convert           конвертировать файлы и медиафайлы папок с
+                          сохранёнными настройками этой редакции, затем
+                          выйти
+      --profile N|NAME    профиль вывода: его номер или имя, как его
+                          показывает выбор профиля, в любом регистре;
+                          по умолчанию — сохранённый профиль (при неверном
+                          выводится список профилей)
+      --output DIR        папка назначения; по умолчанию — сохранённая
+      --jobs N|auto       одновременные конвертирования: от 1 до числа
+                          ядер, или auto
+      --audio-track N     звуковая дорожка каждого файла, начиная с 1;
+                          по умолчанию — дорожка файла по умолчанию; файл
+                          с меньшим числом дорожек завершается ошибкой
+      --subtitle N|FILE|none
+                          вшить N-ю дорожку субтитров каждого файла (его
+                          потоки субтитров, затем файлы субтитров рядом с
+                          ним с тем же именем) или файл субтитров (.srt,
+                          .ass, .ssa, .vtt); по умолчанию — без субтитров
+В поток ошибок выводится по строке на каждый файл: как далеко продвинулось
+его конвертирование и чем оно закончилось. Ctrl+C останавливает
+конвертирование и удаляет незавершённый результат.
+
+Код выхода: 0, если окно было закрыто, параметр вывел свой текст или все файлы
+конвертированы; 1, если файл не удалось конвертировать; 2 при неизвестном
+параметре, неверном значении или отсутствующем файле; 130 после Ctrl+C (143
+после SIGTERM); другое значение, если программа не смогла запуститься.
+</translation>
+    </message>
+    <message>
+        <source>Try "%1 --help" for more information.</source>
+        <translation>По команде «%1 --help» можно получить дополнительную информацию.</translation>
     </message>
     <message>
         <source>%1: unknown option %2
@@ -787,6 +934,81 @@ option that is not known, another value when the program could not start.
     <message>
         <source>the output file is empty</source>
         <translation>выходной файл пуст</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CommandLineConversion</name>
+    <message>
+        <source>there is no file or folder "%1".</source>
+        <translation>нет файла или папки «%1».</translation>
+    </message>
+    <message>
+        <source>there is no subtitle file "%1".</source>
+        <translation>нет файла субтитров «%1».</translation>
+    </message>
+    <message>
+        <source>the output folder "%1" is not a folder.</source>
+        <translation>папка назначения «%1» не является папкой.</translation>
+    </message>
+    <message>
+        <source>the folders named hold no media files.</source>
+        <translation>в указанных папках нет медиафайлов.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>файл не читается</translation>
+    </message>
+    <message>
+        <source>the file cannot be converted</source>
+        <translation>файл не удаётся конвертировать</translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1: ошибка: %2</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has none</source>
+        <translation>нет звуковой дорожки %1: в файле их нет</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only one</source>
+        <translation>нет звуковой дорожки %1: в файле только одна</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only %2</source>
+        <translation>нет звуковой дорожки %1: в файле их только %2</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has none</source>
+        <translation>нет дорожки субтитров %1: в файле их нет</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only one</source>
+        <translation>нет дорожки субтитров %1: в файле только одна</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only %2</source>
+        <translation>нет дорожки субтитров %1: в файле их только %2</translation>
+    </message>
+    <message>
+        <source>%1: 100%, converted</source>
+        <translation>%1: 100%, конвертирован</translation>
+    </message>
+    <message>
+        <source>%1: %2, stopped; the unfinished output was removed</source>
+        <translation>%1: %2, остановлен; незавершённый результат удалён</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 files converted.</source>
+        <translation>Остановлено: конвертировано файлов: %1 из %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted, %3 failed.</source>
+        <translation>Конвертировано файлов: %1 из %2, с ошибкой: %3.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted into %3</source>
+        <translation>Конвертировано файлов: %1 из %2, в папку %3</translation>
     </message>
 </context>
 <context>
@@ -930,6 +1152,25 @@ option that is not known, another value when the program could not start.
     </message>
 </context>
 <context>
+    <name>vc::ProfilePicker</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Профили</translation>
+    </message>
+    <message>
+        <source>Up and Down choose within a list, Right and Left go between categories and profiles, Return chooses, Escape closes</source>
+        <translation>Вверх и Вниз — выбор в списке, Вправо и Влево — переход между категориями и профилями, Enter — выбрать, Esc — закрыть</translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation>%1 (текущий)</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>Категория: %1</translation>
+    </message>
+</context>
+<context>
     <name>vc::ProgressDisplay</name>
     <message>
         <source>Paused</source>
@@ -954,6 +1195,10 @@ option that is not known, another value when the program could not start.
     <message>
         <source>Error: %1</source>
         <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>%1 running, %2 done, %3 left</source>
+        <translation>Выполняется: %1, готово: %2, осталось: %3</translation>
     </message>
     <message>
         <source>Batch %1 left</source>
@@ -1225,6 +1470,22 @@ option that is not known, another value when the program could not start.
         <translation>Выключить компьютер после конвертирования</translation>
     </message>
     <message>
+        <source>Conversions</source>
+        <translation>Конвертирование</translation>
+    </message>
+    <message>
+        <source>Simultaneous conversions:</source>
+        <translation>Одновременных конвертирований:</translation>
+    </message>
+    <message>
+        <source>Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.</source>
+        <translation>«Авто» конвертирует одновременно столько аудиофайлов, сколько у компьютера ядер, и по одному видео за раз: видеокодировщик и так использует все ядра.</translation>
+    </message>
+    <message>
+        <source>Run conversions in the background (low priority)</source>
+        <translation>Конвертировать в фоне (низкий приоритет)</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Язык</translation>
     </message>
@@ -1243,6 +1504,10 @@ option that is not known, another value when the program could not start.
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
     </message>
     <message>
         <source>The language cannot be saved to "%1".</source>

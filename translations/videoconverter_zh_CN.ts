@@ -205,6 +205,14 @@
         <translation>属性(&amp;T)</translation>
     </message>
     <message>
+        <source>&amp;Browse Output Folder…</source>
+        <translation>浏览输出文件夹(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>打开输出文件夹(&amp;O)</translation>
+    </message>
+    <message>
         <source>&amp;Run Background(R)</source>
         <translation>后台运行(&amp;R)</translation>
     </message>
@@ -231,6 +239,18 @@
     <message>
         <source>&amp;Unselect All(U)</source>
         <translation>全部取消勾选(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Un&amp;do Remove</source>
+        <translation>撤销移除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
     </message>
     <message>
         <source>Con&amp;vert(V)</source>
@@ -538,6 +558,10 @@
         <translation>预览位置</translation>
     </message>
     <message>
+        <source>Time played</source>
+        <translation>已播放时间</translation>
+    </message>
+    <message>
         <source>Duration</source>
         <translation>时长</translation>
     </message>
@@ -564,6 +588,10 @@
     <message>
         <source>Open</source>
         <translation>打开</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>任务</translation>
     </message>
     <message>
         <source>Ready to convert</source>
@@ -594,8 +622,20 @@
         <translation>转换进度</translation>
     </message>
     <message>
-        <source>Hint</source>
-        <translation>提示</translation>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Output file</source>
+        <translation>输出文件</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>批量</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>配置</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -628,10 +668,6 @@
     <message>
         <source>Forward 30 seconds</source>
         <translation>前进 30 秒</translation>
-    </message>
-    <message>
-        <source>Time played</source>
-        <translation>已播放时间</translation>
     </message>
     <message>
         <source>Set Begin</source>
@@ -668,8 +704,65 @@
 <context>
     <name>StartArgs</name>
     <message>
+        <source>The profiles:</source>
+        <translation>配置列表：</translation>
+    </message>
+    <message>
+        <source>there is no profile number %1.</source>
+        <translation>没有编号为 %1 的配置。</translation>
+    </message>
+    <message>
+        <source>no profile is named "%1".</source>
+        <translation>没有名为“%1”的配置。</translation>
+    </message>
+    <message>
+        <source>the profiles %1 share the name "%2": give the number.</source>
+        <translation>配置 %1 都名为“%2”：请给出编号。</translation>
+    </message>
+    <message>
+        <source>--output needs a folder.</source>
+        <translation>--output 需要一个文件夹。</translation>
+    </message>
+    <message>
+        <source>--jobs takes "auto" or a number from 1 to %1 (the number of cores), not "%2".</source>
+        <translation>--jobs 只接受“auto”或 1 到 %1（核心数）之间的数字，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>--audio-track takes the number of a sound track, from 1, not "%1".</source>
+        <translation>--audio-track 只接受音轨编号（从 1 开始），而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>--subtitle takes the number of a subtitle, from 1, a subtitle file (.srt, .ass, .ssa, .vtt) or "none", not "%1".</source>
+        <translation>--subtitle 只接受字幕编号（从 1 开始）、字幕文件（.srt、.ass、.ssa、.vtt）或“none”，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 需要一个值。</translation>
+    </message>
+    <message>
+        <source>%1 is taken only with --convert.</source>
+        <translation>%1 只能与 --convert 一起使用。</translation>
+    </message>
+    <message>
+        <source>--convert needs the files or folders to convert.</source>
+        <translation>--convert 需要指定要转换的文件或文件夹。</translation>
+    </message>
+    <message>
         <source>Usage: %1 [OPTION]... [FILE|FOLDER]...
-Converts video and audio files. Files named are added to the job list; a folder adds
+</source>
+        <translation>用法：%1 [选项]... [文件|文件夹]...
+</translation>
+    </message>
+    <message>
+        <source>  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...
+</source>
+        <translation>  或：%1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]
+              [--audio-track N] [--subtitle N|FILE|none] 文件|文件夹...
+</translation>
+    </message>
+    <message>
+        <source>Converts video and audio files. Files named are added to the job list; a folder adds
 the media files it holds. When the converter runs already, the names go to its
 window.
 
@@ -680,21 +773,68 @@ window.
 Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as
 well.
 
-Exit status: 0 when the window was closed or an option printed its text, 2 for an
-option that is not known, another value when the program could not start.
 </source>
-        <translation>用法：%1 [选项]... [文件|文件夹]...
-转换视频和音频文件。指定的文件会加入任务列表；指定文件夹则加入其中的媒体文件。
-如果转换器已在运行，这些名称会交给它的窗口。
+        <translation>转换视频和音频文件。指定的文件会加入任务列表；指定文件夹则加入其中的媒体文件。
+转换器已在运行时，这些名称会交给它的窗口。
 
   -h, --help     显示此帮助并退出
       --version  显示版本并退出
   --             选项结束：之后的每个参数都是文件或文件夹
 
-也接受 Qt 自身的选项（-platform 名称、-style 名称、-reverse 等）。
+也接受 Qt 自身的选项（-platform NAME、-style NAME、-reverse 等）。
 
-退出状态：窗口已关闭或选项已输出文本时为 0，选项未知时为 2，程序无法启动时为其他值。
 </translation>
+    </message>
+    <message>
+        <source>Converting without a window (no display needed):
+      --convert           convert the files, and the media files of the
+                          folders, with this edition's saved settings; exit
+      --profile N|NAME    the output profile: its number, or its name as the
+                          profile picker shows it, in any case; default: the
+                          saved profile (a wrong one lists the profiles)
+      --output DIR        the output folder; default: the saved one
+      --jobs N|auto       conversions side by side: 1 up to the number of
+                          cores, or auto
+      --audio-track N     the sound track of each file, from 1; default: the
+                          file's default track; a file with fewer fails
+      --subtitle N|FILE|none
+                          burn in each file's Nth subtitle (its subtitle
+                          streams, then the subtitle files beside it named
+                          like it), or a subtitle file (.srt, .ass, .ssa,
+                          .vtt); default: none
+A line per file on the error output tells how far it is and how it ended.
+Ctrl+C stops the conversion and removes the unfinished output.
+
+Exit status: 0 when the window was closed, an option printed its text or every
+file was converted; 1 when a file could not be converted; 2 for an option that is
+not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after
+SIGTERM); another value when the program could not start.
+</source>
+        <translation>无窗口转换（无需显示器）：
+      --convert           用此版本保存的设置转换这些文件以及文件夹中的
+                          媒体文件，然后退出
+      --profile N|NAME    输出配置：其编号，或配置选择器中显示的名称
+                          （不区分大小写）；默认：保存的配置（配置有误时
+                          列出所有配置）
+      --output DIR        输出文件夹；默认：保存的文件夹
+      --jobs N|auto       同时进行的转换数：1 到核心数，或 auto
+      --audio-track N     每个文件的音轨，从 1 开始；默认：文件的默认
+                          音轨；音轨不足的文件转换失败
+      --subtitle N|FILE|none
+                          将每个文件的第 N 个字幕烧录到画面（先是其字幕
+                          流，再是旁边同名的字幕文件），或一个字幕文件
+                          （.srt、.ass、.ssa、.vtt）；默认：无
+每个文件在错误输出上占一行，显示其进度和结束方式。
+Ctrl+C 停止转换并删除未完成的输出。
+
+退出状态：窗口关闭、选项输出了其文本或所有文件都已转换时为 0；有文件无法转换
+时为 1；选项未知、值错误或文件缺失时为 2；Ctrl+C 后为 130（SIGTERM 后为
+143）；程序无法启动时为其他值。
+</translation>
+    </message>
+    <message>
+        <source>Try "%1 --help" for more information.</source>
+        <translation>请尝试执行“%1 --help”来获取更多信息。</translation>
     </message>
     <message>
         <source>%1: unknown option %2
@@ -785,6 +925,81 @@ option that is not known, another value when the program could not start.
     <message>
         <source>the output file is empty</source>
         <translation>输出文件为空</translation>
+    </message>
+</context>
+<context>
+    <name>vc::CommandLineConversion</name>
+    <message>
+        <source>there is no file or folder "%1".</source>
+        <translation>没有文件或文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>there is no subtitle file "%1".</source>
+        <translation>没有字幕文件“%1”。</translation>
+    </message>
+    <message>
+        <source>the output folder "%1" is not a folder.</source>
+        <translation>输出文件夹“%1”不是文件夹。</translation>
+    </message>
+    <message>
+        <source>the folders named hold no media files.</source>
+        <translation>指定的文件夹中没有媒体文件。</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>无法读取文件</translation>
+    </message>
+    <message>
+        <source>the file cannot be converted</source>
+        <translation>无法转换文件</translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1：失败：%2</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has none</source>
+        <translation>没有音轨 %1：文件没有音轨</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only one</source>
+        <translation>没有音轨 %1：文件只有一条音轨</translation>
+    </message>
+    <message>
+        <source>no sound track %1: the file has only %2</source>
+        <translation>没有音轨 %1：文件只有 %2 条音轨</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has none</source>
+        <translation>没有字幕 %1：文件没有字幕</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only one</source>
+        <translation>没有字幕 %1：文件只有一个字幕</translation>
+    </message>
+    <message>
+        <source>no subtitle %1: the file has only %2</source>
+        <translation>没有字幕 %1：文件只有 %2 个字幕</translation>
+    </message>
+    <message>
+        <source>%1: 100%, converted</source>
+        <translation>%1：100%，已转换</translation>
+    </message>
+    <message>
+        <source>%1: %2, stopped; the unfinished output was removed</source>
+        <translation>%1：%2，已停止；未完成的输出已删除</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 files converted.</source>
+        <translation>已停止：已转换 %1 个文件，共 %2 个。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted, %3 failed.</source>
+        <translation>已转换 %1 个文件，共 %2 个，失败 %3 个。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files converted into %3</source>
+        <translation>已转换 %1 个文件，共 %2 个，保存在 %3</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1143,25 @@ option that is not known, another value when the program could not start.
     </message>
 </context>
 <context>
+    <name>vc::ProfilePicker</name>
+    <message>
+        <source>Profiles</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Up and Down choose within a list, Right and Left go between categories and profiles, Return chooses, Escape closes</source>
+        <translation>上下键在列表内选择，左右键在类别和配置之间切换，回车键选定，Esc 键关闭</translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation>%1（当前）</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>类别：%1</translation>
+    </message>
+</context>
+<context>
     <name>vc::ProgressDisplay</name>
     <message>
         <source>Paused</source>
@@ -952,6 +1186,10 @@ option that is not known, another value when the program could not start.
     <message>
         <source>Error: %1</source>
         <translation>错误：%1</translation>
+    </message>
+    <message>
+        <source>%1 running, %2 done, %3 left</source>
+        <translation>%1 个进行中，%2 个已完成，剩余 %3 个</translation>
     </message>
     <message>
         <source>Batch %1 left</source>
@@ -1223,6 +1461,22 @@ option that is not known, another value when the program could not start.
         <translation>转换完成后自动关机</translation>
     </message>
     <message>
+        <source>Conversions</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Simultaneous conversions:</source>
+        <translation>同时转换数：</translation>
+    </message>
+    <message>
+        <source>Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.</source>
+        <translation>“自动”会按电脑的核心数同时转换相应数量的音频文件，视频则一次只转换一个：视频编码器本身已会用满所有核心。</translation>
+    </message>
+    <message>
+        <source>Run conversions in the background (low priority)</source>
+        <translation>在后台运行转换（低优先级）</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>语言</translation>
     </message>
@@ -1241,6 +1495,10 @@ option that is not known, another value when the program could not start.
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
     </message>
     <message>
         <source>The language cannot be saved to "%1".</source>
