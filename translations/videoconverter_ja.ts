@@ -419,11 +419,11 @@
     </message>
     <message>
         <source>Add File</source>
-        <translation>ファイルを追加</translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation>フォルダーを追加</translation>
+        <translation>フォルダ</translation>
     </message>
     <message>
         <source>Remove</source>

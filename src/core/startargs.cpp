@@ -242,51 +242,58 @@ StartArgs ParseStartArgs(const QStringList& args, const QString& workingDir) {
 
 std::string UsageText(const std::string& exeName) {
     const QString name = QString::fromStdString(exeName);
-    return (Translate("StartArgs", "Usage: %1 [OPTION]... [FILE|FOLDER]...\n").arg(name) +
-            Translate("StartArgs",
-                      "  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]\n"
-                      "              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...\n")
-                .arg(name) +
-            Translate(
-                "StartArgs",
-                "Converts video and audio files. Files named are added to the job list; a folder "
-                "adds\n"
-                "the media files it holds. When the converter runs already, the names go to its\n"
-                "window.\n"
-                "\n"
-                "  -h, --help     show this help and exit\n"
-                "      --version  show the version and exit\n"
-                "  --             end of the options: every later argument is a file or folder\n"
-                "\n"
-                "Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken as\n"
-                "well.\n"
-                "\n") +
-            Translate(
-                "StartArgs",
-                "Converting without a window (no display needed):\n"
-                "      --convert           convert the files, and the media files of the\n"
-                "                          folders, with this edition's saved settings; exit\n"
-                "      --profile N|NAME    the output profile: its number, or its name as the\n"
-                "                          profile picker shows it, in any case; default: the\n"
-                "                          saved profile (a wrong one lists the profiles)\n"
-                "      --output DIR        the output folder; default: the saved one\n"
-                "      --jobs N|auto       conversions side by side: 1 up to the number of\n"
-                "                          cores, or auto\n"
-                "      --audio-track N     the sound track of each file, from 1; default: the\n"
-                "                          file's default track; a file with fewer fails\n"
-                "      --subtitle N|FILE|none\n"
-                "                          burn in each file's Nth subtitle (its subtitle\n"
-                "                          streams, then the subtitle files beside it named\n"
-                "                          like it), or a subtitle file (.srt, .ass, .ssa,\n"
-                "                          .vtt); default: none\n"
-                "A line per file on the error output tells how far it is and how it ended.\n"
-                "Ctrl+C stops the conversion and removes the unfinished output.\n"
-                "\n"
-                "Exit status: 0 when the window was closed, an option printed its text or every\n"
-                "file was converted; 1 when a file could not be converted; 2 for an option that "
-                "is\n"
-                "not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 after\n"
-                "SIGTERM); another value when the program could not start.\n"))
+    return QString(
+               Translate("StartArgs", "Usage: %1 [OPTION]... [FILE|FOLDER]...\n").arg(name) +
+               Translate(
+                   "StartArgs",
+                   "  or:  %1 --convert [--profile N|NAME] [--output DIR] [--jobs N|auto]\n"
+                   "              [--audio-track N] [--subtitle N|FILE|none] FILE|FOLDER...\n")
+                   .arg(name) +
+               Translate(
+                   "StartArgs",
+                   "Converts video and audio files. Files named are added to the job list; a "
+                   "folder "
+                   "adds\n"
+                   "the media files it holds. When the converter runs already, the names go to "
+                   "its\n"
+                   "window.\n"
+                   "\n"
+                   "  -h, --help     show this help and exit\n"
+                   "      --version  show the version and exit\n"
+                   "  --             end of the options: every later argument is a file or folder\n"
+                   "\n"
+                   "Qt's own options (-platform NAME, -style NAME, -reverse and others) are taken "
+                   "as\n"
+                   "well.\n"
+                   "\n") +
+               Translate(
+                   "StartArgs",
+                   "Converting without a window (no display needed):\n"
+                   "      --convert           convert the files, and the media files of the\n"
+                   "                          folders, with this edition's saved settings; exit\n"
+                   "      --profile N|NAME    the output profile: its number, or its name as the\n"
+                   "                          profile picker shows it, in any case; default: the\n"
+                   "                          saved profile (a wrong one lists the profiles)\n"
+                   "      --output DIR        the output folder; default: the saved one\n"
+                   "      --jobs N|auto       conversions side by side: 1 up to the number of\n"
+                   "                          cores, or auto\n"
+                   "      --audio-track N     the sound track of each file, from 1; default: the\n"
+                   "                          file's default track; a file with fewer fails\n"
+                   "      --subtitle N|FILE|none\n"
+                   "                          burn in each file's Nth subtitle (its subtitle\n"
+                   "                          streams, then the subtitle files beside it named\n"
+                   "                          like it), or a subtitle file (.srt, .ass, .ssa,\n"
+                   "                          .vtt); default: none\n"
+                   "A line per file on the error output tells how far it is and how it ended.\n"
+                   "Ctrl+C stops the conversion and removes the unfinished output.\n"
+                   "\n"
+                   "Exit status: 0 when the window was closed, an option printed its text or "
+                   "every\n"
+                   "file was converted; 1 when a file could not be converted; 2 for an option that "
+                   "is\n"
+                   "not known, a wrong value or a file that is missing; 130 after Ctrl+C (143 "
+                   "after\n"
+                   "SIGTERM); another value when the program could not start.\n"))
         .toStdString();
 }
 

@@ -123,6 +123,9 @@ TEXT = {
     'Time': '時間',
     'Output Size': '出力サイズ',
     'Status': '状態',
+    # The tool row's pictures have room for four wide characters: the glyph says "add".
+    ('Pictures', 'Add File'): 'ファイル',
+    ('Pictures', 'Add Folder'): 'フォルダ',
     ('vc::JobList', 'Finish'): '完了',
     ('vc::JobList', 'Error'): 'エラー',
     ('vc::JobList', 'Stop'): '停止',
