@@ -551,7 +551,7 @@
     </message>
     <message>
         <source>Add Folder…</source>
-        <translation>フォルダー追加…</translation>
+        <translation>フォルダ追加…</translation>
     </message>
     <message>
         <source>Preview position</source>

@@ -225,8 +225,21 @@ void FinishWindow(Tfm_main& w) {
     }
     if (QMenuBar* bar = MenuBarOf(w)) {
         if (titles.isEmpty()) titles = QRect(244, 8, 282, 24);
-        bar->setGeometry(titles.left(), titles.top(),
-                         std::max(titles.width(), bar->sizeHint().width()), titles.height());
+        // On a narrow window the bar ends before the close button; the titles that find no
+        // room move into the bar's extension menu, so every menu stays reachable.
+        auto place = [&w, bar, titles] {
+            int width = std::max(titles.width(), bar->sizeHint().width());
+            if (skin::ISkinObject* root = w.Display().Engine()->WindowRoot(&w))
+                if (skin::ISkinObject* close = root->FindChild("mainclose");
+                    close && close->placement()) {
+                    skin::SkinRect r;
+                    close->placement()->GetArea(r);
+                    width = std::min(width, r.left - 4 - titles.left());
+                }
+            bar->setGeometry(titles.left(), titles.top(), std::max(width, 0), titles.height());
+        };
+        place();
+        QObject::connect(&w.Frame(), &WindowLayout::placed, bar, place);
         bar->raise();
     }
     OrderTabStops(w);
