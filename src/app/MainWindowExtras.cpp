@@ -117,8 +117,10 @@ void NamePicker(ProfilePicker& p) {
         if (e && (e->kind == ButtonKind::Select || e->kind == ButtonKind::SubPanel))
             Clickable(pic, QString::fromUtf8(e->displayName));
     }
-    for (PictureLabel* next : {p.Image94, p.Image2}) Clickable(next, Tr("Next page"));
-    for (PictureLabel* prev : {p.Image93, p.Image5}) Clickable(prev, Tr("Previous page"));
+    for (PictureLabel* next : {p.Image94, p.Image2})
+        Clickable(next, Tr(QT_TRANSLATE_NOOP("MainWindow", "Next page")));
+    for (PictureLabel* prev : {p.Image93, p.Image5})
+        Clickable(prev, Tr(QT_TRANSLATE_NOOP("MainWindow", "Previous page")));
 }
 
 // Tab goes through the controls as they lie on the screen: by rows, then from the left.
@@ -162,11 +164,12 @@ void SetUpExtras(Tfm_main& w) {
     auto* bar = new QMenuBar(&w);
     bar->setObjectName("menubar");
     bar->setNativeMenuBar(false);
-    const std::pair<QMenu*, const char*> titles[] = {{w.zm_popup_file, "File"},
-                                                     {w.zm_pop_edit, "Edit"},
-                                                     {w.zm_pop_actions, "Actions"},
-                                                     {w.zm_pop_tools, "Tools"},
-                                                     {w.zm_pop_help, "Help"}};
+    const std::pair<QMenu*, const char*> titles[] = {
+        {w.zm_popup_file, QT_TRANSLATE_NOOP("MainWindow", "File")},
+        {w.zm_pop_edit, QT_TRANSLATE_NOOP("MainWindow", "Edit")},
+        {w.zm_pop_actions, QT_TRANSLATE_NOOP("MainWindow", "Actions")},
+        {w.zm_pop_tools, QT_TRANSLATE_NOOP("MainWindow", "Tools")},
+        {w.zm_pop_help, QT_TRANSLATE_NOOP("MainWindow", "Help")}};
     for (const auto& [menu, title] : titles) {
         menu->setTitle(Tr(title));
         bar->addMenu(menu);
@@ -183,19 +186,23 @@ void SetUpExtras(Tfm_main& w) {
         for (int r : rows) SelectRow(w.lv, r);
     });
 
-    w.lv->setAccessibleName(Tr("Jobs"));
-    w.ed_output->setAccessibleName(Tr("Output folder"));
-    w.cb_audio->setAccessibleName(Tr("Sound track"));
-    w.cb_subtitle->setAccessibleName(Tr("Subtitle"));
-    w.pl_play->setAccessibleName(Tr("Preview"));
-    w.edt_tit->setAccessibleName(Tr("Title"));
-    Clickable(w.im_mainico, Tr("Profile category: choose a profile"));
-    if (PictureButton* b = w.button("bt_playpause")) b->setAccessibleName(Tr("Pause"));
+    w.lv->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainWindow", "Jobs")));
+    w.ed_output->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainWindow", "Output folder")));
+    w.cb_audio->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainWindow", "Sound track")));
+    w.cb_subtitle->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainWindow", "Subtitle")));
+    w.pl_play->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainWindow", "Preview")));
+    w.edt_tit->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainWindow", "Title")));
+    Clickable(w.im_mainico,
+              Tr(QT_TRANSLATE_NOOP("MainWindow", "Profile category: choose a profile")));
+    if (PictureButton* b = w.button("bt_playpause"))
+        b->setAccessibleName(Tr(QT_TRANSLATE_NOOP("MainWindow", "Pause")));
     NamePicker(w.Picker());
     for (QComboBox* box : {w.cb_audio, w.cb_subtitle}) {
         // The list shows whole entries even where the box is narrower than its longest one.
         box->setFixedHeight(24);
-        box->setPlaceholderText(box == w.cb_audio ? Tr("Sound track") : Tr("Subtitle"));
+        box->setPlaceholderText(box == w.cb_audio
+                                    ? Tr(QT_TRANSLATE_NOOP("MainWindow", "Sound track"))
+                                    : Tr(QT_TRANSLATE_NOOP("MainWindow", "Subtitle")));
         QObject::connect(box->model(), &QAbstractItemModel::rowsInserted, box, [box] {
             int widest = 0;
             for (int i = 0; i < box->count(); ++i)

@@ -334,4 +334,12 @@ TEXT = {
     'Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.': '„Automatisch“ konvertiert so viele Audiodateien gleichzeitig, wie der Computer Kerne hat, und jeweils nur ein Video: Ein Video-Encoder nutzt bereits alle Kerne.',
     'Run conversions in the background (low priority)': 'Konvertierungen im Hintergrund ausführen (niedrige Priorität)',
     'Auto': 'Automatisch',
+    ('MainWindow', 'Next page'): 'Nächste Seite',
+    ('MainWindow', 'Previous page'): 'Vorige Seite',
+    ('MainWindow', 'Jobs'): 'Aufträge',
+    ('MainWindow', 'Output folder'): 'Ausgabeordner',
+    ('MainWindow', 'Sound track'): 'Tonspur',
+    ('MainWindow', 'Subtitle'): 'Untertitel',
+    ('MainWindow', 'Preview'): 'Vorschau',
+    ('MainWindow', 'Profile category: choose a profile'): 'Profilkategorie: ein Profil wählen',
 }

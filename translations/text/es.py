@@ -330,4 +330,12 @@ TEXT = {
     'Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.': '«Automático» convierte tantos archivos de audio a la vez como núcleos tiene el equipo, y un solo vídeo cada vez: un codificador de vídeo ya usa todos los núcleos.',
     'Run conversions in the background (low priority)': 'Ejecutar las conversiones en segundo plano (prioridad baja)',
     'Auto': 'Automático',
+    ('MainWindow', 'Next page'): 'Página siguiente',
+    ('MainWindow', 'Previous page'): 'Página anterior',
+    ('MainWindow', 'Jobs'): 'Tareas',
+    ('MainWindow', 'Output folder'): 'Carpeta de salida',
+    ('MainWindow', 'Sound track'): 'Pista de audio',
+    ('MainWindow', 'Subtitle'): 'Subtítulos',
+    ('MainWindow', 'Preview'): 'Vista previa',
+    ('MainWindow', 'Profile category: choose a profile'): 'Categoría de perfil: elegir un perfil',
 }

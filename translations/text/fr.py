@@ -330,4 +330,12 @@ TEXT = {
     'Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.': "« Auto » convertit autant de fichiers audio à la fois que l'ordinateur a de cœurs, et une seule vidéo à la fois : un encodeur vidéo utilise déjà tous les cœurs.",
     'Run conversions in the background (low priority)': 'Exécuter les conversions en arrière-plan (priorité basse)',
     'Auto': 'Auto',
+    ('MainWindow', 'Next page'): 'Page suivante',
+    ('MainWindow', 'Previous page'): 'Page précédente',
+    ('MainWindow', 'Jobs'): 'Tâches',
+    ('MainWindow', 'Output folder'): 'Dossier de sortie',
+    ('MainWindow', 'Sound track'): 'Piste audio',
+    ('MainWindow', 'Subtitle'): 'Sous-titres',
+    ('MainWindow', 'Preview'): 'Aperçu',
+    ('MainWindow', 'Profile category: choose a profile'): 'Catégorie de profil : choisir un profil',
 }

@@ -329,4 +329,12 @@ TEXT = {
     'Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.': '«Automatico» converte tanti file audio alla volta quanti sono i core del computer, e un solo video alla volta: un codificatore video usa già tutti i core.',
     'Run conversions in the background (low priority)': 'Esegui le conversioni in background (priorità bassa)',
     'Auto': 'Automatico',
+    ('MainWindow', 'Next page'): 'Pagina successiva',
+    ('MainWindow', 'Previous page'): 'Pagina precedente',
+    ('MainWindow', 'Jobs'): 'Attività',
+    ('MainWindow', 'Output folder'): 'Cartella di destinazione',
+    ('MainWindow', 'Sound track'): 'Traccia audio',
+    ('MainWindow', 'Subtitle'): 'Sottotitoli',
+    ('MainWindow', 'Preview'): 'Anteprima',
+    ('MainWindow', 'Profile category: choose a profile'): 'Categoria di profilo: scegli un profilo',
 }

@@ -330,4 +330,12 @@ TEXT = {
     'Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.': '「自動」では、コンピューターのコア数と同じ数の音声ファイルを同時に変換し、ビデオは 1 つずつ変換します。ビデオエンコーダーはそれだけですべてのコアを使うためです。',
     'Run conversions in the background (low priority)': 'バックグラウンドで変換する（優先度を下げる）',
     'Auto': '自動',
+    ('MainWindow', 'Next page'): '次のページ',
+    ('MainWindow', 'Previous page'): '前のページ',
+    ('MainWindow', 'Jobs'): 'ジョブ',
+    ('MainWindow', 'Output folder'): '出力フォルダー',
+    ('MainWindow', 'Sound track'): '音声トラック',
+    ('MainWindow', 'Subtitle'): '字幕',
+    ('MainWindow', 'Preview'): 'プレビュー',
+    ('MainWindow', 'Profile category: choose a profile'): 'プロファイルのカテゴリ：プロファイルを選択',
 }

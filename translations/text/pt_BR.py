@@ -331,4 +331,12 @@ TEXT = {
     'Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.': '"Automático" converte tantos arquivos de áudio ao mesmo tempo quanto o computador tem núcleos, e um vídeo por vez: um codificador de vídeo já usa todos os núcleos.',
     'Run conversions in the background (low priority)': 'Executar as conversões em segundo plano (baixa prioridade)',
     'Auto': 'Automático',
+    ('MainWindow', 'Next page'): 'Próxima página',
+    ('MainWindow', 'Previous page'): 'Página anterior',
+    ('MainWindow', 'Jobs'): 'Tarefas',
+    ('MainWindow', 'Output folder'): 'Pasta de saída',
+    ('MainWindow', 'Sound track'): 'Faixa de áudio',
+    ('MainWindow', 'Subtitle'): 'Legenda',
+    ('MainWindow', 'Preview'): 'Pré-visualização',
+    ('MainWindow', 'Profile category: choose a profile'): 'Categoria de perfil: escolher um perfil',
 }

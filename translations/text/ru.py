@@ -333,4 +333,12 @@ TEXT = {
     'Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.': '«Авто» конвертирует одновременно столько аудиофайлов, сколько у компьютера ядер, и по одному видео за раз: видеокодировщик и так использует все ядра.',
     'Run conversions in the background (low priority)': 'Конвертировать в фоне (низкий приоритет)',
     'Auto': 'Авто',
+    ('MainWindow', 'Next page'): 'Следующая страница',
+    ('MainWindow', 'Previous page'): 'Предыдущая страница',
+    ('MainWindow', 'Jobs'): 'Задания',
+    ('MainWindow', 'Output folder'): 'Папка для сохранения',
+    ('MainWindow', 'Sound track'): 'Звуковая дорожка',
+    ('MainWindow', 'Subtitle'): 'Субтитры',
+    ('MainWindow', 'Preview'): 'Предпросмотр',
+    ('MainWindow', 'Profile category: choose a profile'): 'Категория профиля: выбрать профиль',
 }

@@ -327,4 +327,12 @@ TEXT = {
     'Auto converts as many sound files at once as the computer has cores, and one video at a time: a video encoder uses every core already.': '“自动”会按电脑的核心数同时转换相应数量的音频文件，视频则一次只转换一个：视频编码器本身已会用满所有核心。',
     'Run conversions in the background (low priority)': '在后台运行转换（低优先级）',
     'Auto': '自动',
+    ('MainWindow', 'Next page'): '下一页',
+    ('MainWindow', 'Previous page'): '上一页',
+    ('MainWindow', 'Jobs'): '任务',
+    ('MainWindow', 'Output folder'): '输出文件夹',
+    ('MainWindow', 'Sound track'): '音轨',
+    ('MainWindow', 'Subtitle'): '字幕',
+    ('MainWindow', 'Preview'): '预览',
+    ('MainWindow', 'Profile category: choose a profile'): '配置文件类别：选择配置文件',
 }
