@@ -288,7 +288,7 @@ TEST(Desktop, SkinObjectsReachScreenReaders) {
     ASSERT_NE(add, nullptr) << "openfiles by its hint";
     EXPECT_EQ(add->role(), QAccessible::Button);
     EXPECT_FALSE(add->state().invisible);
-    EXPECT_EQ(add->rect().size(), QSize(100, 28));
+    EXPECT_EQ(add->rect().size(), QSize(120, 28));
     ASSERT_NE(byName["Close"], nullptr) << "the close glyph by the skin's label";
     EXPECT_EQ(byName["Conversion progress"]->role(), QAccessible::ProgressBar);
     // A text is read with what it shows.
