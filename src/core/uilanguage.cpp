@@ -57,7 +57,7 @@ QString ShippedLanguageFor(const QString& localeName) {
     name.replace('-', '_');
     if (name.isEmpty()) return {};
     if (name == "C" || name == "POSIX") return QStringLiteral("en");
-    const QString language = name.section('_', 0, 0).toLower();
+    QString language = name.section('_', 0, 0).toLower();
     const QString territory = name.section('_', 1, 1).toUpper();
     if (language == "en") return QStringLiteral("en");
     // Brazilian Portuguese also serves Portugal; Simplified Chinese serves the mainland and
@@ -86,7 +86,7 @@ QString SystemLanguage(const std::function<QString(const char*)>& env) {
     const bool cLocale = base.isEmpty() || base == "C" || base == "POSIX";
     if (!cLocale) {
         for (const QString& entry : env("LANGUAGE").split(':', Qt::SkipEmptyParts)) {
-            const QString code = ShippedLanguageFor(entry);
+            QString code = ShippedLanguageFor(entry);
             if (!code.isEmpty()) return code;
         }
     }
@@ -163,7 +163,7 @@ QString Translate(const char* context, const char* sourceText) {
     if (QCoreApplication::instance()) return QCoreApplication::translate(context, sourceText);
     const Translators& t = Loaded();
     if (t.program && t.code != "en") {
-        const QString text = t.program->translate(context, sourceText);
+        QString text = t.program->translate(context, sourceText);
         if (!text.isEmpty()) return text;
     }
     return QString::fromUtf8(sourceText);
@@ -171,7 +171,7 @@ QString Translate(const char* context, const char* sourceText) {
 
 std::string LanguageFilePath(const std::string& dir, const QString& code) {
     if (code != "en" && !code.isEmpty()) {
-        const std::string translated = dir + "language." + code.toStdString() + ".info";
+        std::string translated = dir + "language." + code.toStdString() + ".info";
         if (QFile::exists(QString::fromStdString(translated))) return translated;
     }
     return dir + "language.info";
@@ -192,7 +192,7 @@ QString TranslatedPicture(const QString& path) {
 
 std::string HelpPagePath(const std::string& dir, const std::string& page, const QString& code) {
     if (code != "en" && !code.isEmpty()) {
-        const std::string translated = dir + "help/" + code.toStdString() + "/" + page;
+        std::string translated = dir + "help/" + code.toStdString() + "/" + page;
         if (QFile::exists(QString::fromStdString(translated))) return translated;
     }
     return dir + "help/" + page;
