@@ -83,16 +83,21 @@ int JobList::AppendAll(std::vector<Job> jobs) {
     return first;
 }
 
-void JobList::Remove(std::vector<int> rows) {
+std::vector<int> JobList::ValidRows(std::vector<int> rows) const {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return !Valid(r); }),
+               rows.end());
+    return rows;
+}
+
+void JobList::Remove(std::vector<int> rows) {
+    rows = ValidRows(std::move(rows));
     std::vector<std::pair<int, Job>> removed;
-    for (int row : rows)
-        if (Valid(row)) removed.emplace_back(row, jobs_[static_cast<size_t>(row)]);
+    for (int row : rows) removed.emplace_back(row, jobs_[static_cast<size_t>(row)]);
     if (!removed.empty()) removed_ = std::move(removed);
     // From the last, so the earlier indexes stay valid.
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        if (!Valid(*it)) continue;
         beginRemoveRows(QModelIndex(), *it, *it);
         jobs_.erase(jobs_.begin() + *it);
         endRemoveRows();
@@ -244,10 +249,7 @@ std::vector<int> JobList::UndoRemoval() {
 }
 
 std::vector<int> JobList::Move(std::vector<int> rows, int delta) {
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return !Valid(r); }),
-               rows.end());
+    rows = ValidRows(std::move(rows));
     if (rows.empty() || delta == 0) return rows;
     const int step = delta < 0 ? -1 : 1;
     // Up: the first row first; down: the last first. A row stays when the place it would take
@@ -274,10 +276,7 @@ std::vector<int> JobList::Move(std::vector<int> rows, int delta) {
 }
 
 std::vector<int> JobList::MoveBefore(std::vector<int> rows, int before) {
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return !Valid(r); }),
-               rows.end());
+    rows = ValidRows(std::move(rows));
     before = std::clamp(before, 0, Count());
     if (rows.empty()) return rows;
     std::vector<Job> taken;

@@ -109,6 +109,8 @@ class JobList : public QAbstractTableModel {
                       const QModelIndex& parent) override;
 
   private:
+    // The rows given that name a job, each once, in order.
+    std::vector<int> ValidRows(std::vector<int> rows) const;
     Job* Find(int row) { return Valid(row) ? &jobs_[static_cast<size_t>(row)] : nullptr; }
     void Changed(int row, int first, int last);
 
