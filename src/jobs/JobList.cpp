@@ -94,6 +94,7 @@ std::vector<int> JobList::ValidRows(std::vector<int> rows) const {
 void JobList::Remove(std::vector<int> rows) {
     rows = ValidRows(std::move(rows));
     std::vector<std::pair<int, Job>> removed;
+    removed.reserve(rows.size());
     for (int row : rows) removed.emplace_back(row, jobs_[static_cast<size_t>(row)]);
     if (!removed.empty()) removed_ = std::move(removed);
     // From the last, so the earlier indexes stay valid.
