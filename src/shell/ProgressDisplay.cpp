@@ -68,6 +68,7 @@ void ProgressDisplay::ShowSummary(bool ranToEnd) {
                                        ? tr("Saved in %1").arg(batch_->OutputDirectory())
                                        : QString());
     display_->ShowText("hint", lastError_.isEmpty() ? QString() : tr("Error: %1").arg(lastError_));
+    lastError_.clear();  // the next batch starts with none
     ShowInfo(QString());
     summaryShown_ = true;
 }
@@ -135,14 +136,18 @@ void ProgressDisplay::ShowTick() {
 }
 
 void ProgressDisplay::OnJobEnded(int, BatchRunner::Outcome outcome, const QString& reason) {
-    lastError_ = outcome == BatchRunner::Outcome::Failed ? reason : QString();
     if (batch_->SideBySide()) {
+        // Which job ends last is chance when several run: a failure's reason stays for the
+        // summary whatever ends after it.
+        if (outcome == BatchRunner::Outcome::Failed) lastError_ = reason;
         // The others go on: the batch stays the subject, a failure's reason in sight.
         if (!batch_->Converting()) return;
         ShowBatchDisplays();
-        if (!lastError_.isEmpty()) display_->ShowText("hint", "Error: " + reason);
+        if (outcome == BatchRunner::Outcome::Failed)
+            display_->ShowText("hint", tr("Error: %1").arg(reason));
         return;
     }
+    lastError_ = outcome == BatchRunner::Outcome::Failed ? reason : QString();
     ShowFill(0);
     // The job is over: no time remains, and the size is the finished file's.
     display_->ShowText("resttime", Hms(0));

@@ -48,7 +48,7 @@ class ProgressDisplay : public QObject {
     QWidget* videoPanel_;
     QString info_;
     bool summaryShown_ = false;
-    QString lastError_;  // why the batch's last job failed; empty when it did not
+    QString lastError_;  // why the last job (side by side: the last failed one) failed
 };
 
 }  // namespace vc
