@@ -293,7 +293,7 @@ int main(int argc, char** argv) {
         if (dialog == p.fm_dir) p.fm_dir->ChosenDirectory = d + "/thousand";
         return int(QDialog::Accepted);
     };
-    std::vector<double> folderAdds, folderDirect, firstRows;
+    std::vector<double> folderAdds, folderDirect, firstRows, windowCpu, probeCpu, directCpu;
     qint64 folderDelay = 0;
     int folderRows = 0;
     QElapsedTimer t;
@@ -304,6 +304,8 @@ int main(int argc, char** argv) {
         watch.Start();
         paints.Start();
         t.start();
+        const double selfBefore = CpuSeconds(RUSAGE_SELF);
+        const double childrenBefore = CpuSeconds(RUSAGE_CHILDREN);
         w.AddFolder();
         RunUntil([&] { return w.Jobs().Count() > 0; }, 60000);
         firstRows.push_back(static_cast<double>(t.elapsed()));
@@ -311,7 +313,12 @@ int main(int argc, char** argv) {
         folderAdds.push_back(paints.PaintedMs());
         folderDelay = std::max(folderDelay, watch.Stop());
         folderRows = w.Jobs().Count();
+        // The probe runs have been waited for once the add is over.
+        windowCpu.push_back(CpuSeconds(RUSAGE_SELF) - selfBefore);
+        probeCpu.push_back(CpuSeconds(RUSAGE_CHILDREN) - childrenBefore);
+        const double directBefore = CpuSeconds(RUSAGE_CHILDREN);
         folderDirect.push_back(InProcessMs(thousand));
+        directCpu.push_back(CpuSeconds(RUSAGE_CHILDREN) - directBefore);
     }
     // ffprobe per file over the whole folder takes minutes: measured over its first 100
     // files and scaled, unless VC_BENCH_FFPROBE_ALL is set.
@@ -327,6 +334,10 @@ int main(int argc, char** argv) {
         Median(folderAdds) / Median(folderDirect), folderFfprobe,
         probeAll ? "" : " (100 measured, scaled)", Median(folderAdds) / folderFfprobe, folderDelay,
         rounds);
+    std::printf(
+        "adding that folder, CPU: the window %.2f s and its probe runs %.2f s; libavformat "
+        "in-process %.2f s; medians of %d\n",
+        Median(windowCpu), Median(probeCpu), Median(directCpu), rounds);
     w.Jobs().Clear();
     added = false;
     w.AddFolder();

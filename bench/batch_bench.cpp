@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -24,6 +25,7 @@
 
 #include "app/Tfm_main.h"
 #include "core/cmdline.h"
+#include "support/processes.h"
 #include "support/program.h"
 
 using namespace vc;
@@ -33,15 +35,6 @@ namespace {
 
 void LowestPriority() {
     ::setpriority(PRIO_PROCESS, 0, 19);
-}
-
-// CPU seconds (user and system) of this process, or of its children that have ended. On a
-// machine that others share, wall times follow their load; CPU times hardly do.
-double CpuSeconds(int who) {
-    rusage u{};
-    ::getrusage(who, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 bool RunFfmpeg(const QStringList& args) {
@@ -147,25 +140,34 @@ double FfmpegRuns(const std::vector<QStringList>& work, int parallel) {
     return failed ? -1 : static_cast<double>(t.nsecsElapsed()) / 1e9;
 }
 
-// SoundConverter's batch mode over the same files, at the lowest priority; -1 when it failed.
-double SoundConverter(const QString& program, const QStringList& files, const QString& mime,
-                      const QString& suffix, const QString& outDir) {
+// SoundConverter's batch mode over the same files, at the lowest priority, as many at once as
+// it chooses (one per core); -1 when it failed.
+double SoundConverter(const QString& program, const QStringList& files, const QStringList& format,
+                      const QString& outDir) {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.setChildProcessModifier(LowestPriority);
     QElapsedTimer t;
     t.start();
-    p.start(program, QStringList{"-b", "-m", mime, "-s", suffix, "-o", outDir} + files);
+    p.start(program,
+            QStringList{"-b"} + files + format + QStringList{"-e", "overwrite", "-o", outDir});
     const bool ok = p.waitForFinished(1800000) && p.exitCode() == 0;
     if (!ok) std::fprintf(stderr, "soundconverter: %s\n", p.readAll().constData());
     return ok ? static_cast<double>(t.nsecsElapsed()) / 1e9 : -1;
+}
+
+qint64 FolderBytes(const QString& folder) {
+    qint64 bytes = 0;
+    for (const QFileInfo& f : QDir(folder).entryInfoList(QDir::Files)) bytes += f.size();
+    return bytes;
 }
 
 struct Batch {
     const char* what;
     int profile;
     const char* extension;
-    const char* mime;  // for SoundConverter; null for video
+    // SoundConverter's options for the profile's format and rate; empty for video.
+    QStringList soundConverter;
 };
 
 }  // namespace
@@ -205,13 +207,16 @@ int main(int argc, char** argv) {
     p.Show();
     Tfm_main& w = *p.fm_main;
     const Batch batches[] = {
-        {"sounds to MP3", 17, "mp3", "audio/mpeg"},
-        {"sounds to OGG", 18, "ogg", "audio/x-vorbis"},
-        {"videos to MP4", 5, "mp4", nullptr},
+        // 128 kbit/s constant for MP3 as the profile; quality 0.4 is Vorbis's mode for about
+        // 128 kbit/s on average, the profile's rate.
+        {"sounds to MP3", 17, "mp3", {"-f", "mp3", "-m", "cbr", "-q", "128"}},
+        {"sounds to OGG", 18, "ogg", {"-f", "ogg", "-q", "0.4"}},
+        {"videos to MP4", 5, "mp4", {}},
     };
     int status = 0;
     for (const Batch& b : batches) {
-        const QStringList& files = b.mime ? soundFiles : videoFiles;
+        const bool sound = !b.soundConverter.isEmpty();
+        const QStringList& files = sound ? soundFiles : videoFiles;
         w.Jobs().Clear();
         w.SelectProfile(b.profile);
         const QString out = dir.path() + "/out-" + b.extension + "/";
@@ -268,14 +273,19 @@ int main(int argc, char** argv) {
             "%.2f s: %.0f ms more per job\n",
             b.what, oursEncoderCpu, oursWindowCpu, inRowCpu,
             (oursEncoderCpu + oursWindowCpu - inRowCpu) * 1000 / static_cast<double>(files.size()));
-        if (b.mime && !soundConverter.isEmpty()) {
+        if (sound && !soundConverter.isEmpty()) {
             const QString scOut = dir.path() + "/sc-" + b.extension;
             QDir().mkpath(scOut);
-            const double sc =
-                SoundConverter(soundConverter, files, b.mime, QString(".") + b.extension, scOut);
+            const double scChildrenBefore = CpuSeconds(RUSAGE_CHILDREN);
+            const double sc = SoundConverter(soundConverter, files, b.soundConverter, scOut);
             if (sc > 0)
-                std::printf("batch %s: SoundConverter %.2f s, ratio program / it %.2f\n", b.what,
-                            sc, ours / sc);
+                std::printf(
+                    "batch %s: SoundConverter %.2f s, ratio program / it %.2f; its CPU %.2f s; "
+                    "output %lld KB, the program's %lld KB\n",
+                    b.what, sc, ours / sc, CpuSeconds(RUSAGE_CHILDREN) - scChildrenBefore,
+                    FolderBytes(scOut) / 1024, FolderBytes(out) / 1024);
+            else
+                status = 1;
         }
         std::printf("batch %s: first job's command line: %s\n", b.what,
                     work.front().join(' ').toLocal8Bit().constData());

@@ -1,6 +1,7 @@
 #include "jobs/JobIntake.h"
 
 #include <QFileInfo>
+#include <iterator>
 
 #include "jobs/ConversionSession.h"
 
@@ -9,7 +10,10 @@ namespace vc {
 JobIntake::JobIntake(JobList* jobs, ConversionSession* session, QObject* parent)
     : QObject(parent), jobs_(jobs), session_(session) {
     connect(&queue_, &ProbeQueue::answered, this, &JobIntake::OnAnswers);
+    appendTimer_.setSingleShot(true);
+    connect(&appendTimer_, &QTimer::timeout, this, &JobIntake::AppendRead);
     connect(&queue_, &ProbeQueue::idle, this, [this] {
+        AppendRead();
         const QStringList names = std::move(notSupported_);
         notSupported_.clear();
         emit finished(names);
@@ -38,6 +42,7 @@ void JobIntake::Append(std::vector<Job> jobs) {
 void JobIntake::Cancel() {
     if (!Busy()) return;
     queue_.Cancel();
+    AppendRead();
     notSupported_.clear();
     emit finished({});
 }
@@ -53,8 +58,28 @@ void JobIntake::OnAnswers(const std::vector<ProbeQueue::Answer>& answers) {
             notSupported_ << QFileInfo(a.path).fileName();
     }
     if (ready.empty()) return;
+    if (read_.empty()) {
+        read_ = std::move(ready);
+    } else {
+        read_.insert(read_.end(), std::make_move_iterator(ready.begin()),
+                     std::make_move_iterator(ready.end()));
+    }
+    if (appendTimer_.isActive()) return;
+    const qint64 since = lastAppend_.isValid() ? lastAppend_.elapsed() : kAppendIntervalMs;
+    if (since >= kAppendIntervalMs)
+        AppendRead();
+    else
+        appendTimer_.start(static_cast<int>(kAppendIntervalMs - since));
+}
+
+void JobIntake::AppendRead() {
+    appendTimer_.stop();
+    if (read_.empty()) return;
+    std::vector<Job> jobs = std::move(read_);
+    read_.clear();
+    lastAppend_.start();
     const int first = jobs_->Count();
-    Append(std::move(ready));
+    Append(std::move(jobs));
     emit rowsAppended(first, jobs_->Count() - first);
 }
 

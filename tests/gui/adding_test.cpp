@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <fstream>
 
 #include "app/Tfm_main.h"
 #include "core/nativepath.h"
+#include "jobs/JobIntake.h"
 #include "profiles/Tfm_dir.h"
 #include "shell/PictureButton.h"
 #include "support/processes.h"
@@ -96,6 +98,31 @@ TEST_F(LongAdd, StopEndsItAndKeepsTheRowsSoFar) {
     ASSERT_TRUE(WaitForAdding(w));
     EXPECT_EQ(w.Jobs().Count(), rows + 1);
     EXPECT_EQ(w.Jobs().Text(rows, JobList::CaptionColumn), "after stop");
+}
+
+TEST_F(LongAdd, RowsComeInAFewLotsNotOneByOne) {
+    // Each append makes the window follow the list and repaint: answered one by one, a large
+    // add would spend more time on that than on reading the files.
+    Program p("VideoConverter", folder_.Path());
+    p.Show();
+    Tfm_main& w = *p.fm_main;
+    int appends = 0;
+    QObject::connect(w.findChild<JobIntake*>(), &JobIntake::rowsAppended,
+                     [&](int first, int count) {
+                         ++appends;
+                         EXPECT_EQ(first + count, w.Jobs().Count());
+                     });
+    QElapsedTimer t;
+    t.start();
+    StartAdding(p);
+    ASSERT_TRUE(WaitFor([&] { return w.Jobs().Count() >= 150; }, 60000));
+    const qint64 elapsed = t.elapsed();
+    EXPECT_LE(appends, 2 + elapsed / 100) << w.Jobs().Count() << " rows in " << elapsed << " ms";
+    w.RunCommand(Command::Stop);
+    const std::vector<std::string> names = ListFolderNames(media_.path().toStdString());
+    for (int r = 0; r < w.Jobs().Count(); ++r)
+        ASSERT_EQ(w.Jobs().Text(r, JobList::CaptionColumn).toStdString() + ".mp4",
+                  names[static_cast<std::size_t>(r)]);
 }
 
 TEST_F(LongAdd, ClosingTheWindowEndsIt) {

@@ -1,5 +1,7 @@
 #include "processes.h"
 
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QStringList>
 #include <fstream>
@@ -68,6 +70,13 @@ long ResidentKb() {
         std::getline(in, key);
     }
     return -1;
+}
+
+double CpuSeconds(int who) {
+    rusage u{};
+    ::getrusage(who, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 }  // namespace vc::test

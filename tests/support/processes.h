@@ -21,5 +21,9 @@ bool HasMember(const std::vector<ProcInfo>& members, const std::string& comm);
 bool IsAlive(int pid);
 // Resident memory of this process in KB (-1 when /proc cannot tell).
 long ResidentKb();
+// CPU seconds (user and system) of this process (RUSAGE_SELF) or of its children that have
+// ended (RUSAGE_CHILDREN). On a machine that others share, wall times follow their load; CPU
+// times hardly do.
+double CpuSeconds(int who);
 
 }  // namespace vc::test
