@@ -114,12 +114,15 @@ void CommandLineConversion::OnAnswers(const std::vector<ProbeQueue::Answer>& ans
     for (const ProbeQueue::Answer& a : answers) {
         QString reason;
         Job job;
-        if (!a.ok)
+        if (!a.ok) {
             reason = a.error.isEmpty() ? tr("the file cannot be read") : a.error;
-        else if (!JobList::FromProbe(a.path, a.result, &job, &reason))
+            // "name: failed: Error: ..." would say it twice.
+            if (reason.startsWith(QLatin1String("Error: "))) reason.remove(0, 7);
+        } else if (!JobList::FromProbe(a.path, a.result, &job, &reason)) {
             reason = reason.isEmpty() ? tr("the file cannot be converted") : reason;
-        else
+        } else {
             continue;
+        }
         ++failedBeforeBatch_;
         PrintLine(tr("%1: failed: %2").arg(NameOf(a.path), reason));
     }

@@ -107,7 +107,7 @@ TEST_F(ConvertWithoutWindow, ExitStatusLinesAndOutputs) {
         // A file that is no media fails with its reason; the others convert.
         {{"--convert", "--profile", "mp3-mpeg layer-3audio(*.MP3)", d + "/notes.txt", wav_},
          1,
-         {"notes.txt: failed: ", "[1/1] tone.wav: 100%, converted\n",
+         {"notes.txt: failed: cannot read the input file", "[1/1] tone.wav: 100%, converted\n",
           "1 of 2 files converted, 1 failed.\n"},
          {"tone.mp3"}},
         // A track a file does not have fails that file only.
