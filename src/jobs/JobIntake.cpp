@@ -11,6 +11,7 @@ JobIntake::JobIntake(JobList* jobs, ConversionSession* session, QObject* parent)
     : QObject(parent), jobs_(jobs), session_(session) {
     connect(&queue_, &ProbeQueue::answered, this, &JobIntake::OnAnswers);
     appendTimer_.setSingleShot(true);
+    appendTimer_.setTimerType(Qt::PreciseTimer);  // a coarse one may fire early
     connect(&appendTimer_, &QTimer::timeout, this, &JobIntake::AppendRead);
     connect(&queue_, &ProbeQueue::idle, this, [this] {
         AppendRead();
