@@ -17,6 +17,7 @@
 
 #include "app/Tfm_main.h"
 #include "core/catalogue.h"
+#include "profiles/ComboChoiceBox.h"
 #include "shell/JobListView.h"
 #include "shell/PictureButton.h"
 #include "shell/WindowLayout.h"
@@ -204,10 +205,7 @@ void SetUpExtras(Tfm_main& w) {
                                     ? Tr(QT_TRANSLATE_NOOP("MainWindow", "Sound track"))
                                     : Tr(QT_TRANSLATE_NOOP("MainWindow", "Subtitle")));
         QObject::connect(box->model(), &QAbstractItemModel::rowsInserted, box, [box] {
-            int widest = 0;
-            for (int i = 0; i < box->count(); ++i)
-                widest = std::max(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
-            box->view()->setMinimumWidth(widest + 32);
+            box->view()->setMinimumWidth(ComboChoiceBox::WidestItemWidth(box) + 32);
         });
     }
 }

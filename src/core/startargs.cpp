@@ -71,33 +71,34 @@ int PositiveNumber(const QString& text) {
     return ok && n >= 1 && !text.startsWith('+') ? n : 0;
 }
 
+// A profile the picker offers, under a name.
+bool IsNamedProfile(int id) {
+    return IsSelectableProfile(id) && CatalogueEntry(id)->displayName[0] != '\0';
+}
+
 QString ProfileList() {
     QString out = Translate("StartArgs", "The profiles:") + "\n";
-    for (int id = 1; id <= kProfileCount; ++id) {
-        const ProfileEntry* e = CatalogueEntry(id);
-        if (IsSelectableProfile(id) && e->displayName[0] != '\0')
-            out += QStringLiteral("  %1  %2\n").arg(id, 3).arg(QString::fromUtf8(e->displayName));
-    }
+    for (int id = 1; id <= kProfileCount; ++id)
+        if (IsNamedProfile(id))
+            out += QStringLiteral("  %1  %2\n")
+                       .arg(id, 3)
+                       .arg(QString::fromUtf8(CatalogueEntry(id)->displayName));
     return out;
 }
 
 // The profile a number or a name stands for; 0 with the reason when none.
 int FindProfile(const QString& value, QString* error) {
     const QString text = value.trimmed();
-    auto named = [](int id) {
-        const ProfileEntry* e = CatalogueEntry(id);
-        return IsSelectableProfile(id) && e->displayName[0] != '\0';
-    };
     if (const int n = PositiveNumber(text); n > 0 || text == QLatin1String("0")) {
-        if (named(n)) return n;
+        if (IsNamedProfile(n)) return n;
         *error = Translate("StartArgs", "there is no profile number %1.").arg(text) + "\n" +
                  ProfileList();
         return 0;
     }
     std::vector<int> found;
     for (int id = 1; id <= kProfileCount; ++id)
-        if (named(id) && text.compare(QString::fromUtf8(CatalogueEntry(id)->displayName),
-                                      Qt::CaseInsensitive) == 0)
+        if (IsNamedProfile(id) && text.compare(QString::fromUtf8(CatalogueEntry(id)->displayName),
+                                               Qt::CaseInsensitive) == 0)
             found.push_back(id);
     if (found.size() == 1) return found.front();
     if (found.empty()) {

@@ -31,6 +31,19 @@ void InstallLoaded() {
     if (t.qt) QCoreApplication::installTranslator(t.qt);
 }
 
+// Reads the program's translation of code and Qt's own; false when the program has none.
+bool LoadFiles(const QString& code) {
+    Translators& t = Loaded();
+    if (!t.program) t.program = new QTranslator;
+    if (!t.qt) t.qt = new QTranslator;
+    const QString dir = QString::fromStdString(ProgramDirectory()) + "translations";
+    if (!t.program->load("videoconverter_" + code, dir)) return false;
+    t.code = code;
+    // Qt's own texts (standard buttons, file dialogs) when the distribution ships them.
+    (void)t.qt->load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return true;
+}
+
 QString EnvText(const char* name) {
     return qEnvironmentVariable(name);
 }
@@ -124,14 +137,7 @@ void LoadTranslations() {
         return;
     }
     static bool routineAdded = false;
-    Translators& t = Loaded();
-    if (code != "en") {
-        if (!t.program) t.program = new QTranslator;
-        if (!t.qt) t.qt = new QTranslator;
-        const QString dir = QString::fromStdString(ProgramDirectory()) + "translations";
-        if (t.program->load("videoconverter_" + code, dir)) t.code = code;
-        (void)t.qt->load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    }
+    if (code != "en") (void)LoadFiles(code);
     if (!routineAdded) {
         qAddPreRoutine(InstallLoaded);
         routineAdded = true;
@@ -144,13 +150,7 @@ bool UseLanguage(const QString& code) {
     if (t.qt) QCoreApplication::removeTranslator(t.qt);
     t.code = QStringLiteral("en");
     if (code == "en") return true;
-    if (!t.program) t.program = new QTranslator;
-    if (!t.qt) t.qt = new QTranslator;
-    const QString dir = QString::fromStdString(ProgramDirectory()) + "translations";
-    if (!t.program->load("videoconverter_" + code, dir)) return false;
-    t.code = code;
-    // Qt's own texts (standard buttons, file dialogs) when the distribution ships them.
-    (void)t.qt->load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!LoadFiles(code)) return false;
     InstallLoaded();
     return true;
 }

@@ -30,8 +30,8 @@ std::string OutputPath(const BatchRunner::Run& run) {
     return PathBytesFromText(run.invocation.outputFile);
 }
 
-void ReadOutputSize(BatchRunner::Run& run) {
-    const int64_t size = FileSize(OutputPath(run));
+// The run's output size as the row shows it, from the size in bytes (-1: no file yet).
+void SetOutputSize(BatchRunner::Run& run, int64_t size) {
     run.outputKb = size >= 0 ? size / 1024 : 1;
 }
 }  // namespace
@@ -260,7 +260,7 @@ void BatchRunner::Tick() {
         const double speed = static_cast<double>(run->progress) / run->elapsed;
         if (speed > 0)
             run->remaining = static_cast<int>(RoundHalfEven((10000 - run->progress) / speed));
-        ReadOutputSize(*run);
+        SetOutputSize(*run, FileSize(OutputPath(*run)));
     }
     emit ticked();
 }
@@ -326,9 +326,10 @@ int BatchRunner::BatchRemainingSeconds() const {
 void BatchRunner::OnRunEnded(Run* run, int exitCode) {
     const int row = run->row;
     jobs_->SetLog(row, run->log);
-    ReadOutputSize(*run);
-    run->statusLine.clear();  // no encoder line between runs
     const std::string output = OutputPath(*run);
+    const int64_t size = FileSize(output);
+    SetOutputSize(*run, size);
+    run->statusLine.clear();  // no encoder line between runs
     if (run->stopRequested) {
         // An incomplete output is worth nothing and would look like a result.
         ::unlink(output.c_str());
@@ -342,7 +343,6 @@ void BatchRunner::OnRunEnded(Run* run, int exitCode) {
         reason = explain_(run->log, exitCode);
         if (reason.isEmpty()) reason = tr("the encoder ended with code %1").arg(exitCode);
     } else {
-        const int64_t size = FileSize(output);
         if (size < 0)
             reason = tr("the output file was not written");
         else if (size == 0)
@@ -357,9 +357,8 @@ void BatchRunner::OnRunEnded(Run* run, int exitCode) {
             doneWork_ += finishedElapsed;
             doneSource_ += finishedLength;
         }
-        const int64_t written = FileSize(output);
-        writtenBytes_ += written;
-        jobs_->SetOutputSize(row, QString::fromStdString(FormatFileSize(written)));
+        writtenBytes_ += size;
+        jobs_->SetOutputSize(row, QString::fromStdString(FormatFileSize(size)));
         jobs_->SetStatus(row, QStringLiteral("Finish"));
         emit jobEnded(row, Outcome::Finished, QString());
     } else {

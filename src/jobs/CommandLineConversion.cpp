@@ -76,7 +76,7 @@ QStringList CommandLineConversion::Check() {
     const ConvertOptions& o = setup_.options;
     if (!o.subtitleFile.isEmpty() && KindOf(o.subtitleFile) != 1)
         problems << tr("there is no subtitle file \"%1\".").arg(o.subtitleFile);
-    if (!o.output.isEmpty() && KindOf(o.output) != 0 && KindOf(o.output) != 2)
+    if (const int kind = o.output.isEmpty() ? 0 : KindOf(o.output); kind != 0 && kind != 2)
         problems << tr("the output folder \"%1\" is not a folder.").arg(o.output);
     if (!problems.isEmpty()) return problems;
     files_ = ExpandMediaPaths(setup_.paths);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "core/choicebox.h"
 
@@ -53,6 +54,14 @@ class ComboChoiceBox : public ChoiceBox {
     // An entry shown in the interface's language, its English text kept as the item's data.
     static void AddTranslated(QComboBox* box, const char* english) {
         box->addItem(QCoreApplication::translate("ChoiceBox", english), QString::fromUtf8(english));
+    }
+
+    // The width of the box's longest entry in its font, without the arrow.
+    static int WidestItemWidth(const QComboBox* box) {
+        int widest = 0;
+        for (int i = 0; i < box->count(); ++i)
+            widest = std::max(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
+        return widest;
     }
 
   private:

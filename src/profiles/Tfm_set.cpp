@@ -203,10 +203,7 @@ void Tfm_set::SetJobsItem(int simultaneous) {
     for (int n = 1; n <= most; ++n) cb_jobs->addItem(QString::number(n), n);
     cb_jobs->setCurrentIndex(std::max(0, cb_jobs->findData(simultaneous)));
     // Wide enough for "Auto" in every language, with room for the arrow.
-    int widest = 0;
-    for (int i = 0; i < cb_jobs->count(); ++i)
-        widest = std::max(widest, cb_jobs->fontMetrics().horizontalAdvance(cb_jobs->itemText(i)));
-    cb_jobs->setMinimumWidth(widest + 40);
+    cb_jobs->setMinimumWidth(ComboChoiceBox::WidestItemWidth(cb_jobs) + 40);
 }
 
 void Tfm_set::showEvent(QShowEvent* e) {
