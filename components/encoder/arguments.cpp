@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "encoder.h"
@@ -169,6 +170,124 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
         if (a == "-an") out.amrNb = false;
     out.ffmpegArgs = std::move(rest);
     return true;
+}
+
+namespace {
+
+// "90", "1.5", "01:30", "00:01:30.25" as seconds; false for anything else, negatives included.
+bool ReadSeconds(const std::string& text, double& seconds) {
+    double total = 0;
+    std::size_t from = 0;
+    for (int part = 0; part < 3; ++part) {
+        const std::size_t colon = text.find(':', from);
+        const std::string piece = text.substr(from, colon - from);
+        const bool last = colon == std::string::npos;
+        // Hours and minutes are whole; only the last piece may have a fraction.
+        const std::size_t digits = piece.find_first_not_of("0123456789");
+        const bool wellFormed =
+            !piece.empty() && digits != 0 &&
+            (digits == std::string::npos ||
+             (last && piece[digits] == '.' &&
+              piece.find_first_not_of("0123456789", digits + 1) == std::string::npos));
+        if (!wellFormed) return false;
+        total = total * 60 + std::strtod(piece.c_str(), nullptr);
+        if (last) {
+            seconds = total;
+            return true;
+        }
+        from = colon + 1;
+    }
+    return false;
+}
+
+// "128000", "128k", "1.5M" in bit/s; false for anything else.
+bool ReadBitRate(const std::string& text, std::int64_t& bps) {
+    char* end = nullptr;
+    double value = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || text[0] == '-' || text[0] == '+') return false;
+    if (*end == 'k' || *end == 'K') {
+        value *= 1000;
+        ++end;
+    } else if (*end == 'M') {
+        value *= 1000000;
+        ++end;
+    }
+    if (*end != '\0' || !(value >= 1 && value <= 1e9)) return false;
+    bps = static_cast<std::int64_t>(value + 0.5);
+    return true;
+}
+
+bool ReadCount(const std::string& text, int limit, int& value) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::atoi(text.c_str());
+    return value >= 1 && value <= limit;
+}
+
+}  // namespace
+
+bool ReadAudioJob(const std::vector<std::string>& args, AudioJob& job) {
+    job = AudioJob();
+    if (args.size() < 2) return false;
+    const std::string& output = args.back();
+    // A plain file only: no pipe, protocol or numbered series.
+    if (output.empty() || output == "-" || output[0] == '-' ||
+        output.find('%') != std::string::npos)
+        return false;
+    const std::size_t colon = output.find(':');
+    if (colon != std::string::npos && output.rfind("file:", 0) != 0 && output.find('/') > colon)
+        return false;
+    bool overwrite = false, noVideo = false, haveInput = false;
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-y") {
+            overwrite = true;
+            continue;
+        }
+        if (a == "-vn") {
+            noVideo = true;
+            continue;
+        }
+        if (a == "-sn" || a == "-dn") continue;
+        // Every other option takes a value, which is never the output itself.
+        if (i + 2 >= args.size()) return false;
+        const std::string& v = args[++i];
+        bool ok = true;
+        if (a == "-i") {
+            ok = !haveInput;
+            haveInput = true;
+            job.input = v;
+        } else if (a == "-ss") {
+            // Only as the input's option, where it seeks; as an output option ffmpeg decodes
+            // up to it instead, and that stays ffmpeg's.
+            ok = !haveInput && ReadSeconds(v, job.seek);
+        } else if (a == "-t") {
+            ok = haveInput && ReadSeconds(v, job.duration);
+        } else if (a == "-b:a") {
+            ok = ReadBitRate(v, job.bitRate);
+        } else if (a == "-ac") {
+            ok = ReadCount(v, 64, job.channels);
+        } else if (a == "-ar") {
+            ok = ReadCount(v, 768000, job.sampleRate);
+        } else if (IsAudioCodecOption(a)) {
+            ok = v != "copy" && !v.empty();
+            job.encoder = v;
+        } else if (a == "-f") {
+            ok = !v.empty();
+            job.format = v;
+        } else if (a == "-map") {
+            // One stream of the one input, by its number.
+            const std::string number = v.rfind("0:", 0) == 0 ? v.substr(2) : std::string();
+            ok = job.stream < 0 && !number.empty() && number.size() <= 6 &&
+                 number.find_first_not_of("0123456789") == std::string::npos;
+            job.stream = ok ? std::atoi(number.c_str()) : -1;
+        } else {
+            ok = false;
+        }
+        if (!ok) return false;
+    }
+    job.output = output;
+    return haveInput && overwrite && noVideo && !job.encoder.empty() && !job.format.empty();
 }
 
 void PrintError(const std::string& message) {

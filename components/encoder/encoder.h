@@ -7,6 +7,7 @@
 // loading a hundred libraries first.
 #include <sys/types.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -31,8 +32,47 @@ bool ParseArguments(const std::vector<std::string>& args, Invocation& out, std::
 // A path that libav must read as a plain file even when it looks like "name:..." (a protocol).
 std::string AsFileUrl(const std::string& path, bool output);
 
+// A sound-only conversion simple enough to run inside register.dat with FFmpeg's libraries,
+// which saves starting ffmpeg (and loading its two hundred libraries) for every job.
+struct AudioJob {
+    std::string input;       // the URL libavformat opens
+    double seek = 0;         // seconds into the input where the output starts
+    double duration = -1;    // at most this many seconds of output; below 0 for all of it
+    int stream = -1;         // the input's stream to convert; -1 for its one sound stream
+    std::string encoder;     // the audio encoder's name
+    std::string format;      // the muxer's name
+    std::int64_t bitRate = 0;  // bit/s, 0 for the encoder's own
+    int channels = 0;        // 0 for the input's
+    int sampleRate = 0;      // 0 for the input's
+    std::string output;      // the URL written
+};
+
+// Reads translated ffmpeg arguments as an AudioJob. False for anything beyond what the
+// in-process conversion does the way ffmpeg would (a picture, filters, several inputs or
+// outputs, options it does not know): such runs go to ffmpeg.
+bool ReadAudioJob(const std::vector<std::string>& ffmpegArgs, AudioJob& job);
+
+// What RunAudioConversion returns when the job turned out to need ffmpeg after all. It says so
+// before it prints or writes anything.
+inline constexpr int kAudioJobNotHandled = -1;
+
+// Converts an AudioJob in-process: the same text, progress lines (time in seconds, as
+// register.dat passes them on), output and exit status as RunConversion with ffmpeg.
+int RunAudioConversion(const AudioJob& job);
+
+// The encoder server: "register.dat -vormserve SOCKET" keeps FFmpeg's libraries loaded and
+// runs each sound-only job handed to it in a forked process, until its standard input ends.
+// A conversion run finds it through this environment variable.
+inline constexpr char kServerEnvironment[] = "VC_ENCODER_SERVER";
+int RunServer(const std::string& socketPath);
+
+// Hands an AudioJob's arguments to the server named in the environment and waits for the
+// job: its exit status, or kAudioJobNotHandled when no server took it (nothing printed or
+// written then).
+int RunThroughServer(const std::vector<std::string>& ffmpegArgs);
+
 // The media library's functions, for register.dat to call once it has loaded the library.
-inline constexpr int kMediaAbi = 1;
+inline constexpr int kMediaAbi = 2;
 inline constexpr char kMediaLibraryName[] = "libEncoderMedia.so";
 inline constexpr char kMediaEntryName[] = "vc_encoder_media_functions";
 struct MediaFunctions {
@@ -42,6 +82,7 @@ struct MediaFunctions {
     int (*runAmrConversion)(const Invocation& inv);
     bool (*encoderAvailable)(const std::string& name);
     bool (*outputProtocol)(const std::string& scheme);
+    int (*runAudioConversion)(const AudioJob& job);
 };
 
 // The media library beside the running executable, loaded on first use; null with error set
@@ -80,7 +121,8 @@ int RunAmrConversion(const Invocation& inv);
 bool IsAmrNbEncoderName(const std::string& name);
 
 // The ffmpeg to run: $VC_FFMPEG when set, else the first "ffmpeg" on PATH. Empty when none;
-// shownName is what to name in the error.
+// shownName is what to name in the error. With $VC_FFMPEG set, every conversion runs it, even
+// one register.dat could do in-process.
 std::string FindFfmpeg(std::string& shownName);
 
 // Starts program (argv[0]) in our process group, so pause and stop reach it, and makes it die

@@ -23,7 +23,9 @@ std::string ExecutableFolder() {
 
 const MediaFunctions* Load(std::string& error) {
     const std::string path = ExecutableFolder() + "/" + kMediaLibraryName;
-    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // Lazy binding: a run calls a few dozen of the libraries' thousands of functions, and
+    // binding them all up front costs more than some short conversions.
+    void* handle = ::dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     if (!handle) {
         const char* why = ::dlerror();
         error = "Error: cannot load the encoder's media library: " +

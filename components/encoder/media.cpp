@@ -26,6 +26,7 @@ extern "C" __attribute__((visibility("default"))) const vc::encoder::MediaFuncti
 vc_encoder_media_functions() {
     using namespace vc::encoder;
     static const MediaFunctions functions = {
-        kMediaAbi, &RunProbe, &RunProbes, &RunAmrConversion, &EncoderAvailable, &IsOutputProtocol};
+        kMediaAbi,         &RunProbe,         &RunProbes, &RunAmrConversion, &EncoderAvailable,
+        &IsOutputProtocol, &RunAudioConversion};
     return &functions;
 }

@@ -14,6 +14,7 @@
 #include "core/rates.h"
 #include "jobs/ConversionSession.h"
 #include "jobs/EncoderRunner.h"
+#include "jobs/EncoderServer.h"
 #include "jobs/JobList.h"
 
 namespace vc {
@@ -40,6 +41,7 @@ BatchRunner::BatchRunner(JobList* jobs, ConversionSession* session, QObject* par
     : QObject(parent),
       jobs_(jobs),
       session_(session),
+      server_(new EncoderServer(this)),
       makeRunner_([] { return std::make_unique<EncoderRunner>(); }),
       explain_([](const QStringList& log, int exitCode) {
           std::vector<std::string> lines;
@@ -108,6 +110,10 @@ bool BatchRunner::Start() {
     writtenBytes_ = 0;
     failures_.clear();
     last_.reset();
+    // Sound-only jobs are short enough that loading the libraries is much of their cost. The
+    // first jobs may start before the server listens: they convert on their own.
+    if (session_->SoundOnlyOutput())
+        server_->Start(QString::fromStdString(session_->EncoderPath()));
     SetState(State::Running);
     StartJobs();
     return true;
@@ -168,6 +174,7 @@ void BatchRunner::LaunchEncoder(int row, const intputrec& r) {
         },
         Qt::QueuedConnection);
     runner->SetLowPriority(session_->LowPriority());
+    runner->SetServer(server_->SocketPath());
     runner->Start(QString::fromStdString(JoinCommandLine(r)),
                   QString::fromStdString(r.workingDirectory));
     if (state_ == State::Paused) {
@@ -372,6 +379,7 @@ void BatchRunner::OnRunEnded(Run* run, int exitCode) {
 
 void BatchRunner::EndBatch(bool ranToEnd) {
     clock_->stop();
+    server_->Stop();
     SetState(State::Idle);
     emit batchEnded(ranToEnd);
 }

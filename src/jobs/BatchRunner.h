@@ -17,6 +17,7 @@ namespace vc {
 
 class ConversionSession;
 class EncoderRunner;
+class EncoderServer;
 class JobList;
 
 class BatchRunner : public QObject {
@@ -173,6 +174,8 @@ class BatchRunner : public QObject {
 
     JobList* jobs_;
     ConversionSession* session_;
+    // Keeps FFmpeg's libraries loaded for a batch of sound-only jobs.
+    EncoderServer* server_;
     RunnerFactory makeRunner_;
     Explainer explain_;
     QTimer* clock_;

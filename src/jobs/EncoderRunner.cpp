@@ -19,6 +19,8 @@ namespace {
 constexpr qint64 kBlockSize = 1024;
 // Exit code for a run that ended by a signal we did not send.
 constexpr int kCrashExitCode = 255;
+// How the encoder finds its server.
+constexpr char kServerVariable[] = "VC_ENCODER_SERVER";
 }  // namespace
 
 EncoderRunner::EncoderRunner(QObject* parent)
@@ -40,7 +42,10 @@ EncoderRunner::EncoderRunner(QObject* parent)
         if (rawExec_) {
             if (!rawWorkingDirectory_.empty() && ::chdir(rawWorkingDirectory_.c_str()) != 0)
                 ::_exit(127);
-            ::execv(rawProgram_.c_str(), rawArgv_.data());
+            if (rawEnvp_.empty())
+                ::execv(rawProgram_.c_str(), rawArgv_.data());
+            else
+                ::execve(rawProgram_.c_str(), rawArgv_.data(), rawEnvp_.data());
             // Failed: QProcess's own exec fails the same way and reports it.
         }
     });
@@ -99,6 +104,17 @@ void EncoderRunner::Start(const QString& commandLine, const QString& workingDire
     } else {
         rawWorkingDirectory_.clear();
         process_.setWorkingDirectory(workingDirectory);
+    }
+    rawEnvironment_.clear();
+    rawEnvp_.clear();
+    if (!server_.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kServerVariable, server_);
+        process_.setProcessEnvironment(environment);
+        for (const QString& entry : environment.toStringList())
+            rawEnvironment_.push_back(PathFromQString(entry));
+        for (std::string& entry : rawEnvironment_) rawEnvp_.push_back(entry.data());
+        rawEnvp_.push_back(nullptr);
     }
     // The child is forked here; whether it runs is reported later (OnStarted or OnError).
     process_.start(program_, arguments, QIODevice::ReadOnly);

@@ -27,6 +27,9 @@ class EncoderRunner : public QObject {
     // priority it runs at the program's own.
     void SetLowPriority(bool low) { lowPriority_ = low; }
     bool LowPriority() const { return lowPriority_; }
+    // The encoder server (EncoderServer) the run may hand a sound-only job to; set before
+    // Start. Empty: none.
+    void SetServer(const QString& socketPath) { server_ = socketPath; }
 
     // Splits the command line with the Windows rules and starts the program at the priority
     // chosen, in a process group of its own, with standard error merged into the output.
@@ -78,6 +81,10 @@ class EncoderRunner : public QObject {
     std::vector<char*> rawArgv_;
     std::string rawProgram_;
     std::string rawWorkingDirectory_;
+    // The environment of a raw exec that names the server, as execve takes it.
+    std::vector<std::string> rawEnvironment_;
+    std::vector<char*> rawEnvp_;
+    QString server_;
     bool rawExec_ = false;
     QString program_;  // for the message of a failed start
     qint64 pgid_ = 0;

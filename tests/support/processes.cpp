@@ -13,7 +13,8 @@ namespace vc::test {
 
 namespace {
 
-std::vector<ProcInfo> Live(const std::function<bool(const ProcInfo&, long long pgrp)>& wanted) {
+std::vector<ProcInfo> Scan(const std::function<bool(const ProcInfo&, long long pgrp)>& wanted,
+                           bool zombies) {
     std::vector<ProcInfo> found;
     const QStringList entries = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& e : entries) {
@@ -33,9 +34,14 @@ std::vector<ProcInfo> Live(const std::function<bool(const ProcInfo&, long long p
         rest >> state >> ppid >> pgrp;
         const ProcInfo info{pid, static_cast<int>(ppid), state,
                             text.substr(open + 1, close - open - 1)};
-        if (state != 'Z' && state != 'X' && wanted(info, pgrp)) found.push_back(info);
+        if ((zombies || (state != 'Z' && state != 'X')) && wanted(info, pgrp))
+            found.push_back(info);
     }
     return found;
+}
+
+std::vector<ProcInfo> Live(const std::function<bool(const ProcInfo&, long long pgrp)>& wanted) {
+    return Scan(wanted, false);
 }
 
 }  // namespace
@@ -46,6 +52,10 @@ std::vector<ProcInfo> GroupMembers(long long pgid) {
 
 std::vector<ProcInfo> ChildrenOf(int pid) {
     return Live([pid](const ProcInfo& p, long long) { return p.ppid == pid; });
+}
+
+std::size_t UnwaitedChildCount(int pid) {
+    return Scan([pid](const ProcInfo& p, long long) { return p.ppid == pid; }, true).size();
 }
 
 bool HasMember(const std::vector<ProcInfo>& members, const std::string& comm) {

@@ -1,5 +1,6 @@
 #pragma once
 // Live processes as /proc shows them, for tests that check what a run leaves behind.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct ProcInfo {
 std::vector<ProcInfo> GroupMembers(long long pgid);
 // Live (not zombie) children of a process.
 std::vector<ProcInfo> ChildrenOf(int pid);
+// Children of a process not yet waited for, zombies included: their CPU is not yet counted
+// in RUSAGE_CHILDREN.
+std::size_t UnwaitedChildCount(int pid);
 bool HasMember(const std::vector<ProcInfo>& members, const std::string& comm);
 // Whether a process is alive (not a zombie).
 bool IsAlive(int pid);
