@@ -194,12 +194,6 @@ void ReapJobs(std::vector<Job>& jobs) {
 int RunServer(const std::string& socketPath) {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     ::signal(SIGPIPE, SIG_IGN);
-    std::string error;
-    const MediaFunctions* media = Media(error);
-    if (!media) {
-        PrintError(error);
-        return 1;
-    }
     sockaddr_un addr{};
     if (!FillAddress(socketPath, addr)) {
         PrintError("Error: the server's socket name is too long: " + socketPath);
@@ -213,7 +207,16 @@ int RunServer(const std::string& socketPath) {
                    std::strerror(errno));
         return 1;
     }
-    if (::pipe2(g_childSignalled, O_CLOEXEC | O_NONBLOCK) != 0) return 1;
+    // Listening before the libraries are loaded: the first jobs of a batch wait in the
+    // queue for them rather than load them once more themselves.
+    std::string error;
+    const MediaFunctions* media = Media(error);
+    if (!media || ::pipe2(g_childSignalled, O_CLOEXEC | O_NONBLOCK) != 0) {
+        PrintError(media ? std::string("Error: ") + std::strerror(errno) : error);
+        ::close(listener);
+        ::unlink(socketPath.c_str());
+        return 1;
+    }
     struct sigaction sa {};
     sa.sa_handler = NoteChild;
     sa.sa_flags = SA_RESTART | SA_NOCLDSTOP;
@@ -273,9 +276,15 @@ int RunThroughServer(const std::vector<std::string>& ffmpegArgs) {
     if (!path || !FillAddress(path, addr)) return kAudioJobNotHandled;
     const int s = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
     if (s < 0) return kAudioJobNotHandled;
-    if (::connect(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-        ::close(s);
-        return kAudioJobNotHandled;
+    // The server of a batch that has just started may not listen yet.
+    int tries = 0;
+    while (::connect(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+        const bool early = errno == ENOENT || errno == ECONNREFUSED || errno == EINTR;
+        if (!early || ++tries > 20) {
+            ::close(s);
+            return kAudioJobNotHandled;
+        }
+        ::usleep(5000);
     }
     std::string request = std::to_string(::getpgrp());
     request += '\0';

@@ -2,6 +2,7 @@
 // the batch run through the real register.dat and FFmpeg, outputs checked with ffprobe.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include "profiles/Tfm_set.h"
 #include "shell/ShutdownCountdown.h"
 #include "support/clips.h"
+#include "support/processes.h"
 #include "support/program.h"
 
 using namespace vc;
@@ -32,6 +34,17 @@ QString Probe(const QString& file, const QString& entries) {
 
 QString Status(Tfm_main& w, int row) {
     return w.Jobs().Text(row, 4);
+}
+
+// Live children of ours that serve a batch's encoders ("register.dat -vormserve").
+int EncoderServers() {
+    int found = 0;
+    for (const ProcInfo& child : ChildrenOf(static_cast<int>(QCoreApplication::applicationPid()))) {
+        QFile cmdline(QString("/proc/%1/cmdline").arg(child.pid));
+        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().split('\0').contains("-vormserve"))
+            ++found;
+    }
+    return found;
 }
 
 bool EncoderAlive(qint64 pgid) {
@@ -114,7 +127,10 @@ TEST_F(Conversion, TwoSoundFilesSideBySide) {
     w.StartBatch();
     EXPECT_EQ(together, 2);
     EXPECT_EQ(w.Display().Text("filename"), "2 running, 0 done, 0 left");
+    // A batch of sounds has its encoder server, and it ends with the batch.
+    EXPECT_EQ(EncoderServers(), 1);
     ASSERT_TRUE(WaitFor([&] { return !w.Converting(); }, 120000));
+    EXPECT_TRUE(WaitFor([] { return EncoderServers() == 0; }, 10000));
     EXPECT_EQ(Status(w, 0), "Finish");
     EXPECT_EQ(Status(w, 1), "Finish");
     EXPECT_EQ(w.Display().Text("filename"), "2 converted");
