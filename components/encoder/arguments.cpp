@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
@@ -213,12 +214,13 @@ bool ReadBitRate(const std::string& text, std::int64_t& bps) {
         ++end;
     }
     if (*end != '\0' || !(value >= 1 && value <= 1e9)) return false;
-    bps = static_cast<std::int64_t>(value + 0.5);
+    bps = std::llround(value);
     return true;
 }
 
 bool ReadCount(const std::string& text, int limit, int& value) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return false;
     value = std::atoi(text.c_str());
     return value >= 1 && value <= limit;

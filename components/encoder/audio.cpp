@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -64,9 +65,9 @@ bool Listed(const T* list, T end, T value) {
 AVSampleFormat ChooseSampleFormat(const AVCodec* encoder, AVSampleFormat decoded) {
     const AVSampleFormat* list = encoder->sample_fmts;
     if (!list) return decoded;
-    for (AVSampleFormat f : {decoded, av_get_planar_sample_fmt(decoded),
-                             av_get_packed_sample_fmt(decoded), AV_SAMPLE_FMT_FLTP,
-                             AV_SAMPLE_FMT_FLT})
+    for (AVSampleFormat f :
+         {decoded, av_get_planar_sample_fmt(decoded), av_get_packed_sample_fmt(decoded),
+          AV_SAMPLE_FMT_FLTP, AV_SAMPLE_FMT_FLT})
         if (f != AV_SAMPLE_FMT_NONE && Listed(list, AV_SAMPLE_FMT_NONE, f)) return f;
     return list[0];
 }
@@ -178,8 +179,8 @@ class Conversion {
         else
             av_channel_layout_copy(&layout, &decoder_->ch_layout);
         const int rate = job_.sampleRate > 0 ? job_.sampleRate : decoder_->sample_rate;
-        const bool fits = LayoutListed(encoder, layout) &&
-                          Listed(encoder->supported_samplerates, 0, rate);
+        const bool fits =
+            LayoutListed(encoder, layout) && Listed(encoder->supported_samplerates, 0, rate);
         if (!fits) {
             av_channel_layout_uninit(&layout);
             return kAudioJobNotHandled;
@@ -197,10 +198,10 @@ class Conversion {
         if (format_->flags & AVFMT_GLOBALHEADER) encoder_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
         if (avcodec_open2(encoder_, encoder, nullptr) < 0) return kAudioJobNotHandled;
         // Encoders that take any length of frame get ffmpeg's usual size.
-        frameSize_ = (encoder->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) ||
-                             encoder_->frame_size <= 0
-                         ? 1024
-                         : encoder_->frame_size;
+        frameSize_ =
+            (encoder->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) || encoder_->frame_size <= 0
+                ? 1024
+                : encoder_->frame_size;
         fifo_ = av_audio_fifo_alloc(encoder_->sample_fmt, encoder_->ch_layout.nb_channels,
                                     frameSize_ * 2);
         decoded_ = av_frame_alloc();
@@ -240,8 +241,9 @@ class Conversion {
         }
         const int err = avformat_write_header(out_, nullptr);
         if (err < 0) {
-            PrintError("Could not write header for output file #0 (incorrect codec parameters ?): " +
-                       ErrorText(err));
+            PrintError(
+                "Could not write header for output file #0 (incorrect codec parameters ?): " +
+                ErrorText(err));
             return 1;
         }
         av_dump_format(out_, 0, job_.output.c_str(), 1);
@@ -317,23 +319,22 @@ class Conversion {
         nextInputTime_ = at + decoded_->nb_samples / rate;
         int skip = 0;
         if (job_.seek > 0 && at < job_.seek)
-            skip = static_cast<int>(std::min<double>(decoded_->nb_samples,
-                                                     std::llround((job_.seek - at) * rate)));
+            skip = static_cast<int>(
+                std::min<double>(decoded_->nb_samples, std::llround((job_.seek - at) * rate)));
         if (skip >= decoded_->nb_samples) return 0;
         if (!ResamplerFits() && !OpenResampler()) {
             PrintError("Error: cannot convert the sound of " + job_.input);
             return 1;
         }
-        const int planes = av_sample_fmt_is_planar(static_cast<AVSampleFormat>(decoded_->format))
-                               ? decoded_->ch_layout.nb_channels
-                               : 1;
-        const int bytes = av_get_bytes_per_sample(static_cast<AVSampleFormat>(decoded_->format)) *
-                          (planes == 1 ? decoded_->ch_layout.nb_channels : 1);
-        const uint8_t* data[AV_NUM_DATA_POINTERS] = {};
-        for (int p = 0; p < planes && p < AV_NUM_DATA_POINTERS; ++p)
-            data[p] = decoded_->extended_data[p] + static_cast<std::ptrdiff_t>(skip) * bytes;
-        if (planes > AV_NUM_DATA_POINTERS) return 1;
-        return Resample(data, decoded_->nb_samples - skip);
+        const auto format = static_cast<AVSampleFormat>(decoded_->format);
+        const int channels = decoded_->ch_layout.nb_channels;
+        const bool planar = av_sample_fmt_is_planar(format) != 0;
+        // Bytes of one sample of one plane: planar formats hold a channel a plane.
+        const int step = av_get_bytes_per_sample(format) * (planar ? 1 : channels);
+        std::vector<const uint8_t*> data(static_cast<std::size_t>(planar ? channels : 1));
+        for (std::size_t p = 0; p < data.size(); ++p)
+            data[p] = decoded_->extended_data[p] + static_cast<std::ptrdiff_t>(skip) * step;
+        return Resample(data.data(), decoded_->nb_samples - skip);
     }
 
     bool ResamplerFits() const {
@@ -353,10 +354,10 @@ class Conversion {
             av_channel_layout_default(&inLayout, decoded_->ch_layout.nb_channels);
         else
             av_channel_layout_copy(&inLayout, &decoded_->ch_layout);
-        const int err = swr_alloc_set_opts2(
-            &resampler_, &encoder_->ch_layout, encoder_->sample_fmt, encoder_->sample_rate,
-            &inLayout, static_cast<AVSampleFormat>(decoded_->format), decoded_->sample_rate, 0,
-            nullptr);
+        const int err = swr_alloc_set_opts2(&resampler_, &encoder_->ch_layout, encoder_->sample_fmt,
+                                            encoder_->sample_rate, &inLayout,
+                                            static_cast<AVSampleFormat>(decoded_->format),
+                                            decoded_->sample_rate, 0, nullptr);
         av_channel_layout_uninit(&inLayout);
         return err >= 0 && swr_init(resampler_) >= 0;
     }
@@ -368,8 +369,7 @@ class Conversion {
         if (room < 0) return 0;
         uint8_t** planes = nullptr;
         int lineSize = 0;
-        if (av_samples_alloc_array_and_samples(&planes, &lineSize,
-                                               encoder_->ch_layout.nb_channels,
+        if (av_samples_alloc_array_and_samples(&planes, &lineSize, encoder_->ch_layout.nb_channels,
                                                std::max(room, 1), encoder_->sample_fmt, 0) < 0)
             return OutOfMemory();
         const int made = swr_convert(resampler_, planes, room, data, count);
@@ -382,8 +382,7 @@ class Conversion {
 
     // Encodes whole frames from the queue; the short rest too when last.
     int EncodeQueued(bool last) {
-        while (av_audio_fifo_size(fifo_) >= frameSize_ ||
-               (last && av_audio_fifo_size(fifo_) > 0)) {
+        while (av_audio_fifo_size(fifo_) >= frameSize_ || (last && av_audio_fifo_size(fifo_) > 0)) {
             int count = std::min(frameSize_, av_audio_fifo_size(fifo_));
             if (sampleLimit_ >= 0)
                 count = static_cast<int>(std::min<std::int64_t>(count, sampleLimit_ - samplesOut_));
@@ -471,8 +470,7 @@ class Conversion {
         if (out_->pb) bytesOut_ = std::max<std::int64_t>(0, avio_tell(out_->pb));
         if (err >= 0 && out_->pb && !(format_->flags & AVFMT_NOFILE)) err = avio_closep(&out_->pb);
         if (err < 0) {
-            PrintError("Error: the output file could not be written completely: " +
-                       ErrorText(err));
+            PrintError("Error: the output file could not be written completely: " + ErrorText(err));
             return 1;
         }
         Report(true);

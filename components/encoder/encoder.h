@@ -1,10 +1,11 @@
 #pragma once
-// register.dat: the program's encoder. Probing is done in-process with libavformat; conversion
-// runs the ffmpeg tool and rewrites its progress lines into the form the program reads.
-// register.dat itself links none of FFmpeg's libraries: what needs them (probing, the AMR-NB
-// encoder, questions about the FFmpeg build) lives in libEncoderMedia.so beside it, which only
-// the runs that need it load. A plain conversion only starts ffmpeg and should not pay for
-// loading a hundred libraries first.
+// register.dat: the program's encoder. Probing is done in-process with libavformat, and so
+// are sound-only conversions it can do the way ffmpeg would; every other conversion runs the
+// ffmpeg tool and rewrites its progress lines into the form the program reads.
+// register.dat itself links none of FFmpeg's libraries: what needs them (probing, sound-only
+// conversions, the AMR-NB encoder, questions about the FFmpeg build) lives in
+// libEncoderMedia.so beside it, which only the runs that need it load. A conversion that only
+// starts ffmpeg should not pay for loading a hundred libraries first.
 #include <sys/types.h>
 
 #include <cstdint>
@@ -35,16 +36,16 @@ std::string AsFileUrl(const std::string& path, bool output);
 // A sound-only conversion simple enough to run inside register.dat with FFmpeg's libraries,
 // which saves starting ffmpeg (and loading its two hundred libraries) for every job.
 struct AudioJob {
-    std::string input;       // the URL libavformat opens
-    double seek = 0;         // seconds into the input where the output starts
-    double duration = -1;    // at most this many seconds of output; below 0 for all of it
-    int stream = -1;         // the input's stream to convert; -1 for its one sound stream
-    std::string encoder;     // the audio encoder's name
-    std::string format;      // the muxer's name
+    std::string input;         // the URL libavformat opens
+    double seek = 0;           // seconds into the input where the output starts
+    double duration = -1;      // at most this many seconds of output; below 0 for all of it
+    int stream = -1;           // the input's stream to convert; -1 for its one sound stream
+    std::string encoder;       // the audio encoder's name
+    std::string format;        // the muxer's name
     std::int64_t bitRate = 0;  // bit/s, 0 for the encoder's own
-    int channels = 0;        // 0 for the input's
-    int sampleRate = 0;      // 0 for the input's
-    std::string output;      // the URL written
+    int channels = 0;          // 0 for the input's
+    int sampleRate = 0;        // 0 for the input's
+    std::string output;        // the URL written
 };
 
 // Reads translated ffmpeg arguments as an AudioJob. False for anything beyond what the

@@ -26,7 +26,7 @@ extern "C" __attribute__((visibility("default"))) const vc::encoder::MediaFuncti
 vc_encoder_media_functions() {
     using namespace vc::encoder;
     static const MediaFunctions functions = {
-        kMediaAbi,         &RunProbe,         &RunProbes, &RunAmrConversion, &EncoderAvailable,
-        &IsOutputProtocol, &RunAudioConversion};
+        kMediaAbi,         &RunProbe,         &RunProbes,         &RunAmrConversion,
+        &EncoderAvailable, &IsOutputProtocol, &RunAudioConversion};
     return &functions;
 }

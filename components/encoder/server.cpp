@@ -111,7 +111,8 @@ std::vector<std::string> SplitRequest(const char* data, std::size_t size) {
     const long group = std::strtol(request[0].c_str(), nullptr, 10);
     const long nice = std::strtol(request[1].c_str(), nullptr, 10);
     if (group <= 0 || ::setpgid(0, static_cast<pid_t>(group)) != 0) ::_exit(kRefused);
-    if (nice > ::getpriority(PRIO_PROCESS, 0)) ::setpriority(PRIO_PROCESS, 0, static_cast<int>(nice));
+    if (nice > ::getpriority(PRIO_PROCESS, 0))
+        ::setpriority(PRIO_PROCESS, 0, static_cast<int>(nice));
     if (::chdir(request[2].c_str()) != 0) ::_exit(kRefused);
     const int none = ::open("/dev/null", O_RDONLY);
     if (none < 0 || ::dup2(none, STDIN_FILENO) < 0 || ::dup2(output, STDOUT_FILENO) < 0 ||
@@ -225,9 +226,8 @@ int RunServer(const std::string& socketPath) {
     std::vector<Job> jobs;
     bool open = true;
     while (open) {
-        std::vector<pollfd> fds = {{STDIN_FILENO, POLLIN, 0},
-                                   {g_childSignalled[0], POLLIN, 0},
-                                   {listener, POLLIN, 0}};
+        std::vector<pollfd> fds = {
+            {STDIN_FILENO, POLLIN, 0}, {g_childSignalled[0], POLLIN, 0}, {listener, POLLIN, 0}};
         for (const Job& j : jobs)
             if (j.connection >= 0) fds.push_back({j.connection, POLLIN, 0});
         if (::poll(fds.data(), fds.size(), -1) < 0) {
@@ -309,8 +309,8 @@ int RunThroughServer(const std::vector<std::string>& ffmpegArgs) {
     const int output = STDOUT_FILENO;
     std::memcpy(CMSG_DATA(c), &output, sizeof output);
     std::int64_t pid = 0;
-    if (request.size() > kMaxRequest || ::sendmsg(s, &msg, MSG_NOSIGNAL) < 0 ||
-        !Receive(s, pid) || pid <= 0) {
+    if (request.size() > kMaxRequest || ::sendmsg(s, &msg, MSG_NOSIGNAL) < 0 || !Receive(s, pid) ||
+        pid <= 0) {
         ::close(s);
         return kAudioJobNotHandled;
     }

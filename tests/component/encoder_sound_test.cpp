@@ -1,8 +1,8 @@
 // Sound-only conversions that register.dat does itself with FFmpeg's libraries, and the
 // encoder server that does them for a batch. Where no ffmpeg is on PATH, only register.dat's
 // own conversion can succeed: that tells which one ran.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -130,32 +130,76 @@ TEST_F(EncoderSound, ProfilesOutputsAreMadeWithoutFfmpeg) {
         const char* file;
         QString codec, rate, channels;
         double seconds;
-        double tone;               // Hz, 0: not measured
+        double tone;  // Hz, 0: not measured
         const char* seek = nullptr;
     };
     const Case cases[] = {
-        {"MP3 as the profile asks", wav_,
-         {"-ab", "128000", "-ac", "2", "-t", "00:00:03", "-ar", "44100", "-c:a", "libmp3lame",
-          "-f", "mp3"},
-         "a.mp3", "mp3", "44100", "2", 3, 0},
-        {"Vorbis at another rate, mono", steps_,
+        {"MP3 as the profile asks",
+         wav_,
+         {"-ab", "128000", "-ac", "2", "-t", "00:00:03", "-ar", "44100", "-c:a", "libmp3lame", "-f",
+          "mp3"},
+         "a.mp3",
+         "mp3",
+         "44100",
+         "2",
+         3,
+         0},
+        {"Vorbis at another rate, mono",
+         steps_,
          {"-ab", "64000", "-ac", "1", "-ar", "22050", "-c:a", "libvorbis", "-f", "ogg"},
-         "b.ogg", "vorbis", "22050", "1", 5, 0},
-        {"AAC in an iPod file (a global header)", wav_,
+         "b.ogg",
+         "vorbis",
+         "22050",
+         "1",
+         5,
+         0},
+        {"AAC in an iPod file (a global header)",
+         wav_,
          {"-ab", "96000", "-ac", "2", "-ar", "44100", "-c:a", "aac", "-f", "ipod"},
-         "c.m4a", "aac", "44100", "2", 3, 0},
-        {"AC-3 whose profile sets the rate twice", wav_,
+         "c.m4a",
+         "aac",
+         "44100",
+         "2",
+         3,
+         0},
+        {"AC-3 whose profile sets the rate twice",
+         wav_,
          {"-ab", "192000", "-ac", "2", "-ar", "44100", "-c:a", "ac3", "-ar", "48000", "-f", "ac3"},
-         "d.ac3", "ac3", "48000", "2", 3, 0},
-        {"WAV from FLAC", steps_, {"-ac", "2", "-c:a", "pcm_s16le", "-f", "wav"},
-         "e.wav", "pcm_s16le", "48000", "2", 5, 0},
+         "d.ac3",
+         "ac3",
+         "48000",
+         "2",
+         3,
+         0},
+        {"WAV from FLAC",
+         steps_,
+         {"-ac", "2", "-c:a", "pcm_s16le", "-f", "wav"},
+         "e.wav",
+         "pcm_s16le",
+         "48000",
+         "2",
+         5,
+         0},
         // Seeking lands on a block before 2 s: what lies before it must be cut, to the sample.
-        {"a cut from 2 s for 1 s", steps_,
+        {"a cut from 2 s for 1 s",
+         steps_,
          {"-ac", "2", "-t", "00:00:01", "-c:a", "pcm_s16le", "-f", "wav"},
-         "f.wav", "pcm_s16le", "48000", "2", 1, 1000, "00:00:02"},
-        {"the chosen one of two sound tracks", film_,
+         "f.wav",
+         "pcm_s16le",
+         "48000",
+         "2",
+         1,
+         1000,
+         "00:00:02"},
+        {"the chosen one of two sound tracks",
+         film_,
          {"-map", "0:2", "-ac", "1", "-c:a", "pcm_s16le", "-f", "wav"},
-         "g.wav", "pcm_s16le", "", "1", 5, 1000},
+         "g.wav",
+         "pcm_s16le",
+         "",
+         "1",
+         5,
+         1000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -249,8 +293,8 @@ TEST_F(EncoderSound, FailuresReadAsFfmpegsDo) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const QStringList args = SoundArgs(c.input.toStdString(),
-                                           {"-c:a", "pcm_s16le", "-f", "wav"}, c.output, c.seek);
+        const QStringList args =
+            SoundArgs(c.input.toStdString(), {"-c:a", "pcm_s16le", "-f", "wav"}, c.output, c.seek);
         const Outcome ours = Run(args);
         const Outcome ffmpegs = Run(args, Ffmpeg::Named);
         EXPECT_NE(ours.exitCode, 0) << ours.text;
@@ -356,8 +400,8 @@ TEST_F(EncoderServer, TheJobBelongsToTheRunThatAskedForIt) {
             << "the job never opened its input";
         // 8000 Hz mono 16-bit, with a length far beyond what comes: 1 s now.
         QByteArray header("RIFF\xff\xff\xff\x7fWAVEfmt ", 16);
-        const unsigned char fmt[] = {16, 0, 0, 0, 1, 0, 1, 0, 0x40, 0x1f, 0, 0,
-                                     0x80, 0x3e, 0, 0, 2, 0, 16, 0};
+        const unsigned char fmt[] = {16, 0, 0,    0,    1, 0, 1, 0, 0x40, 0x1f,
+                                     0,  0, 0x80, 0x3e, 0, 0, 2, 0, 16,   0};
         header.append(reinterpret_cast<const char*>(fmt), sizeof fmt);
         header.append("data\xf0\xff\xff\x7f", 8);
         const QByteArray second(16000, '\0');

@@ -41,7 +41,8 @@ int EncoderServers() {
     int found = 0;
     for (const ProcInfo& child : ChildrenOf(static_cast<int>(QCoreApplication::applicationPid()))) {
         QFile cmdline(QString("/proc/%1/cmdline").arg(child.pid));
-        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().split('\0').contains("-vormserve"))
+        if (cmdline.open(QIODevice::ReadOnly) &&
+            cmdline.readAll().split('\0').contains("-vormserve"))
             ++found;
     }
     return found;
