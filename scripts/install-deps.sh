@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins libqt6network6 libgl-dev
   libsimpleini-dev libgtest-dev libgmock-dev
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libswscale-dev libmpv-dev libxcb1-dev ffmpeg
-  libopencore-amrnb-dev
+  libopencore-amrnb-dev libvorbis-dev
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   xvfb xauth x11-apps imagemagick fonts-dejavu-core fonts-noto-cjk librsvg2-bin dbus-daemon
   python3-pyatspi at-spi2-core openbox xdotool

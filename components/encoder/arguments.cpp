@@ -2,9 +2,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdio>
-#include <cmath>
 #include <cstdlib>
 #include <map>
 
