@@ -224,6 +224,30 @@ TEST_F(EncoderSound, ProfilesOutputsAreMadeWithoutFfmpeg) {
     EXPECT_EQ(Probe(Out("b.ogg"), "stream_tags=title"), "Steps");
 }
 
+// Vorbis is encoded by libvorbis directly: the sound must be the one ffmpeg makes of it.
+TEST_F(EncoderSound, VorbisSoundsAsFfmpegsDoes) {
+    ASSERT_FALSE(steps_.empty());
+    auto decoded = [](const QString& file) {
+        QProcess p;
+        p.start("ffmpeg", {"-v", "error", "-i", file, "-f", "s16le", "-"});
+        p.waitForFinished(60000);
+        return p.readAllStandardOutput();
+    };
+    for (const char* channels : {"1", "2"}) {
+        SCOPED_TRACE(channels);
+        const QStringList options{"-ab",   "128000", "-ac",       channels, "-ar",
+                                  "44100", "-c:a",   "libvorbis", "-f",     "ogg"};
+        const Outcome ours = Run(SoundArgs(steps_, options, Out("v1.ogg")));
+        const Outcome ffmpegs = Run(SoundArgs(steps_, options, Out("v2.ogg")), Ffmpeg::Named);
+        ASSERT_EQ(ours.exitCode, 0) << ours.text;
+        ASSERT_EQ(ffmpegs.exitCode, 0) << ffmpegs.text;
+        const QByteArray sound = decoded(Out("v1.ogg"));
+        EXPECT_GT(sound.size(), 44100 * 2 * 4);
+        EXPECT_TRUE(sound == decoded(Out("v2.ogg")));
+        EXPECT_EQ(QFileInfo(Out("v1.ogg")).size(), QFileInfo(Out("v2.ogg")).size());
+    }
+}
+
 // What the in-process conversion does not do the way ffmpeg would is left to ffmpeg: without
 // ffmpeg on PATH it fails for want of it, with ffmpeg it converts.
 TEST_F(EncoderSound, EverythingElseGoesToFfmpeg) {
