@@ -14,7 +14,10 @@ EncoderServer::EncoderServer(QObject* parent) : QObject(parent) {
     process_.setStandardOutputFile(QProcess::nullDevice());
     const pid_t self = ::getpid();
     process_.setChildProcessModifier([self] {
-        // Between fork and exec: only async-signal-safe calls. The server dies with us.
+        // Between fork and exec: only async-signal-safe calls. The server dies with us, and a
+        // Ctrl+C at the terminal, meant for us, does not end it under its running jobs: their
+        // runs are stopped the program's way, and the server ends with the batch.
+        ::setpgid(0, 0);
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != self) ::_exit(127);
     });
