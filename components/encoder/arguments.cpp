@@ -289,7 +289,13 @@ bool ReadAudioJob(const std::vector<std::string>& args, AudioJob& job) {
         if (!ok) return false;
     }
     job.output = output;
-    return haveInput && overwrite && noVideo && !job.encoder.empty() && !job.format.empty();
+    if (!haveInput || !overwrite || !noVideo || job.encoder.empty() || job.format.empty())
+        return false;
+    // A pipe or device cannot be read twice: should the job turn out to need ffmpeg after its
+    // first look, ffmpeg would miss what that look took.
+    const std::string path = job.input.rfind("file:", 0) == 0 ? job.input.substr(5) : job.input;
+    struct stat sb {};
+    return ::stat(path.c_str(), &sb) != 0 || S_ISREG(sb.st_mode);
 }
 
 void PrintError(const std::string& message) {

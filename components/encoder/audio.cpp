@@ -6,7 +6,6 @@
 #include <time.h>
 
 #include <algorithm>
-#include <cinttypes>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -20,7 +19,6 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/audio_fifo.h>
 #include <libavutil/channel_layout.h>
-#include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 #include <vorbis/vorbisenc.h>
 }
@@ -301,7 +299,8 @@ class Conversion {
             job_.bitRate > 0 && encoder_->sample_fmt == AV_SAMPLE_FMT_FLTP) {
             // The context only describes the stream here; libvorbis does the encoding.
             vorbis_ = std::make_unique<VorbisEncoder>();
-            if (!vorbis_->Open(layout.nb_channels, rate, job_.bitRate)) return kAudioJobNotHandled;
+            if (!vorbis_->Open(encoder_->ch_layout.nb_channels, rate, job_.bitRate))
+                return kAudioJobNotHandled;
             const std::string& headers = vorbis_->Headers();
             encoder_->extradata =
                 static_cast<uint8_t*>(av_mallocz(headers.size() + AV_INPUT_BUFFER_PADDING_SIZE));

@@ -50,7 +50,8 @@ struct AudioJob {
 
 // Reads translated ffmpeg arguments as an AudioJob. False for anything beyond what the
 // in-process conversion does the way ffmpeg would (a picture, filters, several inputs or
-// outputs, options it does not know): such runs go to ffmpeg.
+// outputs, options it does not know, an input that is a pipe or device): such runs go to
+// ffmpeg.
 bool ReadAudioJob(const std::vector<std::string>& ffmpegArgs, AudioJob& job);
 
 // What RunAudioConversion returns when the job turned out to need ffmpeg after all. It says so
