@@ -29,30 +29,30 @@ EncoderRunner::EncoderRunner(QObject* parent)
       }) {
     process_.setProcessChannelMode(QProcess::MergedChannels);
     const pid_t self = ::getpid();
-    process_.setChildProcessModifier([this, self] {
-        // Runs in the child between fork and exec: only async-signal-safe calls.
-        // Own group: pause and stop reach the encoder and every helper it starts.
-        ::setpgid(0, 0);
-        if (lowPriority_) ::setpriority(PRIO_PROCESS, 0, 19);
-        // The encoder dies with the program, also when the program is killed; the encoder
-        // takes its ffmpeg along in turn.
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != self) ::_exit(127);
-        // QProcess would pass names as UTF-8 and lose bytes that are not; exec them as they are.
-        if (rawExec_) {
-            if (!rawWorkingDirectory_.empty() && ::chdir(rawWorkingDirectory_.c_str()) != 0)
-                ::_exit(127);
-            if (rawEnvp_.empty())
-                ::execv(rawProgram_.c_str(), rawArgv_.data());
-            else
-                ::execve(rawProgram_.c_str(), rawArgv_.data(), rawEnvp_.data());
-            // Failed: QProcess's own exec fails the same way and reports it.
-        }
-    });
+    process_.setChildProcessModifier([this, self] { InChild(self); });
     connect(&process_, &QProcess::readyReadStandardOutput, this, &EncoderRunner::ReadAvailable);
     connect(&process_, &QProcess::started, this, &EncoderRunner::OnStarted);
     connect(&process_, &QProcess::errorOccurred, this, &EncoderRunner::OnError);
     connect(&process_, &QProcess::finished, this, &EncoderRunner::OnFinished);
+}
+
+void EncoderRunner::InChild(pid_t parent) const {
+    // Runs in the child between fork and exec: only async-signal-safe calls.
+    // Own group: pause and stop reach the encoder and every helper it starts.
+    ::setpgid(0, 0);
+    if (lowPriority_) ::setpriority(PRIO_PROCESS, 0, 19);
+    // The encoder dies with the program, also when the program is killed; the encoder
+    // takes its ffmpeg along in turn.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(127);
+    // QProcess would pass names as UTF-8 and lose bytes that are not; exec them as they are.
+    if (rawExec_) {
+        if (!rawWorkingDirectory_.empty() && ::chdir(rawWorkingDirectory_.c_str()) != 0)
+            ::_exit(127);
+        ::execve(rawProgram_.c_str(), rawArgv_.data(),
+                 rawEnvp_.empty() ? environ : const_cast<char* const*>(rawEnvp_.data()));
+        // Failed: QProcess's own exec fails the same way and reports it.
+    }
 }
 
 EncoderRunner::~EncoderRunner() {

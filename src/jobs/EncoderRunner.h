@@ -2,6 +2,8 @@
 // One run of the encoder: started hidden from one command-line text (never through a shell),
 // its merged output cut into console lines on the window thread, and its end reported after
 // the last line. Every conversion, probe and snapshot gets its own runner.
+#include <sys/types.h>
+
 #include <QObject>
 #include <QProcess>
 #include <QString>
@@ -73,6 +75,10 @@ class EncoderRunner : public QObject {
     // Reports a failed start once, from the event loop.
     void FailStart(const QString& message);
     void SignalGroup(int sig);
+    // The child's side of a start, between fork and exec. QProcess may start the child the way
+    // vfork does, on the program's own memory: the sanitizer must not mark stack there that
+    // the program uses again once the child has gone.
+    __attribute__((no_sanitize_address)) void InChild(pid_t parent) const;
 
     QProcess process_;
     LineCutter cutter_;
