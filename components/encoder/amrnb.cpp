@@ -45,28 +45,13 @@ struct ModeRate {
 constexpr ModeRate kModes[] = {{MR475, 4750}, {MR515, 5150}, {MR59, 5900},   {MR67, 6700},
                                {MR74, 7400},  {MR795, 7950}, {MR102, 10200}, {MR122, 12200}};
 
-// "12200", "12.2k" or "12.2K" in bit/s; false for anything else.
-bool ParseRate(const std::string& text, double& bps) {
-    char* end = nullptr;
-    bps = std::strtod(text.c_str(), &end);
-    if (end == text.c_str() || !(bps > 0)) return false;
-    if (*end == 'k' || *end == 'K') {
-        bps *= 1000;
-        ++end;
-    } else if (*end == 'M') {
-        bps *= 1000000;
-        ++end;
-    }
-    return *end == '\0';
-}
-
 // The mode nearest to the asked rate; the best one when none is asked.
 ModeRate NearestMode(const std::string& rateText) {
-    double bps = 0;
-    if (rateText.empty() || !ParseRate(rateText, bps)) return kModes[std::size(kModes) - 1];
+    std::int64_t bps = 0;
+    if (rateText.empty() || !ReadBitRate(rateText, bps)) return kModes[std::size(kModes) - 1];
     ModeRate best = kModes[0];
     for (const ModeRate& m : kModes)
-        if (std::fabs(m.bitsPerSecond - bps) < std::fabs(best.bitsPerSecond - bps)) best = m;
+        if (std::llabs(m.bitsPerSecond - bps) < std::llabs(best.bitsPerSecond - bps)) best = m;
     return best;
 }
 

@@ -201,7 +201,16 @@ bool ReadSeconds(const std::string& text, double& seconds) {
     return false;
 }
 
-// "128000", "128k", "1.5M" in bit/s; false for anything else.
+bool ReadCount(const std::string& text, int limit, int& value) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::atoi(text.c_str());
+    return value >= 1 && value <= limit;
+}
+
+}  // namespace
+
 bool ReadBitRate(const std::string& text, std::int64_t& bps) {
     char* end = nullptr;
     double value = std::strtod(text.c_str(), &end);
@@ -217,16 +226,6 @@ bool ReadBitRate(const std::string& text, std::int64_t& bps) {
     bps = std::llround(value);
     return true;
 }
-
-bool ReadCount(const std::string& text, int limit, int& value) {
-    if (text.empty() || text.size() > 9 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    value = std::atoi(text.c_str());
-    return value >= 1 && value <= limit;
-}
-
-}  // namespace
 
 bool ReadAudioJob(const std::vector<std::string>& args, AudioJob& job) {
     job = AudioJob();

@@ -29,12 +29,6 @@ namespace vc::encoder {
 
 namespace {
 
-std::string ErrorText(int code) {
-    char buf[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, buf, sizeof buf);
-    return buf;
-}
-
 // FFmpeg's own messages (the media dump, decoder warnings) go to standard output with ours,
 // so that they keep their order in the program's log.
 void LogToStdout(void* object, int level, const char* format, va_list args) {
@@ -219,7 +213,7 @@ class Conversion {
     int OpenInput() {
         int err = avformat_open_input(&in_, job_.input.c_str(), nullptr, nullptr);
         if (err < 0) {
-            PrintError(job_.input + ": " + ErrorText(err));
+            PrintError(job_.input + ": " + AvErrorText(err));
             return 1;
         }
         err = avformat_find_stream_info(in_, nullptr);
@@ -349,7 +343,7 @@ class Conversion {
         if (!(format_->flags & AVFMT_NOFILE)) {
             const int err = avio_open(&out_->pb, job_.output.c_str(), AVIO_FLAG_WRITE);
             if (err < 0) {
-                PrintError(job_.output + ": " + ErrorText(err));
+                PrintError(job_.output + ": " + AvErrorText(err));
                 return 1;
             }
         }
@@ -357,7 +351,7 @@ class Conversion {
         if (err < 0) {
             PrintError(
                 "Could not write header for output file #0 (incorrect codec parameters ?): " +
-                ErrorText(err));
+                AvErrorText(err));
             return 1;
         }
         av_dump_format(out_, 0, job_.output.c_str(), 1);
@@ -381,14 +375,14 @@ class Conversion {
             if (err == AVERROR_EOF) break;
             if (err < 0) {
                 // ffmpeg ends the input there and keeps what it has.
-                PrintError(job_.input + ": " + ErrorText(err));
+                PrintError(job_.input + ": " + AvErrorText(err));
                 break;
             }
             if (packet_->stream_index == stream_->index) {
                 const int sent = avcodec_send_packet(decoder_, packet_);
                 if (sent < 0 && sent != AVERROR(EAGAIN))
                     PrintError("Error while decoding stream #0:" + std::to_string(stream_->index) +
-                               ": " + ErrorText(sent));
+                               ": " + AvErrorText(sent));
             }
             av_packet_unref(packet_);
             if (int status = Drain(); status != 0) return status;
@@ -412,7 +406,7 @@ class Conversion {
             if (err == AVERROR(EAGAIN) || err == AVERROR_EOF) return 0;
             if (err < 0) {
                 PrintError("Error while decoding stream #0:" + std::to_string(stream_->index) +
-                           ": " + ErrorText(err));
+                           ": " + AvErrorText(err));
                 return 0;
             }
             const int status = TakeFrame();
@@ -569,7 +563,7 @@ class Conversion {
     }
 
     static int EncodingFailed(int err) {
-        PrintError("Error: the sound cannot be encoded: " + ErrorText(err));
+        PrintError("Error: the sound cannot be encoded: " + AvErrorText(err));
         return 1;
     }
 
@@ -579,7 +573,7 @@ class Conversion {
         av_packet_rescale_ts(packet_, encoder_->time_base, out_->streams[0]->time_base);
         const int err = av_interleaved_write_frame(out_, packet_);
         if (err < 0) {
-            PrintError("Error: the output file could not be written: " + ErrorText(err));
+            PrintError("Error: the output file could not be written: " + AvErrorText(err));
             return 1;
         }
         wrotePacket_ = true;
@@ -607,7 +601,8 @@ class Conversion {
         if (out_->pb) bytesOut_ = std::max<std::int64_t>(0, avio_tell(out_->pb));
         if (err >= 0 && out_->pb && !(format_->flags & AVFMT_NOFILE)) err = avio_closep(&out_->pb);
         if (err < 0) {
-            PrintError("Error: the output file could not be written completely: " + ErrorText(err));
+            PrintError("Error: the output file could not be written completely: " +
+                       AvErrorText(err));
             return 1;
         }
         Report(true);

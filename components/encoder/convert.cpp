@@ -196,11 +196,11 @@ std::string WriteErrorReason(const std::string& segment) {
 
 namespace {
 
-// Signals that end register.dat end its ffmpeg first: ffmpeg must never outlive it.
-volatile sig_atomic_t g_ffmpeg = 0;
+// Signals that end register.dat end its child first: a child must never outlive it.
+volatile sig_atomic_t g_child = 0;
 
-void KillFfmpegAndDie(int sig) {
-    const pid_t child = static_cast<pid_t>(g_ffmpeg);
+void KillChildAndDie(int sig) {
+    const pid_t child = static_cast<pid_t>(g_child);
     if (child > 0) ::kill(child, SIGKILL);
     ::signal(sig, SIG_DFL);
     ::raise(sig);
@@ -224,6 +224,11 @@ bool OutputFileToCheck(const std::string& output, std::string& path) {
 
 }  // namespace
 
+void TieChild(pid_t child) {
+    g_child = static_cast<sig_atomic_t>(child);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) ::signal(sig, KillChildAndDie);
+}
+
 int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string& output) {
     std::string shownName;
     const std::string ffmpeg = FindFfmpeg(shownName);
@@ -239,7 +244,7 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string&
         PrintError(std::string("Error: cannot create a pipe: ") + std::strerror(errno));
         return 1;
     }
-    for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) ::signal(sig, KillFfmpegAndDie);
+    TieChild(0);
     std::string error;
     const pid_t child = StartChild(args, -1, fds[1], fds[1], error);
     ::close(fds[1]);
@@ -248,7 +253,7 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string&
         PrintError(error);
         return 1;
     }
-    g_ffmpeg = child;
+    TieChild(child);
     std::string writeError;
     bool nothingEncoded = false;
     LineRelay relay;
@@ -267,7 +272,7 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string&
     relay.Finish();
     ::close(fds[0]);
     const int status = WaitChild(child);
-    g_ffmpeg = 0;
+    TieChild(0);
     if (status != 0) return status;
 
     // ffmpeg ends with 0 even when the trailer could not be written: the file is then

@@ -91,6 +91,12 @@ struct MediaFunctions {
 // when it cannot be loaded.
 const MediaFunctions* Media(std::string& error);
 
+// libav's words for one of its error codes ("No such file or directory"); in the media library.
+std::string AvErrorText(int code);
+
+// "128000", "128k", "1.5M" in bit/s; false for anything else.
+bool ReadBitRate(const std::string& text, std::int64_t& bps);
+
 // This FFmpeg build has an encoder of that name.
 bool EncoderAvailable(const std::string& name);
 // libavformat can write to a URL of that scheme ("pipe", "rtmp").
@@ -131,6 +137,10 @@ std::string FindFfmpeg(std::string& shownName);
 // with us. stdinFd -1 gives it /dev/null. Returns the pid, or -1 with error set.
 pid_t StartChild(const std::vector<std::string>& argv, int stdinFd, int stdoutFd, int stderrFd,
                  std::string& error);
+
+// The child the usual ending signals (TERM, INT, HUP, QUIT) kill before they end us: a child
+// must never outlive register.dat. 0: none, the signals just end us.
+void TieChild(pid_t child);
 
 // Exit status of a child in the shell's convention (128 + signal when killed).
 int WaitChild(pid_t pid);

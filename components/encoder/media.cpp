@@ -9,6 +9,12 @@ extern "C" {
 
 namespace vc::encoder {
 
+std::string AvErrorText(int code) {
+    char buf[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, buf, sizeof buf);
+    return buf;
+}
+
 bool EncoderAvailable(const std::string& name) {
     return avcodec_find_encoder_by_name(name.c_str()) != nullptr;
 }

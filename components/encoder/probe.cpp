@@ -28,12 +28,6 @@ namespace vc::encoder {
 
 namespace {
 
-std::string AvError(int err) {
-    char buf[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(err, buf, sizeof buf);
-    return buf;
-}
-
 // A field of a stream line: the reader splits at commas, so none may appear inside.
 std::string Field(std::string text) {
     for (char& c : text)
@@ -353,12 +347,12 @@ int RunProbe(const std::string& path) {
         int err = avformat_open_input(&fmt, AsFileUrl(path, false).c_str(), nullptr, &opts);
         av_dict_free(&opts);
         if (err < 0) {
-            PrintError("Error: cannot read the input file: " + AvError(err));
+            PrintError("Error: cannot read the input file: " + AvErrorText(err));
             return 1;
         }
         err = avformat_find_stream_info(fmt, nullptr);
         if (err < 0) {
-            PrintError("Error: cannot read the streams of the input file: " + AvError(err));
+            PrintError("Error: cannot read the streams of the input file: " + AvErrorText(err));
             avformat_close_input(&fmt);
             return 1;
         }

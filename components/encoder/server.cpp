@@ -64,14 +64,21 @@ bool Receive(int fd, T& value) {
     }
 }
 
-volatile sig_atomic_t g_job = 0;
+// A message of one buffer with room for one passed file descriptor.
+struct FdMessage {
+    FdMessage(void* data, std::size_t size) : iov{data, size} {
+        msg.msg_iov = &iov;
+        msg.msg_iovlen = 1;
+        msg.msg_control = control;
+        msg.msg_controllen = sizeof control;
+    }
+    FdMessage(const FdMessage&) = delete;
+    FdMessage& operator=(const FdMessage&) = delete;
 
-void KillJobAndDie(int sig) {
-    const pid_t job = static_cast<pid_t>(g_job);
-    if (job > 0) ::kill(job, SIGKILL);
-    ::signal(sig, SIG_DFL);
-    ::raise(sig);
-}
+    iovec iov;
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+    msghdr msg{};
+};
 
 // ---- the server's side
 
@@ -130,13 +137,8 @@ std::vector<std::string> SplitRequest(const char* data, std::size_t size) {
 bool StartJob(const MediaFunctions& media, int connection, int listener,
               const std::vector<Job>& jobs, Job& started) {
     std::vector<char> data(kMaxRequest);
-    iovec iov{data.data(), data.size()};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
-    msghdr msg{};
-    msg.msg_iov = &iov;
-    msg.msg_iovlen = 1;
-    msg.msg_control = control;
-    msg.msg_controllen = sizeof control;
+    FdMessage message(data.data(), data.size());
+    msghdr& msg = message.msg;
     ssize_t n = -1;
     do {
         n = ::recvmsg(connection, &msg, MSG_CMSG_CLOEXEC);
@@ -296,13 +298,8 @@ int RunThroughServer(const std::vector<std::string>& ffmpegArgs) {
         request += '\0';
         request += a;
     }
-    iovec iov{request.data(), request.size()};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
-    msghdr msg{};
-    msg.msg_iov = &iov;
-    msg.msg_iovlen = 1;
-    msg.msg_control = control;
-    msg.msg_controllen = sizeof control;
+    FdMessage message(request.data(), request.size());
+    msghdr& msg = message.msg;
     cmsghdr* c = CMSG_FIRSTHDR(&msg);
     c->cmsg_level = SOL_SOCKET;
     c->cmsg_type = SCM_RIGHTS;
@@ -316,12 +313,11 @@ int RunThroughServer(const std::vector<std::string>& ffmpegArgs) {
         return kAudioJobNotHandled;
     }
     // The job is ours now: it must not outlive us.
-    g_job = static_cast<sig_atomic_t>(pid);
-    for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) ::signal(sig, KillJobAndDie);
+    TieChild(static_cast<pid_t>(pid));
     std::int32_t code = 0;
     const bool reported = Receive(s, code);
     ::close(s);
-    g_job = 0;
+    TieChild(0);
     if (!reported) {
         PrintError("Error: the conversion ended early: the encoder server has gone");
         return 1;
