@@ -231,13 +231,8 @@ bool ReadAudioJob(const std::vector<std::string>& args, AudioJob& job) {
     job = AudioJob();
     if (args.size() < 2) return false;
     const std::string& output = args.back();
-    // A plain file only: no pipe, protocol or numbered series.
-    if (output.empty() || output == "-" || output[0] == '-' ||
-        output.find('%') != std::string::npos)
-        return false;
-    const std::size_t colon = output.find(':');
-    if (colon != std::string::npos && output.rfind("file:", 0) != 0 && output.find('/') > colon)
-        return false;
+    std::string path;
+    if (output.empty() || output[0] == '-' || !PlainFileOf(output, path)) return false;
     bool overwrite = false, noVideo = false, haveInput = false;
     for (std::size_t i = 0; i + 1 < args.size(); ++i) {
         const std::string& a = args[i];
@@ -290,11 +285,10 @@ bool ReadAudioJob(const std::vector<std::string>& args, AudioJob& job) {
     job.output = output;
     if (!haveInput || !overwrite || !noVideo || job.encoder.empty() || job.format.empty())
         return false;
-    // A pipe or device cannot be read twice: should the job turn out to need ffmpeg after its
-    // first look, ffmpeg would miss what that look took.
-    const std::string path = job.input.rfind("file:", 0) == 0 ? job.input.substr(5) : job.input;
+    // A pipe, device or protocol may not be read twice: should the job turn out to need ffmpeg
+    // after its first look, ffmpeg would miss what that look took.
     struct stat sb {};
-    return ::stat(path.c_str(), &sb) != 0 || S_ISREG(sb.st_mode);
+    return PlainFileOf(job.input, path) && (::stat(path.c_str(), &sb) != 0 || S_ISREG(sb.st_mode));
 }
 
 void PrintError(const std::string& message) {

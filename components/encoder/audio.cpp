@@ -2,7 +2,6 @@
 // FFmpeg's libraries, as ffmpeg would for the same arguments. Starting ffmpeg costs about a
 // tenth of a second of CPU per job before it converts anything, which is most of the time of
 // a short sound; a batch of them is much faster this way.
-#include <sys/stat.h>
 #include <time.h>
 
 #include <algorithm>
@@ -610,14 +609,7 @@ class Conversion {
             PrintError("Error: nothing was encoded: the output holds no picture and no sound");
             return 1;
         }
-        const std::string path =
-            job_.output.rfind("file:", 0) == 0 ? job_.output.substr(5) : job_.output;
-        struct stat sb {};
-        if (::stat(path.c_str(), &sb) != 0 || (S_ISREG(sb.st_mode) && sb.st_size == 0)) {
-            PrintError("Error: the output file is empty: " + path);
-            return 1;
-        }
-        return 0;
+        return CheckOutputFile(job_.output);
     }
 
     const AudioJob& job_;

@@ -206,23 +206,42 @@ void KillChildAndDie(int sig) {
     ::raise(sig);
 }
 
-// The file an output names, when it is one the run must leave behind: not "-", not a
-// protocol, not a numbered picture series ("%03d"), not a device such as /dev/null.
+// The file an output names, when it is one the run must leave behind: a plain file (see
+// PlainFileOf), not a device such as /dev/null.
 bool OutputFileToCheck(const std::string& output, std::string& path) {
-    if (output.empty() || output == "-" || output.find('%') != std::string::npos) return false;
-    const std::string url = AsFileUrl(output, true);
-    if (url.rfind("file:", 0) == 0) {
-        path = url.substr(5);
-    } else {
-        const std::size_t colon = url.find(':');
-        if (colon != std::string::npos && url.find('/') > colon) return false;  // a protocol
-        path = url;
-    }
+    if (!PlainFileOf(AsFileUrl(output, true), path)) return false;
     struct stat sb {};
     return ::stat(path.c_str(), &sb) != 0 || S_ISREG(sb.st_mode);
 }
 
 }  // namespace
+
+bool PlainFileOf(const std::string& url, std::string& path) {
+    if (url.empty() || url == "-" || url.find('%') != std::string::npos) return false;
+    if (url.rfind("file:", 0) == 0) {
+        path = url.substr(5);
+        return true;
+    }
+    const std::size_t colon = url.find(':');
+    if (colon != std::string::npos && url.find('/') > colon) return false;  // a protocol
+    path = url;
+    return true;
+}
+
+int CheckOutputFile(const std::string& output) {
+    std::string path;
+    if (!OutputFileToCheck(output, path)) return 0;
+    struct stat sb {};
+    if (::stat(path.c_str(), &sb) != 0) {
+        PrintError("Error: the converter tool wrote no output file: " + path);
+        return 1;
+    }
+    if (S_ISREG(sb.st_mode) && sb.st_size == 0) {
+        PrintError("Error: the output file is empty: " + path);
+        return 1;
+    }
+    return 0;
+}
 
 void TieChild(pid_t child) {
     g_child = static_cast<sig_atomic_t>(child);
@@ -286,19 +305,7 @@ int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string&
         PrintError("Error: nothing was encoded: the output holds no picture and no sound");
         return 1;
     }
-    std::string path;
-    if (OutputFileToCheck(output, path)) {
-        struct stat sb {};
-        if (::stat(path.c_str(), &sb) != 0) {
-            PrintError("Error: the converter tool wrote no output file: " + path);
-            return 1;
-        }
-        if (S_ISREG(sb.st_mode) && sb.st_size == 0) {
-            PrintError("Error: the output file is empty: " + path);
-            return 1;
-        }
-    }
-    return 0;
+    return CheckOutputFile(output);
 }
 
 }  // namespace vc::encoder

@@ -116,6 +116,14 @@ int RunProbes(const std::vector<std::string>& paths);
 // output, or when the output is a file that is missing or empty afterwards.
 int RunConversion(const std::vector<std::string>& ffmpegArgs, const std::string& output);
 
+// The file a URL names, without "file:"; false for standard output ("-"), a numbered series
+// ("%03d") and other protocols ("pipe:1").
+bool PlainFileOf(const std::string& url, std::string& path);
+
+// After a run that claims success: 1, with the reason printed, when its output is a file that
+// is missing or empty; else 0.
+int CheckOutputFile(const std::string& output);
+
 // The reason of a line in which ffmpeg reports that writing the output failed ("No space left
 // on device"); empty for every other line.
 std::string WriteErrorReason(const std::string& line);

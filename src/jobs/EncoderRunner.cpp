@@ -50,7 +50,7 @@ void EncoderRunner::InChild(pid_t parent) const {
         if (!rawWorkingDirectory_.empty() && ::chdir(rawWorkingDirectory_.c_str()) != 0)
             ::_exit(127);
         ::execve(rawProgram_.c_str(), rawArgv_.data(),
-                 rawEnvp_.empty() ? environ : const_cast<char* const*>(rawEnvp_.data()));
+                 rawEnvp_.empty() ? environ : rawEnvp_.data());
         // Failed: QProcess's own exec fails the same way and reports it.
     }
 }
@@ -111,10 +111,13 @@ void EncoderRunner::Start(const QString& commandLine, const QString& workingDire
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(kServerVariable, server_);
         process_.setProcessEnvironment(environment);
-        for (const QString& entry : environment.toStringList())
-            rawEnvironment_.push_back(PathFromQString(entry));
-        for (std::string& entry : rawEnvironment_) rawEnvp_.push_back(entry.data());
-        rawEnvp_.push_back(nullptr);
+        // Only the child's own exec needs it spelt out (QProcess's exec takes the above).
+        if (rawExec_) {
+            for (const QString& entry : environment.toStringList())
+                rawEnvironment_.push_back(PathFromQString(entry));
+            for (std::string& entry : rawEnvironment_) rawEnvp_.push_back(entry.data());
+            rawEnvp_.push_back(nullptr);
+        }
     }
     // The child is forked here; whether it runs is reported later (OnStarted or OnError).
     process_.start(program_, arguments, QIODevice::ReadOnly);
